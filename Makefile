@@ -1,0 +1,40 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing (as root, or through sudo), then build.
+
+BUILD    ?= build
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
+SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all run test bench deps build clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tochkograf
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_BENCH=ON
+	cmake --build $(BUILD)-bench -j $(JOBS) --target bench_pole_paint
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/bench_pole_paint
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench

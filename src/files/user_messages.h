@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace tochkograf {
+
+// The answers to the unsaved-changes question.
+enum class SaveAnswer { Yes, No, Cancel };
+
+// The message boxes through which the program talks to the user. The main
+// window shows real ones; tests script the answers.
+class UserMessages {
+ public:
+  virtual ~UserMessages() = default;
+  // "Сохранить изменения?" with Yes, No and Cancel, no icon, titled after the
+  // command that asks.
+  virtual SaveAnswer AskSaveChanges(const QString& title) = 0;
+  // One sentence with the error icon and one OK button, under the
+  // application's own title.
+  virtual void ShowFailure(const QString& message) = 0;
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "picture/pixel_grid.h"
+
+namespace tochkograf {
+
+// The one document of the main window. It starts zeroed; the main window's
+// start-up gives it its first size, name and grid setting.
+struct DocumentState {
+  Flag IZM = kOff;  // the picture has changes that are not saved
+  std::int32_t MX = 0;  // picture width, 1..128 once started
+  std::int32_t MY = 0;  // picture height, 1..96 once started
+  QString FileName;  // "*" while the picture has no file
+  PixelGrid Pixels;
+  PixelGrid UndoPixels;
+  PixelGrid ClipPixels;
+  std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
+  Flag GridOn = kOff;
+  std::array<Flag, kMaxWidth + 1> ShiftLine{};  // the line that wraps round in a shift
+};
+
+// The name FileName holds while the picture has no file.
+inline const QString kUntitled = QStringLiteral("*");
+
+}  // namespace tochkograf

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include "picture/document_state.h"
+#include "picture/picture_view.h"
+
+namespace tochkograf {
+
+// Both ask for cell (x, y) to be repainted; the colour comes from Pixels,
+// which the caller has already set.
+void PaintCellOn(PictureView& view, int x, int y);
+void PaintCellOff(PictureView& view, int x, int y);
+
+// Repaints every cell and writes the size label.
+void RedrawPole(const DocumentState& state, PictureView& view);
+
+// " 32 x 32": the space before each number stands where a sign would.
+QString SizeLabelText(int width, int height);
+
+}  // namespace tochkograf

@@ -1,0 +1,261 @@
+#include "windows/form1.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <initializer_list>
+
+#include "files/caption.h"
+#include "picture/pen.h"
+#include "picture/shifting.h"
+#include "picture/undo_clipboard.h"
+#include "picture/view.h"
+#include "windows/pole.h"
+#include "windows/qt_user_messages.h"
+#include "windows/toolbar_icons.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr QSize kInitialInnerSize(306, 362);
+
+struct ButtonPlace {
+  int left, top, size;
+};
+// The gaps group the buttons: new | open, save | cut, copy, paste | size.
+constexpr std::array<ButtonPlace, 7> kButtonPlaces = {{
+    {0, 0, 30}, {40, 0, 30}, {72, 0, 29}, {112, 0, 29},
+    {144, 0, 29}, {176, 0, 29}, {216, 0, 29}}};
+
+// The band above the drawing area has fixed pixel sizes; where the desktop's
+// font is larger than the one the band was drawn for, the size labels take a
+// smaller one so that "Размер изображения:" is never cut off.
+void FitFontToWidth(QLabel* label, const QString& text) {
+  QFont font = label->font();
+  const int room = label->contentsRect().width() - 2;
+  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  label->setFont(font);
+}
+
+}  // namespace
+
+Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
+  if (!seams.messages) own_messages_ = std::make_unique<QtUserMessages>(this);
+  messages_ = seams.messages ? seams.messages : own_messages_.get();
+  CreateControls();
+  CreateMenus();
+  ConnectPole();
+  Load();
+  resize(kInitialInnerSize.width(),
+         kInitialInnerSize.height() + menuBar()->sizeHint().height());
+  PlaceCentred();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+  area_ = new QWidget(this);
+  area_->setObjectName(QStringLiteral("Form1Area"));
+  setCentralWidget(area_);
+  area_->installEventFilter(this);
+
+  for (int i = 0; i < 7; ++i) {
+    auto* button = new QPushButton(area_);
+    button->setObjectName(QStringLiteral("Command1_%1").arg(i));
+    const ButtonPlace& place = kButtonPlaces[i];
+    button->setGeometry(place.left, place.top, place.size, place.size);
+    button->setIcon(ToolbarIcon(i));
+    button->setIconSize(QSize(24, 24));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    Command1_[i] = button;
+  }
+
+  Label1_ = new QLabel(QStringLiteral("Размер изображения:"), area_);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+  Label1_->setGeometry(0, 32, 121, 17);
+  Label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  FitFontToWidth(Label1_, Label1_->text());
+
+  Label2_ = new QLabel(area_);
+  Label2_->setObjectName(QStringLiteral("Label2"));
+  Label2_->setGeometry(128, 32, 73, 17);
+  Label2_->setAlignment(Qt::AlignCenter);
+  Label2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Label2_->setLineWidth(1);
+  Label2_->setFont(Label1_->font());
+
+  pole_ = new Pole(state_, area_);
+  pole_->setGeometry(0, kBandHeight, 305, 305);
+
+  for (int i = 0; i < 5; ++i) setTabOrder(Command1_[i], Command1_[i + 1]);
+  setTabOrder(Command1_[5], pole_);
+  setTabOrder(pole_, Command1_[6]);
+}
+
+void Form1::CreateMenus() {
+  using Handler = void (Form1::*)();
+  struct Item {
+    const char* name;
+    QString caption;  // "-" for a separator
+    QKeySequence shortcut;
+    Handler run;
+  };
+  const auto add_menu = [this](const char* name, const QString& caption,
+                               std::initializer_list<Item> items) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    for (const Item& item : items) {
+      QAction* action = item.caption == QLatin1String("-")
+                            ? menu->addSeparator()
+                            : menu->addAction(item.caption);
+      action->setObjectName(QLatin1String(item.name));
+      action->setShortcut(item.shortcut);
+      if (item.run) connect(action, &QAction::triggered, this, item.run);
+    }
+  };
+  const QString separator = QStringLiteral("-");
+  add_menu("filemenu", QStringLiteral("Файл"), {
+      {"filenew", QStringLiteral("Новый файл"), QKeySequence(Qt::CTRL | Qt::Key_N), &Form1::filenew_Click},
+      {"fileopen", QStringLiteral("Открыть файл..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Form1::fileopen_Click},
+      {"t1", separator, {}, nullptr},
+      {"filesave", QStringLiteral("Сохранить файл"), QKeySequence(Qt::CTRL | Qt::Key_S), &Form1::filesave_Click},
+      {"filesaveas", QStringLiteral("Сохранить файл как..."), {}, &Form1::filesaveas_Click},
+      {"t5", separator, {}, nullptr},
+      {"frombmp", QStringLiteral("Импорт из BMP"), {}, &Form1::frombmp_Click},
+      {"t8", separator, {}, nullptr},
+      {"fileexit", QStringLiteral("Выход"), {}, &Form1::fileexit_Click},
+  });
+  add_menu("edit", QStringLiteral("Редактирование"), {
+      {"editundo", QStringLiteral("Отмена"), QKeySequence(Qt::CTRL | Qt::Key_Z), &Form1::editundo_Click},
+      {"t7", separator, {}, nullptr},
+      {"editcut", QStringLiteral("Вырезать"), QKeySequence(Qt::CTRL | Qt::Key_X), &Form1::editcut_Click},
+      {"editcopy", QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), &Form1::editcopy_Click},
+      {"editpaste", QStringLiteral("Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), &Form1::editpaste_Click},
+      {"t4", separator, {}, nullptr},
+      {"sup", QStringLiteral("Скролл вверх (8)"), {}, &Form1::sup_Click},
+      {"sdown", QStringLiteral("Скролл вниз (2)"), {}, &Form1::sdown_Click},
+      {"sleft", QStringLiteral("Скролл влево (4)"), {}, &Form1::sleft_Click},
+      {"sright", QStringLiteral("Скролл вправо (6)"), {}, &Form1::sright_Click},
+  });
+  add_menu("options", QStringLiteral("Опции"), {
+      {"setka", QStringLiteral("Сетка"), QKeySequence(Qt::CTRL | Qt::Key_G), &Form1::setka_Click},
+      {"t3", separator, {}, nullptr},
+      {"size", QStringLiteral("Размер изображения..."), {}, &Form1::size_Click},
+  });
+  add_menu("help", QStringLiteral("Справка"), {
+      {"helpme", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), &Form1::helpme_Click},
+      {"t6", separator, {}, nullptr},
+      {"about", QStringLiteral("О программе..."), {}, &Form1::about_Click},
+  });
+  // The grid item carries its check mark from the start; Qt turns the mark
+  // over on every trigger, while setka_Click turns GridOn over.
+  auto* setka = findChild<QAction*>(QStringLiteral("setka"));
+  setka->setCheckable(true);
+  setka->setChecked(true);
+}
+
+void Form1::ConnectPole() {
+  connect(pole_, &Pole::MouseDown, this, [this](std::uint8_t button, double X, double Y) {
+    PoleMouseDown(state_, *this, button, X, Y);
+  });
+  connect(pole_, &Pole::MouseMove, this,
+          [this](double X, double Y) { PoleMouseMove(state_, *this, X, Y); });
+  connect(pole_, &Pole::MouseUp, this, [this] { PoleMouseUp(state_); });
+  connect(pole_, &Pole::Resized, this, [this] { PoleResized(state_, *this); });
+  connect(pole_, &Pole::KeyPress, this, &Form1::DigitKeyPress);
+}
+
+void Form1::PlaceCentred() {
+  if (QScreen* screen = this->screen())
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen->availableGeometry()));
+}
+
+void Form1::Load() {
+  state_.IZM = kOff;
+  state_.FileName = kUntitled;
+  state_.MX = 32;
+  state_.MY = 32;
+  state_.GridOn = kOn;
+  UpdateCaption();
+  RedrawPole(state_, *this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_ && event->type() == QEvent::Resize) {
+    Form_Resize();
+  } else if (event->type() == QEvent::KeyPress &&
+             std::find(Command1_.begin(), Command1_.end(), watched) != Command1_.end()) {
+    DigitKeyPress(static_cast<QKeyEvent*>(event)->text());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// Commands that arrive with the file, size, help and about windows.
+void Form1::filenew_Click() {}
+void Form1::fileopen_Click() {}
+void Form1::filesave_Click() {}
+void Form1::filesaveas_Click() {}
+void Form1::frombmp_Click() {}
+void Form1::size_Click() {}
+void Form1::helpme_Click() {}
+void Form1::about_Click() {}
+
+void Form1::fileexit_Click() { close(); }
+
+void Form1::editundo_Click() { editundo(state_, *this); }
+void Form1::editcut_Click() { editcut(state_, *this); }
+void Form1::editcopy_Click() { editcopy(state_); }
+void Form1::editpaste_Click() { editpaste(state_, *this); }
+
+void Form1::sup_Click() { sup(state_, *this); }
+void Form1::sdown_Click() { sdown(state_, *this); }
+void Form1::sleft_Click() { sleft(state_, *this); }
+void Form1::sright_Click() { sright(state_, *this); }
+
+void Form1::setka_Click() {
+  state_.GridOn = static_cast<Flag>(~state_.GridOn);
+  RedrawPole(state_, *this);
+}
+
+void Form1::Command1_Click(int index) {
+  static constexpr std::array<void (Form1::*)(), 7> kRuns = {
+      &Form1::filenew_Click, &Form1::fileopen_Click, &Form1::filesave_Click,
+      &Form1::editcut_Click, &Form1::editcopy_Click, &Form1::editpaste_Click,
+      &Form1::size_Click};
+  if (index >= 0 && index < static_cast<int>(kRuns.size())) (this->*kRuns[index])();
+}
+
+void Form1::DigitKeyPress(const QString& text) {
+  if (text == QLatin1String("4")) sleft_Click();
+  else if (text == QLatin1String("6")) sright_Click();
+  else if (text == QLatin1String("8")) sup_Click();
+  else if (text == QLatin1String("2")) sdown_Click();
+}
+
+void Form1::Form_Resize() {
+  const QSize inner = area_->size();
+  const int height = inner.height() > kBandHeight ? inner.height() - kBandHeight
+                                                  : pole_->height();
+  pole_->setGeometry(0, kBandHeight, inner.width(), height);
+}
+
+void Form1::UpdateCaption() { setWindowTitle(CaptionFor(state_.FileName)); }
+
+double Form1::InnerWidth() const { return pole_->InnerWidth(); }
+double Form1::InnerHeight() const { return pole_->InnerHeight(); }
+void Form1::RepaintCell(int x, int y) { pole_->RepaintCell(x, y); }
+void Form1::RepaintAll() { pole_->update(); }
+void Form1::SetSizeLabel(const QString& caption) { Label2_->setText(caption); }
+
+}  // namespace tochkograf

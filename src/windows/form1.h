@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "files/user_messages.h"
+#include "picture/document_state.h"
+#include "picture/picture_view.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace tochkograf {
+
+class Pole;
+
+// What the main window asks of the outside world. Anything left null gets
+// the real thing; tests put scripted fakes here.
+struct Form1Seams {
+  UserMessages* messages = nullptr;
+};
+
+// The main window: it owns the document, lays out the toolbar, the size
+// labels and the drawing area, and routes menus, buttons and keys to the
+// commands.
+class Form1 : public QMainWindow, private PictureView {
+  Q_OBJECT
+
+ public:
+  static constexpr int kBandHeight = 56;  // toolbar and labels above Pole
+
+  explicit Form1(Form1Seams seams = {}, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  DocumentState& State() { return state_; }
+  const DocumentState& State() const { return state_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void ConnectPole();
+  void PlaceCentred();
+  void Load();
+
+  // Menu items, by the names of their actions.
+  void filenew_Click();
+  void fileopen_Click();
+  void filesave_Click();
+  void filesaveas_Click();
+  void frombmp_Click();
+  void fileexit_Click();
+  void editundo_Click();
+  void editcut_Click();
+  void editcopy_Click();
+  void editpaste_Click();
+  void sup_Click();
+  void sdown_Click();
+  void sleft_Click();
+  void sright_Click();
+  void setka_Click();
+  void size_Click();
+  void helpme_Click();
+  void about_Click();
+
+  void Command1_Click(int index);
+  // The shift digits, typed while Pole or a toolbar button has the focus.
+  void DigitKeyPress(const QString& text);
+  void Form_Resize();
+  void UpdateCaption();
+
+  // PictureView: the drawing area and its size label.
+  double InnerWidth() const override;
+  double InnerHeight() const override;
+  void RepaintCell(int x, int y) override;
+  void RepaintAll() override;
+  void SetSizeLabel(const QString& caption) override;
+
+  DocumentState state_;
+  std::unique_ptr<UserMessages> own_messages_;
+  UserMessages* messages_;
+
+  QWidget* area_ = nullptr;  // the inner (client) area below the menu bar
+  std::array<QPushButton*, 7> Command1_{};
+  QLabel* Label1_ = nullptr;
+  QLabel* Label2_ = nullptr;
+  Pole* pole_ = nullptr;
+};
+
+}  // namespace tochkograf

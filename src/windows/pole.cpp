@@ -1,0 +1,94 @@
+#include "windows/pole.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "picture/pen.h"
+#include "windows/pole_painter.h"
+
+namespace tochkograf {
+
+Pole::Pole(const DocumentState& state, QWidget* parent) : QFrame(parent), state_(state) {
+  setObjectName(QStringLiteral("Pole"));
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  setFocusPolicy(Qt::StrongFocus);
+  // Every pixel is painted on each repaint, so Qt need not clear first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CellGeometry Pole::DeviceGeometry() const {
+  const double ratio = devicePixelRatioF();
+  return CellGeometry(static_cast<int>(std::lround(contentsRect().width() * ratio)),
+                      static_cast<int>(std::lround(contentsRect().height() * ratio)),
+                      state_.MX, state_.MY);
+}
+
+void Pole::RepaintCell(int x, int y) {
+  const QRect cell = CellPaintRect(DeviceGeometry(), x, y);
+  if (cell.isEmpty()) return;
+  const double ratio = devicePixelRatioF();
+  const QRect logical(QPoint(static_cast<int>(std::floor(cell.left() / ratio)),
+                             static_cast<int>(std::floor(cell.top() / ratio))),
+                      QPoint(static_cast<int>(std::ceil((cell.right() + 1) / ratio)) - 1,
+                             static_cast<int>(std::ceil((cell.bottom() + 1) / ratio)) - 1));
+  update(logical.translated(contentsRect().topLeft()));
+}
+
+void Pole::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  drawFrame(&painter);
+  const QRect inner = contentsRect();
+  const QRect exposed = (event->rect() & inner).translated(-inner.topLeft());
+  if (exposed.isEmpty()) return;
+  painter.setClipRect(inner);
+  painter.translate(inner.topLeft());
+  const double ratio = devicePixelRatioF();
+  QRect device = exposed;
+  if (ratio != 1.0) {
+    painter.scale(1 / ratio, 1 / ratio);
+    device = QRect(QPoint(static_cast<int>(std::floor(exposed.left() * ratio)),
+                          static_cast<int>(std::floor(exposed.top() * ratio))),
+                   QPoint(static_cast<int>(std::ceil((exposed.right() + 1) * ratio)) - 1,
+                          static_cast<int>(std::ceil((exposed.bottom() + 1) * ratio)) - 1));
+  }
+  painter_.Paint(painter, state_, DeviceGeometry(), device);
+}
+
+QPointF Pole::InnerPosition(const QMouseEvent* event) const {
+  return event->position() - QPointF(contentsRect().topLeft());
+}
+
+void Pole::mousePressEvent(QMouseEvent* event) {
+  std::uint8_t code = kNoButton;
+  switch (event->button()) {
+    case Qt::LeftButton: code = kLeftButton; break;
+    case Qt::RightButton: code = kRightButton; break;
+    case Qt::MiddleButton: code = kMiddleButton; break;
+    default: return;  // extra buttons take no part in drawing
+  }
+  const QPointF at = InnerPosition(event);
+  emit MouseDown(code, at.x(), at.y());
+}
+
+void Pole::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF at = InnerPosition(event);
+  emit MouseMove(at.x(), at.y());
+}
+
+void Pole::mouseReleaseEvent(QMouseEvent*) { emit MouseUp(); }
+
+void Pole::keyPressEvent(QKeyEvent* event) {
+  emit KeyPress(event->text());
+  QFrame::keyPressEvent(event);
+}
+
+void Pole::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  emit Resized();
+}
+
+}  // namespace tochkograf

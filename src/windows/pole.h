@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFrame>
+#include <cstdint>
+
+#include "picture/cell_geometry.h"
+#include "picture/document_state.h"
+#include "windows/pole_painter.h"
+
+namespace tochkograf {
+
+// The drawing area: a bordered box that shows the enlarged picture and
+// passes its mouse, key and resize events to the main window. Positions it
+// reports are in its own units with the origin at the inner top-left corner.
+class Pole : public QFrame {
+  Q_OBJECT
+
+ public:
+  Pole(const DocumentState& state, QWidget* parent);
+
+  double InnerWidth() const { return contentsRect().width(); }
+  double InnerHeight() const { return contentsRect().height(); }
+  void RepaintCell(int x, int y);
+
+ signals:
+  void MouseDown(std::uint8_t button, double X, double Y);
+  void MouseMove(double X, double Y);
+  void MouseUp();
+  void KeyPress(const QString& text);
+  void Resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Cells are laid out on device pixels, so that grid lines stay one device
+  // pixel wide on high-density screens.
+  CellGeometry DeviceGeometry() const;
+  QPointF InnerPosition(const QMouseEvent* event) const;
+
+  const DocumentState& state_;
+  PolePainter painter_;
+};
+
+}  // namespace tochkograf

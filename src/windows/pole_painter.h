@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "picture/cell_geometry.h"
+#include "picture/document_state.h"
+
+class QPainter;
+
+namespace tochkograf {
+
+inline const QColor kInkColour(0, 0, 128);       // navy
+inline const QColor kPaperColour(255, 255, 255); // white
+inline const QColor kGridColour(192, 192, 192);  // light grey
+
+// Paints the enlarged picture straight from state.Pixels. The result is what
+// painting every cell as a filled rectangle followed by its grid outline
+// would give, pixel for pixel; but each row of cells is built once as a
+// scanline, copied down the pixel rows it covers, and handed to the painter
+// a band at a time, so a full repaint costs about as much as a couple of
+// fills of the area instead of some 25,000 rectangle calls.
+class PolePainter {
+ public:
+  // Paints the part `exposed` of the area, in the pixels of `geometry`.
+  void Paint(QPainter& painter, const DocumentState& state, const CellGeometry& geometry,
+             const QRect& exposed);
+
+ private:
+  void PrepareColumns(const DocumentState& state, const CellGeometry& g, int left, int right);
+  void BuildScanline(QRgb* line, const DocumentState& state, int y);
+
+  // Working memory, kept only to spare allocations; nothing in it outlives
+  // the repaint that wrote it.
+  QImage band_;
+  // For each exposed pixel column: its cell column, or 0 on a grid line.
+  std::vector<std::uint8_t> column_cell_;
+  // The colours of one row of cells by cell column; entry 0 is the grid's.
+  std::array<QRgb, kMaxWidth + 1> row_colours_{};
+};
+
+// The pixels that repainting cell (x, y) must cover, its grid outline included.
+QRect CellPaintRect(const CellGeometry& geometry, int x, int y);
+
+}  // namespace tochkograf

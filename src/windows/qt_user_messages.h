@@ -1,0 +1,20 @@
+#pragma once
+
+#include "files/user_messages.h"
+
+class QWidget;
+
+namespace tochkograf {
+
+// Real message boxes, modal over `owner`.
+class QtUserMessages : public UserMessages {
+ public:
+  explicit QtUserMessages(QWidget* owner) : owner_(owner) {}
+  SaveAnswer AskSaveChanges(const QString& title) override;
+  void ShowFailure(const QString& message) override;
+
+ private:
+  QWidget* owner_;
+};
+
+}  // namespace tochkograf

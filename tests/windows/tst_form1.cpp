@@ -1,0 +1,298 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "fakes/pictures.h"
+#include "picture/pen.h"
+#include "windows/form1.h"
+#include "windows/pole.h"
+#include "windows/pole_painter.h"
+
+using namespace tochkograf;
+
+namespace {
+
+Pole* PoleOf(Form1& form) { return form.findChild<Pole*>(QStringLiteral("Pole")); }
+
+QPushButton* Button(Form1& form, int index) {
+  return form.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index));
+}
+
+QAction* Item(Form1& form, const char* name) {
+  return form.findChild<QAction*>(QLatin1String(name));
+}
+
+// The widget position over the centre of cell (x, y).
+QPoint CellCentre(Pole* pole, const DocumentState& s, int x, int y) {
+  const QRect inner = pole->contentsRect();
+  return inner.topLeft() + QPoint(static_cast<int>((x - 0.5) * inner.width() / s.MX),
+                                  static_cast<int>((y - 0.5) * inner.height() / s.MY));
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void startsWithEmptyPictureAndGrid();
+  void laysOutControls();
+  void menusHoldEveryItem_data();
+  void menusHoldEveryItem();
+  void mouseDrawsAndErasesCells();
+  void rendersCellsWithGrid();
+  void gridToggleFollowsCtrlG();
+  void digitKeysShiftFromPoleAndButtons();
+  void editCommandsFromShortcutsAndToolbar();
+  void resizeFollowsBandRule();
+  void resizeDuringStrokeEndsIt();
+  void exitClosesWindow();
+
+ private:
+  Form1* form_ = nullptr;
+};
+
+void Form1Test::init() {
+  form_ = new Form1();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_));
+}
+
+void Form1Test::cleanup() {
+  delete form_;
+  form_ = nullptr;
+}
+
+void Form1Test::startsWithEmptyPictureAndGrid() {
+  const DocumentState& s = form_->State();
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Tochkograf"));
+  QCOMPARE(s.MX, 32);
+  QCOMPARE(s.MY, 32);
+  QCOMPARE(s.IZM, kOff);
+  QCOMPARE(s.FileName, QStringLiteral("*"));
+  QCOMPARE(s.GridOn, kOn);
+  QCOMPARE(CountOn(s.Pixels), 0);
+  QVERIFY(Item(*form_, "setka")->isChecked());
+  QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral(" 32 x 32"));
+}
+
+void Form1Test::laysOutControls() {
+  QCOMPARE(form_->centralWidget()->size(), QSize(306, 362));
+  QCOMPARE(PoleOf(*form_)->geometry(), QRect(0, 56, 306, 306));  // full width after layout
+  auto* label1 = form_->findChild<QLabel*>(QStringLiteral("Label1"));
+  QCOMPARE(label1->text(), QStringLiteral("Размер изображения:"));
+  QCOMPARE(label1->geometry(), QRect(0, 32, 121, 17));
+  QVERIFY(label1->alignment() & Qt::AlignRight);
+  auto* label2 = form_->findChild<QLabel*>(QStringLiteral("Label2"));
+  QCOMPARE(label2->geometry(), QRect(128, 32, 73, 17));
+  QVERIFY(label2->alignment() & Qt::AlignHCenter);
+  QVERIFY(label2->frameShape() != QFrame::NoFrame);
+  const QRect places[] = {{0, 0, 30, 30}, {40, 0, 30, 30}, {72, 0, 29, 29}, {112, 0, 29, 29},
+                          {144, 0, 29, 29}, {176, 0, 29, 29}, {216, 0, 29, 29}};
+  for (int i = 0; i < 7; ++i) {
+    QCOMPARE(Button(*form_, i)->geometry(), places[i]);
+    QVERIFY(Button(*form_, i)->text().isEmpty());
+    QVERIFY(Button(*form_, i)->toolTip().isEmpty());
+    QVERIFY(!Button(*form_, i)->icon().isNull());
+  }
+  // Tab order: buttons 0..5, the drawing area, button 6.
+  QWidget* expected[] = {Button(*form_, 1), Button(*form_, 2), Button(*form_, 3), Button(*form_, 4),
+                         Button(*form_, 5), PoleOf(*form_), Button(*form_, 6)};
+  QWidget* w = Button(*form_, 0);
+  for (QWidget* next : expected) {
+    w = w->nextInFocusChain();
+    QCOMPARE(w, next);
+  }
+}
+
+void Form1Test::menusHoldEveryItem_data() {
+  QTest::addColumn<QString>("menu");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QStringList>("items");  // name=caption=shortcut
+  QTest::newRow("file") << "filemenu" << "Файл"
+      << QStringList{"filenew=Новый файл=Ctrl+N", "fileopen=Открыть файл...=Ctrl+O", "t1=-=",
+                     "filesave=Сохранить файл=Ctrl+S", "filesaveas=Сохранить файл как...=", "t5=-=",
+                     "frombmp=Импорт из BMP=", "t8=-=", "fileexit=Выход="};
+  QTest::newRow("edit") << "edit" << "Редактирование"
+      << QStringList{"editundo=Отмена=Ctrl+Z", "t7=-=", "editcut=Вырезать=Ctrl+X",
+                     "editcopy=Копировать=Ctrl+C", "editpaste=Вставить=Ctrl+V", "t4=-=",
+                     "sup=Скролл вверх (8)=", "sdown=Скролл вниз (2)=", "sleft=Скролл влево (4)=",
+                     "sright=Скролл вправо (6)="};
+  QTest::newRow("options") << "options" << "Опции"
+      << QStringList{"setka=Сетка=Ctrl+G", "t3=-=", "size=Размер изображения...="};
+  QTest::newRow("help") << "help" << "Справка"
+      << QStringList{"helpme=Помощь=F1", "t6=-=", "about=О программе...="};
+}
+
+void Form1Test::menusHoldEveryItem() {
+  QFETCH(QString, menu);
+  QFETCH(QString, caption);
+  QFETCH(QStringList, items);
+  auto* m = form_->findChild<QMenu*>(menu);
+  QVERIFY(m);
+  QCOMPARE(m->title(), caption);
+  const QList<QAction*> actions = m->actions();
+  QCOMPARE(actions.size(), items.size());
+  for (int i = 0; i < items.size(); ++i) {
+    const QStringList parts = items[i].split(QLatin1Char('='));
+    QAction* a = actions[i];
+    QCOMPARE(a->objectName(), parts[0]);
+    if (parts[1] == QLatin1String("-")) {
+      QVERIFY(a->isSeparator());
+    } else {
+      QCOMPARE(a->text(), parts[1]);
+      QCOMPARE(a->shortcut().toString(), parts[2]);
+      QVERIFY(a->isEnabled() && a->isVisible());
+    }
+  }
+  QCOMPARE(form_->menuBar()->actions().size(), 4);
+}
+
+void Form1Test::mouseDrawsAndErasesCells() {
+  Pole* pole = PoleOf(*form_);
+  DocumentState& s = form_->State();
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 3, 4));
+  QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 3, 4));
+  QCOMPARE(s.Pixels(3, 4), kOn);
+  QCOMPARE(s.IZM, kOn);
+  QCOMPARE(CountOn(s.Pixels), 1);
+
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 1, 1));
+  QTest::mouseMove(pole, CellCentre(pole, s, 2, 1));
+  QMouseEvent drag(QEvent::MouseMove, CellCentre(pole, s, 5, 1), pole->mapToGlobal(CellCentre(pole, s, 5, 1)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(pole, &drag);
+  QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 5, 1));
+  QCOMPARE(s.Pixels(1, 1), kOn);
+  QCOMPARE(s.Pixels(5, 1), kOn);
+
+  QTest::mousePress(pole, Qt::RightButton, {}, CellCentre(pole, s, 3, 4));
+  QTest::mouseRelease(pole, Qt::RightButton, {}, CellCentre(pole, s, 3, 4));
+  QCOMPARE(s.Pixels(3, 4), kOff);
+
+  // The frame is outside the picture: pressing on it draws nothing.
+  s.IZM = kOff;
+  const int before = CountOn(s.Pixels);
+  QTest::mousePress(pole, Qt::LeftButton, {}, QPoint(1, 1));
+  QTest::mouseRelease(pole, Qt::LeftButton, {}, QPoint(1, 1));
+  QCOMPARE(CountOn(s.Pixels), before);
+  QCOMPARE(s.IZM, kOff);
+}
+
+void Form1Test::rendersCellsWithGrid() {
+  Pole* pole = PoleOf(*form_);
+  DocumentState& s = form_->State();
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
+  QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
+
+  QImage image = pole->grab().toImage();
+  QCOMPARE(image.pixelColor(CellCentre(pole, s, 2, 2)), kInkColour);
+  QCOMPARE(image.pixelColor(CellCentre(pole, s, 3, 2)), kPaperColour);
+  const QPoint inner = pole->contentsRect().topLeft();
+  QCOMPARE(image.pixelColor(inner), kGridColour);  // the first boundary
+  const CellGeometry g(pole->contentsRect().width(), pole->contentsRect().height(), 32, 32);
+  QCOMPARE(image.pixelColor(inner + QPoint(g.EdgeX(1), g.EdgeY(1) + 3)), kGridColour);
+
+  form_->findChild<QAction*>(QStringLiteral("setka"))->trigger();
+  image = pole->grab().toImage();
+  QCOMPARE(image.pixelColor(inner + QPoint(g.EdgeX(1), g.EdgeY(1) + 3)), kInkColour);
+  QCOMPARE(image.pixelColor(inner), kPaperColour);
+}
+
+void Form1Test::gridToggleFollowsCtrlG() {
+  QAction* setka = Item(*form_, "setka");
+  QTest::keyClick(form_, Qt::Key_G, Qt::ControlModifier);
+  QCOMPARE(form_->State().GridOn, kOff);
+  QVERIFY(!setka->isChecked());
+  QTest::keyClick(form_, Qt::Key_G, Qt::ControlModifier);
+  QCOMPARE(form_->State().GridOn, kOn);
+  QVERIFY(setka->isChecked());
+}
+
+void Form1Test::digitKeysShiftFromPoleAndButtons() {
+  DocumentState& s = form_->State();
+  s.Pixels(1, 1) = kOn;
+  Pole* pole = PoleOf(*form_);
+  pole->setFocus();
+  QTest::keyClick(pole, Qt::Key_8);
+  QCOMPARE(s.Pixels(1, 32), kOn);
+  QTest::keyClick(pole, Qt::Key_2);
+  QCOMPARE(s.Pixels(1, 1), kOn);
+  QTest::keyClick(pole, Qt::Key_4);
+  QCOMPARE(s.Pixels(32, 1), kOn);
+  QTest::keyClick(Button(*form_, 3), Qt::Key_6);
+  QCOMPARE(s.Pixels(1, 1), kOn);
+  QTest::keyClick(Button(*form_, 6), Qt::Key_6, Qt::KeypadModifier);
+  QCOMPARE(s.Pixels(2, 1), kOn);
+  // Other characters, and the keypad's arrows without digits, do nothing.
+  QTest::keyClick(pole, Qt::Key_5);
+  QTest::keyClick(pole, Qt::Key_0);
+  QTest::keyClick(pole, Qt::Key_A);
+  QTest::keyClick(pole, Qt::Key_Up, Qt::KeypadModifier);
+  QCOMPARE(CountOn(s.Pixels), 1);
+  QCOMPARE(s.Pixels(2, 1), kOn);
+  QCOMPARE(s.IZM, kOff);
+}
+
+void Form1Test::editCommandsFromShortcutsAndToolbar() {
+  DocumentState& s = form_->State();
+  s.Pixels(4, 4) = kOn;
+  QTest::mouseClick(Button(*form_, 4), Qt::LeftButton);  // copy
+  QCOMPARE(s.ClipPixels(4, 4), kOn);
+  QTest::mouseClick(Button(*form_, 3), Qt::LeftButton);  // cut
+  QCOMPARE(s.Pixels(4, 4), kOff);
+  QTest::mouseClick(Button(*form_, 5), Qt::LeftButton);  // paste
+  QCOMPARE(s.Pixels(4, 4), kOn);
+  QTest::keyClick(form_, Qt::Key_Z, Qt::ControlModifier);  // back to the cut picture
+  QCOMPARE(s.Pixels(4, 4), kOff);
+  QTest::keyClick(form_, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(s.Pixels(4, 4), kOn);
+  QTest::keyClick(form_, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(s.Pixels(4, 4), kOff);
+  s.Pixels(9, 9) = kOn;
+  QTest::keyClick(form_, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(s.ClipPixels(9, 9), kOn);
+  QCOMPARE(s.ClipPixels(4, 4), kOff);
+  s.Pixels(9, 9) = kOff;
+  QTest::keyClick(form_, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(s.Pixels(9, 9), kOn);
+  QCOMPARE(s.IZM, kOff);
+}
+
+void Form1Test::resizeFollowsBandRule() {
+  Pole* pole = PoleOf(*form_);
+  const int menu = form_->height() - form_->centralWidget()->height();
+  form_->resize(500, 400 + menu);
+  QTRY_COMPARE(form_->centralWidget()->size(), QSize(500, 400));
+  QCOMPARE(pole->geometry(), QRect(0, 56, 500, 344));
+  form_->resize(200, 50 + menu);
+  QTRY_COMPARE(form_->centralWidget()->width(), 200);
+  QCOMPARE(pole->geometry(), QRect(0, 56, 200, 344));  // height kept
+}
+
+void Form1Test::resizeDuringStrokeEndsIt() {
+  Pole* pole = PoleOf(*form_);
+  DocumentState& s = form_->State();
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 1, 1));
+  QCOMPARE(s.DrawButton, kLeftButton);
+  form_->resize(form_->width() + 40, form_->height() + 40);
+  QTRY_COMPARE(s.DrawButton, kNoButton);
+  QMouseEvent drag(QEvent::MouseMove, CellCentre(pole, s, 6, 6), pole->mapToGlobal(CellCentre(pole, s, 6, 6)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(pole, &drag);
+  QCOMPARE(CountOn(s.Pixels), 1);
+}
+
+void Form1Test::exitClosesWindow() {
+  Item(*form_, "fileexit")->trigger();
+  QVERIFY(!form_->isVisible());
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

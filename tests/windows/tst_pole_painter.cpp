@@ -1,0 +1,155 @@
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "fakes/pictures.h"
+#include "windows/pole_painter.h"
+
+using namespace tochkograf;
+
+namespace {
+
+// The plain way to paint the picture: column by column, each cell filled
+// and then outlined, so that a later cell's outline lies over the boundary
+// it shares with the earlier one.
+void PaintReference(QPainter& p, const DocumentState& s, const CellGeometry& g) {
+  for (int x = 1; x <= s.MX; ++x)
+    for (int y = 1; y <= s.MY; ++y) {
+      const QRect fill(QPoint(g.EdgeX(x - 1), g.EdgeY(y - 1)), QPoint(g.EdgeX(x) - 1, g.EdgeY(y) - 1));
+      p.fillRect(fill, s.Pixels(x, y) ? kInkColour : kPaperColour);
+      if (!s.GridOn) continue;
+      const int left = g.LineX(x - 1), top = g.LineY(y - 1);
+      const int right = g.LineX(x), bottom = g.LineY(y);
+      p.fillRect(QRect(QPoint(left, top), QPoint(right, top)), kGridColour);
+      p.fillRect(QRect(QPoint(left, bottom), QPoint(right, bottom)), kGridColour);
+      p.fillRect(QRect(QPoint(left, top), QPoint(left, bottom)), kGridColour);
+      p.fillRect(QRect(QPoint(right, top), QPoint(right, bottom)), kGridColour);
+    }
+}
+
+QImage Blank(const QSize& size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::magenta);  // shows any pixel left unpainted
+  return image;
+}
+
+QImage Reference(const DocumentState& s, const CellGeometry& g) {
+  QImage image = Blank(QSize(g.Width(), g.Height()));
+  QPainter p(&image);
+  PaintReference(p, s, g);
+  return image;
+}
+
+// Paints in tiles, as a series of partial repaints would.
+QImage Fast(const DocumentState& s, const CellGeometry& g, int tiles) {
+  QImage image = Blank(QSize(g.Width(), g.Height()));
+  QPainter p(&image);
+  PolePainter painter;
+  const int tile_w = (g.Width() + tiles - 1) / tiles, tile_h = (g.Height() + tiles - 1) / tiles;
+  for (int top = 0; top < g.Height(); top += tile_h)
+    for (int left = 0; left < g.Width(); left += tile_w)
+      painter.Paint(p, s, g, QRect(left, top, tile_w, tile_h));
+  return image;
+}
+
+QString FirstDifference(const QImage& a, const QImage& b) {
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y))
+        return QStringLiteral("pixel (%1, %2): %3 instead of %4")
+            .arg(x).arg(y).arg(a.pixel(x, y), 0, 16).arg(b.pixel(x, y), 0, 16);
+  return {};
+}
+
+}  // namespace
+
+class PolePainterTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void matchesPlainCellByCellPainting_data();
+  void matchesPlainCellByCellPainting();
+  void showsColoursAtCentresAndBoundaries();
+  void gridOffMergesCellsWithoutSeam();
+  void oneCellFillsTheArea();
+  void cellRepaintCoversOutline();
+};
+
+void PolePainterTest::matchesPlainCellByCellPainting_data() {
+  QTest::addColumn<QSize>("area");
+  QTest::addColumn<QSize>("picture");
+  QTest::addColumn<int>("tiles");
+  QTest::newRow("start") << QSize(301, 301) << QSize(32, 32) << 1;
+  QTest::newRow("start, in tiles") << QSize(301, 301) << QSize(32, 32) << 7;
+  QTest::newRow("72 x 14 in a square") << QSize(300, 300) << QSize(72, 14) << 3;
+  QTest::newRow("1 x 1") << QSize(301, 301) << QSize(1, 1) << 2;
+  QTest::newRow("largest on a big screen") << QSize(1920, 1080) << QSize(128, 96) << 1;
+  QTest::newRow("largest in a small area") << QSize(100, 60) << QSize(128, 96) << 3;
+  QTest::newRow("24 x 26 wide area") << QSize(1000, 200) << QSize(24, 26) << 5;
+  QTest::newRow("1 pixel area") << QSize(1, 1) << QSize(16, 16) << 1;
+  QTest::newRow("16 x 16, odd area, many tiles") << QSize(257, 131) << QSize(16, 16) << 13;
+}
+
+void PolePainterTest::matchesPlainCellByCellPainting() {
+  QFETCH(QSize, area);
+  QFETCH(QSize, picture);
+  QFETCH(int, tiles);
+  for (Flag grid : {kOn, kOff}) {
+    DocumentState state = StartedDocument(picture.width(), picture.height());
+    state.GridOn = grid;
+    FillRandom(state.Pixels, area.width() * 31 + picture.width());
+    const CellGeometry g(area.width(), area.height(), picture.width(), picture.height());
+    const QString difference = FirstDifference(Fast(state, g, tiles), Reference(state, g));
+    QVERIFY2(difference.isEmpty(), qPrintable((grid ? "grid on, " : "grid off, ") + difference));
+  }
+}
+
+void PolePainterTest::showsColoursAtCentresAndBoundaries() {
+  DocumentState state = StartedDocument(2, 2);
+  state.Pixels(1, 1) = kOn;
+  state.Pixels(2, 2) = kOn;
+  const CellGeometry g(100, 100, 2, 2);
+  const QImage image = Fast(state, g, 1);
+  QCOMPARE(image.pixelColor(25, 25), kInkColour);
+  QCOMPARE(image.pixelColor(75, 25), kPaperColour);
+  QCOMPARE(image.pixelColor(25, 75), kPaperColour);
+  QCOMPARE(image.pixelColor(75, 75), kInkColour);
+  for (int i = 0; i < 100; ++i) {
+    for (int line : {0, 50, 99}) {
+      QCOMPARE(image.pixelColor(line, i), kGridColour);
+      QCOMPARE(image.pixelColor(i, line), kGridColour);
+    }
+  }
+  QCOMPARE(image.pixelColor(1, 1), kInkColour);
+  QCOMPARE(image.pixelColor(49, 49), kInkColour);
+  QCOMPARE(image.pixelColor(51, 49), kPaperColour);
+}
+
+void PolePainterTest::gridOffMergesCellsWithoutSeam() {
+  DocumentState state = StartedDocument(32, 32);
+  state.GridOn = kOff;
+  for (int y = 1; y <= 32; ++y)
+    for (int x = 1; x <= 32; ++x) state.Pixels(x, y) = kOn;
+  const QImage image = Fast(state, CellGeometry(301, 301, 32, 32), 1);
+  QImage solid(image.size(), image.format());
+  solid.fill(kInkColour);
+  QCOMPARE(image, solid);
+}
+
+void PolePainterTest::oneCellFillsTheArea() {
+  DocumentState state = StartedDocument(1, 1);
+  state.GridOn = kOff;
+  state.Pixels(1, 1) = kOn;
+  const QImage image = Fast(state, CellGeometry(301, 301, 1, 1), 1);
+  QCOMPARE(image.pixelColor(0, 0), kInkColour);
+  QCOMPARE(image.pixelColor(300, 300), kInkColour);
+}
+
+void PolePainterTest::cellRepaintCoversOutline() {
+  const CellGeometry g(100, 100, 2, 2);
+  QCOMPARE(CellPaintRect(g, 1, 1), QRect(QPoint(0, 0), QPoint(50, 50)));
+  QCOMPARE(CellPaintRect(g, 2, 2), QRect(QPoint(50, 50), QPoint(99, 99)));
+}
+
+QTEST_MAIN(PolePainterTest)
+#include "tst_pole_painter.moc"
