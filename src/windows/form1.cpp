@@ -17,6 +17,7 @@
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/pole.h"
+#include "windows/qt_side_windows.h"
 #include "windows/qt_user_messages.h"
 #include "windows/toolbar_icons.h"
 
@@ -50,6 +51,8 @@ void FitFontToWidth(QLabel* label, const QString& text) {
 Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   if (!seams.messages) own_messages_ = std::make_unique<QtUserMessages>(this);
   messages_ = seams.messages ? seams.messages : own_messages_.get();
+  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this);
+  windows_ = seams.windows ? seams.windows : own_windows_.get();
   CreateControls();
   CreateMenus();
   ConnectPole();
@@ -182,6 +185,7 @@ void Form1::PlaceCentred() {
 }
 
 void Form1::Load() {
+  windows_->ShowSplash();
   state_.IZM = kOff;
   state_.FileName = kUntitled;
   state_.MX = 32;
@@ -201,15 +205,21 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-// Commands that arrive with the file, size, help and about windows.
+// Commands that arrive with the file windows.
 void Form1::filenew_Click() {}
 void Form1::fileopen_Click() {}
 void Form1::filesave_Click() {}
 void Form1::filesaveas_Click() {}
 void Form1::frombmp_Click() {}
-void Form1::size_Click() {}
-void Form1::helpme_Click() {}
-void Form1::about_Click() {}
+
+// The dialog closes before the new size is drawn, so redraw here rather than
+// rely on the uncovered part being repainted.
+void Form1::size_Click() {
+  if (windows_->ShowSizeDialog(state_)) RedrawPole(state_, *this);
+}
+
+void Form1::helpme_Click() { windows_->ShowHelp(); }
+void Form1::about_Click() { windows_->ShowAbout(); }
 
 void Form1::fileexit_Click() { close(); }
 

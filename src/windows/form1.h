@@ -8,6 +8,7 @@
 #include "files/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
+#include "windows/side_windows.h"
 
 class QAction;
 class QLabel;
@@ -21,6 +22,7 @@ class Pole;
 // the real thing; tests put scripted fakes here.
 struct Form1Seams {
   UserMessages* messages = nullptr;
+  SideWindows* windows = nullptr;
 };
 
 // The main window: it owns the document, lays out the toolbar, the size
@@ -84,6 +86,8 @@ class Form1 : public QMainWindow, private PictureView {
   DocumentState state_;
   std::unique_ptr<UserMessages> own_messages_;
   UserMessages* messages_;
+  std::unique_ptr<SideWindows> own_windows_;
+  SideWindows* windows_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar
   std::array<QPushButton*, 7> Command1_{};
