@@ -18,6 +18,9 @@ class UserMessages {
   // One sentence with the error icon and one OK button, under the
   // application's own title.
   virtual void ShowFailure(const QString& message) = 0;
+  // Whether the existing file `name` may be replaced, asked as the save
+  // dialog asks it, under `title`; true for Yes.
+  virtual bool AskReplace(const QString& title, const QString& name) = 0;
 };
 
 }  // namespace tochkograf

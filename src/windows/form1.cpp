@@ -1,6 +1,8 @@
 #include "windows/form1.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,11 +14,13 @@
 #include <initializer_list>
 
 #include "files/caption.h"
+#include "files/ems_file.h"
 #include "picture/pen.h"
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/pole.h"
+#include "windows/qt_file_dialogs.h"
 #include "windows/qt_side_windows.h"
 #include "windows/qt_user_messages.h"
 #include "windows/toolbar_icons.h"
@@ -53,6 +57,12 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   messages_ = seams.messages ? seams.messages : own_messages_.get();
   if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this);
   windows_ = seams.windows ? seams.windows : own_windows_.get();
+  if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
+  FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
+  const QString folder = seams.program_folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                        : seams.program_folder;
+  commands_ = std::make_unique<DocumentCommands>(
+      DocumentContext{state_, *this, *this, *messages_}, dialogs, folder, this);
   CreateControls();
   CreateMenus();
   ConnectPole();
@@ -191,7 +201,7 @@ void Form1::Load() {
   state_.MX = 32;
   state_.MY = 32;
   state_.GridOn = kOn;
-  UpdateCaption();
+  UpdateCaption(commands_->Document());
   RedrawPole(state_, *this);
 }
 
@@ -205,12 +215,25 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-// Commands that arrive with the file windows.
-void Form1::filenew_Click() {}
-void Form1::fileopen_Click() {}
-void Form1::filesave_Click() {}
-void Form1::filesaveas_Click() {}
+void Form1::filenew_Click() { commands_->filenew(); }
+void Form1::fileopen_Click() { commands_->fileopen(); }
+void Form1::filesave_Click() { commands_->filesave(); }
+void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() {}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (!commands_->MayClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit Unloaded();
+}
+
+void Form1::focusInEvent(QFocusEvent* event) {
+  QMainWindow::focusInEvent(event);
+  setWindowTitle(FocusCaptionFor(state_.FileName));
+}
 
 // The dialog closes before the new size is drawn, so redraw here rather than
 // rely on the uncovered part being repainted.
@@ -260,7 +283,7 @@ void Form1::Form_Resize() {
   pole_->setGeometry(0, kBandHeight, inner.width(), height);
 }
 
-void Form1::UpdateCaption() { setWindowTitle(CaptionFor(state_.FileName)); }
+void Form1::SetCaption(const QString& caption) { setWindowTitle(caption); }
 
 double Form1::InnerWidth() const { return pole_->InnerWidth(); }
 double Form1::InnerHeight() const { return pole_->InnerHeight(); }

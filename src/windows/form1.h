@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "files/document_commands.h"
+#include "files/file_dialog_platform.h"
 #include "files/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
@@ -23,12 +25,14 @@ class Pole;
 struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
+  FileDialogPlatform* file_dialogs = nullptr;
+  QString program_folder;  // where file dialogs start; empty: the program's own
 };
 
 // The main window: it owns the document, lays out the toolbar, the size
 // labels and the drawing area, and routes menus, buttons and keys to the
 // commands.
-class Form1 : public QMainWindow, private PictureView {
+class Form1 : public QMainWindow, private PictureView, private CaptionView {
   Q_OBJECT
 
  public:
@@ -40,8 +44,16 @@ class Form1 : public QMainWindow, private PictureView {
   DocumentState& State() { return state_; }
   const DocumentState& State() const { return state_; }
 
+ signals:
+  // The window has agreed to close: the program ends.
+  void Unloaded();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Closing by any means asks about unsaved changes, like "Выход".
+  void closeEvent(QCloseEvent* event) override;
+  // Shows the whole file name while the window itself has the focus.
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   void CreateControls();
@@ -74,7 +86,6 @@ class Form1 : public QMainWindow, private PictureView {
   // The shift digits, typed while Pole or a toolbar button has the focus.
   void DigitKeyPress(const QString& text);
   void Form_Resize();
-  void UpdateCaption();
 
   // PictureView: the drawing area and its size label.
   double InnerWidth() const override;
@@ -82,12 +93,16 @@ class Form1 : public QMainWindow, private PictureView {
   void RepaintCell(int x, int y) override;
   void RepaintAll() override;
   void SetSizeLabel(const QString& caption) override;
+  // CaptionView
+  void SetCaption(const QString& caption) override;
 
   DocumentState state_;
   std::unique_ptr<UserMessages> own_messages_;
   UserMessages* messages_;
   std::unique_ptr<SideWindows> own_windows_;
   SideWindows* windows_;
+  std::unique_ptr<FileDialogPlatform> own_file_dialogs_;
+  std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar
   std::array<QPushButton*, 7> Command1_{};

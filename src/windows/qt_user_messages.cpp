@@ -1,5 +1,6 @@
 #include "windows/qt_user_messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "files/caption.h"
@@ -20,6 +21,14 @@ void QtUserMessages::ShowFailure(const QString& message) {
   QMessageBox box(QMessageBox::Critical, kProductName, message,
                   QMessageBox::Ok, owner_);
   box.exec();
+}
+
+bool QtUserMessages::AskReplace(const QString& title, const QString& name) {
+  // The file dialog's own words, from the same translation.
+  const QString text = QCoreApplication::translate(
+      "QFileDialog", "%1 already exists.\nDo you want to replace it?").arg(name);
+  return QMessageBox::warning(owner_, title, text, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace tochkograf

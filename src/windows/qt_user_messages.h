@@ -12,6 +12,7 @@ class QtUserMessages : public UserMessages {
   explicit QtUserMessages(QWidget* owner) : owner_(owner) {}
   SaveAnswer AskSaveChanges(const QString& title) override;
   void ShowFailure(const QString& message) override;
+  bool AskReplace(const QString& title, const QString& name) override;
 
  private:
   QWidget* owner_;

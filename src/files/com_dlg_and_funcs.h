@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "files/file_dialog_platform.h"
+
+namespace tochkograf {
+
+// One file type offered by a file dialog, e.g. ("Все файлы", "*.*").
+struct FileFilter {
+  QString description;
+  QString pattern;
+};
+using FilterTable = QList<FileFilter>;
+
+constexpr int kOpenMode = 1;
+constexpr int kSaveMode = 2;  // any mode but 1 saves
+
+// Shows the open (mode 1) or save dialog and returns true when the user
+// confirmed a choice. Then `folder` is the chosen folder and `names` the
+// chosen file names without it, which open by themselves because the
+// working directory is now that folder. Otherwise `folder` is empty and
+// `names` holds one empty name.
+bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QStringList& names,
+                    const FilterTable& filters, const QString& default_extension,
+                    QObject* owner);
+
+// The dialog's filter text: each type with a pattern of two characters or
+// more as description, NUL, pattern, NUL; two more NULs at the end.
+QString FilterText(const FilterTable& filters);
+
+// Appends the folder separator unless the path is empty or ends in one.
+QString AddBackslash(const QString& path);
+QString NullChars(int count);
+// The text before the first two adjacent NULs (all of it if there are none).
+QString CutAtDoubleNull(const QString& text);
+// Takes the first NUL-separated item off `text` and returns it; without a
+// NUL the whole text is the item and `text` becomes empty.
+QString TakeNullItem(QString& text);
+
+}  // namespace tochkograf

@@ -1,0 +1,75 @@
+#include "windows/qt_file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "files/com_dlg_and_funcs.h"
+
+namespace tochkograf {
+
+namespace {
+
+int Run(FileDialogRecord& record, bool save) {
+  QFileDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
+  // Qt's own dialog behaves and reads the same on every desktop, in Russian.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilters(NameFilters(record.filter));
+  if (save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(record.flags & kOverwritePrompt));
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(record.flags & kAllowMultiSelect ? QFileDialog::ExistingFiles
+                                                        : QFileDialog::ExistingFile);
+  }
+  if (!record.default_ext.isEmpty()) dialog.setDefaultSuffix(record.default_ext);
+  if (dialog.exec() != QDialog::Accepted) return 0;
+  if (!FillChoice(record, dialog.selectedFiles())) return 0;
+  QDir::setCurrent(QFileInfo(dialog.selectedFiles().first()).absolutePath());
+  return 1;
+}
+
+}  // namespace
+
+int QtFileDialogs::GetOpenFileName(FileDialogRecord& record) { return Run(record, false); }
+
+int QtFileDialogs::GetSaveFileName(FileDialogRecord& record) { return Run(record, true); }
+
+QStringList NameFilters(const QString& filter_text) {
+  QStringList filters;
+  QString items = filter_text;
+  while (true) {
+    const QString description = TakeNullItem(items);
+    const QString pattern = TakeNullItem(items);
+    if (description.isEmpty() || pattern.isEmpty()) break;
+    QString patterns = pattern;
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
+    filters.append(QStringLiteral("%1 (%2)").arg(description, patterns));
+  }
+  return filters;
+}
+
+bool FillChoice(FileDialogRecord& record, const QStringList& paths) {
+  if (paths.isEmpty()) return false;
+  const QFileInfo first(paths.first());
+  QString choice;
+  int offset = 0;
+  if (paths.size() == 1) {
+    choice = QDir::toNativeSeparators(first.absoluteFilePath());
+    offset = choice.size() - first.fileName().size();
+  } else {
+    choice = QDir::toNativeSeparators(first.absolutePath());
+    offset = choice.size() + 1;
+    for (const QString& path : paths) choice += QChar(u'\0') + QFileInfo(path).fileName();
+  }
+  if (choice.size() > record.max_file) return false;
+  record.file = choice + NullChars(std::max(2, record.max_file + 1 - int(choice.size())));
+  record.file_offset = offset;
+  return true;
+}
+
+}  // namespace tochkograf

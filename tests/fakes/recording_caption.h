@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+#include "files/document_context.h"
+
+namespace tochkograf {
+
+class RecordingCaption : public CaptionView {
+ public:
+  void SetCaption(const QString& caption) override { captions.append(caption), current = caption; }
+
+  QStringList captions;
+  QString current = QStringLiteral("Tochkograf");
+};
+
+}  // namespace tochkograf

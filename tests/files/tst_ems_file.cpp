@@ -1,0 +1,211 @@
+#include <QtTest>
+#include <memory>
+
+#include "fakes/child_process.h"
+#include "fakes/document_harness.h"
+#include "files/ems_file.h"
+#include "files/ems_format.h"
+
+using namespace tochkograf;
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void Store(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A drawn picture with unsaved changes, named `name`.
+void Draw(DocumentHarness& h, const QString& name, int width = 72, int height = 14) {
+  h.state.MX = width;
+  h.state.MY = height;
+  FillRandom(h.state.Pixels, width * 97 + height);
+  h.state.IZM = kOn;
+  h.state.FileName = name;
+}
+
+// What a failed save must look like from inside: false, the message once,
+// the changes still marked, the caption untouched.
+int FailedSaveCode(const QString& name) {
+  DocumentHarness h;
+  Draw(h, name, 128, 96);
+  if (WriteEmsFile(h.context)) return 1;
+  if (h.messages.failures != QStringList{kWriteFailure}) return 2;
+  if (h.state.IZM != kOn || h.state.FileName != name) return 3;
+  return h.caption.captions.isEmpty() ? 0 : 4;
+}
+
+}  // namespace
+
+class EmsFileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void writesBytesAndMarksSaved();
+  void readsPictureWithSnapshotAndRedraw();
+  void namesWithSpacesAndCyrillic();
+  void failedReadChangesNothing_data();
+  void failedReadChangesNothing();
+  void failedWriteKeepsOldFile_data();
+  void failedWriteKeepsOldFile();
+  void failedWriteOnReadOnlyPlaces();
+  void failedWriteOnFullDisk();
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void EmsFileTest::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(dir_->isValid());
+  // The unprivileged child must be able to reach the folders inside.
+  QFile::setPermissions(dir_->path(), QFile::permissions(dir_->path()) | QFile::ExeOther |
+                                          QFile::ReadOther);
+  QVERIFY(QDir::setCurrent(dir_->path()));
+}
+
+void EmsFileTest::cleanup() {
+  QDir::setCurrent(QDir::tempPath());
+  QFile::setPermissions(dir_->filePath(QStringLiteral("closed")),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  dir_.reset();
+}
+
+void EmsFileTest::writesBytesAndMarksSaved() {
+  for (const QSize size : {QSize(8, 2), QSize(10, 2), QSize(72, 14), QSize(128, 96), QSize(1, 1)}) {
+    DocumentHarness h;
+    Draw(h, QStringLiteral("cat.ems"), size.width(), size.height());
+    QVERIFY(WriteEmsFile(h.context));
+    QCOMPARE(Contents(QStringLiteral("cat.ems")),
+             EncodeEms(size.width(), size.height(), h.state.Pixels));
+    QCOMPARE(h.state.IZM, kOff);
+    QCOMPARE(h.caption.captions, QStringList{QStringLiteral("cat - Tochkograf")});
+    QVERIFY(h.messages.failures.isEmpty());
+  }
+}
+
+void EmsFileTest::readsPictureWithSnapshotAndRedraw() {
+  DocumentHarness writer;
+  Draw(writer, QStringLiteral("cat.ems"), 16, 16);
+  QVERIFY(WriteEmsFile(writer.context));
+
+  DocumentHarness h;
+  h.state.Pixels(40, 40) = kOn;  // outside 16 x 16: must survive the read
+  h.state.IZM = kOn;
+  QVERIFY(ReadEmsFile(h.context, QStringLiteral("cat.ems")));
+  QCOMPARE(h.state.MX, 16);
+  QCOMPARE(h.state.MY, 16);
+  QCOMPARE(h.state.IZM, kOff);
+  for (int y = 1; y <= 16; ++y)
+    for (int x = 1; x <= 16; ++x) QCOMPARE(h.state.Pixels(x, y), writer.state.Pixels(x, y));
+  QCOMPARE(h.state.Pixels(40, 40), kOn);
+  QVERIFY(h.state.UndoPixels == h.state.Pixels);
+  QCOMPARE(h.view.whole_repaints, 1);
+  QCOMPARE(h.view.size_label, QStringLiteral(" 16 x 16"));
+  QVERIFY(h.messages.failures.isEmpty());
+}
+
+void EmsFileTest::namesWithSpacesAndCyrillic() {
+  for (const QString& name : {QStringLiteral("мой рисунок.ems"), QStringLiteral("a b  c.ems"),
+                              QStringLiteral("кот")}) {
+    DocumentHarness writer;
+    Draw(writer, name);
+    QVERIFY(WriteEmsFile(writer.context));
+    DocumentHarness reader;
+    QVERIFY2(ReadEmsFile(reader.context, name), qPrintable(name));
+    QCOMPARE(EncodeEms(72, 14, reader.state.Pixels), EncodeEms(72, 14, writer.state.Pixels));
+  }
+}
+
+void EmsFileTest::failedReadChangesNothing_data() {
+  QTest::addColumn<QByteArray>("bytes");  // "<none>": no such file; "<dir>": a folder
+  QTest::newRow("no such file") << QByteArray("<none>");
+  QTest::newRow("a folder") << QByteArray("<dir>");
+  QTest::newRow("empty") << QByteArray();
+  QTest::newRow("width 0") << QByteArray::fromHex("020010") + QByteArray(100, 1);
+  QTest::newRow("width 129") << QByteArray::fromHex("028110") + QByteArray(1000, 1);
+  QTest::newRow("height 0") << QByteArray::fromHex("021000") + QByteArray(100, 1);
+  QTest::newRow("height 97") << QByteArray::fromHex("021061") + QByteArray(1000, 1);
+  QTest::newRow("truncated") << QByteArray::fromHex("022020") + QByteArray(100, 1);
+}
+
+void EmsFileTest::failedReadChangesNothing() {
+  QFETCH(QByteArray, bytes);
+  const QString name = QStringLiteral("bad.ems");
+  if (bytes == "<dir>") QVERIFY(QDir().mkdir(name));
+  else if (bytes != "<none>") Store(name, bytes);
+
+  DocumentHarness h;
+  Draw(h, QStringLiteral("old.ems"));
+  FillRandom(h.state.UndoPixels, 3);
+  const DocumentState before = h.state;
+  QVERIFY(!ReadEmsFile(h.context, name));
+  QVERIFY(SameDocument(h.state, before));
+  QCOMPARE(h.messages.failures, QStringList{kReadFailure});
+  QVERIFY(h.caption.captions.isEmpty());
+  QCOMPARE(h.view.whole_repaints, 0);
+}
+
+void EmsFileTest::failedWriteKeepsOldFile_data() {
+  QTest::addColumn<QString>("name");
+  QTest::newRow("target is a folder") << QStringLiteral("folder.ems");
+  QTest::newRow("folder that does not exist") << QStringLiteral("no/such/folder/cat.ems");
+  QTest::newRow("name too long") << QString(300, QLatin1Char('x')) + QStringLiteral(".ems");
+}
+
+void EmsFileTest::failedWriteKeepsOldFile() {
+  QFETCH(QString, name);
+  QVERIFY(QDir().mkdir(QStringLiteral("folder.ems")));
+  QCOMPARE(FailedSaveCode(name), 0);
+  QVERIFY(QFileInfo(QStringLiteral("folder.ems")).isDir());
+  QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void EmsFileTest::failedWriteOnReadOnlyPlaces() {
+  const QByteArray old = EncodeEms(16, 16, PixelGrid()) + "kept";
+  // A read-only file in a folder the user may write in.
+  QVERIFY(QDir().mkdir(QStringLiteral("open")));
+  const QString file = dir_->filePath(QStringLiteral("open/old.ems"));
+  Store(file, old);
+  HandToChild(QFile::encodeName(dir_->filePath(QStringLiteral("open"))));
+  HandToChild(QFile::encodeName(file));
+  QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther);
+  // A read-only folder, with a file in it and a new name.
+  QVERIFY(QDir().mkdir(QStringLiteral("closed")));
+  const QString inside = dir_->filePath(QStringLiteral("closed/old.ems"));
+  Store(inside, old);
+  HandToChild(QFile::encodeName(dir_->filePath(QStringLiteral("closed"))));
+  HandToChild(QFile::encodeName(inside));
+  QFile::setPermissions(dir_->filePath(QStringLiteral("closed")),
+                        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+
+  for (const QString& name : {file, inside, dir_->filePath(QStringLiteral("closed/new.ems"))}) {
+    QCOMPARE(RunInChild([&] { return FailedSaveCode(name); }, {.unprivileged = true}), 0);
+  }
+  QCOMPARE(Contents(file), old);
+  QCOMPARE(Contents(inside), old);
+  QCOMPARE(QDir(dir_->filePath(QStringLiteral("closed"))).entryList(QDir::Files | QDir::Hidden),
+           QStringList{QStringLiteral("old.ems")});
+}
+
+void EmsFileTest::failedWriteOnFullDisk() {
+  const QByteArray old(700, 'o');
+  Store(QStringLiteral("full.ems"), old);
+  // The 1539 bytes of the largest picture do not fit under the limit.
+  QCOMPARE(RunInChild([] { return FailedSaveCode(QStringLiteral("full.ems")); },
+                      {.file_size_limit = 1000}),
+           0);
+  QCOMPARE(Contents(QStringLiteral("full.ems")), old);
+  QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("full.ems")});
+}
+
+QTEST_GUILESS_MAIN(EmsFileTest)
+#include "tst_ems_file.moc"

@@ -1,0 +1,149 @@
+#include <QFocusEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+#include "fakes/pictures.h"
+#include "fakes/quiet_side_windows.h"
+#include "fakes/scripted_file_dialogs.h"
+#include "fakes/scripted_messages.h"
+#include "files/ems_format.h"
+#include "windows/form1.h"
+
+using namespace tochkograf;
+
+// The file commands as the main window routes them: menus, shortcuts,
+// toolbar buttons and the closing of the window.
+class Form1FilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void newFromMenuShortcutAndButton_data();
+  void newFromMenuShortcutAndButton();
+  void openAndSaveFromShortcutsAndButtons();
+  void saveAsAndCaption();
+  void closingAsksAndCancelKeepsWindow();
+  void focusOnWindowShowsWholeName();
+
+ private:
+  QPushButton* Button(int index) {
+    return form_->findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index));
+  }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  ScriptedMessages messages_;
+  ScriptedFileDialogs dialogs_;
+  QuietSideWindows windows_;
+  std::unique_ptr<Form1> form_;
+};
+
+void Form1FilesTest::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(QDir::setCurrent(dir_->path()));
+  messages_ = ScriptedMessages();
+  dialogs_ = ScriptedFileDialogs();
+  form_ = std::make_unique<Form1>(
+      Form1Seams{&messages_, &windows_, &dialogs_, dir_->path() + QStringLiteral("/program")});
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void Form1FilesTest::cleanup() {
+  form_->State().IZM = kOff;  // let it close without questions
+  form_.reset();
+  QDir::setCurrent(QDir::tempPath());
+  dir_.reset();
+}
+
+void Form1FilesTest::newFromMenuShortcutAndButton_data() {
+  QTest::addColumn<QString>("how");
+  QTest::newRow("menu") << "menu";
+  QTest::newRow("Ctrl+N") << "key";
+  QTest::newRow("button 0") << "button";
+}
+
+void Form1FilesTest::newFromMenuShortcutAndButton() {
+  QFETCH(QString, how);
+  DocumentState& s = form_->State();
+  s.Pixels(3, 3) = kOn;
+  s.IZM = kOn;
+  const auto run_new = [&] {
+    if (how == QLatin1String("menu")) form_->findChild<QAction*>(QStringLiteral("filenew"))->trigger();
+    else if (how == QLatin1String("key")) QTest::keyClick(form_.get(), Qt::Key_N, Qt::ControlModifier);
+    else QTest::mouseClick(Button(0), Qt::LeftButton);
+  };
+  messages_.answers.enqueue(SaveAnswer::Cancel);
+  run_new();
+  QCOMPARE(s.Pixels(3, 3), kOn);
+  messages_.answers.enqueue(SaveAnswer::No);
+  run_new();
+  QCOMPARE(s.Pixels(3, 3), kOff);
+  QCOMPARE(s.IZM, kOff);
+  QCOMPARE(messages_.questions, QStringList(2, QStringLiteral("Создание нового рисунка")));
+}
+
+void Form1FilesTest::openAndSaveFromShortcutsAndButtons() {
+  PixelGrid picture;
+  FillRandom(picture, 8);
+  QFile file(dir_->filePath(QStringLiteral("cat.ems")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(EncodeEms(16, 16, picture));
+  file.close();
+
+  dialogs_.Choose(dir_->path(), {QStringLiteral("cat.ems")});
+  QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier);
+  QCOMPARE(form_->State().FileName, QStringLiteral("cat.ems"));
+  QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
+  QCOMPARE(form_->State().MX, 16);
+  QCOMPARE(dialogs_.shown[0].initial_dir, dir_->path() + QStringLiteral("/program/"));
+
+  form_->State().Pixels(1, 1) = form_->State().Pixels(1, 1) ? kOff : kOn;
+  QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(file.open(QIODevice::ReadOnly), true);
+  QCOMPARE(file.readAll(), EncodeEms(16, 16, form_->State().Pixels));
+  file.close();
+
+  QTest::mouseClick(Button(2), Qt::LeftButton);  // save again, no dialog
+  dialogs_.Cancel();
+  QTest::mouseClick(Button(1), Qt::LeftButton);  // open, cancelled
+  QCOMPARE(dialogs_.saves, (QList<bool>{false, false}));
+  QVERIFY(messages_.failures.isEmpty());
+}
+
+void Form1FilesTest::saveAsAndCaption() {
+  dialogs_.Choose(dir_->path(), {QStringLiteral("pic")});
+  form_->findChild<QAction*>(QStringLiteral("filesaveas"))->trigger();
+  QVERIFY(QFileInfo::exists(dir_->filePath(QStringLiteral("pic.ems"))));
+  QCOMPARE(form_->windowTitle(), QStringLiteral("pic - Tochkograf"));
+}
+
+void Form1FilesTest::closingAsksAndCancelKeepsWindow() {
+  QSignalSpy unloaded(form_.get(), &Form1::Unloaded);
+  form_->State().IZM = kOn;
+  messages_.answers.enqueue(SaveAnswer::Cancel);
+  messages_.answers.enqueue(SaveAnswer::No);
+  form_->findChild<QAction*>(QStringLiteral("fileexit"))->trigger();
+  QVERIFY(form_->isVisible());
+  QCOMPARE(unloaded.count(), 0);
+  form_->close();  // closing by the window system asks the same
+  QVERIFY(!form_->isVisible());
+  QCOMPARE(unloaded.count(), 1);
+  QCOMPARE(messages_.questions, QStringList(2, QStringLiteral("Выход")));
+}
+
+void Form1FilesTest::focusOnWindowShowsWholeName() {
+  form_->State().FileName = QStringLiteral("cat.ems");
+  QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(form_.get(), &focus);
+  QCOMPARE(form_->windowTitle(), QStringLiteral("cat.ems - Tochkograf"));
+  form_->State().FileName = kUntitled;
+  QApplication::sendEvent(form_.get(), &focus);
+  QCOMPARE(form_->windowTitle(), QStringLiteral("Tochkograf"));
+}
+
+QTEST_MAIN(Form1FilesTest)
+#include "tst_form1_files.moc"

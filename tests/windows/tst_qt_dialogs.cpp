@@ -1,0 +1,262 @@
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "files/com_dlg_and_funcs.h"
+#include "windows/qt_file_dialogs.h"
+#include "windows/qt_user_messages.h"
+#include "windows/russian_translation.h"
+
+using namespace tochkograf;
+
+namespace {
+
+// Runs `act` on the modal window once it is up, while the caller blocks in
+// it. A window that `act` leaves open (a failed check returns early) is
+// closed, so that a failure never hangs the test.
+void WhenModal(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* modal = nullptr;
+    QTRY_VERIFY((modal = QApplication::activeModalWidget()));
+    QPointer<QWidget> guard(modal);
+    act(modal);
+    if (guard && guard->isVisible())
+      if (auto* dialog = qobject_cast<QDialog*>(guard.data())) dialog->reject();
+  });
+}
+
+QString Touch(const QString& path) {
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  return path;
+}
+
+FileDialogRecord Record(int mode, const QString& folder) {
+  FileDialogRecord record;
+  record.title = mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
+  record.flags = mode == kOpenMode ? kOpenDialogFlags : kSaveDialogFlags;
+  record.filter = FilterText({{"EMS-рисунок (EMS)", "*.ems"}, {"Все файлы", "*.*"}});
+  record.file = NullChars(512);
+  record.max_file = 511;
+  record.initial_dir = AddBackslash(folder);
+  return record;
+}
+
+QStringList ButtonTexts(QMessageBox* box) {
+  QStringList texts;
+  for (QAbstractButton* button : box->buttons()) texts.append(button->text().remove(QLatin1Char('&')));
+  texts.sort();
+  return texts;
+}
+
+}  // namespace
+
+class QtDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+
+  void nameFiltersFromFilterText();
+  void choiceFillsBufferLikeSystemDialog();
+  void openDialogChoosesOneFile();
+  void openDialogChoosesSeveralFiles();
+  void cancelledDialogLeavesFolder();
+  void saveDialogAsksBeforeReplacing();
+  void messageBoxesInRussian();
+  void fileDialogTextsInRussian();
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString start_;
+};
+
+void QtDialogsTest::initTestCase() { QVERIFY(InstallRussianTranslation(*qApp)); }
+
+void QtDialogsTest::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  start_ = QDir::tempPath();
+  QVERIFY(QDir::setCurrent(start_));
+}
+
+void QtDialogsTest::cleanup() {
+  QDir::setCurrent(QDir::tempPath());
+  dir_.reset();
+}
+
+void QtDialogsTest::nameFiltersFromFilterText() {
+  QCOMPARE(NameFilters(FilterText({{"EMS-рисунок (EMS)", "*.ems"}, {"Все файлы", "*.*"}})),
+           (QStringList{"EMS-рисунок (EMS) (*.ems)", "Все файлы (*)"}));
+  QCOMPARE(NameFilters(FilterText({{"Картинки", "*.bmp;*.ems"}})),
+           QStringList{"Картинки (*.bmp *.ems)"});
+  QCOMPARE(NameFilters(QString()), QStringList());
+}
+
+void QtDialogsTest::choiceFillsBufferLikeSystemDialog() {
+  FileDialogRecord record = Record(kOpenMode, "/");
+  QVERIFY(FillChoice(record, {"/pics/a.ems"}));
+  QCOMPARE(CutAtDoubleNull(record.file), QStringLiteral("/pics/a.ems"));
+  QCOMPARE(record.file_offset, 6);
+  QCOMPARE(record.file.size(), 512);
+
+  QVERIFY(FillChoice(record, {"/pics/a.ems", "/pics/b.ems"}));
+  QCOMPARE(CutAtDoubleNull(record.file), QStringLiteral("/pics") + QChar(0) + "a.ems" + QChar(0) + "b.ems");
+  QCOMPARE(record.file_offset, 6);
+
+  QVERIFY(FillChoice(record, {"/a.ems"}));
+  QCOMPARE(record.file_offset, 1);
+
+  QStringList many;
+  for (int i = 0; i < 50; ++i) many << QStringLiteral("/pics/picture-%1.ems").arg(i);
+  QVERIFY(!FillChoice(record, many));
+  QVERIFY(!FillChoice(record, {}));
+}
+
+void QtDialogsTest::openDialogChoosesOneFile() {
+  const QString folder = dir_->path();
+  Touch(folder + "/a.ems");
+  FileDialogRecord record = Record(kOpenMode, folder);
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Открыть файл"));
+    QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(folder).canonicalPath());
+    QCOMPARE(dialog->nameFilters().first(), QStringLiteral("EMS-рисунок (EMS) (*.ems)"));
+    QVERIFY(dialog->nameFilters().first().startsWith(dialog->selectedNameFilter()));
+    QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
+    dialog->selectFile(QStringLiteral("a.ems"));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  QCOMPARE(QtFileDialogs().GetOpenFileName(record), 1);
+  QString chosen_folder;
+  QStringList names;
+  struct Replay : FileDialogPlatform {
+    FileDialogRecord r;
+    int GetOpenFileName(FileDialogRecord& out) override { out = r; return 1; }
+    int GetSaveFileName(FileDialogRecord& out) override { out = r; return 1; }
+  } replay;
+  replay.r = record;
+  QVERIFY(ShowFileDialog(replay, kOpenMode, chosen_folder, names, {}, QString(), nullptr));
+  QCOMPARE(QDir(chosen_folder).canonicalPath(), QDir(folder).canonicalPath());
+  QCOMPARE(names, QStringList{QStringLiteral("a.ems")});
+  QCOMPARE(QDir::current().canonicalPath(), QDir(folder).canonicalPath());
+}
+
+void QtDialogsTest::openDialogChoosesSeveralFiles() {
+  const QString folder = dir_->path();
+  Touch(folder + "/a.ems");
+  Touch(folder + "/b.ems");
+  FileDialogRecord record = Record(kOpenMode, folder);
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+        ->setText(QStringLiteral("\"a.ems\" \"b.ems\""));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  QCOMPARE(QtFileDialogs().GetOpenFileName(record), 1);
+  QString items = CutAtDoubleNull(record.file);
+  QCOMPARE(QDir(TakeNullItem(items)).canonicalPath(), QDir(folder).canonicalPath());
+  QStringList names{TakeNullItem(items), TakeNullItem(items)};
+  names.sort();
+  QCOMPARE(names, (QStringList{"a.ems", "b.ems"}));
+  QCOMPARE(items, QString());
+}
+
+void QtDialogsTest::cancelledDialogLeavesFolder() {
+  FileDialogRecord record = Record(kSaveMode, dir_->path());
+  WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  QCOMPARE(QtFileDialogs().GetSaveFileName(record), 0);
+  QCOMPARE(record.file, NullChars(512));
+  QCOMPARE(QDir::currentPath(), start_);
+}
+
+void QtDialogsTest::saveDialogAsksBeforeReplacing() {
+  const QString folder = dir_->path();
+  Touch(folder + "/old.ems");
+  FileDialogRecord record = Record(kSaveMode, folder);
+  QString question;
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Сохранить файл"));
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    dialog->selectFile(QStringLiteral("old.ems"));
+    // First answer No to the question: the dialog stays; then Yes.
+    QTimer::singleShot(0, [&, dialog] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      question = box->text();
+      box->button(QMessageBox::No)->click();
+      QTimer::singleShot(0, [] {
+        auto* again = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(again);
+        again->button(QMessageBox::Yes)->click();
+      });
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  QCOMPARE(QtFileDialogs().GetSaveFileName(record), 1);
+  QVERIFY2(question.contains(QStringLiteral("old.ems")) && question.contains(QStringLiteral("существует")),
+           qPrintable(question));
+  QVERIFY(CutAtDoubleNull(record.file).endsWith(QStringLiteral("/old.ems")));
+}
+
+void QtDialogsTest::messageBoxesInRussian() {
+  QWidget owner;
+  QtUserMessages messages(&owner);
+  QStringList texts;
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  WhenModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box);
+    texts = ButtonTexts(box), title = box->windowTitle(), text = box->text(), icon = box->icon();
+    box->button(QMessageBox::No)->click();
+  });
+  QCOMPARE(messages.AskSaveChanges(QStringLiteral("Выход")), SaveAnswer::No);
+  QCOMPARE(texts, (QStringList{"Да", "Нет", "Отмена"}));
+  QCOMPARE(title, QStringLiteral("Выход"));
+  QCOMPARE(text, QStringLiteral("Сохранить изменения?"));
+  QCOMPARE(icon, QMessageBox::NoIcon);
+
+  WhenModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box);
+    texts = ButtonTexts(box), title = box->windowTitle(), text = box->text(), icon = box->icon();
+    box->button(QMessageBox::Ok)->click();
+  });
+  messages.ShowFailure(QStringLiteral("Ошибка при записи файла."));
+  QCOMPARE(texts, QStringList{"OK"});
+  QCOMPARE(title, QStringLiteral("Tochkograf"));
+  QCOMPARE(text, QStringLiteral("Ошибка при записи файла."));
+  QCOMPARE(icon, QMessageBox::Critical);
+
+  WhenModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box);
+    text = box->text();
+    box->button(QMessageBox::Yes)->click();
+  });
+  QVERIFY(messages.AskReplace(QStringLiteral("Сохранить файл"), QStringLiteral("pic.ems")));
+  QVERIFY2(text.startsWith(QStringLiteral("pic.ems")) && text.contains(QStringLiteral("существует")),
+           qPrintable(text));
+}
+
+void QtDialogsTest::fileDialogTextsInRussian() {
+  QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Папка"));
+  QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:").remove(QLatin1Char('&')),
+           QStringLiteral("Имя файла:"));
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+}
+
+QTEST_MAIN(QtDialogsTest)
+#include "tst_qt_dialogs.moc"
