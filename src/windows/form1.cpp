@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "files/bmp_import.h"
 #include "files/caption.h"
 #include "files/ems_file.h"
 #include "picture/pen.h"
@@ -219,7 +220,7 @@ void Form1::filenew_Click() { commands_->filenew(); }
 void Form1::fileopen_Click() { commands_->fileopen(); }
 void Form1::filesave_Click() { commands_->filesave(); }
 void Form1::filesaveas_Click() { commands_->filesaveas(); }
-void Form1::frombmp_Click() {}
+void Form1::frombmp_Click() { frombmp(*commands_); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (!commands_->MayClose()) {

@@ -1,4 +1,5 @@
 #include <QFocusEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,6 +29,7 @@ class Form1FilesTest : public QObject {
   void saveAsAndCaption();
   void closingAsksAndCancelKeepsWindow();
   void focusOnWindowShowsWholeName();
+  void importFromMenu();
 
  private:
   QPushButton* Button(int index) {
@@ -143,6 +145,17 @@ void Form1FilesTest::focusOnWindowShowsWholeName() {
   form_->State().FileName = kUntitled;
   QApplication::sendEvent(form_.get(), &focus);
   QCOMPARE(form_->windowTitle(), QStringLiteral("Tochkograf"));
+}
+
+void Form1FilesTest::importFromMenu() {
+  form_->State().FileName = QStringLiteral("cat.ems");
+  form_->setWindowTitle(QStringLiteral("cat - Tochkograf"));
+  dialogs_.Choose(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp"), {QStringLiteral("w72_h14.bmp")});
+  form_->findChild<QAction*>(QStringLiteral("frombmp"))->trigger();
+  QCOMPARE(form_->State().MX, 72);
+  QCOMPARE(form_->State().FileName, kUntitled);
+  QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
+  QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral(" 72 x 14"));
 }
 
 QTEST_MAIN(Form1FilesTest)

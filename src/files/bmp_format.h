@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "picture/pixel_grid.h"
+
+namespace tochkograf {
+
+// Two-colour BMP files, one bit per pixel, uncompressed, with an
+// information header of 40, 108 or 124 bytes, stored bottom-up (positive
+// height) or top-down (negative height), each row padded to four bytes.
+// The darker colour of the file's table becomes ink, the lighter paper, so
+// the picture looks as the file shows it whichever order the table has.
+
+enum class BmpStatus {
+  Ok,
+  NotBmp,           // no "BM" signature, or too short for the headers
+  Unsupported,      // other header size, depth, compression or table
+  BadSize,          // width not 1..128 or height not 1..96 in size
+  Truncated,        // the rows end beyond the file
+};
+
+struct BmpPicture {
+  int width = 0, height = 0;
+  PixelGrid cells;  // columns 1..width, rows 1..height, row 1 at the top
+};
+
+BmpStatus DecodeBmp(const QByteArray& bytes, BmpPicture& picture);
+
+// Bytes a stored row takes: the pixels rounded up to whole 32-bit words.
+int BmpStride(int width);
+
+}  // namespace tochkograf

@@ -1,0 +1,58 @@
+#include "files/bmp_import.h"
+
+#include <QFile>
+
+#include "files/bmp_format.h"
+#include "picture/view.h"
+
+namespace tochkograf {
+
+namespace {
+
+// Far more than any importable file needs; pixel rows said to lie beyond it
+// are refused like rows beyond the end of the file.
+constexpr qint64 kReadLimit = 1 << 20;
+
+bool ReadHead(const QString& name, QByteArray& bytes) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  bytes = file.read(kReadLimit);
+  return file.error() == QFileDevice::NoError;
+}
+
+}  // namespace
+
+FilterTable BmpFilters() {
+  return {{QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)"), QStringLiteral("*.bmp")},
+          {QStringLiteral("Все файлы"), QStringLiteral("*.*")}};
+}
+
+void frombmp(DocumentCommands& commands) {
+  if (!commands.MayDropChanges(kImportTitle)) return;
+  QString folder = commands.InitialFolder();
+  QStringList names;
+  ShowFileDialog(commands.Dialogs(), kOpenMode, folder, names, BmpFilters(), QString(),
+                 commands.Owner());
+  const QString name = names.value(0);
+  if (!name.isEmpty()) ImportBmpFile(commands.Document(), name);
+}
+
+bool ImportBmpFile(DocumentContext& document, const QString& name) {
+  QByteArray bytes;
+  BmpPicture picture;
+  if (!ReadHead(name, bytes) || DecodeBmp(bytes, picture) != BmpStatus::Ok) {
+    document.messages.ShowFailure(kImportFailure);
+    return false;
+  }
+  DocumentState& state = document.state;
+  state.IZM = kOff;
+  state.MX = picture.width;
+  state.MY = picture.height;
+  for (int y = 1; y <= picture.height; ++y)
+    for (int x = 1; x <= picture.width; ++x) state.Pixels(x, y) = picture.cells(x, y);
+  RedrawPole(state, document.view);
+  state.FileName = kUntitled;
+  return true;
+}
+
+}  // namespace tochkograf

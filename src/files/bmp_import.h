@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include "files/document_commands.h"
+
+namespace tochkograf {
+
+inline const QString kImportTitle = QStringLiteral("Импорт из BMP-файла");
+inline const QString kImportFailure =
+    QStringLiteral("Ошибка при открытии файла. Убедитесь что это двухцветный bmp-файл.");
+
+// The types the import dialog offers.
+FilterTable BmpFilters();
+
+// Replaces the picture with a two-colour BMP file's, at the file's size, as
+// an untitled picture with no unsaved changes. The undo snapshot and the
+// caption stay as they are. A file that cannot be imported changes nothing
+// and gets the import message once.
+void frombmp(DocumentCommands& commands);
+
+// The import itself, once the file has been chosen; whether it succeeded.
+bool ImportBmpFile(DocumentContext& document, const QString& name);
+
+}  // namespace tochkograf
