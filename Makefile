@@ -6,11 +6,20 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all run test bench deps build clean
+FUZZ_SECONDS ?= 300
+
+.PHONY: all run test test-sanitize fuzz bench deps deps-fuzz install-missing build clean
 
 all: build
 
+# Installs whichever of $(PACKAGES) are missing.
 deps:
+	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES)"
+
+deps-fuzz:
+	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
+
+install-missing:
 	@missing=""; \
 	for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
@@ -36,5 +45,22 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS) --target bench_pole_paint
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/bench_pole_paint
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-suppressions.txt:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Each reader's fuzz target for FUZZ_SECONDS seconds (clang, libFuzzer).
+fuzz: deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCHKOGRAF_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	fuzz/run.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz
