@@ -6,7 +6,9 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all run test bench deps build clean
+PREFIX   ?= /usr/local
+
+.PHONY: all run test bench art install deps build clean
 
 all: build
 
@@ -36,5 +38,15 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS) --target bench_pole_paint
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/bench_pole_paint
 
+# The program, its desktop entry and its icons under $(PREFIX).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Draws the logo and the icons again into src/windows/art.
+art: deps
+	cmake -S . -B $(BUILD)-art -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_ARTWORK=ON
+	cmake --build $(BUILD)-art -j $(JOBS) --target tochkograf_artwork
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-art/tools/artwork/tochkograf_artwork src/windows/art
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-art
