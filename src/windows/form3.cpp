@@ -1,6 +1,8 @@
 #include "windows/form3.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -20,7 +22,8 @@ constexpr int kLastTick = 100;  // the tick after this one hides the splash
 }  // namespace
 
 Form3::Form3(QWidget* parent, int tick_milliseconds)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+  setWindowModality(Qt::ApplicationModal);
   setFixedSize(kClientSize);
   logo_ = SplashLogo(devicePixelRatio());
 
@@ -39,6 +42,18 @@ Form3::Form3(QWidget* parent, int tick_milliseconds)
   PlaceOnScreenCentre();
 }
 
+// Not QDialog::exec: Qt lets a splash window's timers run while it is being
+// shown, so the last tick may hide it before any modal loop has started.
+void Form3::ShowModal() {
+  show();
+  if (isHidden()) return;
+  QPointer<Form3> alive(this);
+  QEventLoop loop;
+  modal_loop_ = &loop;
+  loop.exec(QEventLoop::DialogExec);
+  if (alive) modal_loop_ = nullptr;
+}
+
 void Form3::Timer1_Timer() {
   ++SplashTicks_;
   if (SplashTicks_ > kLastTick) {
@@ -50,8 +65,8 @@ void Form3::Timer1_Timer() {
 
 bool Form3::TimerRunning() const { return Timer1_->isActive(); }
 
-// Placing the window ourselves also keeps QDialog from centring it over the
-// main window, which is not on the screen yet at start-up.
+// Centred on the screen, not over the main window, which is not on the
+// screen yet at start-up.
 void Form3::PlaceOnScreenCentre() {
   QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -66,13 +81,16 @@ void Form3::paintEvent(QPaintEvent*) {
 
 // The window has no title bar to click, so it takes the keyboard itself.
 void Form3::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  QWidget::showEvent(event);
   activateWindow();
-  raise();
 }
 
-// Any key, even Shift or Escape, only hides the window; QDialog's own
-// Escape handling would reject it instead.
+void Form3::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (modal_loop_) modal_loop_->quit();
+}
+
+// Any key, even Shift or Escape, hides the window.
 void Form3::keyPressEvent(QKeyEvent*) { hide(); }
 void Form3::mousePressEvent(QMouseEvent*) { hide(); }
 

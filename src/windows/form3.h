@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QDialog>
 #include <QPixmap>
+#include <QWidget>
 #include <cstdint>
 
+class QEventLoop;
 class QLabel;
 class QTimer;
 
 namespace tochkograf {
 
 // The splash window, also the about box: the logo with the version line,
-// no border, no taskbar entry. It is shown modally (exec) and only ever
-// hidden. From its creation Timer1 ticks; the 101st tick hides the window
+// no border, no taskbar entry. It is shown modally and only ever hidden. From its creation Timer1 ticks; the 101st tick hides the window
 // and stops the timer for good. A key or mouse press hides it at once but
 // leaves the timer alone, so an about box opened before that tick is hidden
 // by it too.
-class Form3 : public QDialog {
+class Form3 : public QWidget {
   Q_OBJECT
 
  public:
@@ -27,6 +27,9 @@ class Form3 : public QDialog {
   // comes and call Timer1_Timer themselves.
   explicit Form3(QWidget* parent = nullptr, int tick_milliseconds = kTickMilliseconds);
 
+  // Shows the window modally; returns once it has been hidden.
+  void ShowModal();
+
   void Timer1_Timer();
   std::int16_t SplashTicks() const { return SplashTicks_; }
   bool TimerRunning() const;
@@ -36,6 +39,7 @@ class Form3 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void PlaceOnScreenCentre();
@@ -44,6 +48,7 @@ class Form3 : public QDialog {
   QPixmap logo_;
   QLabel* Label1_ = nullptr;
   QTimer* Timer1_ = nullptr;
+  QEventLoop* modal_loop_ = nullptr;  // while ShowModal waits
 };
 
 }  // namespace tochkograf

@@ -11,7 +11,7 @@ void QtSideWindows::ShowAbout() { ShowForm3(); }
 // its timer runs from then on, whichever way it was first shown.
 void QtSideWindows::ShowForm3() {
   if (!splash_) splash_ = new Form3(owner_, splash_tick_milliseconds_);
-  splash_->exec();
+  splash_->ShowModal();
 }
 
 bool QtSideWindows::ShowSizeDialog(DocumentState& state) {
