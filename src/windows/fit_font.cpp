@@ -9,8 +9,8 @@ void FitWrappedFontToBox(QLabel* label) {
   QFont font = label->font();
   const QRect room = label->contentsRect();
   const auto fits = [&] {
-    const QRect needed = QFontMetrics(font).boundingRect(
-        QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, label->text());
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 10000),
+                                                         Qt::TextWordWrap, label->text());
     return needed.height() <= room.height();
   };
   while (!fits() && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);

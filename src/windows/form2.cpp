@@ -34,7 +34,8 @@ QPolygon PreviewDots(int width, int height) {
   QPolygon dots;
   dots.reserve(width * height);
   for (int i = 1; i <= width; ++i)
-    for (int j = 1; j <= height; ++j) dots.append(QPoint(150 - width + 2 * i, 120 - height + 2 * j));
+    for (int j = 1; j <= height; ++j)
+      dots.append(QPoint(150 - width + 2 * i, 120 - height + 2 * j));
   return dots;
 }
 
@@ -55,10 +56,9 @@ QFont SizeTextFont() {
 // that guess where the desktop draws no frames.
 void CentreOver(QWidget* dialog, const QWidget* owner) {
   const QRect owner_frame = owner->frameGeometry(), owner_client = owner->geometry();
-  const QMargins decoration(owner_client.left() - owner_frame.left(),
-                            owner_client.top() - owner_frame.top(),
-                            owner_frame.right() - owner_client.right(),
-                            owner_frame.bottom() - owner_client.bottom());
+  const QMargins decoration(
+      owner_client.left() - owner_frame.left(), owner_client.top() - owner_frame.top(),
+      owner_frame.right() - owner_client.right(), owner_frame.bottom() - owner_client.bottom());
   QRect frame = QRect(QPoint(), dialog->size()).marginsAdded(decoration);
   frame.moveCenter(owner_frame.center());
   dialog->move(frame.topLeft());
@@ -133,8 +133,8 @@ void Form2::CreateControls() {
   VScroll1_ = MakeBar(Qt::Vertical, kLowestHeight, kMaxHeight, {296, 8, 17, 225}, this);
   VScroll1_->setObjectName(QStringLiteral("VScroll1"));
 
-  QWidget* const order[] = {Command1_,    Command2_,    Command3_[0], HScroll1_,
-                            VScroll1_,    Command3_[1], Command3_[2], Command3_[3]};
+  QWidget* const order[] = {Command1_, Command2_,    Command3_[0], HScroll1_,
+                            VScroll1_, Command3_[1], Command3_[2], Command3_[3]};
   for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
     setTabOrder(order[i], order[i + 1]);
   Command1_->setFocus();

@@ -2,10 +2,10 @@
 
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>

@@ -10,11 +10,11 @@ class QTimer;
 
 namespace tochkograf {
 
-// The splash window, also the about box: the logo with the version line,
-// no border, no taskbar entry. It is shown modally and only ever hidden. From its creation Timer1 ticks; the 101st tick hides the window
-// and stops the timer for good. A key or mouse press hides it at once but
-// leaves the timer alone, so an about box opened before that tick is hidden
-// by it too.
+// The splash window, also the about box: the logo with the version line, no
+// border, no taskbar entry. It is shown modally and only ever hidden. From
+// its creation Timer1 ticks; the 101st tick hides the window and stops the
+// timer for good. A key or mouse press hides it at once but leaves the timer
+// alone, so an about box opened before that tick is hidden by it too.
 class Form3 : public QWidget {
   Q_OBJECT
 

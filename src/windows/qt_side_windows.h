@@ -16,8 +16,7 @@ namespace tochkograf {
 class QtSideWindows : public SideWindows {
  public:
   // `splash_tick_milliseconds` paces the splash timer; tests slow it down.
-  explicit QtSideWindows(QWidget* owner,
-                         int splash_tick_milliseconds = Form3::kTickMilliseconds)
+  explicit QtSideWindows(QWidget* owner, int splash_tick_milliseconds = Form3::kTickMilliseconds)
       : owner_(owner), splash_tick_milliseconds_(splash_tick_milliseconds) {}
   void ShowSplash() override;
   void ShowAbout() override;

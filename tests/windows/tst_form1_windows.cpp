@@ -16,8 +16,12 @@ using namespace tochkograf;
 namespace {
 
 QString SizeLabel(Form1& form) { return form.findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
-QPushButton* SizeButton(Form1& form) { return form.findChild<QPushButton*>(QStringLiteral("Command1_6")); }
-QAction* Item(Form1& form, const char* name) { return form.findChild<QAction*>(QLatin1String(name)); }
+QPushButton* SizeButton(Form1& form) {
+  return form.findChild<QPushButton*>(QStringLiteral("Command1_6"));
+}
+QAction* Item(Form1& form, const char* name) {
+  return form.findChild<QAction*>(QLatin1String(name));
+}
 
 bool AnyForm1Visible() {
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -114,8 +118,10 @@ void Form1WindowsTest::sizeDialogOpensFromMenuAndButton() {
   Form1 form(Form1Seams{.windows = &windows});
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  if (from_button) QTest::mouseClick(SizeButton(form), Qt::LeftButton);
-  else Item(form, "size")->trigger();
+  if (from_button)
+    QTest::mouseClick(SizeButton(form), Qt::LeftButton);
+  else
+    Item(form, "size")->trigger();
   QCOMPARE(windows.calls.last(), QStringLiteral("size"));
   QCOMPARE(SizeLabel(form), confirmed ? QStringLiteral(" 72 x 14") : QStringLiteral(" 32 x 32"));
   QCOMPARE(form.State().IZM, confirmed ? kOn : kOff);
@@ -140,7 +146,8 @@ void Form1WindowsTest::realSizeDialogShowsTheNewSizeAtOnce() {
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   OnNextModal([](QWidget* dialog) {
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command3_3")), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command3_3")),
+                      Qt::LeftButton);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
   });
   QTest::mouseClick(SizeButton(form), Qt::LeftButton);

@@ -18,9 +18,13 @@ T* Control(QWidget& dialog, const QString& name) {
   return dialog.findChild<T*>(name);
 }
 
-QScrollBar* Bar(QWidget& d, const char* name) { return Control<QScrollBar>(d, QLatin1String(name)); }
+QScrollBar* Bar(QWidget& d, const char* name) {
+  return Control<QScrollBar>(d, QLatin1String(name));
+}
 QPushButton* Button(QWidget& d, const QString& name) { return Control<QPushButton>(d, name); }
-QPushButton* Preset(QWidget& d, int index) { return Button(d, QStringLiteral("Command3_%1").arg(index)); }
+QPushButton* Preset(QWidget& d, int index) {
+  return Button(d, QStringLiteral("Command3_%1").arg(index));
+}
 QString SizeText(QWidget& d) { return Control<QLabel>(d, QStringLiteral("Label1"))->text(); }
 
 void SetSize(QWidget& d, int width, int height) {
@@ -121,7 +125,8 @@ void Form2Test::controlsSitInTheirPlaces_data() {
   QTest::newRow("24 x 26") << "Command3_2" << QRect(432, 104, 97, 25) << "24 x 26";
   QTest::newRow("72 x 14") << "Command3_3" << QRect(432, 136, 97, 25) << "72 x 14";
   QTest::newRow("size text") << "Label1" << QRect(328, 176, 209, 41) << "000";
-  QTest::newRow("note") << "Label2" << QRect(328, 8, 201, 89)
+  QTest::newRow("note")
+      << "Label2" << QRect(328, 8, 201, 89)
       << "Внимание! В этой программе можно выбрать любой, не стандартный размер изображения. "
          "Но не все телефоны могут их отображать и посылать в сообщениях. Вы можете "
          "использовать кнопки для выбора наиболее часто встречаемых размеров:";
@@ -150,9 +155,13 @@ void Form2Test::tabOrderStartsAtOk() {
   dialog_->show();
   QVERIFY(QTest::qWaitForWindowActive(dialog_));
   QCOMPARE(QApplication::focusWidget(), Button(*dialog_, QStringLiteral("Command1")));
-  QWidget* const expected[] = {Button(*dialog_, QStringLiteral("Command2")), Preset(*dialog_, 0),
-                               Bar(*dialog_, "HScroll1"), Bar(*dialog_, "VScroll1"),
-                               Preset(*dialog_, 1), Preset(*dialog_, 2), Preset(*dialog_, 3),
+  QWidget* const expected[] = {Button(*dialog_, QStringLiteral("Command2")),
+                               Preset(*dialog_, 0),
+                               Bar(*dialog_, "HScroll1"),
+                               Bar(*dialog_, "VScroll1"),
+                               Preset(*dialog_, 1),
+                               Preset(*dialog_, 2),
+                               Preset(*dialog_, 3),
                                Button(*dialog_, QStringLiteral("Command1"))};
   for (QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -306,8 +315,10 @@ void Form2Test::cancelAndCloseBoxChangeNothing() {
   const DocumentState before = state_;
   dialog_->show();
   SetSize(*dialog_, 100, 50);
-  if (close_box) dialog_->close();
-  else QTest::mouseClick(Button(*dialog_, QStringLiteral("Command2")), Qt::LeftButton);
+  if (close_box)
+    dialog_->close();
+  else
+    QTest::mouseClick(Button(*dialog_, QStringLiteral("Command2")), Qt::LeftButton);
   QVERIFY(!dialog_->isVisible());
   QCOMPARE(dialog_->result(), int(QDialog::Rejected));
   QCOMPARE(state_.MX, before.MX);
@@ -361,7 +372,9 @@ void Form2Test::opensModallyCentredOverOwner() {
   QCOMPARE(state_.MX, 72);
   QCOMPARE(state_.MY, 14);
 
-  OnNextModal([](QWidget* modal) { QTest::mouseClick(Button(*modal, QStringLiteral("Command2")), Qt::LeftButton); });
+  OnNextModal([](QWidget* modal) {
+    QTest::mouseClick(Button(*modal, QStringLiteral("Command2")), Qt::LeftButton);
+  });
   state_.IZM = kOff;
   QVERIFY(!windows.ShowSizeDialog(state_));
   QCOMPARE(state_.IZM, kOff);

@@ -22,11 +22,21 @@ enum class Press { LetterKey, ShiftKey, EscapeKey, LeftButton, RightButton, Left
 
 void Hit(Form3& splash, Press press) {
   switch (press) {
-    case Press::LetterKey: QTest::keyClick(&splash, Qt::Key_A); break;
-    case Press::ShiftKey: QTest::keyClick(&splash, Qt::Key_Shift); break;
-    case Press::EscapeKey: QTest::keyClick(&splash, Qt::Key_Escape); break;
-    case Press::LeftButton: QTest::mousePress(&splash, Qt::LeftButton, {}, QPoint(250, 100)); break;
-    case Press::RightButton: QTest::mousePress(&splash, Qt::RightButton, {}, QPoint(10, 10)); break;
+    case Press::LetterKey:
+      QTest::keyClick(&splash, Qt::Key_A);
+      break;
+    case Press::ShiftKey:
+      QTest::keyClick(&splash, Qt::Key_Shift);
+      break;
+    case Press::EscapeKey:
+      QTest::keyClick(&splash, Qt::Key_Escape);
+      break;
+    case Press::LeftButton:
+      QTest::mousePress(&splash, Qt::LeftButton, {}, QPoint(250, 100));
+      break;
+    case Press::RightButton:
+      QTest::mousePress(&splash, Qt::RightButton, {}, QPoint(10, 10));
+      break;
     case Press::LeftOnVersionLine: {
       auto* label = splash.findChild<QLabel*>(QStringLiteral("Label1"));
       QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());

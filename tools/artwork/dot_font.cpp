@@ -15,12 +15,18 @@ constexpr Glyph kBlank = {".....", ".....", ".....", ".....", ".....", ".....", 
 
 const Glyph& DotGlyph(QChar c) {
   switch (c.unicode()) {
-    case 'T': return kT;
-    case 'o': return kO;
-    case 'c': return kC;
-    case 'h': return kH;
-    case 'k': return kK;
-    default: return kBlank;
+    case 'T':
+      return kT;
+    case 'o':
+      return kO;
+    case 'c':
+      return kC;
+    case 'h':
+      return kH;
+    case 'k':
+      return kK;
+    default:
+      return kBlank;
   }
 }
 

@@ -42,8 +42,10 @@ QImage DrawIcon(int size) {
     for (int row = 0; row < kDots; ++row) {
       p.setBrush(Lit(column, row) ? kInk : kUnlitDot);
       const QRectF cell(start + column * pitch, start + row * pitch, dot, dot);
-      if (size >= 48) p.drawEllipse(cell);
-      else p.drawRect(cell);
+      if (size >= 48)
+        p.drawEllipse(cell);
+      else
+        p.drawRect(cell);
     }
   return image;
 }

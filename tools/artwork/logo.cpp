@@ -41,9 +41,13 @@ void PaintSky(QPainter& p) {
 
 // A cloud of overlapping puffs, `width` wide, with its flat base at `base`.
 void PaintCloud(QPainter& p, double left, double base, double width, int opacity) {
-  static const struct { double x, y, r; } kPuffs[] = {
-      {0.14, -0.10, 0.13}, {0.32, -0.20, 0.19}, {0.55, -0.24, 0.22},
-      {0.76, -0.15, 0.16}, {0.90, -0.07, 0.10}};
+  static const struct {
+    double x, y, r;
+  } kPuffs[] = {{0.14, -0.10, 0.13},
+                {0.32, -0.20, 0.19},
+                {0.55, -0.24, 0.22},
+                {0.76, -0.15, 0.16},
+                {0.90, -0.07, 0.10}};
   QPainterPath cloud;
   cloud.setFillRule(Qt::WindingFill);  // overlapping puffs make one shape
   for (const auto& puff : kPuffs)

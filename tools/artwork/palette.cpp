@@ -85,8 +85,10 @@ QImage To256Colours(const QImage& picture) {
     for (int x = 0; x < source.width(); ++x) ++counts[source.pixel(x, y) | 0xff000000];
 
   std::vector<Entry> entries;
-  for (auto it = counts.cbegin(); it != counts.cend(); ++it) entries.push_back({it.key(), it.value()});
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.colour < b.colour; });
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+    entries.push_back({it.key(), it.value()});
+  std::sort(entries.begin(), entries.end(),
+            [](const Entry& a, const Entry& b) { return a.colour < b.colour; });
 
   std::vector<Box> boxes{MakeBox(std::move(entries))};
   while (boxes.size() < 256) {
@@ -113,7 +115,8 @@ QImage To256Colours(const QImage& picture) {
   indexed.setColorTable(table);
   for (int y = 0; y < source.height(); ++y) {
     uchar* line = indexed.scanLine(y);
-    for (int x = 0; x < source.width(); ++x) line[x] = nearest.value(source.pixel(x, y) | 0xff000000);
+    for (int x = 0; x < source.width(); ++x)
+      line[x] = nearest.value(source.pixel(x, y) | 0xff000000);
   }
   return indexed;
 }
