@@ -38,9 +38,14 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS) --target bench_pole_paint
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-bench/bench/bench_pole_paint
 
-# The program, its desktop entry and its icons under $(PREFIX).
+# The program, its desktop entry and its icons under $(PREFIX); through sudo
+# only where the prefix is not ours to write.
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	@if mkdir -p "$(PREFIX)" 2>/dev/null && [ -w "$(PREFIX)" ]; then \
+	  cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	else \
+	  $(SUDO) cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	fi
 
 # Draws the logo and the icons again into src/windows/art.
 art: deps
