@@ -7,8 +7,9 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 FUZZ_SECONDS ?= 300
+PREFIX   ?= /usr/local
 
-.PHONY: all run test test-sanitize fuzz bench deps deps-fuzz install-missing build clean
+.PHONY: all run test test-sanitize fuzz bench art install deps deps-fuzz install-missing build clean
 
 all: build
 
@@ -62,5 +63,20 @@ fuzz: deps-fuzz
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	fuzz/run.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
+# The program, its desktop entry and its icons under $(PREFIX); through sudo
+# only where the prefix is not ours to write.
+install: build
+	@if mkdir -p "$(PREFIX)" 2>/dev/null && [ -w "$(PREFIX)" ]; then \
+	  cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	else \
+	  $(SUDO) cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	fi
+
+# Draws the logo and the icons again into src/windows/art.
+art: deps
+	cmake -S . -B $(BUILD)-art -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_ARTWORK=ON
+	cmake --build $(BUILD)-art -j $(JOBS) --target tochkograf_artwork
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-art/tools/artwork/tochkograf_artwork src/windows/art
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-art

@@ -26,7 +26,7 @@ struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
   FileDialogPlatform* file_dialogs = nullptr;
-  QString program_folder;  // where file dialogs start; empty: the program's own
+  QString program_folder{};  // where file dialogs start; empty: the program's own
 };
 
 // The main window: it owns the document, lays out the toolbar, the size

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "windows/artwork.h"
 #include "windows/form1.h"
 #include "windows/russian_translation.h"
 
@@ -7,6 +8,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tochkograf"));
   tochkograf::InstallRussianTranslation(app);
+  // Every window of the program shows the icon; the desktop entry of the
+  // same name ties the running program to its menu item.
+  QApplication::setWindowIcon(tochkograf::AppIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("tochkograf"));
   tochkograf::Form1 form;
   QObject::connect(&form, &tochkograf::Form1::Unloaded, &app, &QApplication::quit,
                    Qt::QueuedConnection);

@@ -1,12 +1,29 @@
 #include "windows/qt_side_windows.h"
 
+#include "windows/form2.h"
+
 namespace tochkograf {
 
-// The splash, size and help windows are still to come; until then their
-// commands do nothing.
-void QtSideWindows::ShowSplash() {}
-void QtSideWindows::ShowAbout() {}
-bool QtSideWindows::ShowSizeDialog(DocumentState&) { return false; }
-void QtSideWindows::ShowHelp() {}
+void QtSideWindows::ShowSplash() { ShowForm3(); }
+void QtSideWindows::ShowAbout() { ShowForm3(); }
+
+// The splash and the about box are one window, made at its first showing;
+// its timer runs from then on, whichever way it was first shown.
+void QtSideWindows::ShowForm3() {
+  if (!splash_) splash_ = new Form3(owner_, splash_tick_milliseconds_);
+  splash_->ShowModal();
+}
+
+bool QtSideWindows::ShowSizeDialog(DocumentState& state) {
+  Form2 dialog(state, owner_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtSideWindows::ShowHelp() {
+  if (!help_) help_ = new Form4(owner_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
 
 }  // namespace tochkograf

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "fakes/pictures.h"
-#include "fakes/quiet_side_windows.h"
+#include "fakes/side_windows.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_messages.h"
 #include "files/ems_format.h"
@@ -39,7 +39,7 @@ class Form1FilesTest : public QObject {
   std::unique_ptr<QTemporaryDir> dir_;
   ScriptedMessages messages_;
   ScriptedFileDialogs dialogs_;
-  QuietSideWindows windows_;
+  FakeSideWindows windows_;
   std::unique_ptr<Form1> form_;
 };
 

@@ -1,0 +1,194 @@
+#include "windows/form2.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPolygon>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "windows/fit_font.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr QSize kClientSize(543, 264);
+
+struct Preset {
+  const char* caption;
+  QRect place;
+  int width, height;
+};
+// In the order of the button array, which is not the tab order.
+constexpr std::array<Preset, 4> kPresets = {{
+    {"16 x 16", {328, 104, 97, 25}, 16, 16},
+    {"32 x 32", {328, 136, 97, 25}, 32, 32},
+    {"24 x 26", {432, 104, 97, 25}, 24, 26},
+    {"72 x 14", {432, 136, 97, 25}, 72, 14},
+}};
+
+// The dots of a W x H picture at twice its size, centred on (151, 121):
+// column i at 150 - W + 2i, row j at 120 - H + 2j.
+QPolygon PreviewDots(int width, int height) {
+  QPolygon dots;
+  dots.reserve(width * height);
+  for (int i = 1; i <= width; ++i)
+    for (int j = 1; j <= height; ++j)
+      dots.append(QPoint(150 - width + 2 * i, 120 - height + 2 * j));
+  return dots;
+}
+
+// The size text's face: a plain sans serif in the nearest installed relative
+// of the classic 24-point dialog face.
+QFont SizeTextFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(24);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+// Centres the dialog's frame over the owner's, taking the dialog's frame to be
+// like the owner's. QDialog's own centring guesses the frame and is off by
+// that guess where the desktop draws no frames.
+void CentreOver(QWidget* dialog, const QWidget* owner) {
+  const QRect owner_frame = owner->frameGeometry(), owner_client = owner->geometry();
+  const QMargins decoration(
+      owner_client.left() - owner_frame.left(), owner_client.top() - owner_frame.top(),
+      owner_frame.right() - owner_client.right(), owner_frame.bottom() - owner_client.bottom());
+  QRect frame = QRect(QPoint(), dialog->size()).marginsAdded(decoration);
+  frame.moveCenter(owner_frame.center());
+  dialog->move(frame.topLeft());
+}
+
+QPushButton* MakeButton(const QString& caption, const QRect& place, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(place);
+  // A button of a dialog would otherwise take Enter for itself.
+  button->setAutoDefault(false);
+  return button;
+}
+
+QScrollBar* MakeBar(Qt::Orientation orientation, int lowest, int highest, const QRect& place,
+                    QWidget* parent) {
+  auto* bar = new QScrollBar(orientation, parent);
+  bar->setGeometry(place);
+  bar->setRange(lowest, highest);
+  bar->setValue(Form2::kOpeningSize);
+  bar->setSingleStep(1);
+  bar->setPageStep(8);
+  bar->setFocusPolicy(Qt::StrongFocus);
+  return bar;
+}
+
+}  // namespace
+
+Form2::Form2(DocumentState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state) {
+  setWindowTitle(QStringLiteral("Выберите размер изображения"));
+  setFixedSize(kClientSize);
+  CreateControls();
+  ConnectControls();
+  if (parent) CentreOver(this, parent->window());
+}
+
+void Form2::CreateControls() {
+  Command1_ = MakeButton(QStringLiteral("OK"), {328, 232, 97, 25}, this);
+  Command1_->setObjectName(QStringLiteral("Command1"));
+  Command2_ = MakeButton(QStringLiteral("Отмена"), {440, 232, 97, 25}, this);
+  Command2_->setObjectName(QStringLiteral("Command2"));
+
+  Label1_ = new QLabel(QStringLiteral("000"), this);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+  Label1_->setGeometry(328, 176, 209, 41);
+  Label1_->setAlignment(Qt::AlignCenter);
+  Label1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Label1_->setLineWidth(1);
+  Label1_->setFont(SizeTextFont());
+
+  Label2_ = new QLabel(
+      QStringLiteral("Внимание! В этой программе можно выбрать любой, не стандартный размер "
+                     "изображения. Но не все телефоны могут их отображать и посылать в "
+                     "сообщениях. Вы можете использовать кнопки для выбора наиболее часто "
+                     "встречаемых размеров:"),
+      this);
+  Label2_->setObjectName(QStringLiteral("Label2"));
+  Label2_->setGeometry(328, 8, 201, 89);
+  Label2_->setWordWrap(true);
+  Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  FitWrappedFontToBox(Label2_);
+
+  for (int i = 0; i < static_cast<int>(kPresets.size()); ++i) {
+    Command3_[i] = MakeButton(QLatin1String(kPresets[i].caption), kPresets[i].place, this);
+    Command3_[i]->setObjectName(QStringLiteral("Command3_%1").arg(i));
+  }
+
+  HScroll1_ = MakeBar(Qt::Horizontal, kLowestWidth, kMaxWidth, {8, 240, 281, 17}, this);
+  HScroll1_->setObjectName(QStringLiteral("HScroll1"));
+  VScroll1_ = MakeBar(Qt::Vertical, kLowestHeight, kMaxHeight, {296, 8, 17, 225}, this);
+  VScroll1_->setObjectName(QStringLiteral("VScroll1"));
+
+  QWidget* const order[] = {Command1_, Command2_,    Command3_[0], HScroll1_,
+                            VScroll1_, Command3_[1], Command3_[2], Command3_[3]};
+  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
+    setTabOrder(order[i], order[i + 1]);
+  Command1_->setFocus();
+}
+
+void Form2::ConnectControls() {
+  connect(Command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
+  connect(Command2_, &QPushButton::clicked, this, &QDialog::reject);
+  for (int i = 0; i < static_cast<int>(Command3_.size()); ++i)
+    connect(Command3_[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
+  // Change and thumb drag of each bar. While a thumb is dragged Qt reports
+  // both, so a drag step may redraw twice; the repaints merge into one.
+  for (QScrollBar* bar : {HScroll1_, VScroll1_}) {
+    connect(bar, &QScrollBar::valueChanged, this, &Form2::RedrawPreview);
+    connect(bar, &QScrollBar::sliderMoved, this, &Form2::RedrawPreview);
+  }
+}
+
+void Form2::RedrawPreview() {
+  const int width = HScroll1_->value(), height = VScroll1_->value();
+  Label1_->setText(QStringLiteral(" %1 x %2").arg(width).arg(height));
+  update();
+  emit PreviewRedrawn(width, height);
+}
+
+// Replaces the "000" the label was laid out with before the first repaint.
+void Form2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  RedrawPreview();
+}
+
+// The lattice is not kept anywhere: every repaint draws it again over the
+// cleared background.
+void Form2::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+  painter.drawPoints(PreviewDots(HScroll1_->value(), VScroll1_->value()));
+}
+
+// Enter and Escape must neither confirm nor cancel, so QDialog's own key
+// handling is skipped.
+void Form2::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+
+void Form2::Command1_Click() {
+  state_.MX = HScroll1_->value();
+  state_.MY = VScroll1_->value();
+  accept();
+  state_.IZM = kOn;
+}
+
+// Width first, then height; a bar already at its preset raises nothing.
+void Form2::Command3_Click(int index) {
+  HScroll1_->setValue(kPresets[index].width);
+  VScroll1_->setValue(kPresets[index].height);
+}
+
+}  // namespace tochkograf

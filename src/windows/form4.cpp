@@ -1,0 +1,49 @@
+#include "windows/form4.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "windows/help_text.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr QSize kClientSize(497, 442);
+
+}  // namespace
+
+// A window of its own, not a dialog: a dialog would be centred over the main
+// window, while this one opens where the desktop puts new windows.
+Form4::Form4(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Справка"));
+  setFixedSize(kClientSize);
+  CreateControls();
+}
+
+void Form4::CreateControls() {
+  Text1_ = new QPlainTextEdit(this);
+  Text1_->setObjectName(QStringLiteral("Text1"));
+  Text1_->setGeometry(0, 0, 497, 409);
+  Text1_->setReadOnly(true);
+  Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Read-only still lets the keyboard move through the text and select it.
+  Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // The box ends a line at a lone LF, so each CR LF becomes one.
+  Text1_->setPlainText(HelpText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+
+  Command1_ = new QPushButton(QStringLiteral("Закрыть"), this);
+  Command1_->setObjectName(QStringLiteral("Command1"));
+  Command1_->setGeometry(376, 416, 121, 25);
+  connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
+
+  setTabOrder(Text1_, Command1_);
+  Text1_->setFocus();
+}
+
+}  // namespace tochkograf

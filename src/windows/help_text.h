@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace tochkograf {
+
+// The help window's text, assembled piece by piece with CR LF line ends:
+// the program, its version and authors, what it does, and the history of
+// its versions, closed by a postscript about the splash picture. It ends
+// with no line break.
+QString HelpText();
+
+}  // namespace tochkograf

@@ -1,0 +1,385 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "fakes/modal.h"
+#include "fakes/pictures.h"
+#include "windows/form2.h"
+#include "windows/qt_side_windows.h"
+
+using namespace tochkograf;
+
+namespace {
+
+template <typename T>
+T* Control(QWidget& dialog, const QString& name) {
+  return dialog.findChild<T*>(name);
+}
+
+QScrollBar* Bar(QWidget& d, const char* name) {
+  return Control<QScrollBar>(d, QLatin1String(name));
+}
+QPushButton* Button(QWidget& d, const QString& name) { return Control<QPushButton>(d, name); }
+QPushButton* Preset(QWidget& d, int index) {
+  return Button(d, QStringLiteral("Command3_%1").arg(index));
+}
+QString SizeText(QWidget& d) { return Control<QLabel>(d, QStringLiteral("Label1"))->text(); }
+
+void SetSize(QWidget& d, int width, int height) {
+  Bar(d, "HScroll1")->setValue(width);
+  Bar(d, "VScroll1")->setValue(height);
+}
+
+// Every ink pixel of the preview area, where nothing but the lattice lies.
+QList<QPoint> InkInPreviewArea(QWidget& d) {
+  const QImage image = d.grab().toImage();
+  const QRgb ink = d.palette().color(QPalette::WindowText).rgb();
+  QList<QPoint> found;
+  for (int y = 0; y < 240; ++y)
+    for (int x = 0; x < 296; ++x)
+      if (image.pixel(x, y) == ink) found.append(QPoint(x, y));
+  return found;
+}
+
+DocumentState Opened72x14() {
+  DocumentState s = StartedDocument(72, 14);
+  FillRandom(s.Pixels, 3);
+  FillRandom(s.UndoPixels, 5);
+  return s;
+}
+
+}  // namespace
+
+class Form2Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void opensAt32By32WhateverThePicture();
+  void windowIsFixedWithCloseBoxOnly();
+  void controlsSitInTheirPlaces_data();
+  void controlsSitInTheirPlaces();
+  void tabOrderStartsAtOk();
+  void barsCoverTheirRanges_data();
+  void barsCoverTheirRanges();
+  void presetsSetWidthThenHeight_data();
+  void presetsSetWidthThenHeight();
+  void barStepsAndThumbDragsRedraw();
+  void previewLattice_data();
+  void previewLattice();
+  void okWritesSizeThenClosesThenMarksModified();
+  void okWithUnchangedSizeStillMarksModified();
+  void cancelAndCloseBoxChangeNothing_data();
+  void cancelAndCloseBoxChangeNothing();
+  void enterAndEscapeDoNothing_data();
+  void enterAndEscapeDoNothing();
+  void opensModallyCentredOverOwner();
+
+ private:
+  DocumentState state_;
+  Form2* dialog_ = nullptr;
+};
+
+void Form2Test::init() {
+  state_ = Opened72x14();
+  dialog_ = new Form2(state_);
+}
+
+void Form2Test::cleanup() {
+  delete dialog_;
+  dialog_ = nullptr;
+}
+
+void Form2Test::opensAt32By32WhateverThePicture() {
+  QCOMPARE(SizeText(*dialog_), QStringLiteral("000"));  // until it is first shown
+  dialog_->show();
+  QCOMPARE(Bar(*dialog_, "HScroll1")->value(), 32);
+  QCOMPARE(Bar(*dialog_, "VScroll1")->value(), 32);
+  QCOMPARE(SizeText(*dialog_), QStringLiteral(" 32 x 32"));
+  QCOMPARE(InkInPreviewArea(*dialog_).size(), 32 * 32);
+}
+
+void Form2Test::windowIsFixedWithCloseBoxOnly() {
+  QCOMPARE(dialog_->windowTitle(), QStringLiteral("Выберите размер изображения"));
+  QCOMPARE(dialog_->size(), QSize(543, 264));
+  QCOMPARE(dialog_->minimumSize(), QSize(543, 264));
+  QCOMPARE(dialog_->maximumSize(), QSize(543, 264));
+  const Qt::WindowFlags flags = dialog_->windowFlags();
+  QVERIFY(flags & Qt::WindowCloseButtonHint);
+  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+}
+
+void Form2Test::controlsSitInTheirPlaces_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("place");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("OK") << "Command1" << QRect(328, 232, 97, 25) << "OK";
+  QTest::newRow("cancel") << "Command2" << QRect(440, 232, 97, 25) << "Отмена";
+  QTest::newRow("16 x 16") << "Command3_0" << QRect(328, 104, 97, 25) << "16 x 16";
+  QTest::newRow("32 x 32") << "Command3_1" << QRect(328, 136, 97, 25) << "32 x 32";
+  QTest::newRow("24 x 26") << "Command3_2" << QRect(432, 104, 97, 25) << "24 x 26";
+  QTest::newRow("72 x 14") << "Command3_3" << QRect(432, 136, 97, 25) << "72 x 14";
+  QTest::newRow("size text") << "Label1" << QRect(328, 176, 209, 41) << "000";
+  QTest::newRow("note")
+      << "Label2" << QRect(328, 8, 201, 89)
+      << "Внимание! В этой программе можно выбрать любой, не стандартный размер изображения. "
+         "Но не все телефоны могут их отображать и посылать в сообщениях. Вы можете "
+         "использовать кнопки для выбора наиболее часто встречаемых размеров:";
+  QTest::newRow("width bar") << "HScroll1" << QRect(8, 240, 281, 17) << "";
+  QTest::newRow("height bar") << "VScroll1" << QRect(296, 8, 17, 225) << "";
+}
+
+void Form2Test::controlsSitInTheirPlaces() {
+  QFETCH(QString, name);
+  QFETCH(QRect, place);
+  QFETCH(QString, text);
+  QWidget* control = dialog_->findChild<QWidget*>(name);
+  QVERIFY(control);
+  QCOMPARE(control->geometry(), place);
+  if (auto* button = qobject_cast<QPushButton*>(control)) {
+    QCOMPARE(button->text(), text);
+    QVERIFY(!button->isDefault());
+    QVERIFY(!button->autoDefault());
+  } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+  }
+}
+
+void Form2Test::tabOrderStartsAtOk() {
+  dialog_->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog_));
+  QCOMPARE(QApplication::focusWidget(), Button(*dialog_, QStringLiteral("Command1")));
+  QWidget* const expected[] = {Button(*dialog_, QStringLiteral("Command2")),
+                               Preset(*dialog_, 0),
+                               Bar(*dialog_, "HScroll1"),
+                               Bar(*dialog_, "VScroll1"),
+                               Preset(*dialog_, 1),
+                               Preset(*dialog_, 2),
+                               Preset(*dialog_, 3),
+                               Button(*dialog_, QStringLiteral("Command1"))};
+  for (QWidget* next : expected) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), next);
+  }
+}
+
+void Form2Test::barsCoverTheirRanges_data() {
+  QTest::addColumn<QString>("bar");
+  QTest::addColumn<int>("lowest");
+  QTest::addColumn<int>("highest");
+  QTest::newRow("width") << "HScroll1" << 16 << 128;
+  QTest::newRow("height, never 0") << "VScroll1" << 1 << 96;
+}
+
+void Form2Test::barsCoverTheirRanges() {
+  QFETCH(QString, bar);
+  QFETCH(int, lowest);
+  QFETCH(int, highest);
+  QScrollBar* b = Control<QScrollBar>(*dialog_, bar);
+  QCOMPARE(b->singleStep(), 1);
+  QCOMPARE(b->pageStep(), 8);
+  b->setValue(0);
+  QCOMPARE(b->value(), lowest);
+  b->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  QCOMPARE(b->value(), lowest);
+  b->setValue(1000);
+  QCOMPARE(b->value(), highest);
+  b->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  QCOMPARE(b->value(), highest);
+}
+
+void Form2Test::presetsSetWidthThenHeight_data() {
+  QTest::addColumn<QSize>("before");
+  QTest::addColumn<int>("preset");
+  QTest::addColumn<QList<QSize>>("previews");  // the sizes each RedrawPreview showed
+  QTest::newRow("16 x 16 from 32 x 32") << QSize(32, 32) << 0 << QList<QSize>{{16, 32}, {16, 16}};
+  QTest::newRow("32 x 32 unchanged") << QSize(32, 32) << 1 << QList<QSize>{};
+  QTest::newRow("24 x 26") << QSize(32, 32) << 2 << QList<QSize>{{24, 32}, {24, 26}};
+  QTest::newRow("72 x 14, width already") << QSize(72, 50) << 3 << QList<QSize>{{72, 14}};
+  QTest::newRow("16 x 16, height already") << QSize(128, 16) << 0 << QList<QSize>{{16, 16}};
+}
+
+void Form2Test::presetsSetWidthThenHeight() {
+  QFETCH(QSize, before);
+  QFETCH(int, preset);
+  QFETCH(QList<QSize>, previews);
+  dialog_->show();
+  SetSize(*dialog_, before.width(), before.height());
+  QSignalSpy spy(dialog_, &Form2::PreviewRedrawn);
+  QTest::mouseClick(Preset(*dialog_, preset), Qt::LeftButton);
+  QList<QSize> shown;
+  for (const QList<QVariant>& args : spy) shown.append(QSize(args[0].toInt(), args[1].toInt()));
+  QCOMPARE(shown, previews);
+  const QSize after = previews.isEmpty() ? before : previews.last();
+  QCOMPARE(SizeText(*dialog_), QStringLiteral(" %1 x %2").arg(after.width()).arg(after.height()));
+  QVERIFY(dialog_->isVisible());  // a preset does not close the dialog
+  QCOMPARE(state_.MX, 72);
+}
+
+void Form2Test::barStepsAndThumbDragsRedraw() {
+  dialog_->show();
+  QScrollBar* width = Bar(*dialog_, "HScroll1");
+  QScrollBar* height = Bar(*dialog_, "VScroll1");
+  QSignalSpy spy(dialog_, &Form2::PreviewRedrawn);
+  width->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  QCOMPARE(SizeText(*dialog_), QStringLiteral(" 33 x 32"));
+  height->triggerAction(QAbstractSlider::SliderPageStepSub);
+  QCOMPARE(SizeText(*dialog_), QStringLiteral(" 33 x 24"));
+  QCOMPARE(spy.size(), 2);
+
+  // The text and the lattice follow the thumb before it is let go.
+  width->setSliderDown(true);
+  width->triggerAction(QAbstractSlider::SliderMove);
+  width->setSliderPosition(100);
+  QCOMPARE(SizeText(*dialog_), QStringLiteral(" 100 x 24"));
+  QCOMPARE(InkInPreviewArea(*dialog_).size(), 100 * 24);
+  width->setSliderDown(false);
+  QCOMPARE(spy.last().at(0).toInt(), 100);
+}
+
+void Form2Test::previewLattice_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<QPoint>("first");  // the top-left dot
+  QTest::addColumn<QPoint>("last");   // the bottom-right dot
+  QTest::newRow("16 x 16") << QSize(16, 16) << QPoint(136, 106) << QPoint(166, 136);
+  QTest::newRow("128 x 96") << QSize(128, 96) << QPoint(24, 26) << QPoint(278, 216);
+  QTest::newRow("72 x 14") << QSize(72, 14) << QPoint(80, 108) << QPoint(222, 134);
+  QTest::newRow("17 x 1") << QSize(17, 1) << QPoint(135, 121) << QPoint(167, 121);
+}
+
+void Form2Test::previewLattice() {
+  QFETCH(QSize, size);
+  QFETCH(QPoint, first);
+  QFETCH(QPoint, last);
+  dialog_->show();
+  SetSize(*dialog_, 128, 96);  // the largest lattice first: it must be cleared away
+  QCOMPARE(InkInPreviewArea(*dialog_).size(), 128 * 96);
+  SetSize(*dialog_, size.width(), size.height());
+
+  const QList<QPoint> ink = InkInPreviewArea(*dialog_);
+  QCOMPARE(ink.size(), size.width() * size.height());
+  QCOMPARE(ink.first(), first);  // grab order is row by row
+  QCOMPARE(ink.last(), last);
+  for (const QPoint& dot : ink) {
+    QVERIFY2((dot.x() - first.x()) % 2 == 0 && (dot.y() - first.y()) % 2 == 0,
+             qPrintable(QStringLiteral("stray dot at (%1, %2)").arg(dot.x()).arg(dot.y())));
+    QVERIFY(dot.x() <= last.x() && dot.y() <= last.y());
+  }
+  QCOMPARE(InkInPreviewArea(*dialog_), ink);  // drawn again on every repaint
+}
+
+void Form2Test::okWritesSizeThenClosesThenMarksModified() {
+  const DocumentState before = state_;
+  dialog_->show();
+  QTest::mouseClick(Preset(*dialog_, 2), Qt::LeftButton);
+  DocumentState at_close;
+  connect(dialog_, &QDialog::accepted, this, [&] { at_close = state_; });
+  QTest::mouseClick(Button(*dialog_, QStringLiteral("Command1")), Qt::LeftButton);
+
+  QCOMPARE(at_close.MX, 24);
+  QCOMPARE(at_close.MY, 26);
+  QCOMPARE(at_close.IZM, kOff);  // set only once the dialog has closed
+  QCOMPARE(state_.MX, 24);
+  QCOMPARE(state_.MY, 26);
+  QCOMPARE(state_.IZM, kOn);
+  QVERIFY(!dialog_->isVisible());
+  QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+  QVERIFY(state_.Pixels == before.Pixels);
+  QVERIFY(state_.UndoPixels == before.UndoPixels);
+  QCOMPARE(state_.FileName, before.FileName);
+}
+
+void Form2Test::okWithUnchangedSizeStillMarksModified() {
+  state_.MX = state_.MY = 32;
+  dialog_->show();
+  QTest::mouseClick(Button(*dialog_, QStringLiteral("Command1")), Qt::LeftButton);
+  QCOMPARE(state_.MX, 32);
+  QCOMPARE(state_.MY, 32);
+  QCOMPARE(state_.IZM, kOn);
+}
+
+void Form2Test::cancelAndCloseBoxChangeNothing_data() {
+  QTest::addColumn<bool>("close_box");
+  QTest::newRow("Отмена") << false;
+  QTest::newRow("close box") << true;
+}
+
+void Form2Test::cancelAndCloseBoxChangeNothing() {
+  QFETCH(bool, close_box);
+  const DocumentState before = state_;
+  dialog_->show();
+  SetSize(*dialog_, 100, 50);
+  if (close_box)
+    dialog_->close();
+  else
+    QTest::mouseClick(Button(*dialog_, QStringLiteral("Command2")), Qt::LeftButton);
+  QVERIFY(!dialog_->isVisible());
+  QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+  QCOMPARE(state_.MX, before.MX);
+  QCOMPARE(state_.MY, before.MY);
+  QCOMPARE(state_.IZM, before.IZM);
+  QVERIFY(state_.Pixels == before.Pixels);
+}
+
+void Form2Test::enterAndEscapeDoNothing_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("focus");
+  for (const char* focus : {"Command1", "Command2", "Command3_0", "HScroll1"}) {
+    QTest::addRow("Return on %s", focus) << int(Qt::Key_Return) << focus;
+    QTest::addRow("Enter on %s", focus) << int(Qt::Key_Enter) << focus;
+    QTest::addRow("Escape on %s", focus) << int(Qt::Key_Escape) << focus;
+  }
+}
+
+void Form2Test::enterAndEscapeDoNothing() {
+  QFETCH(int, key);
+  QFETCH(QString, focus);
+  const DocumentState before = state_;
+  dialog_->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog_));
+  QWidget* target = dialog_->findChild<QWidget*>(focus);
+  target->setFocus();
+  QTest::keyClick(target, Qt::Key(key));
+  QVERIFY(dialog_->isVisible());
+  QCOMPARE(dialog_->result(), 0);
+  QCOMPARE(SizeText(*dialog_), QStringLiteral(" 32 x 32"));
+  QCOMPARE(state_.MX, before.MX);
+  QCOMPARE(state_.IZM, before.IZM);
+}
+
+void Form2Test::opensModallyCentredOverOwner() {
+  QWidget owner;
+  owner.setGeometry(100, 80, 700, 600);
+  owner.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&owner));
+  QtSideWindows windows(&owner);
+
+  QRect placed;
+  OnNextModal([&](QWidget* modal) {
+    placed = modal->geometry();
+    QVERIFY(modal->isModal());
+    QTest::mouseClick(Preset(*modal, 3), Qt::LeftButton);
+    QTest::mouseClick(Button(*modal, QStringLiteral("Command1")), Qt::LeftButton);
+  });
+  QVERIFY(windows.ShowSizeDialog(state_));
+  QCOMPARE(placed.center(), owner.geometry().center());
+  QCOMPARE(state_.MX, 72);
+  QCOMPARE(state_.MY, 14);
+
+  OnNextModal([](QWidget* modal) {
+    QTest::mouseClick(Button(*modal, QStringLiteral("Command2")), Qt::LeftButton);
+  });
+  state_.IZM = kOff;
+  QVERIFY(!windows.ShowSizeDialog(state_));
+  QCOMPARE(state_.IZM, kOff);
+  QVERIFY(owner.findChildren<Form2*>().isEmpty());  // made afresh each time
+}
+
+QTEST_MAIN(Form2Test)
+#include "tst_form2.moc"
