@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "fakes/child_process.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "files/bmp_import.h"
@@ -53,6 +54,7 @@ class BmpImportTest : public QObject {
   void failedImportChangesNothing();
   void undoAfterImportExchangesWithOlderSnapshot();
   void secondImportAsksNothing();
+  void unreadableFileChangesNothing();
 };
 
 void BmpImportTest::importsAsUntitledPictureOfItsOwnSize() {
@@ -184,6 +186,26 @@ void BmpImportTest::secondImportAsksNothing() {
   frombmp(i.commands);
   QCOMPARE(i.h.messages.questions.size(), 1);
   QVERIFY(i.h.state.Pixels == first);
+}
+
+void BmpImportTest::unreadableFileChangesNothing() {
+  QTemporaryDir dir;
+  QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther);
+  const QString name = dir.filePath(QStringLiteral("locked.bmp"));
+  QVERIFY(QFile::copy(kData + QStringLiteral("/w16_h16.bmp"), name));
+  HandToChild(QFile::encodeName(name));
+  QFile::setPermissions(name, QFileDevice::Permissions());
+  const int code = RunInChild(
+      [&] {
+        Import i;
+        i.h.state.IZM = kOn;
+        const DocumentState before = i.h.state;
+        if (ImportBmpFile(i.h.context, name)) return 1;
+        if (!SameDocument(i.h.state, before)) return 2;
+        return i.h.messages.failures == QStringList{kImportFailure} ? 0 : 3;
+      },
+      {.unprivileged = true});
+  QCOMPARE(code, 0);
 }
 
 QTEST_GUILESS_MAIN(BmpImportTest)

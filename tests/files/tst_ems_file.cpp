@@ -58,6 +58,7 @@ class EmsFileTest : public QObject {
   void failedWriteKeepsOldFile();
   void failedWriteOnReadOnlyPlaces();
   void failedWriteOnFullDisk();
+  void unreadableFileChangesNothing();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -205,6 +206,24 @@ void EmsFileTest::failedWriteOnFullDisk() {
            0);
   QCOMPARE(Contents(QStringLiteral("full.ems")), old);
   QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("full.ems")});
+}
+
+void EmsFileTest::unreadableFileChangesNothing() {
+  const QString name = dir_->filePath(QStringLiteral("locked.ems"));
+  Store(name, EncodeEms(16, 16, PixelGrid()));
+  HandToChild(QFile::encodeName(name));
+  QFile::setPermissions(name, QFileDevice::Permissions());
+  const int code = RunInChild(
+      [&] {
+        DocumentHarness h;
+        Draw(h, QStringLiteral("old.ems"));
+        const DocumentState before = h.state;
+        if (ReadEmsFile(h.context, name)) return 1;
+        if (!SameDocument(h.state, before)) return 2;
+        return h.messages.failures == QStringList{kReadFailure} ? 0 : 3;
+      },
+      {.unprivileged = true});
+  QCOMPARE(code, 0);
 }
 
 QTEST_GUILESS_MAIN(EmsFileTest)
