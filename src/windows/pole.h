@@ -36,6 +36,10 @@ class Pole : public QFrame {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The drawing area shows no focus mark, so taking or losing the focus
+  // (as the first press of a stroke does) must not repaint it all.
+  void focusInEvent(QFocusEvent*) override {}
+  void focusOutEvent(QFocusEvent*) override {}
 
  private:
   // Cells are laid out on device pixels, so that grid lines stay one device

@@ -54,6 +54,7 @@ class Form1Test : public QObject {
   void resizeFollowsBandRule();
   void resizeDuringStrokeEndsIt();
   void exitClosesWindow();
+  void strokeRepaintsOnlyItsCells();
 
  private:
   FakeSideWindows windows_;  // keeps the splash from holding up every case
@@ -294,6 +295,50 @@ void Form1Test::resizeDuringStrokeEndsIt() {
 void Form1Test::exitClosesWindow() {
   Item(*form_, "fileexit")->trigger();
   QVERIFY(!form_->isVisible());
+}
+
+namespace {
+
+// Records the area of every paint event of a widget.
+class PaintRecorder : public QObject {
+ public:
+  explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+  QList<QRect> painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted.append(static_cast<QPaintEvent*>(event)->rect());
+    return false;
+  }
+};
+
+}  // namespace
+
+void Form1Test::strokeRepaintsOnlyItsCells() {
+  Pole* pole = PoleOf(*form_);
+  DocumentState& s = form_->State();
+  s.MX = 128;
+  s.MY = 96;
+  Button(*form_, 0)->setFocus();  // the first press moves the focus to Pole
+  pole->repaint();
+  PaintRecorder recorder(pole);
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 1, 1));
+  for (int x = 1; x <= 128; ++x) {
+    const QPoint at = CellCentre(pole, s, x, 1 + (x - 1) * 95 / 127);
+    QMouseEvent move(QEvent::MouseMove, at, pole->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(pole, &move);
+    QApplication::processEvents();
+  }
+  QTest::mouseRelease(pole, Qt::LeftButton);
+  QApplication::processEvents();
+  QVERIFY(!recorder.painted.isEmpty());
+  // A cell here is under 3 x 4 pixels; with its outline it stays tiny.
+  const QSize cell(pole->contentsRect().width() / 128 + 2, pole->contentsRect().height() / 96 + 2);
+  for (const QRect& rect : recorder.painted)
+    QVERIFY2(rect.width() <= cell.width() + 1 && rect.height() <= cell.height() + 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(rect.width()).arg(rect.height())));
+  QCOMPARE(CountOn(s.Pixels), 128);
 }
 
 QTEST_MAIN(Form1Test)
