@@ -64,10 +64,14 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
                                                         : seams.program_folder;
   commands_ = std::make_unique<DocumentCommands>(
       DocumentContext{state_, *this, *this, *messages_}, dialogs, folder, this);
+  // The load handler, with its splash, runs before the window's own
+  // controls are built: nothing of them shows until the splash has gone, and
+  // the splash comes up sooner.
+  Load();
   CreateControls();
   CreateMenus();
   ConnectPole();
-  Load();
+  RedrawPole(state_, *this);
   resize(kInitialInnerSize.width(),
          kInitialInnerSize.height() + menuBar()->sizeHint().height());
   PlaceCentred();
@@ -203,7 +207,6 @@ void Form1::Load() {
   state_.MY = 32;
   state_.GridOn = kOn;
   UpdateCaption(commands_->Document());
-  RedrawPole(state_, *this);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

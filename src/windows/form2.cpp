@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPolygon>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -28,15 +28,10 @@ constexpr std::array<Preset, 4> kPresets = {{
     {"72 x 14", {432, 136, 97, 25}, 72, 14},
 }};
 
-// The dots of a W x H picture at twice its size, centred on (151, 121):
-// column i at 150 - W + 2i, row j at 120 - H + 2j.
-QPolygon PreviewDots(int width, int height) {
-  QPolygon dots;
-  dots.reserve(width * height);
-  for (int i = 1; i <= width; ++i)
-    for (int j = 1; j <= height; ++j)
-      dots.append(QPoint(150 - width + 2 * i, 120 - height + 2 * j));
-  return dots;
+// The lattice of a W x H picture at twice its size, centred on (151, 121):
+// dots at columns 150 - W + 2i and rows 120 - H + 2j, i = 1..W, j = 1..H.
+QRect PreviewLattice(int width, int height) {
+  return QRect(152 - width, 122 - height, 2 * width - 1, 2 * height - 1);
 }
 
 // The size text's face: a plain sans serif in the nearest installed relative
@@ -169,9 +164,15 @@ void Form2::showEvent(QShowEvent* event) {
 // The lattice is not kept anywhere: every repaint draws it again over the
 // cleared background.
 void Form2::paintEvent(QPaintEvent*) {
+  const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
+  if (lattice.isEmpty()) return;
+  // One dot with its three background neighbours, repeated over the whole
+  // lattice: a single call however many dots there are.
+  QPixmap tile(2, 2);
+  tile.fill(palette().color(QPalette::Window));
+  QPainter(&tile).fillRect(0, 0, 1, 1, palette().color(QPalette::WindowText));
   QPainter painter(this);
-  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  painter.drawPoints(PreviewDots(HScroll1_->value(), VScroll1_->value()));
+  painter.drawTiledPixmap(lattice, tile);
 }
 
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key

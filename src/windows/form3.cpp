@@ -25,7 +25,6 @@ Form3::Form3(QWidget* parent, int tick_milliseconds)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(kClientSize);
-  logo_ = SplashLogo(devicePixelRatio());
 
   Label1_ = new QLabel(this);
   Label1_->setObjectName(QStringLiteral("Label1"));
@@ -75,6 +74,7 @@ void Form3::PlaceOnScreenCentre() {
 }
 
 void Form3::paintEvent(QPaintEvent*) {
+  if (logo_.isNull()) logo_ = SplashLogo(devicePixelRatio());
   QPainter painter(this);
   painter.drawPixmap(0, 0, logo_);
 }
@@ -87,6 +87,10 @@ void Form3::showEvent(QShowEvent* event) {
 
 void Form3::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
+  // Hidden, the window holds no picture and no surface; both come back at
+  // its next showing.
+  logo_ = QPixmap();
+  QMetaObject::invokeMethod(this, [this] { if (isHidden()) destroy(); }, Qt::QueuedConnection);
   if (modal_loop_) modal_loop_->quit();
 }
 

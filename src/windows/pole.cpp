@@ -20,11 +20,14 @@ Pole::Pole(const DocumentState& state, QWidget* parent) : QFrame(parent), state_
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CellGeometry Pole::DeviceGeometry() const {
+const CellGeometry& Pole::DeviceGeometry() const {
   const double ratio = devicePixelRatioF();
-  return CellGeometry(static_cast<int>(std::lround(contentsRect().width() * ratio)),
-                      static_cast<int>(std::lround(contentsRect().height() * ratio)),
-                      state_.MX, state_.MY);
+  const int width = static_cast<int>(std::lround(contentsRect().width() * ratio));
+  const int height = static_cast<int>(std::lround(contentsRect().height() * ratio));
+  if (!geometry_ || geometry_->Width() != width || geometry_->Height() != height ||
+      geometry_->Columns() != state_.MX || geometry_->Rows() != state_.MY)
+    geometry_.emplace(width, height, state_.MX, state_.MY);
+  return *geometry_;
 }
 
 void Pole::RepaintCell(int x, int y) {

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <cstdint>
+#include <optional>
 
 #include "picture/cell_geometry.h"
 #include "picture/document_state.h"
@@ -44,11 +45,13 @@ class Pole : public QFrame {
  private:
   // Cells are laid out on device pixels, so that grid lines stay one device
   // pixel wide on high-density screens.
-  CellGeometry DeviceGeometry() const;
+  // Kept while the size of the area and of the picture stay the same.
+  const CellGeometry& DeviceGeometry() const;
   QPointF InnerPosition(const QMouseEvent* event) const;
 
   const DocumentState& state_;
   PolePainter painter_;
+  mutable std::optional<CellGeometry> geometry_;
 };
 
 }  // namespace tochkograf

@@ -20,6 +20,9 @@ const QRgb kGrid = kGridColour.rgb();
 
 void PolePainter::PrepareColumns(const DocumentState& state, const CellGeometry& g, int left,
                                  int right) {
+  const ColumnsKey key{g.Width(), g.Columns(), left, right, state.GridOn != kOff};
+  if (key == columns_key_) return;
+  columns_key_ = key;
   column_cell_.resize(right - left);
   int x = g.ColumnAt(left);
   for (int c = left; c < right; ++c) {

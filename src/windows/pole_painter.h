@@ -37,8 +37,14 @@ class PolePainter {
   // Working memory, kept only to spare allocations; nothing in it outlives
   // the repaint that wrote it.
   QImage band_;
-  // For each exposed pixel column: its cell column, or 0 on a grid line.
+  // For each exposed pixel column: its cell column, or 0 on a grid line;
+  // rebuilt when the columns, their layout or the grid change.
   std::vector<std::uint8_t> column_cell_;
+  struct ColumnsKey {
+    int width = -1, columns = -1, left = -1, right = -1;
+    bool grid = false;
+    bool operator==(const ColumnsKey&) const = default;
+  } columns_key_;
   // The colours of one row of cells by cell column; entry 0 is the grid's.
   std::array<QRgb, kMaxWidth + 1> row_colours_{};
 };

@@ -1,0 +1,117 @@
+// The pen in a real window: the time from a mouse move over the drawing area
+// to its cell being painted and flushed, against a full repaint of the area
+// in the same window; and the largest repaint a stroke across the whole
+// picture causes. Run on an X display.
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QtTest/QTest>
+#include <cstdio>
+
+#include "bench/stats.h"
+#include "windows/form1.h"
+#include "windows/pole.h"
+
+using namespace tochkograf;
+using namespace tochkograf::bench;
+
+namespace {
+
+class NoSideWindows : public SideWindows {
+ public:
+  void ShowSplash() override {}
+  void ShowAbout() override {}
+  bool ShowSizeDialog(DocumentState&) override { return false; }
+  void ShowHelp() override {}
+};
+
+// Counts the drawing area's paint events and keeps the largest.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+  QSize largest;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      ++paints;
+      const QSize size = static_cast<QPaintEvent*>(event)->rect().size();
+      if (size.width() * size.height() > largest.width() * largest.height()) largest = size;
+    }
+    return false;
+  }
+};
+
+void WaitForPaint(PaintWatch& watch) {
+  const int before = watch.paints;
+  while (watch.paints == before) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QPointF CellCentre(const Pole* pole, int x, int y) {
+  const QRect inner = pole->contentsRect();
+  return QPointF(inner.left() + (x - 0.5) * inner.width() / kMaxWidth,
+                 inner.top() + (y - 0.5) * inner.height() / kMaxHeight);
+}
+
+void Move(Pole* pole, const QPointF& at) {
+  QMouseEvent move(QEvent::MouseMove, at, pole->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(pole, &move);
+}
+
+void BenchWindow(Form1& form, QSize inner) {
+  form.resize(inner.width(), inner.height() + (form.height() - form.centralWidget()->height()));
+  QTest::qWait(200);
+  auto* pole = form.findChild<Pole*>(QStringLiteral("Pole"));
+  PaintWatch watch(pole);
+
+  const Figure full = Measure([&] { pole->update(), WaitForPaint(watch); }, 21, 10);
+  QMouseEvent press(QEvent::MouseButtonPress, CellCentre(pole, 64, 48),
+                    pole->mapToGlobal(CellCentre(pole, 64, 48)), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(pole, &press);
+  WaitForPaint(watch);
+  int step = 0;
+  const Figure pen = Measure([&] {
+    Move(pole, CellCentre(pole, 60 + step % 8, 48)), ++step;
+    WaitForPaint(watch);
+  }, 21, 50);
+
+  watch.largest = QSize();
+  for (int x = 1; x <= kMaxWidth; ++x) {
+    Move(pole, CellCentre(pole, x, 1 + (x - 1) * (kMaxHeight - 1) / (kMaxWidth - 1)));
+    WaitForPaint(watch);
+  }
+  QMouseEvent release(QEvent::MouseButtonRelease, CellCentre(pole, 128, 96),
+                      pole->mapToGlobal(CellCentre(pole, 128, 96)), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(pole, &release);
+
+  std::printf("drawing area %d x %d in a real window, 128 x 96 picture, grid on\n",
+              pole->width(), pole->height());
+  Print("full repaint (update to painted)", full);
+  Print("pen move (event to cell painted)", pen);
+  PrintRatio("pen move / full repaint", pen, full, "target at most 0.05");
+  std::printf("  largest repaint in a stroke across the picture: %d x %d px (area %d x %d)\n\n",
+              watch.largest.width(), watch.largest.height(), pole->contentsRect().width(),
+              pole->contentsRect().height());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  NoSideWindows windows;
+  Form1 form(Form1Seams{.windows = &windows});
+  form.State().MX = kMaxWidth;
+  form.State().MY = kMaxHeight;
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) return 1;
+  std::printf("== Pen in a real window (%s)\n", qPrintable(QGuiApplication::platformName()));
+  BenchWindow(form, QSize(306, 362));
+  BenchWindow(form, QSize(1200, 900));
+  form.State().IZM = kOff;
+  return 0;
+}

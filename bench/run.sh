@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Every benchmark, with a note on how busy the machine was.
+# Usage: bench/run.sh BENCH_BUILD_DIR
+set -eu
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+echo "Machine: $(nproc) cores; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+"$build/bench/bench_pole_paint"
+"$build/bench/bench_preview"
+"$build/bench/bench_files"
+(
+  . "$here/start_xvfb.sh"
+  QT_QPA_PLATFORM=xcb "$build/bench/bench_pen_window"
+)
+"$here/startup_memory.sh" "$build" 15
+echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

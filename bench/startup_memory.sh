@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Start-up time to the first mapped window, and peak memory, of the editor
+# against a minimal Qt Widgets program showing one 500 x 230 window, both on
+# a fresh Xvfb. Usage: startup_memory.sh BENCH_BUILD_DIR [RUNS]
+set -eu
+build=$1 runs=${2:-15}
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/start_xvfb.sh"
+export QT_QPA_PLATFORM=xcb HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
+
+editor="$build/tochkograf" minimal="$build/bench/minimal_window" watch="$build/bench/map_watch"
+
+# Milliseconds to the first mapped window, one line per run.
+startup_times() {
+  for _ in $(seq "$runs"); do
+    read -r ms pid < <("$watch" "$1")
+    echo "$ms"
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    sleep 0.2
+  done
+}
+
+stats() {  # median min max of the numbers on standard input
+  sort -g | awk '{v[NR]=$1} END {printf "%.2f %.2f %.2f\n", v[int((NR+1)/2)], v[1], v[NR]}'
+}
+
+peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
+
+# The window whose name is exactly $1, once it is mapped.
+window_named() {
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.05
+  done
+  echo "no window named $1" >&2; exit 1
+}
+
+echo "== Start-up and memory (Xvfb $DISPLAY, $runs runs each)"
+# Warm the file cache so that both programs start from memory.
+startup_times "$minimal" >/dev/null; startup_times "$editor" >/dev/null
+read -r m_med m_min m_max < <(startup_times "$minimal" | stats)
+read -r e_med e_min e_max < <(startup_times "$editor" | stats)
+printf '  %-38s %8s ms  (min %s, max %s)\n' "minimal Qt window mapped" "$m_med" "$m_min" "$m_max"
+printf '  %-38s %8s ms  (min %s, max %s)\n' "editor's splash mapped" "$e_med" "$e_min" "$e_max"
+awk -v e="$e_med" -v m="$m_med" -v a="$e_min" -v b="$m_max" -v c="$e_max" -v d="$m_min" \
+  'BEGIN {printf "  %-38s %6.2f  (%.2f .. %.2f)  target at most 1.25\n", "start-up / minimal", e/m, a/b, c/d}'
+
+# Peak memory: the minimal window once shown; the editor with its main
+# window shown, a 128 x 96 picture set in the size dialog and drawn on.
+read -r _ pid < <("$watch" "$minimal"); sleep 1
+m_kb=$(peak_kb "$pid"); kill "$pid"; wait "$pid" 2>/dev/null || true
+
+read -r _ pid < <("$watch" "$editor")
+sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
+main=$(window_named Tochkograf)
+eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y, WIDTH, HEIGHT of the window
+band=$((HEIGHT - 362))                               # the menu bar above the client area
+xdotool mousemove $((X + 230)) $((Y + band + 15)) click 1   # toolbar button 6: picture size
+size=$(window_named "Выберите размер изображения")
+xdotool windowfocus --sync "$size" key Tab Tab Tab End Tab End shift+Tab shift+Tab shift+Tab shift+Tab space
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$main")"
+top=$((Y + band + 58))  # inside the drawing area's frame
+xdotool mousemove $((X + 3)) "$top" mousedown 1
+for i in $(seq 0 30); do xdotool mousemove $((X + 3 + i * (WIDTH - 6) / 30)) $((top + i * (HEIGHT - band - 62) / 30)); done
+xdotool mouseup 1
+sleep 0.5
+[ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
+e_kb=$(peak_kb "$pid")
+kill "$pid"; wait "$pid" 2>/dev/null || true
+printf '  %-38s %8d kB\n' "minimal Qt window, peak" "$m_kb" "editor, 128 x 96 drawn, peak" "$e_kb"
+awk -v e="$e_kb" -v m="$m_kb" 'BEGIN {printf "  %-38s %6.2f  target at most 1.25\n", "editor / minimal", e/m}'
+echo
