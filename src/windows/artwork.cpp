@@ -1,20 +1,36 @@
 #include "windows/artwork.h"
 
+#include <QImageReader>
+
 namespace tochkograf {
+
+namespace {
+
+// Our pictures are all PNG: reading them as such spares Qt's probing of
+// every image format plugin, which loads each of them.
+QPixmap LoadPng(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
 
 // The pictures come from tools/artwork, which draws them; see its README.
 
 QPixmap SplashLogo(qreal device_pixel_ratio) {
-  if (device_pixel_ratio < 1.5) return QPixmap(QStringLiteral(":/art/logo.png"));
-  QPixmap doubled(QStringLiteral(":/art/logo@2x.png"));
+  if (device_pixel_ratio < 1.5) return LoadPng(QStringLiteral(":/art/logo.png"));
+  QPixmap doubled = LoadPng(QStringLiteral(":/art/logo@2x.png"));
   doubled.setDevicePixelRatio(2);
   return doubled;
 }
 
+// The window system takes every size a window icon has, so it gets those it
+// shows (the largest drawing is for the desktop's own icon).
 QIcon AppIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/art/icons/%1/tochkograf.png").arg(size), QSize(size, size));
+  for (int size : {16, 24, 32, 48, 64, 128})
+    icon.addPixmap(LoadPng(QStringLiteral(":/art/icons/%1/tochkograf.png").arg(size)));
   return icon;
 }
 
