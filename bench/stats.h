@@ -37,7 +37,7 @@ inline void Print(const char* what, const Figure& f) {
 
 // A ratio of medians, with the spread the extremes allow.
 inline void PrintRatio(const char* what, const Figure& a, const Figure& b, const char* target) {
-  std::printf("  %-38s %6.2f  (%.2f .. %.2f)  %s\n", what, a.median / b.median, a.min / b.max,
+  std::printf("  %-38s %7.3g  (%.3g .. %.3g)  %s\n", what, a.median / b.median, a.min / b.max,
               a.max / b.min, target);
 }
 

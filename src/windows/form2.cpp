@@ -166,13 +166,14 @@ void Form2::showEvent(QShowEvent* event) {
 void Form2::paintEvent(QPaintEvent*) {
   const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
   if (lattice.isEmpty()) return;
-  // One dot with its three background neighbours, repeated over the whole
-  // lattice: a single call however many dots there are.
-  QPixmap tile(2, 2);
-  tile.fill(palette().color(QPalette::Window));
-  QPainter(&tile).fillRect(0, 0, 1, 1, palette().color(QPalette::WindowText));
+  // One row of dots over one row of background, repeated down the lattice:
+  // a single call however many dots there are.
+  QImage rows(lattice.width(), 2, QImage::Format_RGB32);
+  rows.fill(palette().color(QPalette::Window));
+  const QRgb ink = palette().color(QPalette::WindowText).rgb();
+  for (int x = 0; x < lattice.width(); x += 2) rows.setPixel(x, 0, ink);
   QPainter painter(this);
-  painter.drawTiledPixmap(lattice, tile);
+  painter.drawTiledPixmap(lattice, QPixmap::fromImage(rows));
 }
 
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key
