@@ -43,6 +43,7 @@ splash_times_out() {
   wait_for "the splash closing by itself" window_gone "$splash"
   shown=$(($(now_ms) - t0))
   ((shown >= 800)) || fail "the splash closed by itself after only $shown ms"
+  echo "  splash closed by itself after $shown ms"
   wait_main_window
   local off_x=$((2 * win_x + win_w - SCREEN_W)) off_y=$((2 * win_y + win_h - SCREEN_H))
   ((off_x * off_x <= 4 && off_y * off_y <= 4)) || fail "the main window is not centred: $win_x,$win_y"

@@ -203,6 +203,7 @@ start_past_splash() {
   elapsed=$(($(now_ms) - t0))
   # Left alone, the splash stays for its 101 ticks of 15 ms.
   ((elapsed < 1000)) || fail "the splash took $elapsed ms to close at a $how"
+  echo "  splash closed at a $how after $elapsed ms"
   wait_main_window
 }
 
@@ -315,6 +316,7 @@ expect_file() {
   local deadline=$(($(now_ms) + WAIT_SECONDS * 1000))
   until cmp -s "$1" "$expected"; do
     if (($(now_ms) >= deadline)); then
+      [[ -e $1 ]] || fail "\"$1\" was not written"
       echo "  expected:" >&2
       od -An -tx1 -v "$expected" >&2
       echo "  found:" >&2
