@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck source-path=SCRIPTDIR
 # End-to-end scenarios: the real program in a private X server (Xvfb),
 # driven with xdotool as a person would, each scenario from start-up to exit.
 # Usage: tests/e2e/run.sh PATH_TO_TOCHKOGRAF
@@ -13,32 +14,35 @@ for tool in Xvfb xdotool xwininfo xprop; do
   fi
 done
 
+source "$(dirname "$0")/x11_driver.sh"
 program=$(realpath "${1:?usage: $0 PATH_TO_TOCHKOGRAF}")
 [[ -x $program ]] || { echo "no program at $program" >&2; exit 2; }
-source "$(dirname "$0")/x11_driver.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tochkograf-e2e.XXXXXX")
 # The paths are typed into the file dialogs key by key.
 [[ $work =~ ^[A-Za-z0-9/._-]+$ ]] || { echo "cannot type the folder name $work" >&2; exit 2; }
-xvfb_pid=""
+scenario_pid=""
 cleanup() {
-  stop_program
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  # A scenario cut short stops its own program on the way out.
+  [[ -n $scenario_pid ]] && kill "$scenario_pid" 2>/dev/null && wait "$scenario_pid"
+  stop_xvfb
   if ((failed == 0)); then rm -rf "$work"; else echo "files of the failed run: $work"; fi
 }
 passed=0 failed=0
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
 
 # Left alone, the splash closes by itself and the main window comes up,
 # centred, with an untouched picture; Exit then asks nothing.
 splash_times_out() {
-  local splash t0 shown x y w h
+  local splash t0 shown
   start_program
   wait_for "the splash window" find_splash splash
   t0=$(now_ms)
   read_geometry "$splash"
-  ((w == 500 && h == 230)) || fail "the splash is $w x $h, not 500 x 230"
-  ((x == (SCREEN_W - w) / 2 && y == (SCREEN_H - h) / 2)) || fail "the splash is not centred: $x,$y"
+  ((geo_w == 500 && geo_h == 230)) || fail "the splash is $geo_w x $geo_h, not 500 x 230"
+  ((geo_x == (SCREEN_W - geo_w) / 2 && geo_y == (SCREEN_H - geo_h) / 2)) ||
+    fail "the splash is not centred: $geo_x,$geo_y"
   ! find_window main_window "Tochkograf" || fail "the main window is up before the splash is gone"
   wait_for "the splash closing by itself" window_gone "$splash"
   shown=$(($(now_ms) - t0))
@@ -88,7 +92,7 @@ draw_save_new() {
 # Ctrl+S then writes it back under its name without a dialog.
 open_shift_save() {
   mkdir -p "$work/$scenario"
-  pic_w=16 pic_h=12
+  pic_w=16 pic_h=12  # the file's size, which the cells follow once it is open
   ink_clear
   ink_on 1 1 && ink_on 16 1 && ink_on 2 2 && ink_on 9 6 && ink_on 16 12 && ink_on 1 12
   write_expected "$work/$scenario/arrow.ems"
@@ -97,7 +101,6 @@ open_shift_save() {
   xdo key ctrl+o
   answer_file_dialog "Открыть файл" "$app_dir/arrow.ems"
   wait_for "the caption naming the opened file" caption_is "arrow - Tochkograf"
-  pic_w=16 pic_h=12
   focus_main
   xdo key 6 6 2 && ink_shift right && ink_shift right && ink_shift down
   click_cell 1 5 11 && ink_on 5 11
@@ -112,7 +115,6 @@ open_shift_save() {
 # Exit with unsaved changes asks "Сохранить изменения?": Cancel (Esc) keeps
 # the program, No (Tab, Enter) ends it without touching the file.
 exit_cancel_then_no() {
-  local question
   start_past_splash key
   ink_clear
   click_cell 1 5 5 && ink_on 5 5
@@ -139,7 +141,6 @@ exit_cancel_then_no() {
 # Yes (Enter) on an untitled picture saves through the save dialog, then the
 # program ends.
 exit_yes_saves() {
-  local question
   start_past_splash key
   ink_clear
   click_cell 1 3 4 && ink_on 3 4
@@ -155,7 +156,12 @@ exit_yes_saves() {
 start_xvfb "$work/display"
 for scenario in splash_times_out draw_save_new open_shift_save exit_cancel_then_no exit_yes_saves; do
   started=$(now_ms)
-  if (trap stop_program EXIT; "$scenario"); then
+  (trap stop_program EXIT; "$scenario") &
+  scenario_pid=$!
+  wait "$scenario_pid"
+  result=$?
+  scenario_pid=""
+  if ((result == 0)); then
     echo "PASS $scenario ($(($(now_ms) - started)) ms)"
     passed=$((passed + 1))
   else

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Drives the real program in a private X server the way a person would:
 # pointer and keyboard through xdotool, windows found by title, cells found
 # from the main window's geometry. Sourced by run.sh.
@@ -11,10 +12,14 @@ readonly BAND_HEIGHT=56     # toolbar and size label above the drawing area
 readonly POLE_FRAME=2       # sunken panel around the drawing area
 readonly CLIENT_W=306 CLIENT_H=362  # the main window below its menu bar, at start
 
+# Set by run.sh.
+program="" work="" xvfb_pid=""
 # Set by each scenario.
-scenario="" app_dir="" app_pid="" main_window=""
+scenario="" app_dir="" app_pid="" main_window="" question=""
 win_x=0 win_y=0 win_w=0 win_h=0 menu_h=0
-pic_w=32 pic_h=32
+pic_w=32 pic_h=32  # the picture's size; a new one is 32 x 32
+# Set by read_geometry and cell_point.
+geo_x=0 geo_y=0 geo_w=0 geo_h=0 cell_x=0 cell_y=0
 
 now_ms() {
   local t=${EPOCHREALTIME/./}
@@ -62,7 +67,13 @@ start_xvfb() {
     3>"$display_file" >"$display_file.log" 2>&1 &
   xvfb_pid=$!
   wait_for "the X server starting" grep -q '^[0-9][0-9]*$' "$display_file"
-  export DISPLAY=":$(<"$display_file")"
+  DISPLAY=":$(<"$display_file")"
+  export DISPLAY
+}
+
+stop_xvfb() {
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
 }
 
 app_running() {
@@ -92,7 +103,6 @@ start_program() {
     "${keep[@]}" "$program") >"$app_dir/program.log" 2>&1 &
   app_pid=$!
   main_window=""
-  pic_w=32 pic_h=32
 }
 
 stop_program() {
@@ -116,11 +126,10 @@ visible_windows() {
 
 # find_window VAR TITLE: a visible window of the program with exactly TITLE.
 find_window() {
-  local -n found=$1
   local w
   for w in $(visible_windows); do
     if [[ $(xdotool getwindowname "$w" 2>/dev/null) == "$2" ]]; then
-      found=$w
+      printf -v "$1" %s "$w"
       return 0
     fi
   done
@@ -128,11 +137,10 @@ find_window() {
 }
 
 find_splash() {
-  local -n found=$1
   local w
   for w in $(visible_windows); do
     if xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_SPLASH'; then
-      found=$w
+      printf -v "$1" %s "$w"
       return 0
     fi
   done
@@ -141,11 +149,10 @@ find_splash() {
 
 # A menu's drop-down list: a window that bypasses the window manager.
 find_popup() {
-  local -n found=$1
   local w
   for w in $(visible_windows); do
     if xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes'; then
-      found=$w
+      printf -v "$1" %s "$w"
       return 0
     fi
   done
@@ -156,19 +163,24 @@ window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable
 has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 caption_is() { [[ $(xdotool getwindowname "$main_window" 2>/dev/null) == "$1" ]]; }
 
-# read_geometry WINDOW: sets x, y, w, h of the window.
+# read_geometry WINDOW: sets geo_x, geo_y, geo_w, geo_h.
 read_geometry() {
-  local WINDOW X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  x=$X y=$Y w=$WIDTH h=$HEIGHT
+  local key value
+  while IFS='=' read -r key value; do
+    case $key in
+      X) geo_x=$value ;;
+      Y) geo_y=$value ;;
+      WIDTH) geo_w=$value ;;
+      HEIGHT) geo_h=$value ;;
+    esac
+  done < <(xdotool getwindowgeometry --shell "$1")
 }
 
 # The main window after the splash: found, measured, given the keyboard.
 wait_main_window() {
   wait_for "the main window \"Tochkograf\"" find_window main_window "Tochkograf"
-  local x y w h
   read_geometry "$main_window"
-  win_x=$x win_y=$y win_w=$w win_h=$h
+  win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h
   menu_h=$((win_h - CLIENT_H))
   ((win_w == CLIENT_W)) || fail "main window is $win_w wide, not $CLIENT_W"
   ((menu_h > 0 && menu_h <= 60)) || fail "main window is $win_h high: no room for a menu bar above $CLIENT_H"
@@ -193,9 +205,8 @@ start_past_splash() {
       xdo key shift
       ;;
     click)
-      local x y w h
       read_geometry "$splash"
-      point_at $((x + w / 2)) $((y + h / 3))
+      point_at $((geo_x + geo_w / 2)) $((geo_y + geo_h / 3))
       xdo click 3
       ;;
   esac
@@ -210,33 +221,36 @@ start_past_splash() {
 # point_at X Y: moves the pointer there. `mousemove --sync` would wait for
 # ever when the pointer is there already.
 point_at() {
-  local X Y SCREEN WINDOW
-  eval "$(xdotool getmouselocation --shell)"
-  ((X == $1 && Y == $2)) || xdo mousemove --sync "$1" "$2"
+  [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]] || xdo mousemove --sync "$1" "$2"
 }
 
-# cell_point COLUMN ROW: the screen point at the centre of a cell, from the
-# drawing area's inner rectangle below the band.
+# cell_point COLUMN ROW: sets cell_x, cell_y to the centre of the cell, from
+# the drawing area's inner rectangle below the band.
 cell_point() {
   local inner_x=$((win_x + POLE_FRAME))
   local inner_y=$((win_y + menu_h + BAND_HEIGHT + POLE_FRAME))
   local inner_w=$((win_w - 2 * POLE_FRAME))
   local inner_h=$((win_h - menu_h - BAND_HEIGHT - 2 * POLE_FRAME))
-  echo "$((inner_x + (2 * $1 - 1) * inner_w / (2 * pic_w)))" \
-    "$((inner_y + (2 * $2 - 1) * inner_h / (2 * pic_h)))"
+  cell_x=$((inner_x + (2 * $1 - 1) * inner_w / (2 * pic_w)))
+  cell_y=$((inner_y + (2 * $2 - 1) * inner_h / (2 * pic_h)))
+}
+
+point_at_cell() {
+  cell_point "$1" "$2"
+  point_at "$cell_x" "$cell_y"
 }
 
 # click_cell BUTTON COLUMN ROW (1 left, 3 right)
 click_cell() {
-  point_at $(cell_point "$2" "$3")
+  point_at_cell "$2" "$3"
   xdo click "$1"
 }
 
 # drag_cells BUTTON C1 R1 C2 R2: press on one cell, move to the other, release.
 drag_cells() {
-  point_at $(cell_point "$2" "$3")
+  point_at_cell "$2" "$3"
   xdo mousedown "$1"
-  point_at $(cell_point "$4" "$5")
+  point_at_cell "$4" "$5"
   xdo mouseup "$1"
 }
 
@@ -295,17 +309,17 @@ ink_shift() {
 # width, height, rows of whole bytes, leftmost pixel in the top bit.
 write_expected() {
   local row byte bit value escapes
-  escapes=$(printf '\\%03o' 2 "$pic_w" "$pic_h")
+  escapes=$(printf '\\x%02x' 2 "$pic_w" "$pic_h")
   for ((row = 1; row <= pic_h; row++)); do
     for ((byte = 0; byte * 8 < pic_w; byte++)); do
       value=0
       for ((bit = 0; bit < 8; bit++)); do
         [[ -n ${ink[$((byte * 8 + bit + 1)),$row]:-} ]] && value=$((value | 128 >> bit))
       done
-      escapes+=$(printf '\\%03o' "$value")
+      escapes+=$(printf '\\x%02x' "$value")
     done
   done
-  printf "$escapes" >"$1"
+  printf %b "$escapes" >"$1"
 }
 
 # expect_file FILE: FILE comes to hold exactly the bytes of `ink`, at
