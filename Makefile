@@ -4,18 +4,23 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
+# The end-to-end run needs an X server of its own and a way to type and click.
+E2E_PACKAGES := xvfb xdotool x11-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 FUZZ_SECONDS ?= 300
 PREFIX   ?= /usr/local
 
-.PHONY: all run test test-sanitize fuzz bench art install deps deps-fuzz install-missing build clean
+.PHONY: all run test e2e test-sanitize fuzz bench art install deps deps-e2e deps-fuzz install-missing build clean
 
 all: build
 
 # Installs whichever of $(PACKAGES) are missing.
 deps:
 	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES)"
+
+deps-e2e:
+	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) $(E2E_PACKAGES)"
 
 deps-fuzz:
 	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
@@ -38,18 +43,22 @@ build: deps
 run: build
 	./$(BUILD)/tochkograf
 
-test: build
+test: deps-e2e build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Only the end-to-end scenarios: the real program under Xvfb, driven by xdotool.
+e2e: deps-e2e build
+	tests/e2e/run.sh $(BUILD)/tochkograf
 
 # Speed and memory against their floors; needs an X server, which it starts.
 bench:
-	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) xvfb xdotool libxcb1-dev"
+	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) $(E2E_PACKAGES) libxcb1-dev"
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	bench/run.sh $(BUILD)-bench
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitize: deps
+test-sanitize: deps-e2e
 	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(BUILD)-sanitize -j $(JOBS)

@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# shellcheck source-path=SCRIPTDIR
+# End-to-end scenarios: the real program in a private X server (Xvfb),
+# driven with xdotool as a person would, each scenario from start-up to exit.
+# Usage: tests/e2e/run.sh PATH_TO_TOCHKOGRAF
+# Exits 77 (skipped) when Xvfb, xdotool or the X utilities are missing.
+set -u
+export LC_ALL=C
+
+for tool in Xvfb xdotool xwininfo xprop; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is not installed (make test installs xvfb, xdotool, x11-utils)"
+    exit 77
+  fi
+done
+
+source "$(dirname "$0")/x11_driver.sh"
+program=$(realpath "${1:?usage: $0 PATH_TO_TOCHKOGRAF}")
+[[ -x $program ]] || { echo "no program at $program" >&2; exit 2; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tochkograf-e2e.XXXXXX")
+# The paths are typed into the file dialogs key by key.
+[[ $work =~ ^[A-Za-z0-9/._-]+$ ]] || { echo "cannot type the folder name $work" >&2; exit 2; }
+scenario_pid=""
+cleanup() {
+  # A scenario cut short stops its own program on the way out.
+  [[ -n $scenario_pid ]] && kill "$scenario_pid" 2>/dev/null && wait "$scenario_pid"
+  stop_xvfb
+  if ((failed == 0)); then rm -rf "$work"; else echo "files of the failed run: $work"; fi
+}
+passed=0 failed=0
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+# Left alone, the splash closes by itself and the main window comes up,
+# centred, with an untouched picture; Exit then asks nothing.
+splash_times_out() {
+  local splash t0 shown
+  start_program
+  wait_for "the splash window" find_splash splash
+  t0=$(now_ms)
+  read_geometry "$splash"
+  ((geo_w == 500 && geo_h == 230)) || fail "the splash is $geo_w x $geo_h, not 500 x 230"
+  ((geo_x == (SCREEN_W - geo_w) / 2 && geo_y == (SCREEN_H - geo_h) / 2)) ||
+    fail "the splash is not centred: $geo_x,$geo_y"
+  ! find_window main_window "Tochkograf" || fail "the main window is up before the splash is gone"
+  wait_for "the splash closing by itself" window_gone "$splash"
+  shown=$(($(now_ms) - t0))
+  ((shown >= 800)) || fail "the splash closed by itself after only $shown ms"
+  echo "  splash closed by itself after $shown ms"
+  wait_main_window
+  local off_x=$((2 * win_x + win_w - SCREEN_W)) off_y=$((2 * win_y + win_h - SCREEN_H))
+  ((off_x * off_x <= 4 && off_y * off_y <= 4)) || fail "the main window is not centred: $win_x,$win_y"
+  menu_file_exit
+  expect_exit_status 0
+  [[ -z $(ls "$app_dir"/*.ems 2>/dev/null) ]] || fail "a file was written on exit"
+}
+
+# Left and right buttons draw and erase; Ctrl+S on an untitled picture asks
+# for a name, adds ".ems" and names the window after it. New, on a saved
+# picture, asks nothing and leaves an empty untitled picture.
+draw_save_new() {
+  start_past_splash key
+  ink_clear
+  click_cell 1 1 1 && ink_on 1 1
+  click_cell 1 32 1 && ink_on 32 1
+  click_cell 1 1 32 && ink_on 1 32
+  click_cell 1 32 32 && ink_on 32 32
+  click_cell 1 8 2 && ink_on 8 2
+  click_cell 1 9 2 && ink_on 9 2
+  drag_cells 1 12 7 13 8 && ink_on 12 7 && ink_on 13 8
+  click_cell 3 12 7 && ink_off 12 7
+  drag_cells 3 1 32 2 31 && ink_off 1 32
+  xdo key ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/pic"
+  wait_for "the caption naming the file" caption_is "pic - Tochkograf"
+  expect_file "$app_dir/pic.ems"
+  [[ $(stat -c %s "$app_dir/pic.ems") == 131 ]] || fail "a 32 x 32 file is not 131 bytes"
+
+  focus_main
+  xdo key ctrl+n ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/blank"
+  wait_for "the caption naming the new file" caption_is "blank - Tochkograf"
+  ink_clear
+  expect_file "$app_dir/blank.ems"
+  menu_file_exit
+  expect_exit_status 0
+}
+
+# Open reads a file of another size; the digit keys shift it with
+# wrap-around, whether a toolbar button or the drawing area has the keyboard;
+# Ctrl+S then writes it back under its name without a dialog.
+open_shift_save() {
+  mkdir -p "$work/$scenario"
+  pic_w=16 pic_h=12  # the file's size, which the cells follow once it is open
+  ink_clear
+  ink_on 1 1 && ink_on 16 1 && ink_on 2 2 && ink_on 9 6 && ink_on 16 12 && ink_on 1 12
+  write_expected "$work/$scenario/arrow.ems"
+  start_past_splash click
+
+  xdo key ctrl+o
+  answer_file_dialog "Открыть файл" "$app_dir/arrow.ems"
+  wait_for "the caption naming the opened file" caption_is "arrow - Tochkograf"
+  focus_main
+  xdo key 6 6 2 && ink_shift right && ink_shift right && ink_shift down
+  click_cell 1 5 11 && ink_on 5 11
+  xdo key 8 4 4 4 2 2 && ink_shift up && ink_shift left && ink_shift left && ink_shift left &&
+    ink_shift down && ink_shift down
+  xdo key ctrl+s
+  expect_file "$app_dir/arrow.ems"
+  menu_file_exit
+  expect_exit_status 0
+}
+
+# Exit with unsaved changes asks "Сохранить изменения?": Cancel (Esc) keeps
+# the program, No (Tab, Enter) ends it without touching the file.
+exit_cancel_then_no() {
+  start_past_splash key
+  ink_clear
+  click_cell 1 5 5 && ink_on 5 5
+  xdo key ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/kept"
+  wait_for "the caption naming the file" caption_is "kept - Tochkograf"
+  expect_file "$app_dir/kept.ems"
+  click_cell 1 6 6
+
+  menu_file_exit
+  wait_question "Выход"
+  xdo key Escape
+  wait_for "the question closing at Esc" window_gone "$question"
+  app_running || fail "the program ended although the question was cancelled"
+  find_window main_window "kept - Tochkograf" || fail "the main window is gone after Cancel"
+
+  menu_file_exit
+  wait_question "Выход"
+  xdo key Tab Return
+  expect_exit_status 0
+  expect_file "$app_dir/kept.ems"
+}
+
+# Yes (Enter) on an untitled picture saves through the save dialog, then the
+# program ends.
+exit_yes_saves() {
+  start_past_splash key
+  ink_clear
+  click_cell 1 3 4 && ink_on 3 4
+  click_cell 1 30 29 && ink_on 30 29
+  menu_file_exit
+  wait_question "Выход"
+  xdo key Return
+  answer_file_dialog "Сохранить файл" "$app_dir/last"
+  expect_exit_status 0
+  expect_file "$app_dir/last.ems"
+}
+
+start_xvfb "$work/display"
+for scenario in splash_times_out draw_save_new open_shift_save exit_cancel_then_no exit_yes_saves; do
+  started=$(now_ms)
+  (trap stop_program EXIT; "$scenario") &
+  scenario_pid=$!
+  wait "$scenario_pid"
+  result=$?
+  scenario_pid=""
+  if ((result == 0)); then
+    echo "PASS $scenario ($(($(now_ms) - started)) ms)"
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+done
+echo "$passed passed, $failed failed"
+((failed == 0))

@@ -1,0 +1,342 @@
+# shellcheck shell=bash
+# Drives the real program in a private X server the way a person would:
+# pointer and keyboard through xdotool, windows found by title, cells found
+# from the main window's geometry. Sourced by run.sh.
+#
+# Every wait polls with an upper bound and fails with a message that names
+# what did not happen; nothing relies on a fixed sleep being long enough.
+
+readonly SCREEN_W=1280 SCREEN_H=1024
+readonly WAIT_SECONDS=15    # for windows, focus, files: generous for a busy machine
+readonly BAND_HEIGHT=56     # toolbar and size label above the drawing area
+readonly POLE_FRAME=2       # sunken panel around the drawing area
+readonly CLIENT_W=306 CLIENT_H=362  # the main window below its menu bar, at start
+
+# Set by run.sh.
+program="" work="" xvfb_pid=""
+# Set by each scenario.
+scenario="" app_dir="" app_pid="" main_window="" question=""
+win_x=0 win_y=0 win_w=0 win_h=0 menu_h=0
+pic_w=32 pic_h=32  # the picture's size; a new one is 32 x 32
+# Set by read_geometry and cell_point.
+geo_x=0 geo_y=0 geo_w=0 geo_h=0 cell_x=0 cell_y=0
+
+now_ms() {
+  local t=${EPOCHREALTIME/./}
+  echo $((t / 1000))
+}
+
+fail() {
+  echo "FAIL $scenario: $*" >&2
+  show_state >&2
+  exit 1
+}
+
+show_state() {
+  local w
+  echo "  windows of the program now:"
+  for w in $(visible_windows); do
+    echo "    $w \"$(xdotool getwindowname "$w" 2>/dev/null)\""
+  done
+  echo "  keyboard focus: $(xdotool getwindowfocus 2>/dev/null)"
+  if [[ -n $app_dir && -s $app_dir/program.log ]]; then
+    echo "  program output:"
+    sed 's/^/    /' "$app_dir/program.log"
+  fi
+}
+
+# wait_for WHAT COMMAND...: polls COMMAND until it succeeds.
+wait_for() {
+  local what=$1
+  shift
+  local deadline=$(($(now_ms) + WAIT_SECONDS * 1000))
+  until "$@"; do
+    (($(now_ms) < deadline)) || fail "$what: not within $WAIT_SECONDS s"
+    sleep 0.02
+  done
+}
+
+# xdotool commands that wait (--sync) get an upper bound too.
+xdo() {
+  timeout "$WAIT_SECONDS" xdotool "$@" || fail "xdotool $* did not succeed"
+}
+
+start_xvfb() {
+  local display_file=$1
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
+    3>"$display_file" >"$display_file.log" 2>&1 &
+  xvfb_pid=$!
+  wait_for "the X server starting" grep -q '^[0-9][0-9]*$' "$display_file"
+  DISPLAY=":$(<"$display_file")"
+  export DISPLAY
+}
+
+stop_xvfb() {
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+}
+
+app_running() {
+  local state
+  [[ -r /proc/$app_pid/stat ]] || return 1
+  read -r _ _ state _ <"/proc/$app_pid/stat" || return 1
+  [[ $state != Z ]]
+}
+
+app_ended() { ! app_running; }
+
+# Starts the program in a folder of its own, with an empty home and nothing
+# from this shell's environment but the display: no desktop settings change
+# the look or the order of buttons.
+start_program() {
+  app_dir="$work/$scenario"
+  mkdir -p "$app_dir/home" "$app_dir/runtime"
+  chmod 700 "$app_dir/runtime"
+  local -a keep=()
+  local name
+  # A sanitized build keeps its options and suppressions.
+  for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [[ -n ${!name:-} ]] && keep+=("$name=${!name}")
+  done
+  (cd "$app_dir" && exec env -i PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" \
+    HOME="$app_dir/home" XDG_RUNTIME_DIR="$app_dir/runtime" QT_QPA_PLATFORM=xcb \
+    "${keep[@]}" "$program") >"$app_dir/program.log" 2>&1 &
+  app_pid=$!
+  main_window=""
+}
+
+stop_program() {
+  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
+  app_pid=""
+}
+
+# The program's exit status once it has ended by itself.
+expect_exit_status() {
+  local expected=$1 status
+  wait_for "the program ending" app_ended
+  wait "$app_pid"
+  status=$?
+  app_pid=""
+  ((status == expected)) || fail "the program ended with status $status, not $expected"
+}
+
+visible_windows() {
+  [[ -n $app_pid ]] && xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null
+}
+
+# find_window VAR TITLE: a visible window of the program with exactly TITLE.
+find_window() {
+  local w
+  for w in $(visible_windows); do
+    if [[ $(xdotool getwindowname "$w" 2>/dev/null) == "$2" ]]; then
+      printf -v "$1" %s "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+find_splash() {
+  local w
+  for w in $(visible_windows); do
+    if xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_SPLASH'; then
+      printf -v "$1" %s "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# A menu's drop-down list: a window that bypasses the window manager.
+find_popup() {
+  local w
+  for w in $(visible_windows); do
+    if xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes'; then
+      printf -v "$1" %s "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
+caption_is() { [[ $(xdotool getwindowname "$main_window" 2>/dev/null) == "$1" ]]; }
+
+# read_geometry WINDOW: sets geo_x, geo_y, geo_w, geo_h.
+read_geometry() {
+  local key value
+  while IFS='=' read -r key value; do
+    case $key in
+      X) geo_x=$value ;;
+      Y) geo_y=$value ;;
+      WIDTH) geo_w=$value ;;
+      HEIGHT) geo_h=$value ;;
+    esac
+  done < <(xdotool getwindowgeometry --shell "$1")
+}
+
+# The main window after the splash: found, measured, given the keyboard.
+wait_main_window() {
+  wait_for "the main window \"Tochkograf\"" find_window main_window "Tochkograf"
+  read_geometry "$main_window"
+  win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h
+  menu_h=$((win_h - CLIENT_H))
+  ((win_w == CLIENT_W)) || fail "main window is $win_w wide, not $CLIENT_W"
+  ((menu_h > 0 && menu_h <= 60)) || fail "main window is $win_h high: no room for a menu bar above $CLIENT_H"
+  focus_main
+}
+
+# Bare X has no window manager to give the main window the keyboard back when
+# a dialog closes; do what it would.
+focus_main() {
+  has_focus "$main_window" || xdo windowfocus --sync "$main_window"
+}
+
+# Starts the program and closes the splash the way HOW says: key or click.
+start_past_splash() {
+  local how=$1 splash t0 elapsed
+  start_program
+  wait_for "the splash window" find_splash splash
+  t0=$(now_ms)
+  case $how in
+    key)
+      wait_for "the splash taking the keyboard" has_focus "$splash"
+      xdo key shift
+      ;;
+    click)
+      read_geometry "$splash"
+      point_at $((geo_x + geo_w / 2)) $((geo_y + geo_h / 3))
+      xdo click 3
+      ;;
+  esac
+  wait_for "the splash closing at a $how" window_gone "$splash"
+  elapsed=$(($(now_ms) - t0))
+  # Left alone, the splash stays for its 101 ticks of 15 ms.
+  ((elapsed < 1000)) || fail "the splash took $elapsed ms to close at a $how"
+  echo "  splash closed at a $how after $elapsed ms"
+  wait_main_window
+}
+
+# point_at X Y: moves the pointer there. `mousemove --sync` would wait for
+# ever when the pointer is there already.
+point_at() {
+  [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]] || xdo mousemove --sync "$1" "$2"
+}
+
+# cell_point COLUMN ROW: sets cell_x, cell_y to the centre of the cell, from
+# the drawing area's inner rectangle below the band.
+cell_point() {
+  local inner_x=$((win_x + POLE_FRAME))
+  local inner_y=$((win_y + menu_h + BAND_HEIGHT + POLE_FRAME))
+  local inner_w=$((win_w - 2 * POLE_FRAME))
+  local inner_h=$((win_h - menu_h - BAND_HEIGHT - 2 * POLE_FRAME))
+  cell_x=$((inner_x + (2 * $1 - 1) * inner_w / (2 * pic_w)))
+  cell_y=$((inner_y + (2 * $2 - 1) * inner_h / (2 * pic_h)))
+}
+
+point_at_cell() {
+  cell_point "$1" "$2"
+  point_at "$cell_x" "$cell_y"
+}
+
+# click_cell BUTTON COLUMN ROW (1 left, 3 right)
+click_cell() {
+  point_at_cell "$2" "$3"
+  xdo click "$1"
+}
+
+# drag_cells BUTTON C1 R1 C2 R2: press on one cell, move to the other, release.
+drag_cells() {
+  point_at_cell "$2" "$3"
+  xdo mousedown "$1"
+  point_at_cell "$4" "$5"
+  xdo mouseup "$1"
+}
+
+menu_file_exit() {
+  local popup
+  point_at $((win_x + 15)) $((win_y + menu_h / 2))
+  xdo click 1
+  wait_for "the menu \"Файл\" opening" find_popup popup
+  # Up from the top of a freshly opened menu lands on its last item, "Выход".
+  xdo key Up Return
+  wait_for "the menu closing" window_gone "$popup"
+}
+
+# answer_file_dialog TITLE PATH: types the full path into the name box.
+answer_file_dialog() {
+  local dialog
+  wait_for "the dialog \"$1\"" find_window dialog "$1"
+  wait_for "the dialog \"$1\" taking the keyboard" has_focus "$dialog"
+  xdo type --delay 10 "$2"
+  xdo key Return
+  wait_for "the dialog \"$1\" closing" window_gone "$dialog"
+}
+
+# The unsaved-changes question; sets `question`.
+wait_question() {
+  wait_for "the question titled \"$1\"" find_window question "$1"
+  wait_for "the question taking the keyboard" has_focus "$question"
+}
+
+# The picture as the test expects it: cells set to ink, by "column,row".
+declare -A ink=()
+
+ink_on() { ink[$1,$2]=1; }
+ink_off() { unset "ink[$1,$2]"; }
+ink_clear() { ink=(); }
+
+# ink_shift up|down|left|right: wrap-around within pic_w x pic_h.
+ink_shift() {
+  local -A moved=()
+  local key c r
+  for key in "${!ink[@]}"; do
+    c=${key%,*} r=${key#*,}
+    case $1 in
+      up) r=$(((r + pic_h - 2) % pic_h + 1)) ;;
+      down) r=$((r % pic_h + 1)) ;;
+      left) c=$(((c + pic_w - 2) % pic_w + 1)) ;;
+      right) c=$((c % pic_w + 1)) ;;
+    esac
+    moved[$c,$r]=1
+  done
+  ink=()
+  for key in "${!moved[@]}"; do ink[$key]=1; done
+}
+
+# write_expected FILE: the file the program must write for `ink`: marker 2,
+# width, height, rows of whole bytes, leftmost pixel in the top bit.
+write_expected() {
+  local row byte bit value escapes
+  escapes=$(printf '\\x%02x' 2 "$pic_w" "$pic_h")
+  for ((row = 1; row <= pic_h; row++)); do
+    for ((byte = 0; byte * 8 < pic_w; byte++)); do
+      value=0
+      for ((bit = 0; bit < 8; bit++)); do
+        [[ -n ${ink[$((byte * 8 + bit + 1)),$row]:-} ]] && value=$((value | 128 >> bit))
+      done
+      escapes+=$(printf '\\x%02x' "$value")
+    done
+  done
+  printf %b "$escapes" >"$1"
+}
+
+# expect_file FILE: FILE comes to hold exactly the bytes of `ink`, at
+# pic_w x pic_h.
+expect_file() {
+  local expected="$1.expected"
+  write_expected "$expected"
+  local deadline=$(($(now_ms) + WAIT_SECONDS * 1000))
+  until cmp -s "$1" "$expected"; do
+    if (($(now_ms) >= deadline)); then
+      [[ -e $1 ]] || fail "\"$1\" was not written"
+      echo "  expected:" >&2
+      od -An -tx1 -v "$expected" >&2
+      echo "  found:" >&2
+      od -An -tx1 -v "$1" >&2
+      fail "\"$1\" does not hold the picture drawn"
+    fi
+    sleep 0.02
+  done
+}
