@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
+#include <algorithm>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -166,14 +166,21 @@ void Form2::showEvent(QShowEvent* event) {
 void Form2::paintEvent(QPaintEvent*) {
   const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
   if (lattice.isEmpty()) return;
-  // One row of dots over one row of background, repeated down the lattice:
-  // a single call however many dots there are.
-  QImage rows(lattice.width(), 2, QImage::Format_RGB32);
-  rows.fill(palette().color(QPalette::Window));
+  // The lattice is laid out afresh as rows of dots between rows of
+  // background and handed over in one call however many dots there are.
+  if (lattice_rows_.size() != lattice.size())
+    lattice_rows_ = QImage(lattice.size(), QImage::Format_RGB32);
+  const QRgb paper = palette().color(QPalette::Window).rgb();
   const QRgb ink = palette().color(QPalette::WindowText).rgb();
-  for (int x = 0; x < lattice.width(); x += 2) rows.setPixel(x, 0, ink);
+  auto* dots = reinterpret_cast<QRgb*>(lattice_rows_.scanLine(0));
+  for (int x = 0; x < lattice.width(); ++x) dots[x] = x % 2 ? paper : ink;
+  for (int y = 1; y < lattice.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(lattice_rows_.scanLine(y));
+    if (y % 2) std::fill_n(row, lattice.width(), paper);
+    else std::copy_n(dots, lattice.width(), row);
+  }
   QPainter painter(this);
-  painter.drawTiledPixmap(lattice, QPixmap::fromImage(rows));
+  painter.drawImage(lattice.topLeft(), lattice_rows_);
 }
 
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key

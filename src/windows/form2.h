@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <array>
 
 #include "picture/document_state.h"
@@ -51,6 +52,9 @@ class Form2 : public QDialog {
   QLabel* Label2_ = nullptr;
   QScrollBar* HScroll1_ = nullptr;
   QScrollBar* VScroll1_ = nullptr;
+  // Working memory of the preview's repaint, kept only to spare an
+  // allocation each time; every repaint lays the lattice out again.
+  QImage lattice_rows_;
 };
 
 }  // namespace tochkograf
