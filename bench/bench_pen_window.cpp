@@ -4,6 +4,9 @@
 // picture causes. Run on an X display.
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <functional>
+#include <vector>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QtTest/QTest>
@@ -44,9 +47,33 @@ class PaintWatch : public QObject {
   }
 };
 
-void WaitForPaint(PaintWatch& watch) {
+// Runs `work` and returns once the drawing area has painted since it began.
+void PaintedAfter(PaintWatch& watch, const std::function<void()>& work) {
   const int before = watch.paints;
+  work();
   while (watch.paints == before) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Lets the X server finish with the last frame, as it has between the
+// events of a real stroke, so that each sample times one event on its own.
+void Settle() {
+  QElapsedTimer idle;
+  idle.start();
+  while (idle.nsecsElapsed() < 2'000'000) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+}
+
+// Times `work` from its start until the drawing area has painted, each
+// sample after a pause like those between the events of a real stroke.
+Figure Latency(PaintWatch& watch, const std::function<void()>& work, int samples) {
+  std::vector<double> times;
+  for (int i = 0; i < samples; ++i) {
+    Settle();
+    QElapsedTimer timer;
+    timer.start();
+    PaintedAfter(watch, work);
+    times.push_back(timer.nsecsElapsed() / 1000.0);
+  }
+  return Summarise(times);
 }
 
 QPointF CellCentre(const Pole* pole, int x, int y) {
@@ -67,22 +94,20 @@ void BenchWindow(Form1& form, QSize inner) {
   auto* pole = form.findChild<Pole*>(QStringLiteral("Pole"));
   PaintWatch watch(pole);
 
-  const Figure full = Measure([&] { pole->update(), WaitForPaint(watch); }, 21, 10);
+  const Figure full = Latency(watch, [&] { pole->update(); }, 101);
   QMouseEvent press(QEvent::MouseButtonPress, CellCentre(pole, 64, 48),
                     pole->mapToGlobal(CellCentre(pole, 64, 48)), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
-  QApplication::sendEvent(pole, &press);
-  WaitForPaint(watch);
+  PaintedAfter(watch, [&] { QApplication::sendEvent(pole, &press); });
   int step = 0;
-  const Figure pen = Measure([&] {
-    Move(pole, CellCentre(pole, 60 + step % 8, 48)), ++step;
-    WaitForPaint(watch);
-  }, 21, 50);
+  const Figure pen =
+      Latency(watch, [&] { Move(pole, CellCentre(pole, 60 + step++ % 8, 48)); }, 301);
 
   watch.largest = QSize();
   for (int x = 1; x <= kMaxWidth; ++x) {
-    Move(pole, CellCentre(pole, x, 1 + (x - 1) * (kMaxHeight - 1) / (kMaxWidth - 1)));
-    WaitForPaint(watch);
+    PaintedAfter(watch, [&] {
+      Move(pole, CellCentre(pole, x, 1 + (x - 1) * (kMaxHeight - 1) / (kMaxWidth - 1)));
+    });
   }
   QMouseEvent release(QEvent::MouseButtonRelease, CellCentre(pole, 128, 96),
                       pole->mapToGlobal(CellCentre(pole, 128, 96)), Qt::LeftButton,

@@ -43,8 +43,10 @@ void Pole::RepaintCell(int x, int y) {
 
 void Pole::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  drawFrame(&painter);
   const QRect inner = contentsRect();
+  // The style's frame costs more than many cells: draw it only when the
+  // repaint reaches it, which a pen stroke's never does.
+  if (!inner.contains(event->rect())) drawFrame(&painter);
   const QRect exposed = (event->rect() & inner).translated(-inner.topLeft());
   if (exposed.isEmpty()) return;
   painter.setClipRect(inner);
