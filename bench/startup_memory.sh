@@ -26,6 +26,16 @@ stats() {  # median min max of the numbers on standard input
 
 peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
 
+# Starts $1 and prints its process id once its first window is mapped. The
+# server now and then turns a connection away after many starts: try again.
+start_mapped() {
+  for _ in 1 2 3; do
+    if read -r _ started < <("$watch" "$1") && [ -n "$started" ]; then echo "$started"; return; fi
+    sleep 1
+  done
+  echo "could not start $1 on $DISPLAY" >&2; exit 1
+}
+
 # The window whose name is exactly $1, once it is mapped.
 window_named() {
   for _ in $(seq 200); do
@@ -47,10 +57,10 @@ awk -v e="$e_med" -v m="$m_med" -v a="$e_min" -v b="$m_max" -v c="$e_max" -v d="
 
 # Peak memory: the minimal window once shown; the editor with its main
 # window shown, a 128 x 96 picture set in the size dialog and drawn on.
-read -r _ pid < <("$watch" "$minimal"); sleep 1
+pid=$(start_mapped "$minimal"); sleep 1
 m_kb=$(peak_kb "$pid"); kill "$pid"; wait "$pid" 2>/dev/null || true
 
-read -r _ pid < <("$watch" "$editor")
+pid=$(start_mapped "$editor")
 sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
 main=$(window_named Tochkograf)
 eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y, WIDTH, HEIGHT of the window
