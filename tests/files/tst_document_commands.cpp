@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "fakes/document_harness.h"
+#include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "files/document_commands.h"
 #include "files/ems_file.h"
@@ -10,17 +11,6 @@
 using namespace tochkograf;
 
 namespace {
-
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Store(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 // The main window's commands over a harness, with file dialogs starting in
 // `program_folder`.

@@ -3,23 +3,13 @@
 
 #include "fakes/child_process.h"
 #include "fakes/document_harness.h"
+#include "fakes/file_bytes.h"
 #include "files/ems_file.h"
 #include "files/ems_format.h"
 
 using namespace tochkograf;
 
 namespace {
-
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void Store(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A drawn picture with unsaved changes, named `name`.
 void Draw(DocumentHarness& h, const QString& name, int width = 72, int height = 14) {
