@@ -1,8 +1,7 @@
 #include "files/bmp_import.h"
 
-#include <QFile>
-
 #include "files/bmp_format.h"
+#include "files/read_head.h"
 #include "picture/view.h"
 
 namespace tochkograf {
@@ -12,13 +11,6 @@ namespace {
 // Far more than any importable file needs; pixel rows said to lie beyond it
 // are refused like rows beyond the end of the file.
 constexpr qint64 kReadLimit = 1 << 20;
-
-bool ReadHead(const QString& name, QByteArray& bytes) {
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  bytes = file.read(kReadLimit);
-  return file.error() == QFileDevice::NoError;
-}
 
 }  // namespace
 
@@ -40,7 +32,7 @@ void frombmp(DocumentCommands& commands) {
 bool ImportBmpFile(DocumentContext& document, const QString& name) {
   QByteArray bytes;
   BmpPicture picture;
-  if (!ReadHead(name, bytes) || DecodeBmp(bytes, picture) != BmpStatus::Ok) {
+  if (!ReadHead(name, kReadLimit, bytes) || DecodeBmp(bytes, picture) != BmpStatus::Ok) {
     document.messages.ShowFailure(kImportFailure);
     return false;
   }

@@ -1,11 +1,11 @@
 #include "files/ems_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include "files/caption.h"
 #include "files/ems_format.h"
+#include "files/read_head.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
@@ -28,14 +28,6 @@ bool WriteWhole(const QString& name, const QByteArray& bytes) {
   return file.commit();
 }
 
-// Reads no more than the largest picture needs: what follows is ignored.
-bool ReadHead(const QString& name, QByteArray& bytes) {
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  bytes = file.read(EmsFileSize(kMaxWidth, kMaxHeight));
-  return file.error() == QFileDevice::NoError;
-}
-
 }  // namespace
 
 bool WriteEmsFile(DocumentContext& document) {
@@ -54,7 +46,8 @@ bool ReadEmsFile(DocumentContext& document, const QString& name) {
   QByteArray bytes;
   EmsHeader header;
   PixelGrid pixels = state.Pixels;
-  if (!ReadHead(name, bytes) || DecodeEms(bytes, header, pixels) != EmsStatus::Ok) {
+  // No more than the largest picture needs is read: what follows is ignored.
+  if (!ReadHead(name, EmsFileSize(kMaxWidth, kMaxHeight), bytes) || DecodeEms(bytes, header, pixels) != EmsStatus::Ok) {
     document.messages.ShowFailure(kReadFailure);
     return false;
   }

@@ -5,16 +5,32 @@
 
 namespace tochkograf {
 
-void FitWrappedFontToBox(QLabel* label) {
+namespace {
+
+// Steps the label's font down by half points, no lower than 6, until `fits`.
+template <typename Fits>
+void ShrinkUntil(QLabel* label, Fits fits) {
   QFont font = label->font();
-  const QRect room = label->contentsRect();
-  const auto fits = [&] {
-    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 10000),
-                                                         Qt::TextWordWrap, label->text());
-    return needed.height() <= room.height();
-  };
-  while (!fits() && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);
+  while (!fits(QFontMetrics(font)) && font.pointSizeF() > 6)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
   label->setFont(font);
+}
+
+}  // namespace
+
+void FitWrappedFontToBox(QLabel* label) {
+  const QRect room = label->contentsRect();
+  ShrinkUntil(label, [&](const QFontMetrics& metrics) {
+    return metrics.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap,
+                                label->text()).height() <= room.height();
+  });
+}
+
+void FitFontToWidth(QLabel* label) {
+  const int room = label->contentsRect().width() - 2;
+  ShrinkUntil(label, [&](const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(label->text()) <= room;
+  });
 }
 
 }  // namespace tochkograf

@@ -10,4 +10,7 @@ namespace tochkograf {
 // ASSUMPTION: the label's text and geometry are already set.
 void FitWrappedFontToBox(QLabel* label);
 
+// The same for a one-line label: its text must fit its inner width.
+void FitFontToWidth(QLabel* label);
+
 }  // namespace tochkograf

@@ -20,6 +20,7 @@
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
+#include "windows/fit_font.h"
 #include "windows/pole.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_side_windows.h"
@@ -39,17 +40,6 @@ struct ButtonPlace {
 constexpr std::array<ButtonPlace, 7> kButtonPlaces = {{
     {0, 0, 30}, {40, 0, 30}, {72, 0, 29}, {112, 0, 29},
     {144, 0, 29}, {176, 0, 29}, {216, 0, 29}}};
-
-// The band above the drawing area has fixed pixel sizes; where the desktop's
-// font is larger than the one the band was drawn for, the size labels take a
-// smaller one so that "Размер изображения:" is never cut off.
-void FitFontToWidth(QLabel* label, const QString& text) {
-  QFont font = label->font();
-  const int room = label->contentsRect().width() - 2;
-  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6)
-    font.setPointSizeF(font.pointSizeF() - 0.5);
-  label->setFont(font);
-}
 
 }  // namespace
 
@@ -102,7 +92,7 @@ void Form1::CreateControls() {
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label1_->setGeometry(0, 32, 121, 17);
   Label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  FitFontToWidth(Label1_, Label1_->text());
+  FitFontToWidth(Label1_);  // "Размер изображения:" must never be cut off
 
   Label2_ = new QLabel(area_);
   Label2_->setObjectName(QStringLiteral("Label2"));
