@@ -83,7 +83,7 @@ void PolePainter::Paint(QPainter& painter, const DocumentState& state, const Cel
 }
 
 QRect CellPaintRect(const CellGeometry& g, int x, int y) {
-  return QRect(QPoint(g.EdgeX(x - 1), g.EdgeY(y - 1)), QPoint(g.LineX(x), g.LineY(y)));
+  return QRect(QPoint(g.EdgeX(x - 1), g.EdgeY(y - 1)), QPoint(g.EdgeX(x) - 1, g.EdgeY(y) - 1));
 }
 
 }  // namespace tochkograf

@@ -49,7 +49,10 @@ class PolePainter {
   std::array<QRgb, kMaxWidth + 1> row_colours_{};
 };
 
-// The pixels that repainting cell (x, y) must cover, its grid outline included.
+// The pixels of cell (x, y): all that can change when the cell does, since
+// the grid lines keep their colour. Neighbouring cells' rectangles never
+// overlap, so the windowing system need not wait for the last cell of a
+// stroke to reach the screen before the next one is painted.
 QRect CellPaintRect(const CellGeometry& geometry, int x, int y);
 
 }  // namespace tochkograf

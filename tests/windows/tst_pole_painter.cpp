@@ -72,7 +72,8 @@ class PolePainterTest : public QObject {
   void showsColoursAtCentresAndBoundaries();
   void gridOffMergesCellsWithoutSeam();
   void oneCellFillsTheArea();
-  void cellRepaintCoversOutline();
+  void cellRepaintCoversWhatTheCellChanges_data();
+  void cellRepaintCoversWhatTheCellChanges();
 };
 
 void PolePainterTest::matchesPlainCellByCellPainting_data() {
@@ -145,10 +146,50 @@ void PolePainterTest::oneCellFillsTheArea() {
   QCOMPARE(image.pixelColor(300, 300), kInkColour);
 }
 
-void PolePainterTest::cellRepaintCoversOutline() {
-  const CellGeometry g(100, 100, 2, 2);
-  QCOMPARE(CellPaintRect(g, 1, 1), QRect(QPoint(0, 0), QPoint(50, 50)));
-  QCOMPARE(CellPaintRect(g, 2, 2), QRect(QPoint(50, 50), QPoint(99, 99)));
+void PolePainterTest::cellRepaintCoversWhatTheCellChanges_data() {
+  QTest::addColumn<QSize>("area");
+  QTest::addColumn<QSize>("picture");
+  QTest::addColumn<bool>("grid");
+  QTest::newRow("wide cells, grid") << QSize(100, 100) << QSize(2, 2) << true;
+  QTest::newRow("uneven cells, grid") << QSize(302, 302) << QSize(128, 96) << true;
+  QTest::newRow("uneven cells, no grid") << QSize(302, 302) << QSize(128, 96) << false;
+  QTest::newRow("cells under a pixel") << QSize(100, 70) << QSize(128, 96) << true;
+}
+
+// Flipping any cell changes pixels only inside its repaint rectangle, and no
+// two cells' rectangles overlap.
+void PolePainterTest::cellRepaintCoversWhatTheCellChanges() {
+  QFETCH(QSize, area);
+  QFETCH(QSize, picture);
+  QFETCH(bool, grid);
+  DocumentState state = StartedDocument(picture.width(), picture.height());
+  state.GridOn = grid ? kOn : kOff;
+  const CellGeometry g(area.width(), area.height(), picture.width(), picture.height());
+  const QImage before = Fast(state, g, 1);
+  QImage owner(area, QImage::Format_Grayscale16);
+  owner.fill(0);
+  for (int y = 1; y <= picture.height(); ++y)
+    for (int x = 1; x <= picture.width(); ++x) {
+      const QRect cell = CellPaintRect(g, x, y);
+      for (int r = cell.top(); r <= cell.bottom(); ++r)
+        for (int c = cell.left(); c <= cell.right(); ++c) {
+          const auto marked = reinterpret_cast<quint16*>(owner.scanLine(r)) + c;
+          QVERIFY2(*marked == 0, qPrintable(QStringLiteral("cell %1,%2 overlaps").arg(x).arg(y)));
+          *marked = 1;
+        }
+      if ((x * 7 + y * 3) % 29 != 0) continue;  // a spread of cells is enough
+      state.Pixels(x, y) = kOn;
+      const QImage after = Fast(state, g, 1);
+      state.Pixels(x, y) = kOff;
+      for (int r = 0; r < area.height(); ++r)
+        for (int c = 0; c < area.width(); ++c)
+          if (reinterpret_cast<const QRgb*>(before.constScanLine(r))[c] !=
+              reinterpret_cast<const QRgb*>(after.constScanLine(r))[c])
+            QVERIFY2(cell.contains(c, r),
+                     qPrintable(QStringLiteral("cell %1,%2 changed pixel %3,%4 outside %5,%6 %7x%8")
+                                    .arg(x).arg(y).arg(c).arg(r).arg(cell.x()).arg(cell.y())
+                                    .arg(cell.width()).arg(cell.height())));
+    }
 }
 
 QTEST_MAIN(PolePainterTest)
