@@ -1,5 +1,6 @@
 #include "windows/pole_painter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
@@ -25,10 +26,12 @@ void PolePainter::PrepareColumns(const DocumentState& state, const CellGeometry&
   columns_key_ = key;
   column_cell_.resize(right - left);
   int x = g.ColumnAt(left);
+  first_cell_ = x;
   for (int c = left; c < right; ++c) {
     while (c >= g.EdgeX(x)) ++x;
     column_cell_[c - left] = static_cast<std::uint8_t>(x);
   }
+  last_cell_ = x;
   if (state.GridOn == kOff) return;
   for (int i = 0; i <= g.Columns(); ++i) {
     const int c = g.LineX(i);
@@ -40,43 +43,93 @@ void PolePainter::PrepareColumns(const DocumentState& state, const CellGeometry&
 // or three pixels wide, where fills cost more than they write.
 void PolePainter::BuildScanline(QRgb* line, const DocumentState& state, int y) {
   row_colours_[0] = kGrid;
-  for (int x = 1; x <= kMaxWidth; ++x) row_colours_[x] = state.Pixels(x, y) ? kInk : kPaper;
+  for (int x = first_cell_; x <= last_cell_; ++x)
+    row_colours_[x] = state.Pixels(x, y) ? kInk : kPaper;
   const std::size_t width = column_cell_.size();
   for (std::size_t c = 0; c < width; ++c) line[c] = row_colours_[column_cell_[c]];
 }
 
+// Writes pixel rows [first, end) of `area`; row r goes to line(r). A row of
+// cells is built once and copied down the other rows it covers.
+template <typename Line>
+void PolePainter::WriteRows(const DocumentState& state, const CellGeometry& g, const QRect& area,
+                            int first, int end, Line line) {
+  const int width = area.width();
+  const bool grid = state.GridOn != kOff;
+  int y = g.RowAt(first);
+  int next_grid_row = 0;  // index of the next horizontal grid line to meet
+  const QRgb* built = nullptr;  // the scanline of cell row y
+  for (int r = first; r < end; ++r) {
+    while (r >= g.EdgeY(y)) ++y, built = nullptr;
+    QRgb* target = line(r);
+    while (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) < r) ++next_grid_row;
+    if (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) == r) {
+      std::fill_n(target, width, kGrid);
+    } else if (built) {
+      std::memcpy(target, built, sizeof(QRgb) * width);
+    } else {
+      BuildScanline(target, state, y);
+      built = target;
+    }
+  }
+}
+
 void PolePainter::Paint(QPainter& painter, const DocumentState& state, const CellGeometry& g,
                         const QRect& exposed) {
-  const QRect area = exposed & QRect(0, 0, g.Width(), g.Height());
+  QRect area = exposed & QRect(0, 0, g.Width(), g.Height());
   if (area.isEmpty() || g.Columns() == 0 || g.Rows() == 0) return;
+  QPoint offset;
+  if (QImage* image = DirectTarget(painter, &offset)) {
+    area &= image->rect().translated(-offset);
+    if (painter.hasClipping()) area &= painter.clipBoundingRect().toAlignedRect();
+    if (area.isEmpty()) return;
+    PrepareColumns(state, g, area.left(), area.right() + 1);
+    uchar* const origin = image->bits() + (area.left() + offset.x()) * sizeof(QRgb);
+    const qsizetype stride = image->bytesPerLine();
+    WriteRows(state, g, area, area.top(), area.bottom() + 1, [&](int r) {
+      return reinterpret_cast<QRgb*>(origin + (r + offset.y()) * stride);
+    });
+    return;
+  }
+  PaintInBands(painter, state, g, area);
+}
+
+// Where the painter writes straight into 32-bit pixels of an image with no
+// more than a whole-pixel shift (as on a raster backing store), the rows go
+// there directly: no band, and no second copy of every pixel.
+QImage* PolePainter::DirectTarget(QPainter& painter, QPoint* offset) {
+  QPaintEngine* engine = painter.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster) return nullptr;
+  QPaintDevice* device = engine->paintDevice();
+  if (!device || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return nullptr;
+  const QTransform transform = painter.deviceTransform();
+  if (transform.type() > QTransform::TxTranslate) return nullptr;
+  *offset = QPoint(qRound(transform.dx()), qRound(transform.dy()));
+  if (!qFuzzyCompare(transform.dx() + 1, offset->x() + 1) ||
+      !qFuzzyCompare(transform.dy() + 1, offset->y() + 1))
+    return nullptr;
+  return image;
+}
+
+void PolePainter::PaintInBands(QPainter& painter, const DocumentState& state,
+                               const CellGeometry& g, const QRect& area) {
   const int width = area.width();
   const int band_rows = std::clamp(kBandBytes / (width * 4), 1, area.height());
   if (band_.width() < width || band_.height() < band_rows)
     band_ = QImage(QSize(width, band_rows).expandedTo(band_.size()), QImage::Format_RGB32);
   PrepareColumns(state, g, area.left(), area.right() + 1);
-
   uchar* const bits = band_.bits();
   const qsizetype stride = band_.bytesPerLine();
-  const auto band_line = [&](int i) { return reinterpret_cast<QRgb*>(bits + i * stride); };
-  const bool grid = state.GridOn != kOff;
-  int y = g.RowAt(area.top());
-  int next_grid_row = 0;  // index of the next horizontal grid line to meet
   for (int band_top = area.top(); band_top <= area.bottom(); band_top += band_rows) {
     const int band_end = std::min(band_top + band_rows, area.bottom() + 1);
-    const QRgb* built = nullptr;  // the scanline of cell row y in this band
-    for (int r = band_top; r < band_end; ++r) {
-      while (r >= g.EdgeY(y)) ++y, built = nullptr;
-      QRgb* line = band_line(r - band_top);
-      while (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) < r) ++next_grid_row;
-      if (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) == r) {
-        std::fill_n(line, width, kGrid);
-      } else if (built) {
-        std::memcpy(line, built, sizeof(QRgb) * width);
-      } else {
-        BuildScanline(line, state, y);
-        built = line;
-      }
-    }
+    WriteRows(state, g, area, band_top, band_end, [&](int r) {
+      return reinterpret_cast<QRgb*>(bits + (r - band_top) * stride);
+    });
     painter.drawImage(QPoint(area.left(), band_top), band_,
                       QRect(0, 0, width, band_end - band_top));
   }

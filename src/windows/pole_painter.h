@@ -21,9 +21,10 @@ inline const QColor kGridColour(192, 192, 192);  // light grey
 // Paints the enlarged picture straight from state.Pixels. The result is what
 // painting every cell as a filled rectangle followed by its grid outline
 // would give, pixel for pixel; but each row of cells is built once as a
-// scanline, copied down the pixel rows it covers, and handed to the painter
-// a band at a time, so a full repaint costs about as much as a couple of
-// fills of the area instead of some 25,000 rectangle calls.
+// scanline and copied down the pixel rows it covers, straight into the
+// target's pixels where it can be reached, else handed to the painter a band
+// at a time. A full repaint so costs about as much as a couple of fills of
+// the area instead of some 25,000 rectangle calls.
 class PolePainter {
  public:
   // Paints the part `exposed` of the area, in the pixels of `geometry`.
@@ -33,13 +34,20 @@ class PolePainter {
  private:
   void PrepareColumns(const DocumentState& state, const CellGeometry& g, int left, int right);
   void BuildScanline(QRgb* line, const DocumentState& state, int y);
+  template <typename Line>
+  void WriteRows(const DocumentState& state, const CellGeometry& g, const QRect& area, int first,
+                 int end, Line line);
+  static QImage* DirectTarget(QPainter& painter, QPoint* offset);
+  void PaintInBands(QPainter& painter, const DocumentState& state, const CellGeometry& g,
+                    const QRect& area);
 
-  // Working memory, kept only to spare allocations; nothing in it outlives
-  // the repaint that wrote it.
+  // Working memory of the band path, kept only to spare allocations;
+  // nothing in it outlives the repaint that wrote it.
   QImage band_;
   // For each exposed pixel column: its cell column, or 0 on a grid line;
   // rebuilt when the columns, their layout or the grid change.
   std::vector<std::uint8_t> column_cell_;
+  int first_cell_ = 1, last_cell_ = 0;  // the cell columns the exposed columns meet
   struct ColumnsKey {
     int width = -1, columns = -1, left = -1, right = -1;
     bool grid = false;

@@ -40,16 +40,36 @@ QImage Reference(const DocumentState& s, const CellGeometry& g) {
   return image;
 }
 
-// Paints in tiles, as a series of partial repaints would.
-QImage Fast(const DocumentState& s, const CellGeometry& g, int tiles) {
-  QImage image = Blank(QSize(g.Width(), g.Height()));
+// The painter's targets: a 32-bit image it writes straight into, the same
+// seen through a shift (as a widget within its window is), and an image in
+// a format it must hand rows to through QPainter.
+enum class Target { kImage, kShiftedImage, kOtherFormat };
+constexpr QPoint kShift(5, 3);
+
+// Paints in tiles, as a series of partial repaints would, and returns the
+// area as painted.
+QImage Fast(const DocumentState& s, const CellGeometry& g, int tiles,
+            Target target = Target::kImage) {
+  const QSize area(g.Width(), g.Height());
+  QImage image = target == Target::kShiftedImage
+                     ? Blank(area + QSize(kShift.x() + 4, kShift.y() + 6))
+                     : Blank(area);
+  if (target == Target::kOtherFormat) image = image.convertToFormat(QImage::Format_RGB888);
   QPainter p(&image);
+  if (target == Target::kShiftedImage) p.translate(kShift);
   PolePainter painter;
   const int tile_w = (g.Width() + tiles - 1) / tiles, tile_h = (g.Height() + tiles - 1) / tiles;
   for (int top = 0; top < g.Height(); top += tile_h)
     for (int left = 0; left < g.Width(); left += tile_w)
       painter.Paint(p, s, g, QRect(left, top, tile_w, tile_h));
-  return image;
+  p.end();
+  if (target == Target::kOtherFormat) return image.convertToFormat(QImage::Format_RGB32);
+  if (target != Target::kShiftedImage) return image;
+  // Everything around the area must be left as it was.
+  QImage around = image;
+  QPainter(&around).fillRect(QRect(kShift, area), Qt::magenta);
+  if (around != Blank(around.size())) return {};
+  return image.copy(QRect(kShift, area));
 }
 
 QString FirstDifference(const QImage& a, const QImage& b) {
@@ -100,8 +120,17 @@ void PolePainterTest::matchesPlainCellByCellPainting() {
     state.GridOn = grid;
     FillRandom(state.Pixels, area.width() * 31 + picture.width());
     const CellGeometry g(area.width(), area.height(), picture.width(), picture.height());
-    const QString difference = FirstDifference(Fast(state, g, tiles), Reference(state, g));
-    QVERIFY2(difference.isEmpty(), qPrintable((grid ? "grid on, " : "grid off, ") + difference));
+    const QImage reference = Reference(state, g);
+    for (Target target : {Target::kImage, Target::kShiftedImage, Target::kOtherFormat}) {
+      const QImage painted = Fast(state, g, tiles, target);
+      QVERIFY2(!painted.isNull(), "painted outside the area");
+      const QString difference = FirstDifference(painted, reference);
+      QVERIFY2(difference.isEmpty(),
+               qPrintable(QStringLiteral("%1, target %2: %3")
+                              .arg(grid ? "grid on" : "grid off")
+                              .arg(static_cast<int>(target))
+                              .arg(difference)));
+    }
   }
 }
 
