@@ -4,17 +4,11 @@
 
 namespace tochkograf {
 
-namespace {
-
-// Our pictures are all PNG: reading them as such spares Qt's probing of
-// every image format plugin, which loads each of them.
 QPixmap LoadPng(const QString& path) {
   QImageReader reader(path, "png");
   reader.setAutoDetectImageFormat(false);
   return QPixmap::fromImage(reader.read());
 }
-
-}  // namespace
 
 // The pictures come from tools/artwork, which draws them; see its README.
 
