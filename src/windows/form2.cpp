@@ -34,12 +34,12 @@ QRect PreviewLattice(int width, int height) {
   return QRect(152 - width, 122 - height, 2 * width - 1, 2 * height - 1);
 }
 
-// The size text's face: a plain sans serif in the nearest installed relative
-// of the classic 24-point dialog face.
+// The size text's face is the classic 24-point dialog face where it is
+// installed; elsewhere the system puts its own sans serif in its place, the
+// face the rest of the program's texts already use, so no other font has to
+// be loaded for it.
 QFont SizeTextFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+  QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(24);
   font.setWeight(QFont::Normal);

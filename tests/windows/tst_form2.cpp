@@ -1,3 +1,5 @@
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -78,6 +80,7 @@ class Form2Test : public QObject {
   void enterAndEscapeDoNothing_data();
   void enterAndEscapeDoNothing();
   void opensModallyCentredOverOwner();
+  void sizeTextNeedsNoFontOfItsOwn();
 
  private:
   DocumentState state_;
@@ -379,6 +382,18 @@ void Form2Test::opensModallyCentredOverOwner() {
   QVERIFY(!windows.ShowSizeDialog(state_));
   QCOMPARE(state_.IZM, kOff);
   QVERIFY(owner.findChildren<Form2*>().isEmpty());  // made afresh each time
+}
+
+// The size text asks for the classic dialog face at 24 points; where that
+// face is missing it must come out in the face every other text uses rather
+// than load a font of its own.
+void Form2Test::sizeTextNeedsNoFontOfItsOwn() {
+  const QFont font = Control<QLabel>(*dialog_, QStringLiteral("Label1"))->font();
+  QCOMPARE(font.pointSize(), 24);
+  QCOMPARE(font.weight(), QFont::Normal);
+  if (QFontDatabase::families().contains(QStringLiteral("MS Sans Serif")))
+    QSKIP("the classic face is installed here");
+  QCOMPARE(QFontInfo(font).family(), QFontInfo(dialog_->font()).family());
 }
 
 QTEST_MAIN(Form2Test)
