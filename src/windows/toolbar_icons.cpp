@@ -1,5 +1,6 @@
 #include "windows/toolbar_icons.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 #include <array>
 
@@ -19,11 +20,14 @@ QIcon ToolbarIcon(int index) {
       editcopy_xpm, editpaste_xpm, size_xpm};
   if (index < 0 || index >= static_cast<int>(kPictures.size())) return {};
   const QPixmap picture(kPictures[index]);
-  QPixmap doubled = picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio,
-                                   Qt::FastTransformation);
-  doubled.setDevicePixelRatio(2);
   QIcon icon(picture);
-  icon.addPixmap(doubled);
+  // Only a screen of twice the density or more needs the doubled picture.
+  if (qApp->devicePixelRatio() >= 1.5) {
+    QPixmap doubled = picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+    doubled.setDevicePixelRatio(2);
+    icon.addPixmap(doubled);
+  }
   return icon;
 }
 
