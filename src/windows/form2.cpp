@@ -167,9 +167,11 @@ void Form2::paintEvent(QPaintEvent*) {
   const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
   if (lattice.isEmpty()) return;
   // The lattice is laid out afresh as rows of dots between rows of
-  // background and handed over in one call however many dots there are.
-  if (lattice_rows_.size() != lattice.size())
-    lattice_rows_ = QImage(lattice.size(), QImage::Format_RGB32);
+  // background and handed over in one call however many dots there are. Its
+  // picture is made once at the largest size, so that no change of size has
+  // an old and a new one in memory together.
+  if (lattice_rows_.isNull())
+    lattice_rows_ = QImage(PreviewLattice(kMaxWidth, kMaxHeight).size(), QImage::Format_RGB32);
   const QRgb paper = palette().color(QPalette::Window).rgb();
   const QRgb ink = palette().color(QPalette::WindowText).rgb();
   auto* dots = reinterpret_cast<QRgb*>(lattice_rows_.scanLine(0));
@@ -180,7 +182,7 @@ void Form2::paintEvent(QPaintEvent*) {
     else std::copy_n(dots, lattice.width(), row);
   }
   QPainter painter(this);
-  painter.drawImage(lattice.topLeft(), lattice_rows_);
+  painter.drawImage(lattice.topLeft(), lattice_rows_, QRect(QPoint(), lattice.size()));
 }
 
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key
