@@ -20,10 +20,9 @@ Pole::Pole(const DocumentState& state, QWidget* parent) : QFrame(parent), state_
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-const CellGeometry& Pole::DeviceGeometry() const {
-  const double ratio = devicePixelRatioF();
-  const int width = static_cast<int>(std::lround(contentsRect().width() * ratio));
-  const int height = static_cast<int>(std::lround(contentsRect().height() * ratio));
+const CellGeometry& Pole::DeviceGeometry(const QRect& inner, double ratio) const {
+  const int width = static_cast<int>(std::lround(inner.width() * ratio));
+  const int height = static_cast<int>(std::lround(inner.height() * ratio));
   if (!geometry_ || geometry_->Width() != width || geometry_->Height() != height ||
       geometry_->Columns() != state_.MX || geometry_->Rows() != state_.MY)
     geometry_.emplace(width, height, state_.MX, state_.MY);
@@ -31,16 +30,17 @@ const CellGeometry& Pole::DeviceGeometry() const {
 }
 
 void Pole::RepaintCell(int x, int y) {
-  const QRect cell = CellPaintRect(DeviceGeometry(), x, y);
-  if (cell.isEmpty()) return;
+  const QRect inner = contentsRect();
   const double ratio = devicePixelRatioF();
+  const QRect cell = CellPaintRect(DeviceGeometry(inner, ratio), x, y);
+  if (cell.isEmpty()) return;
   const QRect logical(QPoint(static_cast<int>(std::floor(cell.left() / ratio)),
                              static_cast<int>(std::floor(cell.top() / ratio))),
                       QPoint(static_cast<int>(std::ceil((cell.right() + 1) / ratio)) - 1,
                              static_cast<int>(std::ceil((cell.bottom() + 1) / ratio)) - 1));
   // Painted at once rather than at the next turn of the event loop: the pen
   // answers the mouse sooner, and a cell costs next to nothing to paint.
-  repaint(logical.translated(contentsRect().topLeft()));
+  repaint(logical.translated(inner.topLeft()));
 }
 
 void Pole::paintEvent(QPaintEvent* event) {
@@ -62,7 +62,7 @@ void Pole::paintEvent(QPaintEvent* event) {
                    QPoint(static_cast<int>(std::ceil((exposed.right() + 1) * ratio)) - 1,
                           static_cast<int>(std::ceil((exposed.bottom() + 1) * ratio)) - 1));
   }
-  painter_.Paint(painter, state_, DeviceGeometry(), device);
+  painter_.Paint(painter, state_, DeviceGeometry(inner, ratio), device);
 }
 
 QPointF Pole::InnerPosition(const QMouseEvent* event) const {

@@ -46,7 +46,7 @@ class Pole : public QFrame {
   // Cells are laid out on device pixels, so that grid lines stay one device
   // pixel wide on high-density screens.
   // Kept while the size of the area and of the picture stay the same.
-  const CellGeometry& DeviceGeometry() const;
+  const CellGeometry& DeviceGeometry(const QRect& inner, double ratio) const;
   QPointF InnerPosition(const QMouseEvent* event) const;
 
   const DocumentState& state_;

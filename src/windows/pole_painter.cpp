@@ -21,22 +21,22 @@ const QRgb kGrid = kGridColour.rgb();
 
 void PolePainter::PrepareColumns(const DocumentState& state, const CellGeometry& g, int left,
                                  int right) {
-  const ColumnsKey key{g.Width(), g.Columns(), left, right, state.GridOn != kOff};
-  if (key == columns_key_) return;
-  columns_key_ = key;
-  column_cell_.resize(right - left);
-  int x = g.ColumnAt(left);
-  first_cell_ = x;
-  for (int c = left; c < right; ++c) {
-    while (c >= g.EdgeX(x)) ++x;
-    column_cell_[c - left] = static_cast<std::uint8_t>(x);
+  const ColumnsKey key{g.Width(), g.Columns(), state.GridOn != kOff};
+  if (key != columns_key_) {
+    columns_key_ = key;
+    column_cell_.resize(g.Width());
+    int x = 1;
+    for (int c = 0; c < g.Width(); ++c) {
+      while (c >= g.EdgeX(x)) ++x;
+      column_cell_[c] = static_cast<std::uint8_t>(x);
+    }
+    if (state.GridOn != kOff)
+      for (int i = 0; i <= g.Columns(); ++i) column_cell_[g.LineX(i)] = 0;
   }
-  last_cell_ = x;
-  if (state.GridOn == kOff) return;
-  for (int i = 0; i <= g.Columns(); ++i) {
-    const int c = g.LineX(i);
-    if (c >= left && c < right) column_cell_[c - left] = 0;
-  }
+  exposed_left_ = left;
+  exposed_width_ = right - left;
+  first_cell_ = g.ColumnAt(left);
+  last_cell_ = g.ColumnAt(right - 1);
 }
 
 // A lookup per pixel rather than a fill per cell: cells are often only two
@@ -45,8 +45,8 @@ void PolePainter::BuildScanline(QRgb* line, const DocumentState& state, int y) {
   row_colours_[0] = kGrid;
   for (int x = first_cell_; x <= last_cell_; ++x)
     row_colours_[x] = state.Pixels(x, y) ? kInk : kPaper;
-  const std::size_t width = column_cell_.size();
-  for (std::size_t c = 0; c < width; ++c) line[c] = row_colours_[column_cell_[c]];
+  const std::uint8_t* const cells = column_cell_.data() + exposed_left_;
+  for (int c = 0; c < exposed_width_; ++c) line[c] = row_colours_[cells[c]];
 }
 
 // Writes pixel rows [first, end) of `area`; row r goes to line(r). A row of

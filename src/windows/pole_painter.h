@@ -44,15 +44,17 @@ class PolePainter {
   // Working memory of the band path, kept only to spare allocations;
   // nothing in it outlives the repaint that wrote it.
   QImage band_;
-  // For each exposed pixel column: its cell column, or 0 on a grid line;
-  // rebuilt when the columns, their layout or the grid change.
+  // For each pixel column of the area: its cell column, or 0 on a grid
+  // line; rebuilt only when the columns, their layout or the grid change.
   std::vector<std::uint8_t> column_cell_;
-  int first_cell_ = 1, last_cell_ = 0;  // the cell columns the exposed columns meet
   struct ColumnsKey {
-    int width = -1, columns = -1, left = -1, right = -1;
+    int width = -1, columns = -1;
     bool grid = false;
     bool operator==(const ColumnsKey&) const = default;
   } columns_key_;
+  // The pixel columns being painted, and the cell columns they meet.
+  int exposed_left_ = 0, exposed_width_ = 0;
+  int first_cell_ = 1, last_cell_ = 0;
   // The colours of one row of cells by cell column; entry 0 is the grid's.
   std::array<QRgb, kMaxWidth + 1> row_colours_{};
 };
