@@ -56,28 +56,48 @@ awk -v e="$e_med" -v m="$m_med" -v a="$e_min" -v b="$m_max" -v c="$e_max" -v d="
   'BEGIN {printf "  %-38s %6.2f  (%.2f .. %.2f)  target at most 1.25\n", "start-up / minimal", e/m, a/b, c/d}'
 
 # Peak memory: the minimal window once shown; the editor with its main
-# window shown, a 128 x 96 picture set in the size dialog and drawn on.
-pid=$(start_mapped "$minimal"); sleep 1
-m_kb=$(peak_kb "$pid"); kill "$pid"; wait "$pid" 2>/dev/null || true
+# window shown, then with a 128 x 96 picture set in the size dialog and
+# drawn on. Prints "main-window-kB drawn-kB".
+minimal_kb() {
+  pid=$(start_mapped "$minimal"); sleep 1
+  peak_kb "$pid"; kill "$pid"; wait "$pid" 2>/dev/null || true
+}
 
-pid=$(start_mapped "$editor")
-sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
-main=$(window_named Tochkograf)
-eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y, WIDTH, HEIGHT of the window
-band=$((HEIGHT - 362))                               # the menu bar above the client area
-xdotool mousemove $((X + 230)) $((Y + band + 15)) click 1   # toolbar button 6: picture size
-size=$(window_named "Выберите размер изображения")
-xdotool windowfocus --sync "$size" key Tab Tab Tab End Tab End shift+Tab shift+Tab shift+Tab shift+Tab space
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
-top=$((Y + band + 58))  # inside the drawing area's frame
-xdotool mousemove $((X + 3)) "$top" mousedown 1
-for i in $(seq 0 30); do xdotool mousemove $((X + 3 + i * (WIDTH - 6) / 30)) $((top + i * (HEIGHT - band - 62) / 30)); done
-xdotool mouseup 1
-sleep 0.5
-[ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
-e_kb=$(peak_kb "$pid")
-kill "$pid"; wait "$pid" 2>/dev/null || true
-printf '  %-38s %8d kB\n' "minimal Qt window, peak" "$m_kb" "editor, 128 x 96 drawn, peak" "$e_kb"
-awk -v e="$e_kb" -v m="$m_kb" 'BEGIN {printf "  %-38s %6.2f  target at most 1.25\n", "editor / minimal", e/m}'
+editor_kb() {
+  pid=$(start_mapped "$editor")
+  sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
+  main=$(window_named Tochkograf)
+  sleep 0.5
+  local shown; shown=$(peak_kb "$pid")
+  eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y, WIDTH, HEIGHT of the window
+  band=$((HEIGHT - 362))                               # the menu bar above the client area
+  xdotool mousemove $((X + 230)) $((Y + band + 15)) click 1   # toolbar button 6: picture size
+  size=$(window_named "Выберите размер изображения")
+  xdotool windowfocus --sync "$size" key Tab Tab Tab End Tab End shift+Tab shift+Tab shift+Tab shift+Tab space
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  top=$((Y + band + 58))  # inside the drawing area's frame
+  xdotool mousemove $((X + 3)) "$top" mousedown 1
+  for i in $(seq 0 30); do xdotool mousemove $((X + 3 + i * (WIDTH - 6) / 30)) $((top + i * (HEIGHT - band - 62) / 30)); done
+  xdotool mouseup 1
+  sleep 0.5
+  [ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
+  echo "$shown $(peak_kb "$pid")"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+
+memory_runs=3
+read -r m_kb m_lo m_hi < <(for _ in $(seq $memory_runs); do minimal_kb; done | stats)
+runs_file=$(mktemp)
+for _ in $(seq $memory_runs); do editor_kb; done >"$runs_file"
+read -r w_kb w_lo w_hi < <(cut -d' ' -f1 "$runs_file" | stats)
+read -r e_kb e_lo e_hi < <(cut -d' ' -f2 "$runs_file" | stats)
+rm -f "$runs_file"
+printf '  %-38s %8.0f kB  (min %.0f, max %.0f; %d runs each)\n' \
+  "minimal Qt window, peak" "$m_kb" "$m_lo" "$m_hi" "$memory_runs" \
+  "editor, main window shown, peak" "$w_kb" "$w_lo" "$w_hi" "$memory_runs" \
+  "editor, 128 x 96 drawn, peak" "$e_kb" "$e_lo" "$e_hi" "$memory_runs"
+awk -v w="$w_kb" -v e="$e_kb" -v m="$m_kb" -v lo="$e_lo" -v hi="$e_hi" -v mlo="$m_lo" -v mhi="$m_hi" 'BEGIN {
+  printf "  %-38s %6.2f  (the size dialog not yet opened)\n", "main window shown / minimal", w/m
+  printf "  %-38s %6.2f  (%.2f .. %.2f)  target at most 1.25\n", "editor / minimal", e/m, lo/mhi, hi/mlo }'
 echo

@@ -2,11 +2,13 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "windows/direct_pixels.h"
 #include "windows/fit_font.h"
 
 namespace tochkograf {
@@ -163,13 +165,42 @@ void Form2::showEvent(QShowEvent* event) {
 
 // The lattice is not kept anywhere: every repaint draws it again over the
 // cleared background.
-void Form2::paintEvent(QPaintEvent*) {
+void Form2::paintEvent(QPaintEvent* event) {
   const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
   if (lattice.isEmpty()) return;
-  // The lattice is laid out afresh as rows of dots between rows of
-  // background and handed over in one call however many dots there are. Its
-  // picture is made once at the largest size, so that no change of size has
-  // an old and a new one in memory together.
+  QPainter painter(this);
+  QPoint offset;
+  if (QImage* image = DirectTarget(painter, &offset)) {
+    PutDots(*image, lattice, offset, event->region());
+    return;
+  }
+  DrawLattice(painter, lattice);
+}
+
+// Where the window's pixels can be reached, the dots are set there over the
+// background Qt has just painted: no painter call, no picture of the lattice.
+void Form2::PutDots(QImage& image, const QRect& lattice, const QPoint& offset,
+                    const QRegion& exposed) const {
+  const QRgb ink = palette().color(QPalette::WindowText).rgb();
+  uchar* const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const QRect& part : exposed) {
+    const QRect area = (part & lattice).translated(offset) & image.rect();
+    if (area.isEmpty()) continue;
+    // The first dot row and column at or after the area's corner.
+    const int top = lattice.top() + offset.y(), left = lattice.left() + offset.x();
+    for (int y = area.top() + (area.top() - top) % 2; y <= area.bottom(); y += 2) {
+      auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+      for (int x = area.left() + (area.left() - left) % 2; x <= area.right(); x += 2) row[x] = ink;
+    }
+  }
+}
+
+// Elsewhere the lattice is laid out as rows of dots between rows of
+// background and handed over in one call however many dots there are. Its
+// picture is made once at the largest size, so that no change of size has
+// an old and a new one in memory together.
+void Form2::DrawLattice(QPainter& painter, const QRect& lattice) {
   if (lattice_rows_.isNull())
     lattice_rows_ = QImage(PreviewLattice(kMaxWidth, kMaxHeight).size(), QImage::Format_RGB32);
   const QRgb paper = palette().color(QPalette::Window).rgb();
@@ -181,7 +212,6 @@ void Form2::paintEvent(QPaintEvent*) {
     if (y % 2) std::fill_n(row, lattice.width(), paper);
     else std::copy_n(dots, lattice.width(), row);
   }
-  QPainter painter(this);
   painter.drawImage(lattice.topLeft(), lattice_rows_, QRect(QPoint(), lattice.size()));
 }
 

@@ -40,6 +40,9 @@ class Form2 : public QDialog {
   void CreateControls();
   void ConnectControls();
   void RedrawPreview();
+  void PutDots(QImage& image, const QRect& lattice, const QPoint& offset,
+               const QRegion& exposed) const;
+  void DrawLattice(QPainter& painter, const QRect& lattice);
 
   void Command1_Click();
   void Command3_Click(int index);
@@ -52,8 +55,9 @@ class Form2 : public QDialog {
   QLabel* Label2_ = nullptr;
   QScrollBar* HScroll1_ = nullptr;
   QScrollBar* VScroll1_ = nullptr;
-  // Working memory of the preview's repaint, kept only to spare an
-  // allocation each time; every repaint lays the lattice out again.
+  // Working memory of the preview's repaint where the window's pixels can't
+  // be reached, kept only to spare an allocation each time; every repaint
+  // lays the lattice out again.
   QImage lattice_rows_;
 };
 

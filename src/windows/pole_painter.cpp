@@ -1,9 +1,10 @@
 #include "windows/pole_painter.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+
+#include "windows/direct_pixels.h"
 
 namespace tochkograf {
 
@@ -78,6 +79,8 @@ void PolePainter::Paint(QPainter& painter, const DocumentState& state, const Cel
                         const QRect& exposed) {
   QRect area = exposed & QRect(0, 0, g.Width(), g.Height());
   if (area.isEmpty() || g.Columns() == 0 || g.Rows() == 0) return;
+  // Into a raster backing store the rows go straight where they are shown:
+  // no band, and no second copy of every pixel.
   QPoint offset;
   if (QImage* image = DirectTarget(painter, &offset)) {
     area &= image->rect().translated(-offset);
@@ -92,28 +95,6 @@ void PolePainter::Paint(QPainter& painter, const DocumentState& state, const Cel
     return;
   }
   PaintInBands(painter, state, g, area);
-}
-
-// Where the painter writes straight into 32-bit pixels of an image with no
-// more than a whole-pixel shift (as on a raster backing store), the rows go
-// there directly: no band, and no second copy of every pixel.
-QImage* PolePainter::DirectTarget(QPainter& painter, QPoint* offset) {
-  QPaintEngine* engine = painter.paintEngine();
-  if (!engine || engine->type() != QPaintEngine::Raster) return nullptr;
-  QPaintDevice* device = engine->paintDevice();
-  if (!device || device->devType() != QInternal::Image) return nullptr;
-  auto* image = static_cast<QImage*>(device);
-  const QImage::Format format = image->format();
-  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
-      format != QImage::Format_ARGB32_Premultiplied)
-    return nullptr;
-  const QTransform transform = painter.deviceTransform();
-  if (transform.type() > QTransform::TxTranslate) return nullptr;
-  *offset = QPoint(qRound(transform.dx()), qRound(transform.dy()));
-  if (!qFuzzyCompare(transform.dx() + 1, offset->x() + 1) ||
-      !qFuzzyCompare(transform.dy() + 1, offset->y() + 1))
-    return nullptr;
-  return image;
 }
 
 void PolePainter::PaintInBands(QPainter& painter, const DocumentState& state,

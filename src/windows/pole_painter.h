@@ -37,7 +37,6 @@ class PolePainter {
   template <typename Line>
   void WriteRows(const DocumentState& state, const CellGeometry& g, const QRect& area, int first,
                  int end, Line line);
-  static QImage* DirectTarget(QPainter& painter, QPoint* offset);
   void PaintInBands(QPainter& painter, const DocumentState& state, const CellGeometry& g,
                     const QRect& area);
 

@@ -34,9 +34,20 @@ void SetSize(QWidget& d, int width, int height) {
   Bar(d, "VScroll1")->setValue(height);
 }
 
+// How the dialog is painted: into a window's own 32-bit pixels, or into a
+// surface of another format, which takes the lattice through QPainter.
+enum class Surface { kWindow, kOtherFormat };
+
+QImage Painted(QWidget& d, Surface surface) {
+  if (surface == Surface::kWindow) return d.grab().toImage();
+  QImage image(d.size(), QImage::Format_RGB888);
+  d.render(&image);
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
 // Every ink pixel of the preview area, where nothing but the lattice lies.
-QList<QPoint> InkInPreviewArea(QWidget& d) {
-  const QImage image = d.grab().toImage();
+QList<QPoint> InkInPreviewArea(QWidget& d, Surface surface = Surface::kWindow) {
+  const QImage image = Painted(d, surface);
   const QRgb ink = d.palette().color(QPalette::WindowText).rgb();
   QList<QPoint> found;
   for (int y = 0; y < 240; ++y)
@@ -81,6 +92,7 @@ class Form2Test : public QObject {
   void enterAndEscapeDoNothing();
   void opensModallyCentredOverOwner();
   void sizeTextNeedsNoFontOfItsOwn();
+  void partialRepaintSetsOnlyItsDots();
 
  private:
   DocumentState state_;
@@ -261,20 +273,49 @@ void Form2Test::previewLattice() {
   QFETCH(QPoint, first);
   QFETCH(QPoint, last);
   dialog_->show();
-  SetSize(*dialog_, 128, 96);  // the largest lattice first: it must be cleared away
-  QCOMPARE(InkInPreviewArea(*dialog_).size(), 128 * 96);
-  SetSize(*dialog_, size.width(), size.height());
+  for (Surface surface : {Surface::kWindow, Surface::kOtherFormat}) {
+    SetSize(*dialog_, 128, 96);  // the largest lattice first: it must be cleared away
+    QCOMPARE(InkInPreviewArea(*dialog_, surface).size(), 128 * 96);
+    SetSize(*dialog_, size.width(), size.height());
 
-  const QList<QPoint> ink = InkInPreviewArea(*dialog_);
-  QCOMPARE(ink.size(), size.width() * size.height());
-  QCOMPARE(ink.first(), first);  // grab order is row by row
-  QCOMPARE(ink.last(), last);
-  for (const QPoint& dot : ink) {
-    QVERIFY2((dot.x() - first.x()) % 2 == 0 && (dot.y() - first.y()) % 2 == 0,
-             qPrintable(QStringLiteral("stray dot at (%1, %2)").arg(dot.x()).arg(dot.y())));
-    QVERIFY(dot.x() <= last.x() && dot.y() <= last.y());
+    const QList<QPoint> ink = InkInPreviewArea(*dialog_, surface);
+    QCOMPARE(ink.size(), size.width() * size.height());
+    QCOMPARE(ink.first(), first);  // grab order is row by row
+    QCOMPARE(ink.last(), last);
+    for (const QPoint& dot : ink) {
+      QVERIFY2((dot.x() - first.x()) % 2 == 0 && (dot.y() - first.y()) % 2 == 0,
+               qPrintable(QStringLiteral("stray dot at (%1, %2)").arg(dot.x()).arg(dot.y())));
+      QVERIFY(dot.x() <= last.x() && dot.y() <= last.y());
+    }
+    QCOMPARE(InkInPreviewArea(*dialog_, surface), ink);  // drawn again on every repaint
   }
-  QCOMPARE(InkInPreviewArea(*dialog_), ink);  // drawn again on every repaint
+}
+
+// A repaint of part of the dialog sets the dots of that part and no others.
+void Form2Test::partialRepaintSetsOnlyItsDots() {
+  dialog_->show();
+  SetSize(*dialog_, 101, 77);  // odd sizes: the lattice starts on odd pixels
+  const QRect part(90, 61, 37, 40);  // starts between dots
+  QImage image(dialog_->size(), QImage::Format_RGB32);
+  image.fill(Qt::magenta);
+  dialog_->render(&image, part.topLeft(), QRegion(part));
+  const QRgb ink = dialog_->palette().color(QPalette::WindowText).rgb();
+  int dots = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      if (!part.contains(x, y)) {
+        QVERIFY2(pixel == QColor(Qt::magenta).rgb(),
+                 qPrintable(QStringLiteral("(%1, %2) painted").arg(x).arg(y)));
+      } else if (pixel == ink) {
+        // Dots sit at columns 150 - W + 2i and rows 120 - H + 2j.
+        QVERIFY2((x - (150 - 101)) % 2 == 0 && (y - (120 - 77)) % 2 == 0,
+                 qPrintable(QStringLiteral("stray dot at (%1, %2)").arg(x).arg(y)));
+        ++dots;
+      }
+    }
+  // Columns 91, 93 .. 125 and rows 61, 63 .. 99 of the part.
+  QCOMPARE(dots, 18 * 20);
 }
 
 void Form2Test::okWritesSizeThenClosesThenMarksModified() {
