@@ -194,18 +194,23 @@ void Form1Test::rendersCellsWithGrid() {
   QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
   QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
 
+  // Cells lie on device pixels, so look in those.
   QImage image = pole->grab().toImage();
-  QCOMPARE(image.pixelColor(CellCentre(pole, s, 2, 2)), kInkColour);
-  QCOMPARE(image.pixelColor(CellCentre(pole, s, 3, 2)), kPaperColour);
-  const QPoint inner = pole->contentsRect().topLeft();
-  QCOMPARE(image.pixelColor(inner), kGridColour);  // the first boundary
-  const CellGeometry g(pole->contentsRect().width(), pole->contentsRect().height(), 32, 32);
-  QCOMPARE(image.pixelColor(inner + QPoint(g.EdgeX(1), g.EdgeY(1) + 3)), kGridColour);
+  const qreal ratio = image.devicePixelRatio();
+  const auto device = [ratio](const QPoint& at) { return (QPointF(at) * ratio).toPoint(); };
+  QCOMPARE(image.pixelColor(device(CellCentre(pole, s, 2, 2))), kInkColour);
+  QCOMPARE(image.pixelColor(device(CellCentre(pole, s, 3, 2))), kPaperColour);
+  const QRect inner(device(pole->contentsRect().topLeft()),
+                    (QSizeF(pole->contentsRect().size()) * ratio).toSize());
+  QCOMPARE(image.pixelColor(inner.topLeft()), kGridColour);  // the first boundary
+  const CellGeometry g(inner.width(), inner.height(), 32, 32);
+  const QPoint on_line = inner.topLeft() + QPoint(g.EdgeX(1), g.EdgeY(1) + 3);
+  QCOMPARE(image.pixelColor(on_line), kGridColour);
 
   form_->findChild<QAction*>(QStringLiteral("setka"))->trigger();
   image = pole->grab().toImage();
-  QCOMPARE(image.pixelColor(inner + QPoint(g.EdgeX(1), g.EdgeY(1) + 3)), kInkColour);
-  QCOMPARE(image.pixelColor(inner), kPaperColour);
+  QCOMPARE(image.pixelColor(on_line), kInkColour);
+  QCOMPARE(image.pixelColor(inner.topLeft()), kPaperColour);
 }
 
 void Form1Test::gridToggleFollowsCtrlG() {

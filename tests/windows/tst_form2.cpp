@@ -38,8 +38,11 @@ void SetSize(QWidget& d, int width, int height) {
 // surface of another format, which takes the lattice through QPainter.
 enum class Surface { kWindow, kOtherFormat };
 
+// In the dialog's own units: on a screen of higher density each unit is a
+// block of pixels of one colour, and one of them stands for it.
 QImage Painted(QWidget& d, Surface surface) {
-  if (surface == Surface::kWindow) return d.grab().toImage();
+  if (surface == Surface::kWindow)
+    return d.grab().toImage().scaled(d.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
   QImage image(d.size(), QImage::Format_RGB888);
   d.render(&image);
   return image.convertToFormat(QImage::Format_RGB32);
