@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "fakes/modal.h"
 #include "files/com_dlg_and_funcs.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_user_messages.h"
@@ -15,20 +16,6 @@
 using namespace tochkograf;
 
 namespace {
-
-// Runs `act` on the modal window once it is up, while the caller blocks in
-// it. A window that `act` leaves open (a failed check returns early) is
-// closed, so that a failure never hangs the test.
-void WhenModal(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* modal = nullptr;
-    QTRY_VERIFY((modal = QApplication::activeModalWidget()));
-    QPointer<QWidget> guard(modal);
-    act(modal);
-    if (guard && guard->isVisible())
-      if (auto* dialog = qobject_cast<QDialog*>(guard.data())) dialog->reject();
-  });
-}
 
 QString Touch(const QString& path) {
   QFile file(path);
@@ -123,7 +110,7 @@ void QtDialogsTest::openDialogChoosesOneFile() {
   const QString folder = dir_->path();
   Touch(folder + "/a.ems");
   FileDialogRecord record = Record(kOpenMode, folder);
-  WhenModal([&](QWidget* modal) {
+  OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Открыть файл"));
@@ -154,7 +141,7 @@ void QtDialogsTest::openDialogChoosesSeveralFiles() {
   Touch(folder + "/a.ems");
   Touch(folder + "/b.ems");
   FileDialogRecord record = Record(kOpenMode, folder);
-  WhenModal([&](QWidget* modal) {
+  OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     QVERIFY(dialog);
     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
@@ -172,7 +159,7 @@ void QtDialogsTest::openDialogChoosesSeveralFiles() {
 
 void QtDialogsTest::cancelledDialogLeavesFolder() {
   FileDialogRecord record = Record(kSaveMode, dir_->path());
-  WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
   QCOMPARE(QtFileDialogs().GetSaveFileName(record), 0);
   QCOMPARE(record.file, NullChars(512));
   QCOMPARE(QDir::currentPath(), start_);
@@ -183,7 +170,7 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing() {
   Touch(folder + "/old.ems");
   FileDialogRecord record = Record(kSaveMode, folder);
   QString question;
-  WhenModal([&](QWidget* modal) {
+  OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Сохранить файл"));
@@ -216,7 +203,7 @@ void QtDialogsTest::messageBoxesInRussian() {
   QStringList texts;
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  WhenModal([&](QWidget* modal) {
+  OnNextModal([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     QVERIFY(box);
     texts = ButtonTexts(box), title = box->windowTitle(), text = box->text(), icon = box->icon();
@@ -228,7 +215,7 @@ void QtDialogsTest::messageBoxesInRussian() {
   QCOMPARE(text, QStringLiteral("Сохранить изменения?"));
   QCOMPARE(icon, QMessageBox::NoIcon);
 
-  WhenModal([&](QWidget* modal) {
+  OnNextModal([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     QVERIFY(box);
     texts = ButtonTexts(box), title = box->windowTitle(), text = box->text(), icon = box->icon();
@@ -240,7 +227,7 @@ void QtDialogsTest::messageBoxesInRussian() {
   QCOMPARE(text, QStringLiteral("Ошибка при записи файла."));
   QCOMPARE(icon, QMessageBox::Critical);
 
-  WhenModal([&](QWidget* modal) {
+  OnNextModal([&](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     QVERIFY(box);
     text = box->text();
