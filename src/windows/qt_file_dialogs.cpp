@@ -3,18 +3,42 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
+#include <utility>
 
 #include "files/com_dlg_and_funcs.h"
+#include "windows/russian_file_details.h"
 
 namespace tochkograf {
 
 namespace {
+
+// Gives the list's size, type and date columns the width of their Russian
+// texts, which Qt's default widths cut short ("07.12.2...6 10:49"), and the
+// names whatever room is left.
+void FitDetailColumns(QFileDialog& dialog) {
+  auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!list) return;
+  const QFontMetrics metrics(list->font());
+  const int padding = 3 * metrics.averageCharWidth();
+  const std::pair<int, QString> widest[] = {{1, QStringLiteral("1\u00A0023 байт")},
+                                            {2, QStringLiteral("Неизвестно")},
+                                            {3, QStringLiteral("00.00.0000 00:00")}};
+  QHeaderView* header = list->header();
+  for (const auto& [column, text] : widest)
+    header->resizeSection(column, metrics.horizontalAdvance(text) + padding);
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
 
 int Run(FileDialogRecord& record, bool save) {
   QFileDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
   // Qt's own dialog behaves and reads the same on every desktop, in Russian.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setProxyModel(new RussianFileDetails(&dialog));
+  FitDetailColumns(dialog);
   dialog.setNameFilters(NameFilters(record.filter));
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);

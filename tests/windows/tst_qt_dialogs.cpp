@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "files/com_dlg_and_funcs.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_user_messages.h"
+#include "windows/russian_file_details.h"
 #include "windows/russian_translation.h"
 
 using namespace tochkograf;
@@ -59,6 +62,9 @@ class QtDialogsTest : public QObject {
   void saveDialogAsksBeforeReplacing();
   void messageBoxesInRussian();
   void fileDialogTextsInRussian();
+  void fileSizesReadAsInRussian_data();
+  void fileSizesReadAsInRussian();
+  void fileListShowsSizeAndDateInRussian();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -243,6 +249,57 @@ void QtDialogsTest::fileDialogTextsInRussian() {
   QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:").remove(QLatin1Char('&')),
            QStringLiteral("Имя файла:"));
   QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+}
+
+void QtDialogsTest::fileSizesReadAsInRussian_data() {
+  QTest::addColumn<qint64>("bytes");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("empty") << qint64(0) << QStringLiteral("0 байт");
+  // Thousands are set apart with a no-break space, as Russian writes them.
+  QTest::newRow("under a kilobyte") << qint64(1023) << QStringLiteral("1\u00A0023 байт");
+  QTest::newRow("one kilobyte") << qint64(1024) << QStringLiteral("1,00 КБ");
+  QTest::newRow("a 128 x 96 picture") << qint64(1539) << QStringLiteral("1,50 КБ");
+  QTest::newRow("tens of kilobytes") << qint64(25 * 1024 + 512) << QStringLiteral("25,5 КБ");
+  QTest::newRow("hundreds of kilobytes") << qint64(700 * 1024) << QStringLiteral("700 КБ");
+  QTest::newRow("megabytes") << qint64(5'000'000) << QStringLiteral("4,77 МБ");
+  QTest::newRow("gigabytes") << qint64(3) * 1024 * 1024 * 1024 << QStringLiteral("3,00 ГБ");
+  QTest::newRow("beyond terabytes") << qint64(2048) * 1024 * 1024 * 1024 * 1024
+                                   << QStringLiteral("2\u00A0048 ТБ");
+}
+
+void QtDialogsTest::fileSizesReadAsInRussian() {
+  QFETCH(qint64, bytes);
+  QFETCH(QString, shown);
+  QCOMPARE(RussianFileSize(bytes), shown);
+}
+
+// Whatever the system's locale, the list gives sizes and dates in Russian.
+void QtDialogsTest::fileListShowsSizeAndDateInRussian() {
+  const QString folder = dir_->path();
+  {
+    QFile file(folder + "/a.ems");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1539, 'x'));
+  }
+  const QDateTime written = QFileInfo(folder + "/a.ems").lastModified();
+  QString size, date;
+  OnNextModal([&](QWidget* modal) {
+    auto* list = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
+    QVERIFY(list);
+    const QAbstractItemModel* model = list->model();
+    QModelIndex name;
+    QTRY_VERIFY((name = model->match(model->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                     QStringLiteral("a.ems"), 1, Qt::MatchExactly)
+                            .value(0))
+                    .isValid());
+    QTRY_VERIFY(!model->index(name.row(), 3, name.parent()).data().toString().isEmpty());
+    size = model->index(name.row(), 1, name.parent()).data().toString();
+    date = model->index(name.row(), 3, name.parent()).data().toString();
+  });
+  FileDialogRecord record = Record(kOpenMode, folder);
+  QtFileDialogs().GetOpenFileName(record);
+  QCOMPARE(size, QStringLiteral("1,50 КБ"));
+  QCOMPARE(date, QLocale(QLocale::Russian).toString(written, QLocale::ShortFormat));
 }
 
 QTEST_MAIN(QtDialogsTest)
