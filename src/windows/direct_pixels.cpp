@@ -15,6 +15,12 @@ QImage* DirectTarget(QPainter& painter, QPoint* offset) {
   if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
       format != QImage::Format_ARGB32_Premultiplied)
     return nullptr;
+  // Opaque pixels written as they are stand for what the painter would draw
+  // only when it would lay them down as they are.
+  if (painter.opacity() != 1.0 ||
+      (painter.compositionMode() != QPainter::CompositionMode_SourceOver &&
+       painter.compositionMode() != QPainter::CompositionMode_Source))
+    return nullptr;
   const QTransform transform = painter.deviceTransform();
   if (transform.type() > QTransform::TxTranslate) return nullptr;
   *offset = QPoint(qRound(transform.dx()), qRound(transform.dy()));

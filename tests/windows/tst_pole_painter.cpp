@@ -92,6 +92,7 @@ class PolePainterTest : public QObject {
   void showsColoursAtCentresAndBoundaries();
   void gridOffMergesCellsWithoutSeam();
   void oneCellFillsTheArea();
+  void halfOpaquePainterBlends();
   void cellRepaintCoversWhatTheCellChanges_data();
   void cellRepaintCoversWhatTheCellChanges();
 };
@@ -173,6 +174,21 @@ void PolePainterTest::oneCellFillsTheArea() {
   const QImage image = Fast(state, CellGeometry(301, 301, 1, 1), 1);
   QCOMPARE(image.pixelColor(0, 0), kInkColour);
   QCOMPARE(image.pixelColor(300, 300), kInkColour);
+}
+
+// A painter that blends must get blended pixels, not the cells' own colours
+// written over what was there.
+void PolePainterTest::halfOpaquePainterBlends() {
+  DocumentState state = StartedDocument(4, 4);
+  state.GridOn = kOff;
+  const CellGeometry g(40, 40, 4, 4);
+  QImage image = Blank(QSize(40, 40));
+  QPainter p(&image);
+  p.setOpacity(0.5);
+  PolePainter().Paint(p, state, g, QRect(0, 0, 40, 40));
+  p.end();
+  const QColor shown = image.pixelColor(5, 5);
+  QVERIFY2(shown != kPaperColour && shown != QColor(Qt::magenta), qPrintable(shown.name()));
 }
 
 void PolePainterTest::cellRepaintCoversWhatTheCellChanges_data() {
