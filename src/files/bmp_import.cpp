@@ -21,11 +21,7 @@ FilterTable BmpFilters() {
 
 void frombmp(DocumentCommands& commands) {
   if (!commands.MayDropChanges(kImportTitle)) return;
-  QString folder = commands.InitialFolder();
-  QStringList names;
-  ShowFileDialog(commands.Dialogs(), kOpenMode, folder, names, BmpFilters(), QString(),
-                 commands.Owner());
-  const QString name = names.value(0);
+  const QString name = commands.ChooseFileToOpen(BmpFilters());
   if (!name.isEmpty()) ImportBmpFile(commands.Document(), name);
 }
 

@@ -19,7 +19,7 @@ FileDialogRecord DialogRecord(int mode, const QString& folder, const FilterTable
   record.file_title = NullChars(kFileBufferSize);
   record.max_file_title = kFileBufferSize - 1;
   record.initial_dir = folder;
-  record.title = mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
+  record.title = mode == kOpenMode ? kOpenDialogTitle : kSaveDialogTitle;
   record.flags = mode == kOpenMode ? kOpenDialogFlags : kSaveDialogFlags;
   if (!default_extension.isEmpty()) record.default_ext = default_extension;
   return record;

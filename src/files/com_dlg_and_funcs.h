@@ -18,6 +18,10 @@ using FilterTable = QList<FileFilter>;
 constexpr int kOpenMode = 1;
 constexpr int kSaveMode = 2;  // any mode but 1 saves
 
+// The titles the dialog shows for each mode.
+inline const QString kOpenDialogTitle = QStringLiteral("Открыть файл");
+inline const QString kSaveDialogTitle = QStringLiteral("Сохранить файл");
+
 // Shows the open (mode 1) or save dialog and returns true when the user
 // confirmed a choice. Then `folder` is the chosen folder and `names` the
 // chosen file names without it, which open by themselves because the

@@ -41,12 +41,16 @@ void DocumentCommands::filenew() {
   RedrawPole(state, document_.view);
 }
 
-void DocumentCommands::fileopen() {
-  if (!MayDropChanges(kOpenTitle)) return;
+QString DocumentCommands::ChooseFileToOpen(const FilterTable& filters) {
   QString folder = InitialFolder();
   QStringList names;
-  ShowFileDialog(dialogs_, kOpenMode, folder, names, EmsFilters(), QString(), owner_);
-  const QString name = names.value(0);
+  ShowFileDialog(dialogs_, kOpenMode, folder, names, filters, QString(), owner_);
+  return names.value(0);
+}
+
+void DocumentCommands::fileopen() {
+  if (!MayDropChanges(kOpenTitle)) return;
+  const QString name = ChooseFileToOpen(EmsFilters());
   if (name.isEmpty() || !ReadEmsFile(document_, name)) return;
   document_.state.FileName = name;
   UpdateCaption(document_);
@@ -67,7 +71,7 @@ bool DocumentCommands::filesaveas() {
     name += QStringLiteral(".ems");
     // The dialog asked about the name as typed, not about this one.
     if (QFileInfo::exists(name) &&
-        !document_.messages.AskReplace(QStringLiteral("Сохранить файл"), name))
+        !document_.messages.AskReplace(kSaveDialogTitle, name))
       return false;
   }
   document_.state.FileName = name;

@@ -36,13 +36,17 @@ class DocumentCommands {
   // Whether the main window may close (the question titled "Выход").
   bool MayClose() { return MayDropChanges(kExitTitle); }
 
-  // The dialog's initial folder, ending in a separator.
-  QString InitialFolder() const { return AddBackslash(program_folder_); }
-  FileDialogPlatform& Dialogs() { return dialogs_; }
-  QObject* Owner() const { return owner_; }
+  // Shows the open dialog, from the program's folder, offering `filters`.
+  // The first name chosen (later ones are ignored); empty when cancelled.
+  // It opens by itself: the dialog makes its folder the working directory.
+  QString ChooseFileToOpen(const FilterTable& filters);
+
   DocumentContext& Document() { return document_; }
 
  private:
+  // Every file dialog's initial folder, ending in a separator.
+  QString InitialFolder() const { return AddBackslash(program_folder_); }
+
   DocumentContext document_;
   FileDialogPlatform& dialogs_;
   QString program_folder_;
