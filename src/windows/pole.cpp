@@ -11,6 +11,20 @@
 
 namespace tochkograf {
 
+namespace {
+
+// The whole pixels, at `scale` times the size, that cover every pixel of
+// `rect`: between logical and device pixels.
+QRect Covering(const QRect& rect, double scale) {
+  if (scale == 1.0) return rect;
+  return QRect(QPoint(static_cast<int>(std::floor(rect.left() * scale)),
+                      static_cast<int>(std::floor(rect.top() * scale))),
+               QPoint(static_cast<int>(std::ceil((rect.right() + 1) * scale)) - 1,
+                      static_cast<int>(std::ceil((rect.bottom() + 1) * scale)) - 1));
+}
+
+}  // namespace
+
 Pole::Pole(const DocumentState& state, QWidget* parent) : QFrame(parent), state_(state) {
   setObjectName(QStringLiteral("Pole"));
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -34,10 +48,7 @@ void Pole::RepaintCell(int x, int y) {
   const double ratio = devicePixelRatioF();
   const QRect cell = CellPaintRect(DeviceGeometry(inner, ratio), x, y);
   if (cell.isEmpty()) return;
-  const QRect logical(QPoint(static_cast<int>(std::floor(cell.left() / ratio)),
-                             static_cast<int>(std::floor(cell.top() / ratio))),
-                      QPoint(static_cast<int>(std::ceil((cell.right() + 1) / ratio)) - 1,
-                             static_cast<int>(std::ceil((cell.bottom() + 1) / ratio)) - 1));
+  const QRect logical = Covering(cell, 1 / ratio);
   // Painted at once rather than at the next turn of the event loop: the pen
   // answers the mouse sooner, and a cell costs next to nothing to paint.
   repaint(logical.translated(inner.topLeft()));
@@ -54,15 +65,8 @@ void Pole::paintEvent(QPaintEvent* event) {
   painter.setClipRect(inner);
   painter.translate(inner.topLeft());
   const double ratio = devicePixelRatioF();
-  QRect device = exposed;
-  if (ratio != 1.0) {
-    painter.scale(1 / ratio, 1 / ratio);
-    device = QRect(QPoint(static_cast<int>(std::floor(exposed.left() * ratio)),
-                          static_cast<int>(std::floor(exposed.top() * ratio))),
-                   QPoint(static_cast<int>(std::ceil((exposed.right() + 1) * ratio)) - 1,
-                          static_cast<int>(std::ceil((exposed.bottom() + 1) * ratio)) - 1));
-  }
-  painter_.Paint(painter, state_, DeviceGeometry(inner, ratio), device);
+  if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
+  painter_.Paint(painter, state_, DeviceGeometry(inner, ratio), Covering(exposed, ratio));
 }
 
 QPointF Pole::InnerPosition(const QMouseEvent* event) const {
