@@ -19,11 +19,13 @@ QPixmap SplashLogo(qreal device_pixel_ratio) {
   return doubled;
 }
 
-// The window system takes every size a window icon has, so it gets those it
-// shows (the largest drawing is for the desktop's own icon).
+// The window system is handed every size a window icon has, as one block of
+// pixels per window, so the icon has only the sizes drawn beside titles and
+// in task lists. Launchers and switchers that want larger ones find them in
+// the icon theme, where they are installed under the desktop entry's name.
 QIcon AppIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128})
+  for (int size : {16, 24, 32, 48})
     icon.addPixmap(LoadPng(QStringLiteral(":/art/icons/%1/tochkograf.png").arg(size)));
   return icon;
 }

@@ -54,6 +54,7 @@ class Form3Test : public QObject {
   void showsLogoAndVersionLine();
   void sitsBorderlessInTheScreenCentre();
   void logoIs256ColoursAtItsSize();
+  void windowIconHasEachTitleSizeDrawn();
   void hidesOnTick101AndStopsForGood();
   void hidesAtOnceOnAnyPress_data();
   void hidesAtOnceOnAnyPress();
@@ -102,6 +103,20 @@ void Form3Test::logoIs256ColoursAtItsSize() {
   const QImage file(QStringLiteral(":/art/logo.png"));
   QCOMPARE(file.format(), QImage::Format_Indexed8);
   QVERIFY(file.colorCount() <= 256);
+}
+
+// Each size a title bar or task list shows is drawn, not scaled from another,
+// and nothing larger travels with every window.
+void Form3Test::windowIconHasEachTitleSizeDrawn() {
+  const QIcon icon = AppIcon();
+  const QList<QSize> expected = {{16, 16}, {24, 24}, {32, 32}, {48, 48}};
+  QCOMPARE(icon.availableSizes(), expected);
+  for (const QSize& size : expected) {
+    const QImage drawn = icon.pixmap(size).toImage();
+    QCOMPARE(drawn.size(), size);
+    QVERIFY2(drawn.pixel(size.width() / 2, size.height() / 2) != drawn.pixel(0, 0),
+             "the icon is a picture, not an empty square");
+  }
 }
 
 void Form3Test::hidesOnTick101AndStopsForGood() {
