@@ -26,6 +26,27 @@ stats() {  # median min max of the numbers on standard input
 
 peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
 
+# The kernel brings VmHWM up to date only now and then (on unmapping, for
+# one), so a peak that lasts only while a window is open can slip past it.
+# Watches VmRSS every few milliseconds in the background and, on TERM,
+# prints the largest value seen.
+watch_rss() {
+  local pid=$1 most=0 kb
+  trap 'echo "$most"; exit 0' TERM
+  while kb=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null) && [ -n "$kb" ]; do
+    [ "$kb" -gt "$most" ] && most=$kb
+    sleep 0.005
+  done
+  echo "$most"
+}
+
+# The larger of VmHWM and what watch_rss (process $2, output file $3) saw.
+true_peak_kb() {
+  kill -TERM "$2" 2>/dev/null; wait "$2" 2>/dev/null || true
+  local hwm; hwm=$(peak_kb "$1")
+  awk -v a="$hwm" -v b="$(cat "$3")" 'BEGIN {print (a > b ? a : b)}'
+}
+
 # Starts $1 and prints its process id once its first window is mapped. The
 # server now and then turns a connection away after many starts: try again.
 start_mapped() {
@@ -59,12 +80,16 @@ awk -v e="$e_med" -v m="$m_med" -v a="$e_min" -v b="$m_max" -v c="$e_max" -v d="
 # window shown, then with a 128 x 96 picture set in the size dialog and
 # drawn on. Prints "main-window-kB drawn-kB".
 minimal_kb() {
-  pid=$(start_mapped "$minimal"); sleep 1
-  peak_kb "$pid"; kill "$pid"; wait "$pid" 2>/dev/null || true
+  pid=$(start_mapped "$minimal")
+  local seen; seen=$(mktemp); watch_rss "$pid" >"$seen" & local watcher=$!
+  sleep 1
+  true_peak_kb "$pid" "$watcher" "$seen"; rm -f "$seen"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
 editor_kb() {
   pid=$(start_mapped "$editor")
+  local seen; seen=$(mktemp); watch_rss "$pid" >"$seen" & local watcher=$!
   sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
   main=$(window_named Tochkograf)
   sleep 0.5
@@ -82,7 +107,8 @@ editor_kb() {
   xdotool mouseup 1
   sleep 0.5
   [ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
-  echo "$shown $(peak_kb "$pid")"
+  echo "$shown $(true_peak_kb "$pid" "$watcher" "$seen")"
+  rm -f "$seen"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
