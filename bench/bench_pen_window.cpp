@@ -1,7 +1,9 @@
 // The pen in a real window: the time from a mouse move over the drawing area
 // to its cell being painted and flushed, against a full repaint of the area
 // in the same window; and the largest repaint a stroke across the whole
-// picture causes. Run on an X display.
+// picture causes. Beside them, the least any change on screen can cost: one
+// request that does nothing, written to the X server on the same connection.
+// Run on an X display.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +13,7 @@
 #include <QPaintEvent>
 #include <QtTest/QTest>
 #include <cstdio>
+#include <xcb/xcb.h>
 
 #include "bench/stats.h"
 #include "windows/form1.h"
@@ -76,6 +79,21 @@ Figure Latency(PaintWatch& watch, const std::function<void()>& work, int samples
   return Summarise(times);
 }
 
+// One no-op request written and flushed to the X server, timed like a pen
+// move: each after a pause. No program shows anything sooner than this.
+Figure OneXRequest(xcb_connection_t* connection, int samples) {
+  std::vector<double> times;
+  for (int i = 0; i < samples; ++i) {
+    Settle();
+    QElapsedTimer timer;
+    timer.start();
+    xcb_no_operation(connection);
+    xcb_flush(connection);
+    times.push_back(timer.nsecsElapsed() / 1000.0);
+  }
+  return Summarise(times);
+}
+
 QPointF CellCentre(const Pole* pole, int x, int y) {
   const QRect inner = pole->contentsRect();
   return QPointF(inner.left() + (x - 0.5) * inner.width() / kMaxWidth,
@@ -119,6 +137,11 @@ void BenchWindow(Form1& form, QSize inner) {
   Print("full repaint (update to painted)", full);
   Print("pen move (event to cell painted)", pen);
   PrintRatio("pen move / full repaint", pen, full, "target at most 0.05");
+  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    const Figure request = OneXRequest(x11->connection(), 301);
+    Print("one X request written (the floor)", request);
+    PrintRatio("one X request / full repaint", request, full, "(the least a pen move can be)");
+  }
   std::printf("  largest repaint in a stroke across the picture: %d x %d px (area %d x %d)\n\n",
               watch.largest.width(), watch.largest.height(), pole->contentsRect().width(),
               pole->contentsRect().height());

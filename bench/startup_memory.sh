@@ -9,6 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=xcb HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
 
 editor="$build/tochkograf" minimal="$build/bench/minimal_window" watch="$build/bench/map_watch"
+minimal_text="$build/bench/minimal_text_window"
 
 # Milliseconds to the first mapped window, one line per run.
 startup_times() {
@@ -79,8 +80,8 @@ awk -v e="$e_med" -v m="$m_med" -v a="$e_min" -v b="$m_max" -v c="$e_max" -v d="
 # Peak memory: the minimal window once shown; the editor with its main
 # window shown, then with a 128 x 96 picture set in the size dialog and
 # drawn on. Prints "main-window-kB drawn-kB".
-minimal_kb() {
-  pid=$(start_mapped "$minimal")
+minimal_kb() {  # the peak of program $1, default the minimal window
+  pid=$(start_mapped "${1:-$minimal}")
   local seen; seen=$(mktemp); watch_rss "$pid" >"$seen" & local watcher=$!
   sleep 1
   true_peak_kb "$pid" "$watcher" "$seen"; rm -f "$seen"
@@ -114,6 +115,7 @@ editor_kb() {
 
 memory_runs=3
 read -r m_kb m_lo m_hi < <(for _ in $(seq $memory_runs); do minimal_kb; done | stats)
+read -r t_kb t_lo t_hi < <(for _ in $(seq $memory_runs); do minimal_kb "$minimal_text"; done | stats)
 runs_file=$(mktemp)
 for _ in $(seq $memory_runs); do editor_kb; done >"$runs_file"
 read -r w_kb w_lo w_hi < <(cut -d' ' -f1 "$runs_file" | stats)
@@ -121,9 +123,11 @@ read -r e_kb e_lo e_hi < <(cut -d' ' -f2 "$runs_file" | stats)
 rm -f "$runs_file"
 printf '  %-38s %8.0f kB  (min %.0f, max %.0f; %d runs each)\n' \
   "minimal Qt window, peak" "$m_kb" "$m_lo" "$m_hi" "$memory_runs" \
+  "the same with one line of text, peak" "$t_kb" "$t_lo" "$t_hi" "$memory_runs" \
   "editor, main window shown, peak" "$w_kb" "$w_lo" "$w_hi" "$memory_runs" \
   "editor, 128 x 96 drawn, peak" "$e_kb" "$e_lo" "$e_hi" "$memory_runs"
-awk -v w="$w_kb" -v e="$e_kb" -v m="$m_kb" -v lo="$e_lo" -v hi="$e_hi" -v mlo="$m_lo" -v mhi="$m_hi" 'BEGIN {
+awk -v w="$w_kb" -v e="$e_kb" -v m="$m_kb" -v t="$t_kb" -v lo="$e_lo" -v hi="$e_hi" -v mlo="$m_lo" -v mhi="$m_hi" 'BEGIN {
   printf "  %-38s %6.2f  (the size dialog not yet opened)\n", "main window shown / minimal", w/m
-  printf "  %-38s %6.2f  (%.2f .. %.2f)  target at most 1.25\n", "editor / minimal", e/m, lo/mhi, hi/mlo }'
+  printf "  %-38s %6.2f  (%.2f .. %.2f)  target at most 1.25\n", "editor / minimal", e/m, lo/mhi, hi/mlo
+  printf "  %-38s %6.2f  (text alone costs the floor %.0f kB)\n", "editor / minimal with text", e/t, t-m }'
 echo
