@@ -10,11 +10,15 @@ int main(int argc, char* argv[]) {
   QApplication::setStyle(new tochkograf::DirectIconStyle);
   QApplication::setApplicationName(QStringLiteral("tochkograf"));
   tochkograf::InstallRussianTranslation(app);
-  // Every window of the program shows the icon; the desktop entry of the
-  // same name ties the running program to its menu item.
-  QApplication::setWindowIcon(tochkograf::AppIcon());
+  // The desktop entry of the same name ties the running program to its menu
+  // item.
   QGuiApplication::setDesktopFileName(QStringLiteral("tochkograf"));
+  // Making the main window shows the splash and waits for it to go.
   tochkograf::Form1 form;
+  // Every window of the program shows the icon from here on. The borderless
+  // splash shows none, so it is given after the splash: reading the icon
+  // would only keep the splash from coming up sooner.
+  QApplication::setWindowIcon(tochkograf::AppIcon());
   QObject::connect(&form, &tochkograf::Form1::Unloaded, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   form.show();
