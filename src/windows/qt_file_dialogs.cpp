@@ -14,22 +14,24 @@ namespace tochkograf {
 
 namespace {
 
-// Gives the list's size, type and date columns the width of their Russian
-// texts, which Qt's default widths cut short ("07.12.2...6 10:49"), and the
-// names whatever room is left.
+// Gives the list's size and date columns the width of their Russian texts,
+// which Qt's default widths cut short ("07.12.2...6 10:49").
 void FitDetailColumns(QFileDialog& dialog) {
   auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
   if (!list) return;
   const QFontMetrics metrics(list->font());
   const int padding = 3 * metrics.averageCharWidth();
   const std::pair<int, QString> widest[] = {{1, QStringLiteral("1\u00A0023 байт")},
-                                            {2, QStringLiteral("Неизвестно")},
                                             {3, QStringLiteral("00.00.0000 00:00")}};
   QHeaderView* header = list->header();
   for (const auto& [column, text] : widest)
     header->resizeSection(column, metrics.horizontalAdvance(text) + padding);
+  // Names are what the user chooses by, so they are always whole; a file
+  // type's text has no bound ("Изображение Windows BMP"), so the types take
+  // whatever room is left and are cut short only where there is none.
   header->setStretchLastSection(false);
-  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 int Run(FileDialogRecord& record, bool save) {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -65,6 +66,7 @@ class QtDialogsTest : public QObject {
   void fileSizesReadAsInRussian_data();
   void fileSizesReadAsInRussian();
   void fileListShowsSizeAndDateInRussian();
+  void fileListShowsEveryTypeWhole();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -300,6 +302,36 @@ void QtDialogsTest::fileListShowsSizeAndDateInRussian() {
   QtFileDialogs().GetOpenFileName(record);
   QCOMPARE(size, QStringLiteral("1,50 КБ"));
   QCOMPARE(date, QLocale(QLocale::Russian).toString(written, QLocale::ShortFormat));
+}
+
+// A file type's text can be far longer than the folder's or an unknown
+// file's; whatever types the folder holds, none is cut short.
+void QtDialogsTest::fileListShowsEveryTypeWhole() {
+  const QString folder = dir_->path();
+  for (const char* name : {"a.ems", "b.bmp", "c.txt", "d.png"}) {
+    QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  }
+  QVERIFY(QDir(folder).mkdir(QStringLiteral("e")));
+  int needed = 0, given = 0, rows = 0;
+  OnNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    dialog->selectNameFilter(dialog->nameFilters().last());  // every file
+    auto* list = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
+    QVERIFY(list);
+    const QAbstractItemModel* model = list->model();
+    QTRY_COMPARE(model->rowCount(list->rootIndex()), 5);
+    QTRY_VERIFY(!model->index(0, 2, list->rootIndex()).data().toString().isEmpty());
+    rows = model->rowCount(list->rootIndex());
+    needed = static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(2);
+    given = list->header()->sectionSize(2);
+  });
+  FileDialogRecord record = Record(kOpenMode, folder);
+  QtFileDialogs().GetOpenFileName(record);
+  QCOMPARE(rows, 5);
+  QVERIFY2(needed <= given, qPrintable(QStringLiteral("type column %1 px, its texts need %2")
+                                           .arg(given).arg(needed)));
 }
 
 QTEST_MAIN(QtDialogsTest)
