@@ -66,7 +66,7 @@ class QtDialogsTest : public QObject {
   void fileSizesReadAsInRussian_data();
   void fileSizesReadAsInRussian();
   void fileListShowsSizeAndDateInRussian();
-  void fileListShowsEveryTypeWhole();
+  void fileListShowsNamesWholeAndTypesInTheRoomLeft();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -304,16 +304,14 @@ void QtDialogsTest::fileListShowsSizeAndDateInRussian() {
   QCOMPARE(date, QLocale(QLocale::Russian).toString(written, QLocale::ShortFormat));
 }
 
-// A file type's text can be far longer than the folder's or an unknown
-// file's; whatever types the folder holds, none is cut short.
-void QtDialogsTest::fileListShowsEveryTypeWhole() {
-  const QString folder = dir_->path();
-  for (const char* name : {"a.ems", "b.bmp", "c.txt", "d.png"}) {
-    QFile file(folder + QLatin1Char('/') + QLatin1String(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-  }
-  QVERIFY(QDir(folder).mkdir(QStringLiteral("e")));
-  int needed = 0, given = 0, rows = 0;
+// Widths a file list's name and type columns need for the texts they hold
+// and the widths they are given, in a real dialog over `folder`.
+struct ColumnFit {
+  int name_needed = 0, name_given = 0, type_needed = 0, type_given = 0;
+};
+
+ColumnFit FitOfFileList(const QString& folder, int entries) {
+  ColumnFit fit;
   OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     QVERIFY(dialog);
@@ -321,17 +319,49 @@ void QtDialogsTest::fileListShowsEveryTypeWhole() {
     auto* list = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
     QVERIFY(list);
     const QAbstractItemModel* model = list->model();
-    QTRY_COMPARE(model->rowCount(list->rootIndex()), 5);
+    QTRY_COMPARE(model->rowCount(list->rootIndex()), entries);
     QTRY_VERIFY(!model->index(0, 2, list->rootIndex()).data().toString().isEmpty());
-    rows = model->rowCount(list->rootIndex());
-    needed = static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(2);
-    given = list->header()->sectionSize(2);
+    const auto* view = static_cast<const QAbstractItemView*>(list);
+    fit = {view->sizeHintForColumn(0), list->header()->sectionSize(0),
+           view->sizeHintForColumn(2), list->header()->sectionSize(2)};
   });
   FileDialogRecord record = Record(kOpenMode, folder);
   QtFileDialogs().GetOpenFileName(record);
-  QCOMPARE(rows, 5);
-  QVERIFY2(needed <= given, qPrintable(QStringLiteral("type column %1 px, its texts need %2")
-                                           .arg(given).arg(needed)));
+  return fit;
+}
+
+// A file type's text can be far longer than a folder's or an unknown file's
+// ("Изображение Windows BMP"). Names are never cut short; types take the
+// room the names leave, which in a folder of short names is room enough.
+void QtDialogsTest::fileListShowsNamesWholeAndTypesInTheRoomLeft() {
+  const QString folder = dir_->path();
+  // Each file begins as its kind does, since an empty one is typed as empty.
+  const std::pair<const char*, QByteArray> files[] = {
+      {"a.ems", QByteArray(1539, '\0')},
+      {"b.bmp", QByteArray("BM").append(60, '\0')},
+      {"c.txt", QByteArray("text\n")},
+      {"d.png", QByteArray("\x89PNG\r\n\x1a\n").append(16, '\0')}};
+  for (const auto& [name, bytes] : files) {
+    QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QVERIFY(QDir(folder).mkdir(QStringLiteral("e")));
+  const ColumnFit short_names = FitOfFileList(folder, 5);
+  QVERIFY(short_names.name_needed <= short_names.name_given);
+  QVERIFY2(short_names.type_needed <= short_names.type_given,
+           qPrintable(QStringLiteral("type column %1 px, its texts need %2")
+                          .arg(short_names.type_given)
+                          .arg(short_names.type_needed)));
+
+  QFile long_name(folder + QStringLiteral("/очень длинное имя рисунка для телефона, "
+                                          "нарисованного в прошлом году.bmp"));
+  QVERIFY(long_name.open(QIODevice::WriteOnly));
+  const ColumnFit with_long_name = FitOfFileList(folder, 6);
+  QVERIFY2(with_long_name.name_needed <= with_long_name.name_given,
+           qPrintable(QStringLiteral("name column %1 px, its texts need %2")
+                          .arg(with_long_name.name_given)
+                          .arg(with_long_name.name_needed)));
 }
 
 QTEST_MAIN(QtDialogsTest)
