@@ -112,7 +112,7 @@ void Form3Test::windowIconHasEachTitleSizeDrawn() {
   const QList<QSize> expected = {{16, 16}, {24, 24}, {32, 32}, {48, 48}};
   QCOMPARE(icon.availableSizes(), expected);
   for (const QSize& size : expected) {
-    const QImage drawn = icon.pixmap(size).toImage();
+    const QImage drawn = icon.pixmap(size, 1.0).toImage();  // the drawing itself, on any screen
     QCOMPARE(drawn.size(), size);
     QVERIFY2(drawn.pixel(size.width() / 2, size.height() / 2) != drawn.pixel(0, 0),
              "the icon is a picture, not an empty square");
