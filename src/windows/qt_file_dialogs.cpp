@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QSettings>
 #include <QTreeView>
 #include <utility>
 
@@ -34,7 +35,20 @@ void FitDetailColumns(QFileDialog& dialog) {
   header->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
+// The program stores no settings and reads none, but Qt's own dialog keeps
+// its view, folder history and column widths in the settings file all of a
+// user's Qt programs share, and takes them from there. Qt's settings are
+// pointed where no file can be read or made (inside a device, for root too);
+// nothing else in the program uses them.
+void KeepNoDialogState() {
+  const QString nowhere = QStringLiteral("/dev/null/tochkograf");
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+      QSettings::setPath(format, scope, nowhere);
+}
+
 int Run(FileDialogRecord& record, bool save) {
+  KeepNoDialogState();
   QFileDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
   // Qt's own dialog behaves and reads the same on every desktop, in Russian.
   dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -21,6 +21,14 @@ using namespace tochkograf;
 
 namespace {
 
+// Where Qt would keep a user's settings during this run: a folder of the
+// test's own, never the real one, chosen before the application starts.
+QTemporaryDir& ConfigHome() {
+  static QTemporaryDir folder;
+  return folder;
+}
+const bool kConfigHomeSet = qputenv("XDG_CONFIG_HOME", ConfigHome().path().toLocal8Bit());
+
 QString Touch(const QString& path) {
   QFile file(path);
   file.open(QIODevice::WriteOnly);
@@ -67,6 +75,7 @@ class QtDialogsTest : public QObject {
   void fileSizesReadAsInRussian();
   void fileListShowsSizeAndDateInRussian();
   void fileListShowsNamesWholeAndTypesInTheRoomLeft();
+  void fileDialogReadsAndStoresNoSettings();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -362,6 +371,38 @@ void QtDialogsTest::fileListShowsNamesWholeAndTypesInTheRoomLeft() {
            qPrintable(QStringLiteral("name column %1 px, its texts need %2")
                           .arg(with_long_name.name_given)
                           .arg(with_long_name.name_needed)));
+}
+
+// The program stores no settings and reads none. Qt's file dialog would keep
+// its view, folder history and column widths in the Qt settings file every
+// Qt program of the user shares, and take them from there.
+void QtDialogsTest::fileDialogReadsAndStoresNoSettings() {
+  QVERIFY(kConfigHomeSet);
+  const QString settings_file = ConfigHome().filePath(QStringLiteral("QtProject.conf"));
+  const QByteArray planted =
+      "[FileDialog]\nviewMode=List\nhistory=file:///\nlastVisited=file:///\n";
+  {
+    QFile file(settings_file);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(planted);
+  }
+  for (bool save : {false, true}) {
+    QFileDialog::ViewMode shown = QFileDialog::List;
+    OnNextModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(dialog);
+      shown = dialog->viewMode();
+      dialog->reject();
+    });
+    FileDialogRecord record = Record(save ? kSaveMode : kOpenMode, dir_->path());
+    save ? QtFileDialogs().GetSaveFileName(record) : QtFileDialogs().GetOpenFileName(record);
+    QCOMPARE(shown, QFileDialog::Detail);
+  }
+  QFile file(settings_file);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), planted);
+  QCOMPARE(QDir(ConfigHome().path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+           QStringList{QStringLiteral("QtProject.conf")});
 }
 
 QTEST_MAIN(QtDialogsTest)
