@@ -46,8 +46,16 @@ void PolePainter::BuildScanline(QRgb* line, const DocumentState& state, int y) {
   row_colours_[0] = kGrid;
   for (int x = first_cell_; x <= last_cell_; ++x)
     row_colours_[x] = state.Pixels(x, y) ? kInk : kPaper;
-  const std::uint8_t* const cells = column_cell_.data() + exposed_left_;
-  for (int c = 0; c < exposed_width_; ++c) line[c] = row_colours_[cells[c]];
+  // Held in locals and promised not to overlap, so that the compiler keeps
+  // them in registers and unrolls the loop: otherwise every store into the
+  // line would oblige it to read the width, the map and the colours again,
+  // as the line could be any of them. About a fifth off a small full repaint.
+  const std::uint8_t* __restrict const cells = column_cell_.data() + exposed_left_;
+  const QRgb* __restrict const colours = row_colours_.data();
+  QRgb* __restrict const out = line;
+  const int width = exposed_width_;
+#pragma GCC unroll 4
+  for (int c = 0; c < width; ++c) out[c] = colours[cells[c]];
 }
 
 // Writes pixel rows [first, end) of `area`; row r goes to line(r). A row of
