@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "fakes/file_bytes.h"
 #include "fakes/modal.h"
 #include "files/com_dlg_and_funcs.h"
 #include "windows/qt_file_dialogs.h"
@@ -287,11 +288,7 @@ void QtDialogsTest::fileSizesReadAsInRussian() {
 // Whatever the system's locale, the list gives sizes and dates in Russian.
 void QtDialogsTest::fileListShowsSizeAndDateInRussian() {
   const QString folder = dir_->path();
-  {
-    QFile file(folder + "/a.ems");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(1539, 'x'));
-  }
+  Store(folder + "/a.ems", QByteArray(1539, 'x'));
   const QDateTime written = QFileInfo(folder + "/a.ems").lastModified();
   QString size, date;
   OnNextModal([&](QWidget* modal) {
@@ -350,11 +347,7 @@ void QtDialogsTest::fileListShowsNamesWholeAndTypesInTheRoomLeft() {
       {"b.bmp", QByteArray("BM").append(60, '\0')},
       {"c.txt", QByteArray("text\n")},
       {"d.png", QByteArray("\x89PNG\r\n\x1a\n").append(16, '\0')}};
-  for (const auto& [name, bytes] : files) {
-    QFile file(folder + QLatin1Char('/') + QLatin1String(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
+  for (const auto& [name, bytes] : files) Store(folder + QLatin1Char('/') + QLatin1String(name), bytes);
   QVERIFY(QDir(folder).mkdir(QStringLiteral("e")));
   const ColumnFit short_names = FitOfFileList(folder, 5);
   QVERIFY(short_names.name_needed <= short_names.name_given);
@@ -363,9 +356,8 @@ void QtDialogsTest::fileListShowsNamesWholeAndTypesInTheRoomLeft() {
                           .arg(short_names.type_given)
                           .arg(short_names.type_needed)));
 
-  QFile long_name(folder + QStringLiteral("/очень длинное имя рисунка для телефона, "
-                                          "нарисованного в прошлом году.bmp"));
-  QVERIFY(long_name.open(QIODevice::WriteOnly));
+  Touch(folder + QStringLiteral("/очень длинное имя рисунка для телефона, "
+                                "нарисованного в прошлом году.bmp"));
   const ColumnFit with_long_name = FitOfFileList(folder, 6);
   QVERIFY2(with_long_name.name_needed <= with_long_name.name_given,
            qPrintable(QStringLiteral("name column %1 px, its texts need %2")
@@ -381,11 +373,7 @@ void QtDialogsTest::fileDialogReadsAndStoresNoSettings() {
   const QString settings_file = ConfigHome().filePath(QStringLiteral("QtProject.conf"));
   const QByteArray planted =
       "[FileDialog]\nviewMode=List\nhistory=file:///\nlastVisited=file:///\n";
-  {
-    QFile file(settings_file);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(planted);
-  }
+  Store(settings_file, planted);
   for (bool save : {false, true}) {
     QFileDialog::ViewMode shown = QFileDialog::List;
     OnNextModal([&](QWidget* modal) {
@@ -398,9 +386,7 @@ void QtDialogsTest::fileDialogReadsAndStoresNoSettings() {
     save ? QtFileDialogs().GetSaveFileName(record) : QtFileDialogs().GetOpenFileName(record);
     QCOMPARE(shown, QFileDialog::Detail);
   }
-  QFile file(settings_file);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), planted);
+  QCOMPARE(Contents(settings_file), planted);
   QCOMPARE(QDir(ConfigHome().path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
            QStringList{QStringLiteral("QtProject.conf")});
 }
