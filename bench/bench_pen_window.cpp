@@ -65,33 +65,34 @@ void Settle() {
   while (idle.nsecsElapsed() < 2'000'000) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
-// Times `work` from its start until the drawing area has painted, each
-// sample after a pause like those between the events of a real stroke.
-Figure Latency(PaintWatch& watch, const std::function<void()>& work, int samples) {
+// Times `work`, each run after a pause like those between the events of a
+// real stroke.
+Figure AfterPauses(const std::function<void()>& work, int samples) {
   std::vector<double> times;
   for (int i = 0; i < samples; ++i) {
     Settle();
     QElapsedTimer timer;
     timer.start();
-    PaintedAfter(watch, work);
+    work();
     times.push_back(timer.nsecsElapsed() / 1000.0);
   }
   return Summarise(times);
 }
 
+// Times `work` from its start until the drawing area has painted.
+Figure Latency(PaintWatch& watch, const std::function<void()>& work, int samples) {
+  return AfterPauses([&] { PaintedAfter(watch, work); }, samples);
+}
+
 // One no-op request written and flushed to the X server, timed like a pen
-// move: each after a pause. No program shows anything sooner than this.
+// move. No program shows anything sooner than this.
 Figure OneXRequest(xcb_connection_t* connection, int samples) {
-  std::vector<double> times;
-  for (int i = 0; i < samples; ++i) {
-    Settle();
-    QElapsedTimer timer;
-    timer.start();
-    xcb_no_operation(connection);
-    xcb_flush(connection);
-    times.push_back(timer.nsecsElapsed() / 1000.0);
-  }
-  return Summarise(times);
+  return AfterPauses(
+      [&] {
+        xcb_no_operation(connection);
+        xcb_flush(connection);
+      },
+      samples);
 }
 
 QPointF CellCentre(const Pole* pole, int x, int y) {

@@ -41,11 +41,17 @@ watch_rss() {
   echo "$most"
 }
 
-# The larger of VmHWM and what watch_rss (process $2, output file $3) saw.
+# Starts watch_rss on process $1, keeping its job in `watcher` and its
+# output file in `seen` for true_peak_kb.
+watch_from() { seen=$(mktemp); watch_rss "$1" >"$seen" & watcher=$!; }
+
+# The larger of VmHWM and what the watcher of process $1 saw.
 true_peak_kb() {
-  kill -TERM "$2" 2>/dev/null; wait "$2" 2>/dev/null || true
-  local hwm; hwm=$(peak_kb "$1")
-  awk -v a="$hwm" -v b="$(cat "$3")" 'BEGIN {print (a > b ? a : b)}'
+  kill -TERM "$watcher" 2>/dev/null
+  # From a subshell the watcher cannot be waited for: wait for its answer.
+  for _ in $(seq 100); do [ -s "$seen" ] && break; sleep 0.01; done
+  awk -v a="$(peak_kb "$1")" -v b="$(cat "$seen")" 'BEGIN {print (a > b ? a : b)}'
+  rm -f "$seen"
 }
 
 # Starts $1 and prints its process id once its first window is mapped. The
@@ -82,15 +88,15 @@ awk -v e="$e_med" -v m="$m_med" -v a="$e_min" -v b="$m_max" -v c="$e_max" -v d="
 # drawn on. Prints "main-window-kB drawn-kB".
 minimal_kb() {  # the peak of program $1, default the minimal window
   pid=$(start_mapped "${1:-$minimal}")
-  local seen; seen=$(mktemp); watch_rss "$pid" >"$seen" & local watcher=$!
+  watch_from "$pid"
   sleep 1
-  true_peak_kb "$pid" "$watcher" "$seen"; rm -f "$seen"
+  true_peak_kb "$pid"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
 editor_kb() {
   pid=$(start_mapped "$editor")
-  local seen; seen=$(mktemp); watch_rss "$pid" >"$seen" & local watcher=$!
+  watch_from "$pid"
   sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
   main=$(window_named Tochkograf)
   sleep 0.5
@@ -108,8 +114,7 @@ editor_kb() {
   xdotool mouseup 1
   sleep 0.5
   [ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
-  echo "$shown $(true_peak_kb "$pid" "$watcher" "$seen")"
-  rm -f "$seen"
+  echo "$shown $(true_peak_kb "$pid")"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
