@@ -1,6 +1,9 @@
 #include "windows/artwork.h"
 
+#include <QDir>
 #include <QImageReader>
+#include <algorithm>
+#include <vector>
 
 namespace tochkograf {
 
@@ -20,13 +23,19 @@ QPixmap SplashLogo(qreal device_pixel_ratio) {
 }
 
 // The window system is handed every size a window icon has, as one block of
-// pixels per window, so the icon has only the sizes drawn beside titles and
-// in task lists. Launchers and switchers that want larger ones find them in
-// the icon theme, where they are installed under the desktop entry's name.
+// pixels per window, so the build gives the program only the sizes drawn
+// beside titles and in task lists (TOCHKOGRAF_WINDOW_ICON_SIZES); the icon
+// takes whichever it finds. Launchers and switchers that want larger ones
+// find them in the icon theme, where they are installed under the desktop
+// entry's name.
 QIcon AppIcon() {
+  const QDir folder(QStringLiteral(":/art/icons"));
+  std::vector<int> sizes;
+  for (const QString& name : folder.entryList(QDir::Dirs)) sizes.push_back(name.toInt());
+  std::sort(sizes.begin(), sizes.end());
   QIcon icon;
-  for (int size : {16, 24, 32, 48})
-    icon.addPixmap(LoadPng(QStringLiteral(":/art/icons/%1/tochkograf.png").arg(size)));
+  for (const int size : sizes)
+    icon.addPixmap(LoadPng(folder.filePath(QStringLiteral("%1/tochkograf.png").arg(size))));
   return icon;
 }
 
