@@ -6,9 +6,10 @@
 
 namespace tochkograf {
 
-// Two-colour BMP files, one bit per pixel, uncompressed, with an
-// information header of 40, 108 or 124 bytes, stored bottom-up (positive
-// height) or top-down (negative height), each row padded to four bytes.
+// Two-colour BMP files, one bit per pixel, uncompressed, with a Windows
+// information header of 40, 108 or 124 bytes or an OS/2 one of 12 or 64,
+// stored bottom-up (positive height) or top-down (negative height), each
+// row padded to four bytes.
 // The darker colour of the file's table becomes ink, the lighter paper, so
 // the picture looks as the file shows it whichever order the table has.
 

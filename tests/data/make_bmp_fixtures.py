@@ -40,10 +40,14 @@ def bmp(width, height, *, table=(BLACK, WHITE), info_size=40, bits=1, compressio
     pixel_rows = rows(width, abs(height), dark_index)
     stored = pixel_rows if top_down else list(reversed(pixel_rows))
     data = b"".join(stored)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in table)
+    if info_size == 12:  # OS/2 1.x: 16-bit sizes, three-byte table entries
+        palette = b"".join(struct.pack("<BBB", b, g, r) for (r, g, b) in table)
+        info = struct.pack("<IHHHH", 12, width, height, 1, bits)
+    else:
+        palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in table)
+        info = struct.pack("<IiiHHIIiiII", info_size, width, -abs(height) if top_down else height,
+                           1, bits, compression, len(data), 2835, 2835, colours_used, 0)
     offset = 14 + info_size + len(palette)
-    info = struct.pack("<IiiHHIIiiII", info_size, width, -abs(height) if top_down else height,
-                       1, bits, compression, len(data), 2835, 2835, colours_used, 0)
     info += b"\0" * (info_size - len(info))
     whole = b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset) + info + palette + data
     return whole[:len(whole) - cut] if cut else whole
@@ -61,6 +65,9 @@ FILES = {
     "w24_h26_white_first.bmp": bmp(24, 26, table=(WHITE, BLACK)),
     "w32_h8_header108.bmp": bmp(32, 8, info_size=108),
     "w20_h10_header124.bmp": bmp(20, 10, info_size=124, colours_used=2),
+    "w16_h16_os2.bmp": bmp(16, 16, info_size=12),
+    "w40_h9_os2_white_first.bmp": bmp(40, 9, info_size=12, table=(WHITE, BLACK)),
+    "w24_h10_os2v2.bmp": bmp(24, 10, info_size=64),
     # Refused:
     "w129_h14.bmp": bmp(129, 14),
     "w16_h97.bmp": bmp(16, 97),

@@ -70,6 +70,9 @@ void BmpFormatTest::decodesHandMadeFiles_data() {
   QTest::newRow("white first in table") << "w24_h26_white_first.bmp" << 24 << 26;
   QTest::newRow("108-byte header") << "w32_h8_header108.bmp" << 32 << 8;
   QTest::newRow("124-byte header") << "w20_h10_header124.bmp" << 20 << 10;
+  QTest::newRow("OS/2 1.x header") << "w16_h16_os2.bmp" << 16 << 16;
+  QTest::newRow("OS/2 1.x, white first") << "w40_h9_os2_white_first.bmp" << 40 << 9;
+  QTest::newRow("OS/2 2.x header") << "w24_h10_os2v2.bmp" << 24 << 10;
 }
 
 void BmpFormatTest::decodesHandMadeFiles() {
@@ -93,7 +96,8 @@ void BmpFormatTest::decodesHandMadeFiles() {
 
 void BmpFormatTest::handMadeFilesReadTheSameInQt() {
   for (const char* name : {"w14_h14.bmp", "w72_h14.bmp", "w16_h16_top_down.bmp",
-                           "w24_h26_white_first.bmp", "w32_h8_header108.bmp"}) {
+                           "w24_h26_white_first.bmp", "w32_h8_header108.bmp", "w16_h16_os2.bmp",
+                           "w40_h9_os2_white_first.bmp", "w24_h10_os2v2.bmp"}) {
     QImage image;
     QVERIFY2(image.loadFromData(Fixture(QLatin1String(name)), "BMP"), name);
     for (int y = 0; y < image.height(); ++y)
