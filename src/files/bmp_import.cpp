@@ -22,7 +22,7 @@ FilterTable BmpFilters() {
 void frombmp(DocumentCommands& commands) {
   if (!commands.MayDropChanges(kImportTitle)) return;
   const QString name = commands.ChooseFileToOpen(BmpFilters());
-  if (!name.isEmpty()) ImportBmpFile(commands.Document(), name);
+  if (!name.isEmpty() && ImportBmpFile(commands.Document(), name)) commands.Used(name);
 }
 
 bool ImportBmpFile(DocumentContext& document, const QString& name) {

@@ -1,18 +1,21 @@
 #include "files/caption.h"
 
+#include <QFileInfo>
+
 #include "picture/document_state.h"
 
 namespace tochkograf {
 
 QString CaptionFor(const QString& file_name) {
   if (file_name == kUntitled) return kProductName;
-  const QString shown = file_name.size() >= 4 ? file_name.chopped(4) : file_name;
+  const QString name = QFileInfo(file_name).fileName();
+  const QString shown = name.size() >= 4 ? name.chopped(4) : name;
   return shown + QStringLiteral(" - ") + kProductName;
 }
 
 QString FocusCaptionFor(const QString& file_name) {
   if (file_name == kUntitled) return kProductName;
-  return file_name + QStringLiteral(" - ") + kProductName;
+  return QFileInfo(file_name).fileName() + QStringLiteral(" - ") + kProductName;
 }
 
 }  // namespace tochkograf

@@ -8,9 +8,9 @@ namespace tochkograf {
 inline const QString kProductName = QStringLiteral("Tochkograf");
 
 // The window caption while the program runs: "Tochkograf" for an untitled
-// picture, else the file name without its last four characters (normally
-// ".ems"), " - " and "Tochkograf". A name too short to lose four characters
-// is shown whole.
+// picture, else the name of the file (the path without its folder) less its
+// last four characters (normally ".ems"), " - " and "Tochkograf". A name too
+// short to lose four characters is shown whole.
 QString CaptionFor(const QString& file_name);
 
 // The caption while the main window itself has the focus: the whole name.

@@ -1,12 +1,12 @@
 #include "files/com_dlg_and_funcs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace tochkograf {
 
 namespace {
 
-constexpr int kFileBufferSize = 512;  // one more than the dialog may fill
 const QChar kNul(u'\0');
 
 FileDialogRecord DialogRecord(int mode, const QString& folder, const FilterTable& filters,
@@ -14,36 +14,11 @@ FileDialogRecord DialogRecord(int mode, const QString& folder, const FilterTable
   FileDialogRecord record;
   record.owner = owner;
   record.filter = FilterText(filters);
-  record.file = NullChars(kFileBufferSize);
-  record.max_file = kFileBufferSize - 1;
-  record.file_title = NullChars(kFileBufferSize);
-  record.max_file_title = kFileBufferSize - 1;
   record.initial_dir = folder;
   record.title = mode == kOpenMode ? kOpenDialogTitle : kSaveDialogTitle;
   record.flags = mode == kOpenMode ? kOpenDialogFlags : kSaveDialogFlags;
   if (!default_extension.isEmpty()) record.default_ext = default_extension;
   return record;
-}
-
-// Splits what a confirmed dialog returned into the folder and the names.
-// False when the buffer does not hold a choice in the agreed form.
-bool ReadChoice(const FileDialogRecord& record, QString& folder, QStringList& names) {
-  const QString text = CutAtDoubleNull(record.file);
-  const int offset = record.file_offset;
-  if (text.isEmpty() || offset < 1 || offset >= text.size()) return false;
-  QString items = text;
-  int count = 0;
-  while (!items.isEmpty()) TakeNullItem(items), ++count;
-  folder = text.left(offset - 1);
-  names.clear();
-  if (count == 1) {
-    names.append(text.right(text.size() - offset));
-  } else {
-    items = text;
-    TakeNullItem(items);  // the folder
-    while (!items.isEmpty()) names.append(TakeNullItem(items));
-  }
-  return true;
 }
 
 }  // namespace
@@ -54,7 +29,11 @@ bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QSt
   FileDialogRecord record = DialogRecord(mode, folder, filters, default_extension, owner);
   const int result = mode == kOpenMode ? platform.GetOpenFileName(record)
                                        : platform.GetSaveFileName(record);
-  if (result == 1 && ReadChoice(record, folder, names)) return true;
+  if (result == 1 && !record.chosen.value(0).isEmpty()) {
+    folder = QFileInfo(record.chosen.first()).absolutePath();
+    names = record.chosen;
+    return true;
+  }
   folder.clear();
   names = QStringList{QString()};
   return false;
@@ -75,13 +54,6 @@ QString FilterText(const FilterTable& filters) {
 QString AddBackslash(const QString& path) {
   if (path.isEmpty() || path.endsWith(QDir::separator())) return path;
   return path + QDir::separator();
-}
-
-QString NullChars(int count) { return QString(count, kNul); }
-
-QString CutAtDoubleNull(const QString& text) {
-  const int at = text.indexOf(QString(2, kNul));
-  return at < 0 ? text : text.left(at);
 }
 
 QString TakeNullItem(QString& text) {

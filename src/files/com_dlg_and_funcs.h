@@ -23,10 +23,9 @@ inline const QString kOpenDialogTitle = QStringLiteral("Открыть файл"
 inline const QString kSaveDialogTitle = QStringLiteral("Сохранить файл");
 
 // Shows the open (mode 1) or save dialog and returns true when the user
-// confirmed a choice. Then `folder` is the chosen folder and `names` the
-// chosen file names without it, which open by themselves because the
-// working directory is now that folder. Otherwise `folder` is empty and
-// `names` holds one empty name.
+// confirmed a choice. Then `folder` is the folder of the (first) chosen file
+// and `names` the absolute path of each chosen file. Otherwise `folder` is
+// empty and `names` holds one empty name.
 bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QStringList& names,
                     const FilterTable& filters, const QString& default_extension,
                     QObject* owner);
@@ -37,9 +36,6 @@ QString FilterText(const FilterTable& filters);
 
 // Appends the folder separator unless the path is empty or ends in one.
 QString AddBackslash(const QString& path);
-QString NullChars(int count);
-// The text before the first two adjacent NULs (all of it if there are none).
-QString CutAtDoubleNull(const QString& text);
 // Takes the first NUL-separated item off `text` and returns it; without a
 // NUL the whole text is the item and `text` becomes empty.
 QString TakeNullItem(QString& text);

@@ -14,11 +14,19 @@ FilterTable EmsFilters() {
 }
 
 DocumentCommands::DocumentCommands(DocumentContext document, FileDialogPlatform& dialogs,
-                                   QString program_folder, QObject* owner)
+                                   QString start_folder, QObject* owner)
     : document_(document),
       dialogs_(dialogs),
-      program_folder_(std::move(program_folder)),
+      start_folder_(std::move(start_folder)),
       owner_(owner) {}
+
+QString DocumentCommands::InitialFolder() const {
+  if (document_.state.FileName != kUntitled)
+    return AddBackslash(QFileInfo(document_.state.FileName).absolutePath());
+  return AddBackslash(last_folder_.isEmpty() ? start_folder_ : last_folder_);
+}
+
+void DocumentCommands::Used(const QString& path) { last_folder_ = QFileInfo(path).absolutePath(); }
 
 bool DocumentCommands::MayDropChanges(const QString& title) {
   if (document_.state.IZM == kOff) return true;
@@ -50,9 +58,10 @@ QString DocumentCommands::ChooseFileToOpen(const FilterTable& filters) {
 
 void DocumentCommands::fileopen() {
   if (!MayDropChanges(kOpenTitle)) return;
-  const QString name = ChooseFileToOpen(EmsFilters());
-  if (name.isEmpty() || !ReadEmsFile(document_, name)) return;
-  document_.state.FileName = name;
+  const QString path = ChooseFileToOpen(EmsFilters());
+  if (path.isEmpty() || !ReadEmsFile(document_, path)) return;
+  document_.state.FileName = QFileInfo(path).absoluteFilePath();
+  Used(path);
   UpdateCaption(document_);
 }
 
@@ -66,16 +75,27 @@ bool DocumentCommands::filesaveas() {
   QStringList names;
   if (!ShowFileDialog(dialogs_, kSaveMode, folder, names, EmsFilters(), QString(), owner_))
     return false;
-  QString name = names.value(0);
-  if (!name.contains(QLatin1Char('.'))) {
-    name += QStringLiteral(".ems");
-    // The dialog asked about the name as typed, not about this one.
-    if (QFileInfo::exists(name) &&
-        !document_.messages.AskReplace(kSaveDialogTitle, name))
-      return false;
+  const QString path = SaveAsName(names.value(0));
+  if (path.isEmpty()) return false;
+  document_.state.FileName = path;
+  if (!WriteEmsFile(document_)) return false;
+  Used(path);
+  return true;
+}
+
+QString DocumentCommands::SaveAsName(QString path) {
+  const QFileInfo typed(path);
+  if (typed.fileName().contains(QLatin1Char('.'))) return typed.absoluteFilePath();
+  path = typed.absoluteFilePath() + QStringLiteral(".ems");
+  // The dialog looked at the name as typed, not at this one.
+  const QFileInfo added(path);
+  if (added.isDir()) {
+    document_.messages.ShowFailure(kFolderExists.arg(added.fileName()));
+    return QString();
   }
-  document_.state.FileName = name;
-  return WriteEmsFile(document_);
+  if (added.exists() && !document_.messages.AskReplace(kSaveDialogTitle, added.fileName()))
+    return QString();
+  return path;
 }
 
 }  // namespace tochkograf

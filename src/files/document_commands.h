@@ -12,15 +12,19 @@ namespace tochkograf {
 inline const QString kNewTitle = QStringLiteral("Создание нового рисунка");
 inline const QString kOpenTitle = QStringLiteral("Открытие нового файла");
 inline const QString kExitTitle = QStringLiteral("Выход");
+// Save as refuses a name that, with ".ems" added, is a folder's.
+inline const QString kFolderExists =
+    QStringLiteral("Рисунок не сохранён: папка с именем «%1» уже существует.");
 
 // New, Open, Save and Save as, and the question that guards the commands
 // which would drop unsaved changes.
 class DocumentCommands {
  public:
-  // `program_folder` is where every file dialog starts; `owner` is the
-  // window the dialogs are modal to.
-  DocumentCommands(DocumentContext document, FileDialogPlatform& dialogs,
-                   QString program_folder, QObject* owner);
+  // `start_folder` is where file dialogs start while neither the document
+  // nor this run has a folder of its own: the working directory the program
+  // was started in. `owner` is the window the dialogs are modal to.
+  DocumentCommands(DocumentContext document, FileDialogPlatform& dialogs, QString start_folder,
+                   QObject* owner);
 
   // Asks "Сохранить изменения?" under `title` when IZM is set. True when the
   // command may go on: the answer was No, or Yes and the picture was saved.
@@ -36,20 +40,29 @@ class DocumentCommands {
   // Whether the main window may close (the question titled "Выход").
   bool MayClose() { return MayDropChanges(kExitTitle); }
 
-  // Shows the open dialog, from the program's folder, offering `filters`.
-  // The first name chosen (later ones are ignored); empty when cancelled.
-  // It opens by itself: the dialog makes its folder the working directory.
+  // Shows the open dialog offering `filters`. The absolute path of the first
+  // file chosen (later ones are ignored); empty when cancelled.
   QString ChooseFileToOpen(const FilterTable& filters);
+  // A command that used the file at `path` succeeded: the next dialog may
+  // start in its folder.
+  void Used(const QString& path);
 
   DocumentContext& Document() { return document_; }
 
  private:
-  // Every file dialog's initial folder, ending in a separator.
-  QString InitialFolder() const { return AddBackslash(program_folder_); }
+  // Where the next file dialog starts, ending in a separator: the folder of
+  // the document's file, else the last folder a command used in this run,
+  // else the start folder.
+  QString InitialFolder() const;
+  // Save as's name: ".ems" is added to a name without a full stop, after
+  // checking that this does not land on a folder or, unasked, on a file.
+  // Empty when the picture must not be written there.
+  QString SaveAsName(QString path);
 
   DocumentContext document_;
   FileDialogPlatform& dialogs_;
-  QString program_folder_;
+  QString start_folder_;
+  QString last_folder_;
   QObject* owner_;
 };
 

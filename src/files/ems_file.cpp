@@ -1,38 +1,17 @@
 #include "files/ems_file.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include "files/caption.h"
 #include "files/ems_format.h"
 #include "files/read_head.h"
+#include "files/safe_save.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
 namespace tochkograf {
 
-namespace {
-
-bool WriteWhole(const QString& name, const QByteArray& bytes) {
-  // Replacing a file by renaming over it would go round its read-only mark.
-  const QFileInfo existing(name);
-  if (existing.exists() && (!existing.isFile() || !existing.isWritable())) return false;
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  // commit() would not notice a failure of the final flush (a full disk),
-  // and would put a cut-off file in place of the old one: flush first.
-  if (file.write(bytes) != bytes.size() || !file.flush()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
-
-}  // namespace
-
 bool WriteEmsFile(DocumentContext& document) {
   DocumentState& state = document.state;
-  if (!WriteWhole(state.FileName, EncodeEms(state.MX, state.MY, state.Pixels))) {
+  if (!SaveWhole(state.FileName, EncodeEms(state.MX, state.MY, state.Pixels))) {
     document.messages.ShowFailure(kWriteFailure);
     return false;
   }

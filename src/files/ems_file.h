@@ -10,9 +10,9 @@ inline const QString kWriteFailure = QStringLiteral("Ошибка при зап�
 inline const QString kReadFailure =
     QStringLiteral("Ошибка чтении файла. Убедитесь что это правильный EMS-рисунок.");
 
-// Writes the picture to the file FileName names (never "*"), relative to the
-// working directory. The old file is replaced only once every byte of the
-// new one is on disk, so a failed save leaves it as it was. On success IZM
+// Writes the picture to the file FileName names (never "*"). The old file is
+// replaced only once every byte of the new one is on disk, so a failed save
+// leaves it as it was, and keeps its permission bits. On success IZM
 // is cleared and the caption updated; on failure the write message is shown
 // once and the document is unchanged.
 bool WriteEmsFile(DocumentContext& document);

@@ -14,7 +14,7 @@ struct DocumentState {
   Flag IZM = kOff;  // the picture has changes that are not saved
   std::int32_t MX = 0;  // picture width, 1..128 once started
   std::int32_t MY = 0;  // picture height, 1..96 once started
-  QString FileName;  // "*" while the picture has no file
+  QString FileName;     // the absolute path of the picture's file; "*" while it has none
   PixelGrid Pixels;
   PixelGrid UndoPixels;
   PixelGrid ClipPixels;

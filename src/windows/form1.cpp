@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,8 +50,7 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
-  const QString folder = seams.program_folder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                        : seams.program_folder;
+  const QString folder = seams.start_folder.isEmpty() ? QDir::currentPath() : seams.start_folder;
   commands_ = std::make_unique<DocumentCommands>(
       DocumentContext{state_, *this, *this, *messages_}, dialogs, folder, this);
   // The load handler, with its splash, runs before the window's own

@@ -26,7 +26,9 @@ struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
   FileDialogPlatform* file_dialogs = nullptr;
-  QString program_folder{};  // where file dialogs start; empty: the program's own
+  // Where file dialogs start while the picture has no folder of its own;
+  // empty: the working directory the program was started in.
+  QString start_folder{};
 };
 
 // The main window: it owns the document, lays out the toolbar, the size

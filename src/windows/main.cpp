@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "files/file_size_signal.h"
 #include "windows/artwork.h"
 #include "windows/direct_icon_style.h"
 #include "windows/form1.h"
 #include "windows/russian_translation.h"
 
 int main(int argc, char* argv[]) {
+  tochkograf::IgnoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setStyle(new tochkograf::DirectIconStyle);
   QApplication::setApplicationName(QStringLiteral("tochkograf"));

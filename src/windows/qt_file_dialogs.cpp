@@ -1,6 +1,5 @@
 #include "windows/qt_file_dialogs.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -9,6 +8,7 @@
 #include <utility>
 
 #include "files/com_dlg_and_funcs.h"
+#include "windows/exact_name_dialog.h"
 #include "windows/russian_file_details.h"
 
 namespace tochkograf {
@@ -49,7 +49,7 @@ void KeepNoDialogState() {
 
 int Run(FileDialogRecord& record, bool save) {
   KeepNoDialogState();
-  QFileDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
+  ExactNameDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
   // Qt's own dialog behaves and reads the same on every desktop, in Russian.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -67,9 +67,10 @@ int Run(FileDialogRecord& record, bool save) {
   }
   if (!record.default_ext.isEmpty()) dialog.setDefaultSuffix(record.default_ext);
   if (dialog.exec() != QDialog::Accepted) return 0;
-  if (!FillChoice(record, dialog.selectedFiles())) return 0;
-  QDir::setCurrent(QFileInfo(dialog.selectedFiles().first()).absolutePath());
-  return 1;
+  record.chosen.clear();
+  for (const QString& path : dialog.ChosenPaths())
+    record.chosen.append(QFileInfo(path).absoluteFilePath());
+  return record.chosen.isEmpty() ? 0 : 1;
 }
 
 }  // namespace
@@ -91,25 +92,6 @@ QStringList NameFilters(const QString& filter_text) {
     filters.append(QStringLiteral("%1 (%2)").arg(description, patterns));
   }
   return filters;
-}
-
-bool FillChoice(FileDialogRecord& record, const QStringList& paths) {
-  if (paths.isEmpty()) return false;
-  const QFileInfo first(paths.first());
-  QString choice;
-  int offset = 0;
-  if (paths.size() == 1) {
-    choice = QDir::toNativeSeparators(first.absoluteFilePath());
-    offset = choice.size() - first.fileName().size();
-  } else {
-    choice = QDir::toNativeSeparators(first.absolutePath());
-    offset = choice.size() + 1;
-    for (const QString& path : paths) choice += QChar(u'\0') + QFileInfo(path).fileName();
-  }
-  if (choice.size() > record.max_file) return false;
-  record.file = choice + NullChars(std::max(2, record.max_file + 1 - int(choice.size())));
-  record.file_offset = offset;
-  return true;
 }
 
 }  // namespace tochkograf

@@ -7,8 +7,7 @@
 namespace tochkograf {
 
 // The open and save dialogs on this platform: Qt's own file dialog, set up
-// from the dialog record and answering through it the way the system
-// dialogs do.
+// from the dialog record, answering with the chosen paths.
 class QtFileDialogs : public FileDialogPlatform {
  public:
   int GetOpenFileName(FileDialogRecord& record) override;
@@ -19,9 +18,5 @@ class QtFileDialogs : public FileDialogPlatform {
 // becomes "description (pattern)". "*.*" means every file, as it does where
 // the filter text comes from.
 QStringList NameFilters(const QString& filter_text);
-
-// Puts the chosen absolute paths into the record as the system dialog
-// would; false when they do not fit in record.max_file characters.
-bool FillChoice(FileDialogRecord& record, const QStringList& paths);
 
 }  // namespace tochkograf

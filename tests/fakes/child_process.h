@@ -35,7 +35,9 @@ inline int RunInChild(const std::function<int()>& body, ChildLimits limits = {})
   const pid_t pid = fork();
   if (pid == 0) {
     if (limits.file_size_limit >= 0) {
-      std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+      // As a user's shell starts a program: a write past the limit ends it,
+      // unless the program's own start-up says otherwise.
+      std::signal(SIGXFSZ, SIG_DFL);
       const rlimit limit{static_cast<rlim_t>(limits.file_size_limit),
                          static_cast<rlim_t>(limits.file_size_limit)};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(121);

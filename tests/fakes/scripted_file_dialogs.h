@@ -9,9 +9,8 @@
 
 namespace tochkograf {
 
-// A file dialog that confirms or cancels from a script, as the system
-// dialog would: a confirmed choice fills the record's buffer and offset and
-// makes the chosen folder the working directory.
+// A file dialog that confirms or cancels from a script, answering with the
+// paths of the names chosen in a folder.
 class ScriptedFileDialogs : public FileDialogPlatform {
  public:
   struct Choice {
@@ -35,17 +34,8 @@ class ScriptedFileDialogs : public FileDialogPlatform {
     saves.append(save);
     const Choice choice = script.isEmpty() ? Choice{} : script.dequeue();
     if (choice.folder.isEmpty()) return 0;
-    QString text = choice.folder;
-    int offset = choice.folder.size() + 1;
-    if (choice.names.size() == 1) {
-      text += QLatin1Char('/') + choice.names[0];
-    } else {
-      for (const QString& name : choice.names) text += QChar(u'\0') + name;
-    }
-    if (text.size() > record.max_file) return 0;
-    record.file = text + NullChars(record.max_file + 1 - text.size());
-    record.file_offset = offset;
-    QDir::setCurrent(choice.folder);
+    for (const QString& name : choice.names)
+      record.chosen.append(QDir(choice.folder).absoluteFilePath(name));
     return 1;
   }
 };

@@ -84,12 +84,13 @@ void BmpImportTest::importsAsUntitledPictureOfItsOwnSize() {
 
 void BmpImportTest::dialogOffersBmpFiles() {
   Import i;
+  i.h.state.FileName = QStringLiteral("/pics/cat.ems");
   i.dialogs.Cancel();
   frombmp(i.commands);
   QCOMPARE(i.dialogs.saves, QList<bool>{false});
   const FileDialogRecord& shown = i.dialogs.shown[0];
   QCOMPARE(shown.title, QStringLiteral("Открыть файл"));
-  QCOMPARE(shown.initial_dir, QStringLiteral("/program/"));
+  QCOMPARE(shown.initial_dir, QStringLiteral("/pics/"));
   QCOMPARE(shown.owner, &i.owner);
   const QChar nul(u'\0');
   QCOMPARE(shown.filter, QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)") + nul +

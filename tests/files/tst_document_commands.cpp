@@ -63,6 +63,8 @@ class DocumentCommandsTest : public QObject {
   void saveAsAsksBeforeReplacingAppendedName();
   void saveAsCancelledChangesNothing();
   void failedWriteKeepsNewNameAndChanges();
+  void saveAsOntoFolderSaysSo();
+  void dialogsStartWhereThePictureIs();
   void closingAsksLikeExit_data();
   void closingAsksLikeExit();
 
@@ -165,7 +167,7 @@ void DocumentCommandsTest::openShowsDialogAndReadsFirstName() {
   QCOMPARE(shown.initial_dir, dir_->filePath(QStringLiteral("program/")));
   QCOMPARE(shown.filter, FilterText(EmsFilters()));
   QCOMPARE(shown.owner, &c.owner);
-  QCOMPARE(c.h.state.FileName, QStringLiteral("abcdef"));
+  QCOMPARE(c.h.state.FileName, pics_ + QStringLiteral("/abcdef"));
   QCOMPARE(c.h.state.MX, 24);
   QCOMPARE(c.h.state.MY, 26);
   QCOMPARE(c.h.caption.current, QStringLiteral("ab - Tochkograf"));
@@ -252,7 +254,7 @@ void DocumentCommandsTest::saveAsAppendsExtensionWhenNoFullStop() {
 
   QCOMPARE(c.dialogs.shown[0].title, QStringLiteral("Сохранить файл"));
   QCOMPARE(c.dialogs.shown[0].initial_dir, dir_->filePath(QStringLiteral("program/")));
-  QCOMPARE(c.h.state.FileName, file);
+  QCOMPARE(c.h.state.FileName, pics_ + QLatin1Char('/') + file);
   QCOMPARE(Contents(pics_ + QLatin1Char('/') + file), EncodeEms(72, 14, c.h.state.Pixels));
   QCOMPARE(c.h.state.IZM, kOff);
   QCOMPARE(c.h.caption.current, caption);
@@ -270,14 +272,14 @@ void DocumentCommandsTest::saveAsAsksBeforeReplacingAppendedName() {
   QVERIFY(!c.commands.filesaveas());
   QCOMPARE(c.h.messages.replace_questions,
            QStringList{QStringLiteral("Сохранить файл|pic.ems")});
-  QCOMPARE(Contents(QStringLiteral("pic.ems")), old);
+  QCOMPARE(Contents(pics_ + QStringLiteral("/pic.ems")), old);
   QCOMPARE(c.h.state.FileName, QStringLiteral("cat.ems"));
   QCOMPARE(c.h.state.IZM, kOn);
 
   c.dialogs.Choose(pics_, {QStringLiteral("pic")});
   c.h.messages.replace_answers.enqueue(true);
   QVERIFY(c.commands.filesaveas());
-  QCOMPARE(Contents(QStringLiteral("pic.ems")), EncodeEms(72, 14, c.h.state.Pixels));
+  QCOMPARE(Contents(pics_ + QStringLiteral("/pic.ems")), EncodeEms(72, 14, c.h.state.Pixels));
 }
 
 void DocumentCommandsTest::saveAsCancelledChangesNothing() {
@@ -297,9 +299,49 @@ void DocumentCommandsTest::failedWriteKeepsNewNameAndChanges() {
   c.dialogs.Choose(pics_, {QStringLiteral("taken.ems")});
   QVERIFY(!c.commands.filesaveas());
   QCOMPARE(c.h.messages.failures, QStringList{kWriteFailure});
-  QCOMPARE(c.h.state.FileName, QStringLiteral("taken.ems"));  // a later Save tries it again
+  QCOMPARE(c.h.state.FileName,
+           pics_ + QStringLiteral("/taken.ems"));  // a later Save tries it again
   QCOMPARE(c.h.state.IZM, kOn);
   QVERIFY(c.h.caption.captions.isEmpty());
+}
+
+// "taken" would be saved as "taken.ems", which is a folder: nothing to ask.
+void DocumentCommandsTest::saveAsOntoFolderSaysSo() {
+  QVERIFY(QDir(pics_).mkdir(QStringLiteral("taken.ems")));
+  Commands c(dir_->filePath(QStringLiteral("program")));
+  c.Draw(QStringLiteral("cat.ems"));
+  const DocumentState before = c.h.state;
+  c.dialogs.Choose(pics_, {QStringLiteral("taken")});
+  QVERIFY(!c.commands.filesaveas());
+  QVERIFY(SameDocument(c.h.state, before));
+  QCOMPARE(c.h.messages.failures.size(), 1);
+  QVERIFY(c.h.messages.failures[0].contains(QStringLiteral("taken.ems")));
+  QVERIFY(c.h.messages.replace_questions.isEmpty());
+}
+
+// Dialogs start in the picture's folder, else in the last folder a command
+// used, else where the program started; a failed command is not "used".
+void DocumentCommandsTest::dialogsStartWhereThePictureIs() {
+  const QString other = dir_->filePath(QStringLiteral("other"));
+  QVERIFY(QDir().mkpath(other));
+  Store(pics_ + QStringLiteral("/a.ems"), EncodeEms(16, 16, PixelGrid()));
+  Store(other + QStringLiteral("/bad.ems"), QByteArray::fromHex("020000"));
+  Commands c(dir_->filePath(QStringLiteral("program")));
+  c.dialogs.Choose(other, {QStringLiteral("bad.ems")});  // fails
+  c.commands.fileopen();
+  c.dialogs.Choose(pics_, {QStringLiteral("a.ems")});
+  c.commands.fileopen();
+  c.commands.filenew();
+  c.dialogs.Cancel();
+  c.commands.fileopen();
+  c.h.state.FileName = other + QStringLiteral("/b.ems");
+  c.dialogs.Cancel();
+  c.commands.filesaveas();
+  QStringList starts;
+  for (const FileDialogRecord& shown : c.dialogs.shown) starts << shown.initial_dir;
+  QCOMPARE(starts,
+           (QStringList{dir_->filePath(QStringLiteral("program/")),
+                        dir_->filePath(QStringLiteral("program/")), pics_ + '/', other + '/'}));
 }
 
 void DocumentCommandsTest::closingAsksLikeExit_data() {

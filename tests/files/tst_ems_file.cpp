@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QtTest>
 #include <memory>
 
@@ -6,6 +9,7 @@
 #include "fakes/file_bytes.h"
 #include "files/ems_file.h"
 #include "files/ems_format.h"
+#include "files/file_size_signal.h"
 
 using namespace tochkograf;
 
@@ -46,8 +50,10 @@ class EmsFileTest : public QObject {
   void failedReadChangesNothing();
   void failedWriteKeepsOldFile_data();
   void failedWriteKeepsOldFile();
-  void failedWriteOnReadOnlyPlaces();
+  void savesOnReadOnlyPlaces();
+  void saveKeepsPermissionBits();
   void failedWriteOnFullDisk();
+  void fifoIsRefusedWithoutWaiting();
   void unreadableFileChangesNothing();
 
  private:
@@ -160,7 +166,9 @@ void EmsFileTest::failedWriteKeepsOldFile() {
   QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-void EmsFileTest::failedWriteOnReadOnlyPlaces() {
+// A read-only file refuses the save; a writable file in a read-only folder
+// takes it in place, since nothing new can be made beside it.
+void EmsFileTest::savesOnReadOnlyPlaces() {
   const QByteArray old = EncodeEms(16, 16, PixelGrid()) + "kept";
   // A read-only file in a folder the user may write in.
   QVERIFY(QDir().mkdir(QStringLiteral("open")));
@@ -169,7 +177,7 @@ void EmsFileTest::failedWriteOnReadOnlyPlaces() {
   HandToChild(QFile::encodeName(dir_->filePath(QStringLiteral("open"))));
   HandToChild(QFile::encodeName(file));
   QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther);
-  // A read-only folder, with a file in it and a new name.
+  // A read-only folder, with a writable file in it and a new name.
   QVERIFY(QDir().mkdir(QStringLiteral("closed")));
   const QString inside = dir_->filePath(QStringLiteral("closed/old.ems"));
   Store(inside, old);
@@ -178,24 +186,68 @@ void EmsFileTest::failedWriteOnReadOnlyPlaces() {
   QFile::setPermissions(dir_->filePath(QStringLiteral("closed")),
                         QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
 
-  for (const QString& name : {file, inside, dir_->filePath(QStringLiteral("closed/new.ems"))}) {
+  for (const QString& name : {file, dir_->filePath(QStringLiteral("closed/new.ems"))})
     QCOMPARE(RunInChild([&] { return FailedSaveCode(name); }, {.unprivileged = true}), 0);
-  }
   QCOMPARE(Contents(file), old);
-  QCOMPARE(Contents(inside), old);
+  const int saved = RunInChild(
+      [&] {
+        DocumentHarness h;
+        Draw(h, inside);
+        return WriteEmsFile(h.context) && Contents(inside) == EncodeEms(72, 14, h.state.Pixels) ? 0
+                                                                                                : 1;
+      },
+      {.unprivileged = true});
+  QCOMPARE(saved, 0);
   QCOMPARE(QDir(dir_->filePath(QStringLiteral("closed"))).entryList(QDir::Files | QDir::Hidden),
            QStringList{QStringLiteral("old.ems")});
+}
+
+// A save keeps the permission bits of the file it replaces, read-only ones
+// too where the user may still write (root).
+void EmsFileTest::saveKeepsPermissionBits() {
+  for (const mode_t mode : {0604, 0444}) {
+    if (!(mode & S_IWUSR) && !RunningAsRoot()) continue;
+    Store(QStringLiteral("cat.ems"), "old");
+    QCOMPARE(chmod("cat.ems", mode), 0);
+    DocumentHarness h;
+    Draw(h, QStringLiteral("cat.ems"));
+    QVERIFY(WriteEmsFile(h.context));
+    struct stat saved {};
+    QCOMPARE(stat("cat.ems", &saved), 0);
+    QCOMPARE(saved.st_mode & 07777, mode);
+  }
 }
 
 void EmsFileTest::failedWriteOnFullDisk() {
   const QByteArray old(700, 'o');
   Store(QStringLiteral("full.ems"), old);
-  // The 1539 bytes of the largest picture do not fit under the limit.
-  QCOMPARE(RunInChild([] { return FailedSaveCode(QStringLiteral("full.ems")); },
-                      {.file_size_limit = 1000}),
+  // The 1539 bytes of the largest picture do not fit under the limit. The
+  // child starts as the program does, with the signal the limit raises at
+  // its default, which would end it.
+  QCOMPARE(RunInChild(
+               [] {
+                 IgnoreFileSizeSignal();
+                 return FailedSaveCode(QStringLiteral("full.ems"));
+               },
+               {.file_size_limit = 1000}),
            0);
   QCOMPARE(Contents(QStringLiteral("full.ems")), old);
   QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("full.ems")});
+}
+
+// Opening a FIFO would wait for a writer that never comes.
+void EmsFileTest::fifoIsRefusedWithoutWaiting() {
+  QCOMPARE(mkfifo("pipe.ems", 0600), 0);
+  const int code = RunInChild([] {
+    alarm(2);  // a child left waiting is ended, and the test fails
+    DocumentHarness h;
+    Draw(h, QStringLiteral("old.ems"));
+    const DocumentState before = h.state;
+    if (ReadEmsFile(h.context, QStringLiteral("pipe.ems"))) return 1;
+    if (!SameDocument(h.state, before)) return 2;
+    return h.messages.failures == QStringList{kReadFailure} ? 0 : 3;
+  });
+  QCOMPARE(code, 0);
 }
 
 void EmsFileTest::unreadableFileChangesNothing() {

@@ -5,10 +5,11 @@
 #include <QtTest>
 #include <memory>
 
+#include "fakes/file_bytes.h"
 #include "fakes/pictures.h"
-#include "fakes/side_windows.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_messages.h"
+#include "fakes/side_windows.h"
 #include "files/ems_format.h"
 #include "windows/form1.h"
 
@@ -30,6 +31,8 @@ class Form1FilesTest : public QObject {
   void closingAsksAndCancelKeepsWindow();
   void focusOnWindowShowsWholeName();
   void importFromMenu();
+  void saveGoesWhereTheFileCameFrom_data();
+  void saveGoesWhereTheFileCameFrom();
 
  private:
   QPushButton* Button(int index) {
@@ -49,7 +52,7 @@ void Form1FilesTest::init() {
   messages_ = ScriptedMessages();
   dialogs_ = ScriptedFileDialogs();
   form_ = std::make_unique<Form1>(
-      Form1Seams{&messages_, &windows_, &dialogs_, dir_->path() + QStringLiteral("/program")});
+      Form1Seams{&messages_, &windows_, &dialogs_, dir_->path() + QStringLiteral("/start")});
   form_->show();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
@@ -98,10 +101,10 @@ void Form1FilesTest::openAndSaveFromShortcutsAndButtons() {
 
   dialogs_.Choose(dir_->path(), {QStringLiteral("cat.ems")});
   QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier);
-  QCOMPARE(form_->State().FileName, QStringLiteral("cat.ems"));
+  QCOMPARE(form_->State().FileName, file.fileName());
   QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
   QCOMPARE(form_->State().MX, 16);
-  QCOMPARE(dialogs_.shown[0].initial_dir, dir_->path() + QStringLiteral("/program/"));
+  QCOMPARE(dialogs_.shown[0].initial_dir, dir_->path() + QStringLiteral("/start/"));
 
   form_->State().Pixels(1, 1) = form_->State().Pixels(1, 1) ? kOff : kOn;
   QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
@@ -156,6 +159,45 @@ void Form1FilesTest::importFromMenu() {
   QCOMPARE(form_->State().FileName, kUntitled);
   QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
   QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral(" 72 x 14"));
+}
+
+// After a command in another folder fails or is declined, Save still writes
+// the picture's own file, and nothing in the other folder.
+void Form1FilesTest::saveGoesWhereTheFileCameFrom_data() {
+  QTest::addColumn<QString>("menu");
+  QTest::addColumn<QString>("chosen");  // in folder b
+  QTest::newRow("failed open") << "fileopen"
+                               << "bad.ems";
+  QTest::newRow("declined replace") << "filesaveas"
+                                    << "cat";
+  QTest::newRow("failed import") << "frombmp"
+                                 << "bad.ems";
+}
+
+void Form1FilesTest::saveGoesWhereTheFileCameFrom() {
+  QFETCH(QString, menu);
+  QFETCH(QString, chosen);
+  const QDir work(dir_->path());
+  QVERIFY(work.mkdir(QStringLiteral("a")) && work.mkdir(QStringLiteral("b")));
+  const QString a = work.filePath(QStringLiteral("a")), b = work.filePath(QStringLiteral("b"));
+  Store(a + "/cat.ems", EncodeEms(8, 8, PixelGrid()));
+  const QByteArray unrelated = EncodeEms(8, 2, PixelGrid());
+  Store(b + "/cat.ems", unrelated);
+  Store(b + "/bad.ems", QByteArray::fromHex("020000"));
+  dialogs_.Choose(a, {QStringLiteral("cat.ems")});
+  form_->findChild<QAction*>(QStringLiteral("fileopen"))->trigger();
+  form_->State().Pixels(1, 1) = kOn;
+  form_->State().IZM = kOn;
+
+  messages_.answers.enqueue(SaveAnswer::No);
+  messages_.replace_answers.enqueue(false);
+  dialogs_.Choose(b, {chosen});
+  form_->findChild<QAction*>(menu)->trigger();
+  QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
+
+  QCOMPARE(Contents(a + "/cat.ems"), EncodeEms(8, 8, form_->State().Pixels));
+  QCOMPARE(Contents(b + "/cat.ems"), unrelated);
+  QCOMPARE(dialogs_.shown.size(), 2);  // Save asked for no name
 }
 
 QTEST_MAIN(Form1FilesTest)

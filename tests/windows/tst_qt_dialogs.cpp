@@ -41,8 +41,6 @@ FileDialogRecord Record(int mode, const QString& folder) {
   record.title = mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
   record.flags = mode == kOpenMode ? kOpenDialogFlags : kSaveDialogFlags;
   record.filter = FilterText({{"EMS-рисунок (EMS)", "*.ems"}, {"Все файлы", "*.*"}});
-  record.file = NullChars(512);
-  record.max_file = 511;
   record.initial_dir = AddBackslash(folder);
   return record;
 }
@@ -65,7 +63,8 @@ class QtDialogsTest : public QObject {
   void cleanup();
 
   void nameFiltersFromFilterText();
-  void choiceFillsBufferLikeSystemDialog();
+  void typedNameIsTakenWhole_data();
+  void typedNameIsTakenWhole();
   void openDialogChoosesOneFile();
   void openDialogChoosesSeveralFiles();
   void cancelledDialogLeavesFolder();
@@ -104,24 +103,39 @@ void QtDialogsTest::nameFiltersFromFilterText() {
   QCOMPARE(NameFilters(QString()), QStringList());
 }
 
-void QtDialogsTest::choiceFillsBufferLikeSystemDialog() {
-  FileDialogRecord record = Record(kOpenMode, "/");
-  QVERIFY(FillChoice(record, {"/pics/a.ems"}));
-  QCOMPARE(CutAtDoubleNull(record.file), QStringLiteral("/pics/a.ems"));
-  QCOMPARE(record.file_offset, 6);
-  QCOMPARE(record.file.size(), 512);
+// Qt's dialog reads quote marks as setting several names apart; a name with
+// quotes in it is still one name, in the folder typed or shown.
+void QtDialogsTest::typedNameIsTakenWhole_data() {
+  QTest::addColumn<int>("mode");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("path");  // relative to the test's folder
+  QTest::newRow("save, quotes inside") << kSaveMode << "my \"best\" pic"
+                                       << "my \"best\" pic";
+  QTest::newRow("save, a path with a quote") << kSaveMode << "<dir>/sub/qu\"ote"
+                                             << "sub/qu\"ote";
+  QTest::newRow("open, quotes round") << kOpenMode << "\"x\".ems"
+                                      << "\"x\".ems";
+}
 
-  QVERIFY(FillChoice(record, {"/pics/a.ems", "/pics/b.ems"}));
-  QCOMPARE(CutAtDoubleNull(record.file), QStringLiteral("/pics") + QChar(0) + "a.ems" + QChar(0) + "b.ems");
-  QCOMPARE(record.file_offset, 6);
-
-  QVERIFY(FillChoice(record, {"/a.ems"}));
-  QCOMPARE(record.file_offset, 1);
-
-  QStringList many;
-  for (int i = 0; i < 50; ++i) many << QStringLiteral("/pics/picture-%1.ems").arg(i);
-  QVERIFY(!FillChoice(record, many));
-  QVERIFY(!FillChoice(record, {}));
+void QtDialogsTest::typedNameIsTakenWhole() {
+  QFETCH(int, mode);
+  QFETCH(QString, typed);
+  QFETCH(QString, path);
+  const QString folder = dir_->path();
+  QVERIFY(QDir(folder).mkdir(QStringLiteral("sub")));
+  Touch(folder + QStringLiteral("/\"x\".ems"));
+  Touch(folder + QStringLiteral("/x"));  // what a split name would open
+  FileDialogRecord record = Record(mode, folder);
+  OnNextModal([&](QWidget* modal) {
+    auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(QString(typed).replace(QStringLiteral("<dir>"), folder));
+    QMetaObject::invokeMethod(modal, "accept");
+  });
+  QCOMPARE(mode == kOpenMode ? QtFileDialogs().GetOpenFileName(record)
+                             : QtFileDialogs().GetSaveFileName(record),
+           1);
+  QCOMPARE(record.chosen, QStringList{folder + QLatin1Char('/') + path});
 }
 
 void QtDialogsTest::openDialogChoosesOneFile() {
@@ -140,18 +154,10 @@ void QtDialogsTest::openDialogChoosesOneFile() {
     static_cast<QDialog*>(dialog)->accept();
   });
   QCOMPARE(QtFileDialogs().GetOpenFileName(record), 1);
-  QString chosen_folder;
-  QStringList names;
-  struct Replay : FileDialogPlatform {
-    FileDialogRecord r;
-    int GetOpenFileName(FileDialogRecord& out) override { out = r; return 1; }
-    int GetSaveFileName(FileDialogRecord& out) override { out = r; return 1; }
-  } replay;
-  replay.r = record;
-  QVERIFY(ShowFileDialog(replay, kOpenMode, chosen_folder, names, {}, QString(), nullptr));
-  QCOMPARE(QDir(chosen_folder).canonicalPath(), QDir(folder).canonicalPath());
-  QCOMPARE(names, QStringList{QStringLiteral("a.ems")});
-  QCOMPARE(QDir::current().canonicalPath(), QDir(folder).canonicalPath());
+  QCOMPARE(record.chosen.size(), 1);
+  QCOMPARE(QFileInfo(record.chosen[0]).canonicalFilePath(),
+           QFileInfo(folder + "/a.ems").canonicalFilePath());
+  QCOMPARE(QDir::currentPath(), start_);
 }
 
 void QtDialogsTest::openDialogChoosesSeveralFiles() {
@@ -167,19 +173,18 @@ void QtDialogsTest::openDialogChoosesSeveralFiles() {
     static_cast<QDialog*>(dialog)->accept();
   });
   QCOMPARE(QtFileDialogs().GetOpenFileName(record), 1);
-  QString items = CutAtDoubleNull(record.file);
-  QCOMPARE(QDir(TakeNullItem(items)).canonicalPath(), QDir(folder).canonicalPath());
-  QStringList names{TakeNullItem(items), TakeNullItem(items)};
+  QStringList names;
+  for (const QString& path : record.chosen) names.append(QFileInfo(path).canonicalFilePath());
   names.sort();
-  QCOMPARE(names, (QStringList{"a.ems", "b.ems"}));
-  QCOMPARE(items, QString());
+  QCOMPARE(names, (QStringList{QFileInfo(folder + "/a.ems").canonicalFilePath(),
+                               QFileInfo(folder + "/b.ems").canonicalFilePath()}));
 }
 
 void QtDialogsTest::cancelledDialogLeavesFolder() {
   FileDialogRecord record = Record(kSaveMode, dir_->path());
   OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
   QCOMPARE(QtFileDialogs().GetSaveFileName(record), 0);
-  QCOMPARE(record.file, NullChars(512));
+  QCOMPARE(record.chosen, QStringList());
   QCOMPARE(QDir::currentPath(), start_);
 }
 
@@ -212,7 +217,8 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing() {
   QCOMPARE(QtFileDialogs().GetSaveFileName(record), 1);
   QVERIFY2(question.contains(QStringLiteral("old.ems")) && question.contains(QStringLiteral("существует")),
            qPrintable(question));
-  QVERIFY(CutAtDoubleNull(record.file).endsWith(QStringLiteral("/old.ems")));
+  QCOMPARE(record.chosen.size(), 1);
+  QVERIFY(record.chosen[0].endsWith(QStringLiteral("/old.ems")));
 }
 
 void QtDialogsTest::messageBoxesInRussian() {
