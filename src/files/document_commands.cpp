@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <utility>
 
+#include "files/bmp_import.h"
 #include "files/ems_file.h"
+#include "files/read_head.h"
 #include "picture/view.h"
 
 namespace tochkograf {
@@ -59,10 +61,30 @@ QString DocumentCommands::ChooseFileToOpen(const FilterTable& filters) {
 void DocumentCommands::fileopen() {
   if (!MayDropChanges(kOpenTitle)) return;
   const QString path = ChooseFileToOpen(EmsFilters());
-  if (path.isEmpty() || !ReadEmsFile(document_, path)) return;
+  if (!path.isEmpty()) OpenEms(path);
+}
+
+void DocumentCommands::OpenEms(const QString& path) {
+  if (!ReadEmsFile(document_, path)) return;
   document_.state.FileName = QFileInfo(path).absoluteFilePath();
   Used(path);
   UpdateCaption(document_);
+}
+
+void DocumentCommands::OpenGiven(const QString& path) {
+  if (!IsBmpFile(path)) {
+    OpenEms(path);
+  } else if (ImportBmpFile(document_, path)) {
+    Used(path);
+  }
+}
+
+bool IsBmpFile(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("bmp")) return true;
+  if (suffix == QLatin1String("ems")) return false;
+  QByteArray head;
+  return ReadHead(path, 2, head) && head == "BM";
 }
 
 bool DocumentCommands::filesave() {

@@ -34,6 +34,10 @@ class DocumentCommands {
 
   void filenew();
   void fileopen();
+  // Opens a file named outside the program (its command line) as Open
+  // would, without a question: nothing is drawn yet. A BMP file is imported
+  // as the BMP import would, leaving the picture untitled.
+  void OpenGiven(const QString& path);
   // Both return whether the picture was written.
   bool filesave();
   bool filesaveas();
@@ -54,6 +58,8 @@ class DocumentCommands {
   // the document's file, else the last folder a command used in this run,
   // else the start folder.
   QString InitialFolder() const;
+  // Reads the picture at `path`; on success it becomes the document's file.
+  void OpenEms(const QString& path);
   // Save as's name: ".ems" is added to a name without a full stop, after
   // checking that this does not land on a folder or, unasked, on a file.
   // Empty when the picture must not be written there.
@@ -68,5 +74,9 @@ class DocumentCommands {
 
 // The types the open and save dialogs offer for pictures.
 FilterTable EmsFilters();
+
+// Whether a file is to be imported as a BMP rather than opened: by its
+// extension, ".bmp" or ".ems", or failing that by its first bytes.
+bool IsBmpFile(const QString& path);
 
 }  // namespace tochkograf

@@ -43,6 +43,11 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   explicit Form1(Form1Seams seams = {}, QWidget* parent = nullptr);
   ~Form1() override;
 
+  // Opens a file named on the command line, as "Открыть файл..." would, or
+  // imports it when it is a BMP; a file that cannot be read gets the usual
+  // message and the empty picture stays.
+  void OpenFile(const QString& path) { commands_->OpenGiven(path); }
+
   DocumentState& State() { return state_; }
   const DocumentState& State() const { return state_; }
 

@@ -4,6 +4,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
+#include "files/bmp_import.h"
 #include "files/document_commands.h"
 #include "files/ems_file.h"
 #include "files/ems_format.h"
@@ -64,6 +65,8 @@ class DocumentCommandsTest : public QObject {
   void saveAsCancelledChangesNothing();
   void failedWriteKeepsNewNameAndChanges();
   void saveAsOntoFolderSaysSo();
+  void openGivenFile_data();
+  void openGivenFile();
   void dialogsStartWhereThePictureIs();
   void closingAsksLikeExit_data();
   void closingAsksLikeExit();
@@ -371,6 +374,42 @@ void DocumentCommandsTest::closingAsksLikeExit() {
   QCOMPARE(c.h.messages.questions,
            changed ? QStringList{QStringLiteral("Выход")} : QStringList());
   QCOMPARE(QFileInfo::exists(pics_ + QStringLiteral("/last.ems")), saveAsChooses);
+}
+
+// A file named on the command line: a picture is opened, a BMP imported
+// untitled, anything else refused with the message of the command it is for.
+void DocumentCommandsTest::openGivenFile_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<int>("width");  // 0: refused
+  QTest::addColumn<bool>("titled");
+  QTest::addColumn<QString>("failure");
+  const QByteArray ems = EncodeEms(24, 26, PixelGrid());
+  const QString data = QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/");
+  const QByteArray bmp = Contents(data + "w72_h14.bmp");
+  QTest::newRow("picture") << "cat.ems" << ems << 24 << true << QString();
+  QTest::newRow("picture, no extension") << "cat" << ems << 24 << true << QString();
+  QTest::newRow("BMP") << "w72_h14.bmp" << bmp << 72 << false << QString();
+  QTest::newRow("BMP, no extension") << "w72_h14" << bmp << 72 << false << QString();
+  QTest::newRow("bad picture") << "bad.ems" << QByteArray("\2\0\0") << 0 << false << kReadFailure;
+  QTest::newRow("24-bit BMP") << "deep.bmp" << Contents(data + "w8_h8_24bit.bmp") << 0 << false
+                              << kImportFailure;
+}
+
+void DocumentCommandsTest::openGivenFile() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, bytes);
+  QFETCH(int, width);
+  QFETCH(bool, titled);
+  QFETCH(QString, failure);
+  const QString path = pics_ + QLatin1Char('/') + name;
+  Store(path, bytes);
+  Commands c(dir_->filePath(QStringLiteral("program")));
+  c.commands.OpenGiven(QStringLiteral("pics/") + name);  // relative to where it started
+  QCOMPARE(c.h.state.MX, width ? width : 32);
+  QCOMPARE(c.h.state.FileName, titled ? path : kUntitled);
+  QCOMPARE(c.h.messages.failures, failure.isEmpty() ? QStringList() : QStringList{failure});
+  QVERIFY(c.h.messages.questions.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(DocumentCommandsTest)
