@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "picture/pixel_grid.h"
+
+namespace tochkograf {
+
+// How the one-bit formats lay a picture's pixels into bytes: ink is a set
+// bit, rows run from the top, and each row from the left.
+enum class BitOrder { LeftmostHigh, LeftmostLow };
+enum class RowEnd { PadToByte, RunOn };  // a row starts a new byte, or not
+
+// Columns 1..width and rows 1..height of `cells`, and nothing beyond them:
+// bits that fill up a byte are clear.
+QByteArray PackBits(int width, int height, const PixelGrid& cells, BitOrder order, RowEnd end);
+
+// The bytes PackBits gives for a picture of that size.
+int PackedSize(int width, int height, RowEnd end);
+
+}  // namespace tochkograf

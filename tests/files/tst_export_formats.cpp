@@ -1,0 +1,186 @@
+#include <QImage>
+#include <QtTest>
+
+#include "fakes/pictures.h"
+#include "files/ems_element.h"
+#include "files/otb_format.h"
+#include "files/pbm_format.h"
+#include "files/xbm_format.h"
+
+using namespace tochkograf;
+
+namespace {
+
+// Ink at (1, 1), at the last pixel of the first row and of the last row.
+PixelGrid Corners(int width, int height) {
+  PixelGrid cells;
+  FillRandom(cells, 5);  // cells beyond the picture must not leak in
+  for (int y = 1; y <= height; ++y)
+    for (int x = 1; x <= width; ++x) cells(x, y) = kOff;
+  cells(1, 1) = cells(width, 1) = cells(width, height) = kOn;
+  return cells;
+}
+
+QByteArray Zeros(int count) { return QByteArray(2 * count, '0'); }
+
+}  // namespace
+
+// Writers the program exports through; each one is checked against a
+// reader it does not share code with: Qt's, or bytes worked out by hand.
+class ExportFormatsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void qtReadsWhatIsWritten_data();
+  void qtReadsWhatIsWritten();
+  void xbmNames_data();
+  void xbmNames();
+  void byHand_data();
+  void byHand();
+  void elementTooLargeForOneMessage_data();
+  void elementTooLargeForOneMessage();
+  void otbReadsBack();
+};
+
+void ExportFormatsTest::qtReadsWhatIsWritten_data() {
+  QTest::addColumn<QByteArray>("format");
+  QTest::addColumn<QSize>("size");
+  for (const char* format : {"XBM", "PBM"})
+    for (const QSize size : {QSize(1, 1), QSize(10, 3), QSize(72, 14), QSize(128, 96)})
+      QTest::addRow("%s %dx%d", format, size.width(), size.height()) << QByteArray(format) << size;
+}
+
+void ExportFormatsTest::qtReadsWhatIsWritten() {
+  QFETCH(QByteArray, format);
+  QFETCH(QSize, size);
+  PixelGrid cells;
+  FillRandom(cells, size.width() + size.height());
+  const int w = size.width(), h = size.height();
+  const QByteArray bytes =
+      format == "XBM" ? EncodeXbm(QStringLiteral("pic"), w, h, cells) : EncodePbm(w, h, cells);
+  const QImage image = QImage::fromData(bytes, format.constData());
+  QCOMPARE(image.size(), size);
+  for (int y = 1; y <= h; ++y)
+    for (int x = 1; x <= w; ++x)
+      QVERIFY2((qGray(image.pixel(x - 1, y - 1)) < 128) == (cells(x, y) != kOff),
+               qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+}
+
+void ExportFormatsTest::xbmNames_data() {
+  QTest::addColumn<QString>("path");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("plain") << "/pics/cat.xbm"
+                         << "cat";
+  QTest::newRow("spaces and dots") << "/p/my cat.v2.xbm"
+                                   << "my_cat_v2";
+  QTest::newRow("Cyrillic") << "кот1.xbm"
+                            << "___1";
+  QTest::newRow("leading digit") << "1st.xbm"
+                                 << "_1st";
+}
+
+void ExportFormatsTest::xbmNames() {
+  QFETCH(QString, path);
+  QFETCH(QString, name);
+  QCOMPARE(XbmName(path), name);
+  QVERIFY(
+      EncodeXbm(name, 8, 1, PixelGrid()).startsWith("#define " + name.toLatin1() + "_width 8\n"));
+}
+
+void ExportFormatsTest::byHand_data() {
+  QTest::addColumn<QString>("format");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<QByteArray>("hex");
+  // OTB rows run on: for 10 x 3 the first row's last pixel is bit 9, the
+  // last row's last pixel bit 29.
+  QTest::newRow("OTB 10 x 3") << "otb" << QSize(10, 3)
+                              << QByteArray(
+                                     "000A0301"
+                                     "80400004");
+  QTest::newRow("OTB 16 x 16") << "otb" << QSize(16, 16)
+                               << "00101001"
+                                  "8001" +
+                                      Zeros(29) + "01";
+  QTest::newRow("OTB 72 x 14, 4 + 126 bytes") << "otb" << QSize(72, 14)
+                                              << "00480E01"
+                                                 "80" +
+                                                     Zeros(7) + "01" + Zeros(116) + "01";
+  QTest::newRow("element 16 x 16, small") << "ems" << QSize(16, 16)
+                                          << "112100"
+                                             "8001" +
+                                                 Zeros(29) + "01\n";
+  QTest::newRow("element 32 x 32, large") << "ems" << QSize(32, 32)
+                                          << "108100"
+                                             "80000001" +
+                                                 Zeros(123) + "01\n";
+  QTest::newRow("element 72 x 14, variable") << "ems" << QSize(72, 14)
+                                             << "128100090E"
+                                                "80" +
+                                                    Zeros(7) + "01" + Zeros(116) + "01\n";
+  QTest::newRow("element 10 x 3, variable") << "ems" << QSize(10, 3)
+                                            << QByteArray(
+                                                   "120900"
+                                                   "0203"
+                                                   "8040"
+                                                   "0000"
+                                                   "0040\n");
+}
+
+void ExportFormatsTest::byHand() {
+  QFETCH(QString, format);
+  QFETCH(QSize, size);
+  QFETCH(QByteArray, hex);
+  const PixelGrid cells = Corners(size.width(), size.height());
+  QByteArray written;
+  if (format == QLatin1String("otb")) {
+    written = EncodeOtb(size.width(), size.height(), cells).toHex().toUpper();
+  } else {
+    QCOMPARE(EncodeEmsElement(size.width(), size.height(), cells, written), EmsElementStatus::Ok);
+  }
+  QCOMPARE(written, hex);
+}
+
+void ExportFormatsTest::elementTooLargeForOneMessage_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<bool>("fits");
+  QTest::newRow("64 x 16") << QSize(64, 16) << true;
+  QTest::newRow("128 x 8") << QSize(128, 8) << true;
+  QTest::newRow("72 x 28") << QSize(72, 28) << false;
+  QTest::newRow("128 x 96") << QSize(128, 96) << false;
+}
+
+void ExportFormatsTest::elementTooLargeForOneMessage() {
+  QFETCH(QSize, size);
+  QFETCH(bool, fits);
+  QByteArray line = "untouched";
+  const EmsElementStatus status = EncodeEmsElement(size.width(), size.height(), PixelGrid(), line);
+  QCOMPARE(status == EmsElementStatus::Ok, fits);
+  if (!fits) QCOMPARE(line, QByteArray("untouched"));
+}
+
+void ExportFormatsTest::otbReadsBack() {
+  for (const QSize size : {QSize(1, 1), QSize(10, 3), QSize(72, 14), QSize(128, 96)}) {
+    PixelGrid cells;
+    FillRandom(cells, size.width());
+    OtbImage image;
+    QCOMPARE(DecodeOtb(EncodeOtb(size.width(), size.height(), cells), image, 1 << 20),
+             OtbStatus::Ok);
+    QCOMPARE(QSize(image.width, image.height), size);
+    for (int y = 1; y <= size.height(); ++y)
+      for (int x = 1; x <= size.width(); ++x)
+        QCOMPARE(image.ink[(y - 1) * size.width() + x - 1] != 0, cells(x, y) != kOff);
+  }
+  OtbImage image;
+  const QByteArray wide = QByteArray::fromHex(
+                              "1001000002"
+                              "01") +
+                          QByteArray(64, '\xff');
+  QCOMPARE(DecodeOtb(wide, image, 1 << 20), OtbStatus::Ok);
+  QCOMPARE(QSize(image.width, image.height), QSize(256, 2));
+  QCOMPARE(DecodeOtb(wide, image, 500), OtbStatus::TooLarge);
+  QCOMPARE(DecodeOtb(wide.chopped(1), image, 1 << 20), OtbStatus::Truncated);
+  QCOMPARE(DecodeOtb(QByteArray::fromHex("00100002"), image, 1 << 20), OtbStatus::NotOtb);
+}
+
+QTEST_GUILESS_MAIN(ExportFormatsTest)
+#include "tst_export_formats.moc"
