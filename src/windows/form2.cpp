@@ -127,6 +127,7 @@ void Form2::CreateControls() {
 
   HScroll1_ = MakeBar(Qt::Horizontal, kLowestWidth, kMaxWidth, {8, 240, 281, 17}, this);
   HScroll1_->setObjectName(QStringLiteral("HScroll1"));
+  HScroll1_->installEventFilter(this);
   VScroll1_ = MakeBar(Qt::Vertical, kLowestHeight, kMaxHeight, {296, 8, 17, 225}, this);
   VScroll1_->setObjectName(QStringLiteral("VScroll1"));
 
@@ -218,6 +219,21 @@ void Form2::DrawLattice(QPainter& painter, const QRect& lattice) {
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key
 // handling is skipped.
 void Form2::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+
+// Qt's scroll bars take their controls inverted, which turns Left and Right
+// around on a horizontal one; here they go the way the bar's end arrows point.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == HScroll1_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+      const bool lower = (key == Qt::Key_Left) != HScroll1_->isRightToLeft();
+      HScroll1_->triggerAction(lower ? QAbstractSlider::SliderSingleStepSub
+                                     : QAbstractSlider::SliderSingleStepAdd);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
 
 void Form2::Command1_Click() {
   state_.MX = HScroll1_->value();

@@ -85,6 +85,8 @@ class Form2Test : public QObject {
   void presetsSetWidthThenHeight_data();
   void presetsSetWidthThenHeight();
   void barStepsAndThumbDragsRedraw();
+  void barKeysGoTheWayTheyPoint_data();
+  void barKeysGoTheWayTheyPoint();
   void previewLattice_data();
   void previewLattice();
   void okWritesSizeThenClosesThenMarksModified();
@@ -259,6 +261,32 @@ void Form2Test::barStepsAndThumbDragsRedraw() {
   QCOMPARE(InkInPreviewArea(*dialog_).size(), 100 * 24);
   width->setSliderDown(false);
   QCOMPARE(spy.last().at(0).toInt(), 100);
+}
+
+// Left and Right lower and raise the width as the arrows on its ends do; the
+// other keys keep the way they go.
+void Form2Test::barKeysGoTheWayTheyPoint_data() {
+  QTest::addColumn<QString>("bar");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("change");
+  QTest::newRow("width, Left") << "HScroll1" << int(Qt::Key_Left) << -1;
+  QTest::newRow("width, Right") << "HScroll1" << int(Qt::Key_Right) << 1;
+  QTest::newRow("width, Up") << "HScroll1" << int(Qt::Key_Up) << -1;
+  QTest::newRow("width, PageDown") << "HScroll1" << int(Qt::Key_PageDown) << 8;
+  QTest::newRow("height, Down") << "VScroll1" << int(Qt::Key_Down) << 1;
+}
+
+void Form2Test::barKeysGoTheWayTheyPoint() {
+  QFETCH(QString, bar);
+  QFETCH(int, key);
+  QFETCH(int, change);
+  dialog_->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog_));
+  QScrollBar* b = Control<QScrollBar>(*dialog_, bar);
+  b->setFocus();
+  const int before = b->value();
+  QTest::keyClick(b, Qt::Key(key));
+  QCOMPARE(b->value(), before + change);
 }
 
 void Form2Test::previewLattice_data() {
