@@ -21,6 +21,8 @@
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/fit_font.h"
+#include "windows/keyboard_menu_bar.h"
+#include "windows/latin_shortcut.h"
 #include "windows/pole.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_side_windows.h"
@@ -118,6 +120,7 @@ void Form1::CreateMenus() {
     QKeySequence shortcut;
     Handler run;
   };
+  setMenuBar(new KeyboardMenuBar(this));
   const auto add_menu = [this](const char* name, const QString& caption,
                                std::initializer_list<Item> items) {
     QMenu* menu = menuBar()->addMenu(caption);
@@ -227,6 +230,21 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::focusInEvent(QFocusEvent* event) {
   QMainWindow::focusInEvent(event);
   setWindowTitle(FocusCaptionFor(state_.FileName));
+}
+
+// Only presses no shortcut has taken come here, so a command never runs twice
+// where a Latin layout is there as well.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  const QKeySequence latin = LatinShortcutFor(*event);
+  if (!latin.isEmpty()) {
+    for (QAction* action : findChildren<QAction*>()) {
+      if (action->shortcut() == latin) {
+        action->trigger();
+        return;
+      }
+    }
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 // The dialog closes before the new size is drawn, so redraw here rather than

@@ -54,6 +54,9 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void closeEvent(QCloseEvent* event) override;
   // Shows the whole file name while the window itself has the focus.
   void focusInEvent(QFocusEvent* event) override;
+  // A shortcut's key in a layout without Latin letters, which Qt has not
+  // matched, runs the command all the same.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();
