@@ -36,7 +36,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   Q_OBJECT
 
  public:
-  static constexpr int kBandHeight = 56;  // toolbar and labels above Pole
+  // Toolbar and labels above Pole, at 96 dpi; larger fonts make it taller.
+  static constexpr int kBandHeight = 56;
 
   explicit Form1(Form1Seams seams = {}, QWidget* parent = nullptr);
   ~Form1() override;
@@ -60,6 +61,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
 
  private:
   void CreateControls();
+  void PlaceLabels();
+  QSize InitialInnerSize() const;
   void CreateMenus();
   void ConnectPole();
   void PlaceCentred();
@@ -112,6 +115,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   QLabel* Label1_ = nullptr;
   QLabel* Label2_ = nullptr;
   Pole* pole_ = nullptr;
+  int band_height_ = kBandHeight;
 };
 
 }  // namespace tochkograf

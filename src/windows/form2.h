@@ -39,6 +39,7 @@ class Form2 : public QDialog {
 
  private:
   void CreateControls();
+  void PlaceControls();
   void ConnectControls();
   void RedrawPreview();
   void PutDots(QImage& image, const QRect& lattice, const QPoint& offset,
