@@ -20,11 +20,13 @@
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
-#include "windows/fit_font.h"
+#include "windows/keyboard_menu_bar.h"
+#include "windows/latin_shortcut.h"
 #include "windows/pole.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_side_windows.h"
 #include "windows/qt_user_messages.h"
+#include "windows/text_room.h"
 #include "windows/toolbar_icons.h"
 
 namespace tochkograf {
@@ -40,6 +42,8 @@ struct ButtonPlace {
 constexpr std::array<ButtonPlace, 7> kButtonPlaces = {{
     {0, 0, 30}, {40, 0, 30}, {72, 0, 29}, {112, 0, 29},
     {144, 0, 29}, {176, 0, 29}, {216, 0, 29}}};
+constexpr QRect kLabel1Place(0, 32, 121, 17);
+constexpr QRect kLabel2Place(128, 32, 73, 17);
 
 }  // namespace
 
@@ -61,8 +65,7 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   CreateMenus();
   ConnectPole();
   RedrawPole(state_, *this);
-  resize(kInitialInnerSize.width(),
-         kInitialInnerSize.height() + menuBar()->sizeHint().height());
+  resize(InitialInnerSize() + QSize(0, menuBar()->sizeHint().height()));
   PlaceCentred();
 }
 
@@ -89,24 +92,48 @@ void Form1::CreateControls() {
 
   Label1_ = new QLabel(QStringLiteral("Размер изображения:"), area_);
   Label1_->setObjectName(QStringLiteral("Label1"));
-  Label1_->setGeometry(0, 32, 121, 17);
   Label1_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  FitFontToWidth(Label1_);  // "Размер изображения:" must never be cut off
 
   Label2_ = new QLabel(area_);
   Label2_->setObjectName(QStringLiteral("Label2"));
-  Label2_->setGeometry(128, 32, 73, 17);
   Label2_->setAlignment(Qt::AlignCenter);
   Label2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Label2_->setLineWidth(1);
-  Label2_->setFont(Label1_->font());
+  PlaceLabels();
 
   pole_ = new Pole(state_, area_);
-  pole_->setGeometry(0, kBandHeight, 305, 305);
+  pole_->setGeometry(0, band_height_, 305, 305);
 
   for (int i = 0; i < 5; ++i) setTabOrder(Command1_[i], Command1_[i + 1]);
   setTabOrder(Command1_[5], pole_);
   setTabOrder(pole_, Command1_[6]);
+}
+
+// Each label keeps its place at 96 dpi unless its text needs more room at the
+// desktop's font; then it grows, the size label moves right along with it,
+// and the band holding them grows down.
+void Form1::PlaceLabels() {
+  const QSize words = RoomForLine(Label1_, Label1_->text()).expandedTo(kLabel1Place.size());
+  // The widest size there is: digits are all as wide in interface faces.
+  const QSize sizes =
+      RoomForLine(Label2_, SizeLabelText(kMaxWidth, kMaxHeight)).expandedTo(kLabel2Place.size());
+  const int height = std::max(words.height(), sizes.height());
+  Label1_->setGeometry(QRect(kLabel1Place.topLeft(), QSize(words.width(), height)));
+  const int gap = kLabel2Place.left() - kLabel1Place.right() - 1;
+  Label2_->setGeometry(QRect(QPoint(Label1_->geometry().right() + 1 + gap, kLabel2Place.top()),
+                             QSize(sizes.width(), height)));
+  const int below = kBandHeight - kLabel2Place.bottom() - 1;
+  band_height_ = std::max(kBandHeight, Label2_->geometry().bottom() + 1 + below);
+}
+
+// Wide enough for every menu title and the labels; the drawing area starts
+// as square as it is at 96 dpi.
+QSize Form1::InitialInnerSize() const {
+  const int width = std::max(
+      {kInitialInnerSize.width(), menuBar()->sizeHint().width(), Label2_->geometry().right() + 1});
+  const int pole_height =
+      kInitialInnerSize.height() - kBandHeight + width - kInitialInnerSize.width();
+  return QSize(width, band_height_ + pole_height);
 }
 
 void Form1::CreateMenus() {
@@ -117,6 +144,7 @@ void Form1::CreateMenus() {
     QKeySequence shortcut;
     Handler run;
   };
+  setMenuBar(new KeyboardMenuBar(this));
   const auto add_menu = [this](const char* name, const QString& caption,
                                std::initializer_list<Item> items) {
     QMenu* menu = menuBar()->addMenu(caption);
@@ -228,6 +256,21 @@ void Form1::focusInEvent(QFocusEvent* event) {
   setWindowTitle(FocusCaptionFor(state_.FileName));
 }
 
+// Only presses no shortcut has taken come here, so a command never runs twice
+// where a Latin layout is there as well.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  const QKeySequence latin = LatinShortcutFor(*event);
+  if (!latin.isEmpty()) {
+    for (QAction* action : findChildren<QAction*>()) {
+      if (action->shortcut() == latin) {
+        action->trigger();
+        return;
+      }
+    }
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
 // The dialog closes before the new size is drawn, so redraw here rather than
 // rely on the uncovered part being repainted.
 void Form1::size_Click() {
@@ -271,9 +314,9 @@ void Form1::DigitKeyPress(const QString& text) {
 
 void Form1::Form_Resize() {
   const QSize inner = area_->size();
-  const int height = inner.height() > kBandHeight ? inner.height() - kBandHeight
-                                                  : pole_->height();
-  pole_->setGeometry(0, kBandHeight, inner.width(), height);
+  const int height =
+      inner.height() > band_height_ ? inner.height() - band_height_ : pole_->height();
+  pole_->setGeometry(0, band_height_, inner.width(), height);
 }
 
 void Form1::SetCaption(const QString& caption) { setWindowTitle(caption); }

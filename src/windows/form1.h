@@ -38,7 +38,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   Q_OBJECT
 
  public:
-  static constexpr int kBandHeight = 56;  // toolbar and labels above Pole
+  // Toolbar and labels above Pole, at 96 dpi; larger fonts make it taller.
+  static constexpr int kBandHeight = 56;
 
   explicit Form1(Form1Seams seams = {}, QWidget* parent = nullptr);
   ~Form1() override;
@@ -61,9 +62,14 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void closeEvent(QCloseEvent* event) override;
   // Shows the whole file name while the window itself has the focus.
   void focusInEvent(QFocusEvent* event) override;
+  // A shortcut's key in a layout without Latin letters, which Qt has not
+  // matched, runs the command all the same.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateControls();
+  void PlaceLabels();
+  QSize InitialInnerSize() const;
   void CreateMenus();
   void ConnectPole();
   void PlaceCentred();
@@ -116,6 +122,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   QLabel* Label1_ = nullptr;
   QLabel* Label2_ = nullptr;
   Pole* pole_ = nullptr;
+  int band_height_ = kBandHeight;
 };
 
 }  // namespace tochkograf

@@ -4,12 +4,13 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
+#include "picture/view.h"
 #include "windows/direct_pixels.h"
-#include "windows/fit_font.h"
+#include "windows/text_room.h"
 
 namespace tochkograf {
 
@@ -88,8 +89,8 @@ Form2::Form2(DocumentState& state, QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state) {
   setWindowTitle(QStringLiteral("Выберите размер изображения"));
-  setFixedSize(kClientSize);
   CreateControls();
+  PlaceControls();
   ConnectControls();
   if (parent) CentreOver(this, parent->window());
 }
@@ -118,7 +119,6 @@ void Form2::CreateControls() {
   Label2_->setGeometry(328, 8, 201, 89);
   Label2_->setWordWrap(true);
   Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  FitWrappedFontToBox(Label2_);
 
   for (int i = 0; i < static_cast<int>(kPresets.size()); ++i) {
     Command3_[i] = MakeButton(QLatin1String(kPresets[i].caption), kPresets[i].place, this);
@@ -127,6 +127,7 @@ void Form2::CreateControls() {
 
   HScroll1_ = MakeBar(Qt::Horizontal, kLowestWidth, kMaxWidth, {8, 240, 281, 17}, this);
   HScroll1_->setObjectName(QStringLiteral("HScroll1"));
+  HScroll1_->installEventFilter(this);
   VScroll1_ = MakeBar(Qt::Vertical, kLowestHeight, kMaxHeight, {296, 8, 17, 225}, this);
   VScroll1_->setObjectName(QStringLiteral("VScroll1"));
 
@@ -135,6 +136,47 @@ void Form2::CreateControls() {
   for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
     setTabOrder(order[i], order[i + 1]);
   Command1_->setFocus();
+}
+
+// The controls right of the preview keep their 96-dpi places where the
+// desktop's font is the usual one. A larger font widens that column with it
+// (more where a text needs more), each row there is as tall as its text
+// needs, and the rows below move down; the bars follow the dialog's bottom
+// edge, and the preview stays where it is.
+// ASSUMPTION: every control is still at its 96-dpi place.
+void Form2::PlaceControls() {
+  const qreal growth = FontGrowth(this);
+  const QSize size_text = RoomForLine(Label1_, SizeLabelText(kMaxWidth, kMaxHeight));
+  const QPushButton* const buttons[] = {Command1_,    Command2_,    Command3_[0],
+                                        Command3_[1], Command3_[2], Command3_[3]};
+  qreal across = std::max(growth, size_text.width() / qreal(Label1_->width()));
+  int button_height = 0;
+  for (const QPushButton* button : buttons) {
+    across = std::max(across, button->sizeHint().width() / qreal(button->width()));
+    button_height = std::max(button_height, button->sizeHint().height());
+  }
+  const int column = Label2_->x();
+  struct Row {
+    QList<QWidget*> controls;
+    int needed;  // the height its text needs
+  };
+  const Row rows[] = {{{Label2_}, Label2_->heightForWidth(Grown(Label2_->width(), across))},
+                      {{Command3_[0], Command3_[2]}, button_height},
+                      {{Command3_[1], Command3_[3]}, button_height},
+                      {{Label1_}, size_text.height()},
+                      {{Command1_, Command2_}, button_height}};
+  int shift = 0;  // how far the rows met so far have pushed the next down
+  for (const Row& row : rows) {
+    const int design_height = row.controls.first()->height();
+    const int height = std::max(Grown(design_height, growth), row.needed);
+    for (QWidget* control : row.controls)
+      control->setGeometry(column + Grown(control->x() - column, across), control->y() + shift,
+                           Grown(control->width(), across), height);
+    shift += height - design_height;
+  }
+  HScroll1_->move(HScroll1_->x(), HScroll1_->y() + shift);
+  VScroll1_->resize(VScroll1_->width(), VScroll1_->height() + shift);
+  setFixedSize(column + Grown(kClientSize.width() - column, across), kClientSize.height() + shift);
 }
 
 void Form2::ConnectControls() {
@@ -218,6 +260,21 @@ void Form2::DrawLattice(QPainter& painter, const QRect& lattice) {
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key
 // handling is skipped.
 void Form2::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+
+// Qt's scroll bars take their controls inverted, which turns Left and Right
+// around on a horizontal one; here they go the way the bar's end arrows point.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == HScroll1_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+      const bool lower = (key == Qt::Key_Left) != HScroll1_->isRightToLeft();
+      HScroll1_->triggerAction(lower ? QAbstractSlider::SliderSingleStepSub
+                                     : QAbstractSlider::SliderSingleStepAdd);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
 
 void Form2::Command1_Click() {
   state_.MX = HScroll1_->value();

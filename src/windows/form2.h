@@ -35,9 +35,11 @@ class Form2 : public QDialog {
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
+  void PlaceControls();
   void ConnectControls();
   void RedrawPreview();
   void PutDots(QImage& image, const QRect& lattice, const QPoint& offset,

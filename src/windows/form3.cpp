@@ -9,14 +9,17 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "windows/artwork.h"
+#include "windows/text_room.h"
 
 namespace tochkograf {
 
 namespace {
 
 constexpr QSize kClientSize(500, 230);
+constexpr QRect kVersionPlace(8, 208, 481, 17);
 constexpr int kLastTick = 100;  // the tick after this one hides the splash
 
 }  // namespace
@@ -28,9 +31,13 @@ Form3::Form3(QWidget* parent, int tick_milliseconds)
 
   Label1_ = new QLabel(this);
   Label1_->setObjectName(QStringLiteral("Label1"));
-  Label1_->setGeometry(8, 208, 481, 17);
   Label1_->setAlignment(Qt::AlignCenter);
   Label1_->setText(QStringLiteral("Версия 1.1   © 2026 разработчики Tochkograf"));
+  // A taller font raises the line's top into the clouds; its foot stays.
+  QRect version = kVersionPlace;
+  version.setTop(version.bottom() + 1 -
+                 std::max(version.height(), RoomForLine(Label1_, Label1_->text()).height()));
+  Label1_->setGeometry(version);
 
   Timer1_ = new QTimer(this);
   Timer1_->setObjectName(QStringLiteral("Timer1"));

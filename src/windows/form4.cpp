@@ -4,12 +4,15 @@
 #include <QPushButton>
 
 #include "windows/help_text.h"
+#include "windows/text_room.h"
 
 namespace tochkograf {
 
 namespace {
 
 constexpr QSize kClientSize(497, 442);
+constexpr QRect kTextPlace(0, 0, 497, 409);
+constexpr QRect kClosePlace(376, 416, 121, 25);
 
 }  // namespace
 
@@ -20,14 +23,17 @@ Form4::Form4(QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Справка"));
-  setFixedSize(kClientSize);
   CreateControls();
 }
 
+// The window and all in it grow with the desktop's font, so as much of the
+// text shows as at 96 dpi and the button's caption stays whole.
 void Form4::CreateControls() {
+  const qreal growth = FontGrowth(this);
+  setFixedSize(Grown(QRect(QPoint(), kClientSize), growth).size());
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
-  Text1_->setGeometry(0, 0, 497, 409);
+  Text1_->setGeometry(Grown(kTextPlace, growth));
   Text1_->setReadOnly(true);
   Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -39,7 +45,7 @@ void Form4::CreateControls() {
 
   Command1_ = new QPushButton(QStringLiteral("Закрыть"), this);
   Command1_->setObjectName(QStringLiteral("Command1"));
-  Command1_->setGeometry(376, 416, 121, 25);
+  Command1_->setGeometry(Grown(kClosePlace, growth));
   connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
 
   setTabOrder(Text1_, Command1_);

@@ -280,6 +280,50 @@ wait_question() {
   wait_for "the question taking the keyboard" has_focus "$question"
 }
 
+# use_layout LAYOUTS: the keyboard layouts of the X server, the first active.
+use_layout() {
+  setxkbmap -layout "$1" || fail "setxkbmap -layout $1 did not succeed"
+}
+
+# key_code LETTER: the X key code of the key that bears LETTER on a Latin
+# keyboard, whatever the layout: the server names that key <LatLETTER>.
+key_code() {
+  local keymap name code
+  keymap=$(xkbcomp -xkb "$DISPLAY" - 2>/dev/null)
+  name=$(sed -n "s/.*alias <Lat$1> *= *<\([A-Z0-9]*\)>;.*/\1/p" <<<"$keymap")
+  code=$(sed -n "s/^ *<$name> *= *\([0-9]*\);.*/\1/p" <<<"$keymap")
+  [[ -n $name && -n $code ]] || fail "no key code for the Latin letter $1"
+  echo "$code"
+}
+
+# ctrl_keys LETTER...: Ctrl and each letter's key, sent by key code, so that
+# the program gets what that key types in the layout in use.
+ctrl_keys() {
+  local letter
+  local -a keys=()
+  for letter; do keys+=("ctrl+$(key_code "$letter")"); done
+  xdo key "${keys[@]}"
+}
+
+# region_digest WINDOW X Y WIDTH HEIGHT: a digest of the pixels the window
+# shows there, to tell whether that part of it has changed.
+region_digest() {
+  local shot="$app_dir/shot.xwd" row
+  local -a head
+  xwd -silent -id "$1" -out "$shot" || fail "xwd could not read window $1"
+  # The header is big-endian 32-bit fields: its size, then the picture's
+  # layout; the colour table follows it and the pixels follow that.
+  read -r -a head < <(od -An -v -tu4 --endian=big -N 80 "$shot" | tr -s ' \n' ' ')
+  local bytes=$((head[11] / 8)) line=${head[12]} start=$((head[0] + head[19] * 12))
+  for ((row = $3; row < $3 + $5; row++)); do
+    tail -c +$((start + row * line + $2 * bytes + 1)) "$shot" | head -c $(($4 * bytes))
+  done | md5sum
+}
+
+# region_is DIGEST WINDOW X Y WIDTH HEIGHT / region_differs ...
+region_is() { [[ $(region_digest "${@:2}") == "$1" ]]; }
+region_differs() { ! region_is "$@"; }
+
 # The picture as the test expects it: cells set to ink, by "column,row".
 declare -A ink=()
 

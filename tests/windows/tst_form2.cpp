@@ -29,6 +29,11 @@ QPushButton* Preset(QWidget& d, int index) {
 }
 QString SizeText(QWidget& d) { return Control<QLabel>(d, QStringLiteral("Label1"))->text(); }
 
+// How much taller than its box the note is, where the dialog's face is wider
+// than the one the dialog was drawn for: all from the note's foot down lies
+// that much lower.
+int NoteOverflow(QWidget& d) { return Control<QLabel>(d, QStringLiteral("Label2"))->height() - 89; }
+
 void SetSize(QWidget& d, int width, int height) {
   Bar(d, "HScroll1")->setValue(width);
   Bar(d, "VScroll1")->setValue(height);
@@ -85,6 +90,8 @@ class Form2Test : public QObject {
   void presetsSetWidthThenHeight_data();
   void presetsSetWidthThenHeight();
   void barStepsAndThumbDragsRedraw();
+  void barKeysGoTheWayTheyPoint_data();
+  void barKeysGoTheWayTheyPoint();
   void previewLattice_data();
   void previewLattice();
   void okWritesSizeThenClosesThenMarksModified();
@@ -123,9 +130,10 @@ void Form2Test::opensAt32By32WhateverThePicture() {
 
 void Form2Test::windowIsFixedWithCloseBoxOnly() {
   QCOMPARE(dialog_->windowTitle(), QStringLiteral("Выберите размер изображения"));
-  QCOMPARE(dialog_->size(), QSize(543, 264));
-  QCOMPARE(dialog_->minimumSize(), QSize(543, 264));
-  QCOMPARE(dialog_->maximumSize(), QSize(543, 264));
+  const QSize size(543, 264 + NoteOverflow(*dialog_));
+  QCOMPARE(dialog_->size(), size);
+  QCOMPARE(dialog_->minimumSize(), size);
+  QCOMPARE(dialog_->maximumSize(), size);
   const Qt::WindowFlags flags = dialog_->windowFlags();
   QVERIFY(flags & Qt::WindowCloseButtonHint);
   QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
@@ -158,6 +166,12 @@ void Form2Test::controlsSitInTheirPlaces() {
   QFETCH(QString, text);
   QWidget* control = dialog_->findChild<QWidget*>(name);
   QVERIFY(control);
+  const int lower = NoteOverflow(*dialog_), note_foot = 96;
+  QVERIFY(lower >= 0);
+  if (place.top() > note_foot)
+    place.translate(0, lower);
+  else if (place.bottom() >= note_foot)
+    place.setBottom(place.bottom() + lower);
   QCOMPARE(control->geometry(), place);
   if (auto* button = qobject_cast<QPushButton*>(control)) {
     QCOMPARE(button->text(), text);
@@ -259,6 +273,32 @@ void Form2Test::barStepsAndThumbDragsRedraw() {
   QCOMPARE(InkInPreviewArea(*dialog_).size(), 100 * 24);
   width->setSliderDown(false);
   QCOMPARE(spy.last().at(0).toInt(), 100);
+}
+
+// Left and Right lower and raise the width as the arrows on its ends do; the
+// other keys keep the way they go.
+void Form2Test::barKeysGoTheWayTheyPoint_data() {
+  QTest::addColumn<QString>("bar");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("change");
+  QTest::newRow("width, Left") << "HScroll1" << int(Qt::Key_Left) << -1;
+  QTest::newRow("width, Right") << "HScroll1" << int(Qt::Key_Right) << 1;
+  QTest::newRow("width, Up") << "HScroll1" << int(Qt::Key_Up) << -1;
+  QTest::newRow("width, PageDown") << "HScroll1" << int(Qt::Key_PageDown) << 8;
+  QTest::newRow("height, Down") << "VScroll1" << int(Qt::Key_Down) << 1;
+}
+
+void Form2Test::barKeysGoTheWayTheyPoint() {
+  QFETCH(QString, bar);
+  QFETCH(int, key);
+  QFETCH(int, change);
+  dialog_->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog_));
+  QScrollBar* b = Control<QScrollBar>(*dialog_, bar);
+  b->setFocus();
+  const int before = b->value();
+  QTest::keyClick(b, Qt::Key(key));
+  QCOMPARE(b->value(), before + change);
 }
 
 void Form2Test::previewLattice_data() {
