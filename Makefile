@@ -4,8 +4,9 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
-# The end-to-end run needs an X server of its own and a way to type and click.
-E2E_PACKAGES := xvfb xdotool x11-utils
+# The end-to-end run needs an X server of its own and a way to type and click;
+# the check of the installed tree, the desktop's validators and MIME tools.
+E2E_PACKAGES := xvfb xdotool x11-utils desktop-file-utils appstream shared-mime-info
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 FUZZ_SECONDS ?= 300

@@ -1,7 +1,9 @@
 #include "cli/run_without_window.h"
 
 #include <QStringList>
+#include <csignal>
 
+#include "cli/silenced_stderr.h"
 #include "files/file_access.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
@@ -42,7 +44,10 @@ QString Load(const QString& name, Picture& picture) {
   QByteArray bytes;
   const FileStatus file = ReadFileHead(name, format->read_limit, bytes);
   if (file != FileStatus::Ok) return ReadFailure(name, ReadFailureReason(file));
-  const FormatStatus status = format->read(bytes, picture);
+  const FormatStatus status = [&] {
+    const SilencedStderr quiet;
+    return format->read(bytes, picture);
+  }();
   if (status != FormatStatus::Ok) return ReadFailure(name, FormatFailureReason(status));
   return {};
 }
@@ -53,6 +58,14 @@ QString Save(const QString& name, const QByteArray& bytes) {
 }
 
 Outcome Failed(const QString& message) { return {1, {}, message}; }
+
+// Set up once for the commands that read and write files.
+void PrepareFileCommand() {
+  // A file-size limit then fails the write, which is reported, instead of
+  // killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+  UseBuiltInCodecsOnly();
+}
 
 Outcome MakeThumbnail(const CommandLine& command) {
   Picture picture;
@@ -84,10 +97,10 @@ Outcome RunWithoutWindow(const CommandLine& command) {
     case Action::Version:
       return {0, VersionLine(), {}};
     case Action::Thumbnail:
-      UseBuiltInCodecsOnly();
+      PrepareFileCommand();
       return MakeThumbnail(command);
     case Action::Convert:
-      UseBuiltInCodecsOnly();
+      PrepareFileCommand();
       return Convert(command);
     case Action::Misuse:
     case Action::Edit:

@@ -11,6 +11,7 @@ namespace tochkograf {
 namespace {
 
 constexpr char kPng[] = "png";
+constexpr int kDotsPerMetre = 2835;  // 72 per inch, as in the BMP files
 
 // Perceived brightness, 0..255000.
 int Brightness(QRgb colour) {
@@ -54,7 +55,12 @@ QByteArray EncodePng(const Picture& picture) {
   return PngBytes(image);
 }
 
-QByteArray PngBytes(const QImage& image) {
+QByteArray PngBytes(const QImage& picture) {
+  // Qt gives a new image the screen's density, or a guess without one:
+  // files written alike need one of their own.
+  QImage image = picture;
+  image.setDotsPerMeterX(kDotsPerMetre);
+  image.setDotsPerMeterY(kDotsPerMetre);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
