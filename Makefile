@@ -4,14 +4,17 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
-# The end-to-end run needs an X server of its own and a way to type and click.
-E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps
+# The end-to-end run needs an X server of its own and a way to type and click
+# (and to switch the keyboard's layout and read the screen); the check of the
+# installed tree, the desktop's validators and MIME tools.
+E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
+                shared-mime-info
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 FUZZ_SECONDS ?= 300
 PREFIX   ?= /usr/local
 
-.PHONY: all run test e2e test-sanitize fuzz bench art install deps deps-e2e deps-fuzz install-missing build clean
+.PHONY: all run test e2e test-sanitize fuzz bench art install deb deps deps-e2e deps-fuzz install-missing build clean
 
 all: build
 
@@ -81,6 +84,17 @@ install: build
 	  cmake --install $(BUILD) --prefix "$(PREFIX)"; \
 	else \
 	  $(SUDO) cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	fi
+
+# The Debian package build/tochkograf_<version>_<arch>.deb (CPack, with the
+# dependencies dpkg-shlibdeps finds), checked by lintian where it is installed.
+deb: build
+	@$(MAKE) --no-print-directory install-missing PACKAGES="dpkg-dev file"
+	cd $(BUILD) && cpack -G DEB
+	@if command -v lintian >/dev/null; then \
+	  lintian --fail-on error $(BUILD)/tochkograf_*.deb; \
+	else \
+	  echo "lintian is not installed: the package is not checked"; \
 	fi
 
 # Draws the logo and the icons again into src/windows/art.

@@ -26,4 +26,9 @@ inline std::int32_t ReadSigned32(const QByteArray& bytes, int offset) {
   return static_cast<std::int32_t>(Read32(bytes, offset));
 }
 
+// Appends the low `size` bytes of `value`, least significant first.
+inline void AppendLittleEndian(QByteArray& bytes, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
 }  // namespace tochkograf

@@ -1,13 +1,24 @@
 #include <QApplication>
+#include <cstdio>
+#include <optional>
 
+#include "cli/command_line.h"
+#include "cli/run_without_window.h"
 #include "files/file_size_signal.h"
 #include "windows/artwork.h"
 #include "windows/direct_icon_style.h"
 #include "windows/form1.h"
 #include "windows/russian_translation.h"
 
-int main(int argc, char* argv[]) {
-  tochkograf::IgnoreFileSizeSignal();
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+// The editor's window, with `file` opened in it once the splash has gone.
+int RunEditor(int argc, char* argv[], const std::optional<QString>& file) {
   QApplication app(argc, argv);
   QApplication::setStyle(new tochkograf::DirectIconStyle);
   QApplication::setApplicationName(QStringLiteral("tochkograf"));
@@ -24,5 +35,23 @@ int main(int argc, char* argv[]) {
   QObject::connect(&form, &tochkograf::Form1::Unloaded, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   form.show();
+  // Shown first, so that a message about the file comes up over the window.
+  if (file) form.OpenFile(*file);
   return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  tochkograf::IgnoreFileSizeSignal();
+  // The arguments are read before any application object exists: the
+  // commands that need no window (file managers start the thumbnailer once
+  // per file) never load a window system, a style or a font.
+  const tochkograf::CommandLine command =
+      tochkograf::ParseCommandLine(tochkograf::ArgumentsOf(argc, argv));
+  if (command.action == tochkograf::Action::Edit) return RunEditor(argc, argv, command.file);
+  const tochkograf::Outcome outcome = tochkograf::RunWithoutWindow(command);
+  Print(stdout, outcome.out);
+  Print(stderr, outcome.err);
+  return outcome.exit_code;
 }

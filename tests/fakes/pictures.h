@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 
 #include "picture/document_state.h"
+#include "picture/picture.h"
 
 namespace tochkograf {
 
@@ -22,6 +23,14 @@ inline void FillRandom(PixelGrid& grid, quint32 seed) {
   for (int y = 0; y < PixelGrid::kRows; ++y)
     for (int x = 0; x < PixelGrid::kColumns; ++x)
       grid(x, y) = random.bounded(2) ? kOn : kOff;
+}
+
+// A picture of the given size with its cells set at random (those beyond
+// its size too).
+inline Picture RandomPicture(int width, int height, quint32 seed) {
+  Picture picture{width, height, {}};
+  FillRandom(picture.cells, seed);
+  return picture;
 }
 
 inline int CountOn(const PixelGrid& grid) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tochkograf {
+
+// What the program was asked to do by its arguments.
+enum class Action {
+  Edit,       // start the editor, with a file to open or none
+  Help,       // --help
+  Version,    // --version
+  Thumbnail,  // --thumbnail IN OUT SIZE
+  Convert,    // --convert IN OUT
+  Misuse,     // arguments that make no command
+};
+
+struct CommandLine {
+  Action action = Action::Edit;
+  std::optional<QString> file;  // Edit: the file to open
+  QString in, out;              // Thumbnail and Convert
+  int size = 0;                 // Thumbnail: the largest side of the image
+  QString problem;              // Misuse: what is wrong, in Russian
+};
+
+// Reads the arguments that follow the program's name. Decides before any
+// application object exists, so that no window system is touched unless the
+// editor starts.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+QStringList ArgumentsOf(int argc, const char* const* argv);
+
+// The texts --help and --version print, and the short usage a misuse gets.
+QString CommandLineHelp();
+QString VersionLine();
+QString CommandLineUsage();
+
+}  // namespace tochkograf

@@ -1,0 +1,109 @@
+#include "cli/run_without_window.h"
+
+#include <QStringList>
+
+#include "cli/silenced_stderr.h"
+#include "files/file_access.h"
+#include "files/status_texts.h"
+#include "images/file_formats.h"
+#include "images/png_codec.h"
+#include "images/thumbnail.h"
+
+namespace tochkograf {
+
+namespace {
+
+QString Failure(const QString& verb, const QString& name, const QString& reason) {
+  return QStringLiteral("tochkograf: не удалось %1 «%2»: %3.\n").arg(verb, name, reason);
+}
+
+QString ReadFailure(const QString& name, const QString& reason) {
+  return Failure(QStringLiteral("прочитать"), name, reason);
+}
+
+QString WriteFailure(const QString& name, const QString& reason) {
+  return Failure(QStringLiteral("записать"), name, reason);
+}
+
+// Why a name's type is not known: the extensions that would do.
+QString UnknownType(bool for_reading) {
+  QStringList extensions;
+  for (const FileFormat& format : FileFormats())
+    if (for_reading ? format.read != nullptr : format.write != nullptr)
+      for (const QString& extension : format.extensions)
+        extensions << QStringLiteral(".") + extension;
+  return QStringLiteral("тип файла не известен по расширению имени (годятся %1)")
+      .arg(extensions.join(QStringLiteral(", ")));
+}
+
+// Reads the picture `name` holds; an error message when it cannot.
+QString Load(const QString& name, Picture& picture) {
+  const FileFormat* format = FormatOfName(name);
+  if (!format || !format->read) return ReadFailure(name, UnknownType(true));
+  QByteArray bytes;
+  const FileStatus file = ReadFileHead(name, format->read_limit, bytes);
+  if (file != FileStatus::Ok) return ReadFailure(name, ReadFailureReason(file));
+  const FormatStatus status = [&] {
+    const SilencedStderr quiet;
+    return format->read(bytes, picture);
+  }();
+  if (status != FormatStatus::Ok) return ReadFailure(name, FormatFailureReason(status));
+  return {};
+}
+
+QString Save(const QString& name, const QByteArray& bytes) {
+  const FileStatus file = SaveWholeFile(name, bytes);
+  return file == FileStatus::Ok ? QString() : WriteFailure(name, WriteFailureReason(file));
+}
+
+Outcome Failed(const QString& message) { return {1, {}, message}; }
+
+// Set up once for the commands that read and write files.
+void PrepareFileCommand() { UseBuiltInCodecsOnly(); }
+
+Outcome MakeThumbnail(const CommandLine& command) {
+  Picture picture;
+  if (const QString error = Load(command.in, picture); !error.isEmpty()) return Failed(error);
+  const QString error = Save(command.out, PngBytes(Thumbnail(picture, command.size)));
+  return error.isEmpty() ? Outcome{} : Failed(error);
+}
+
+Outcome Convert(const CommandLine& command) {
+  const FileFormat* target = FormatOfName(command.out);
+  // The output's type is checked first, so a misnamed output costs no read.
+  if (!target || !target->write) return Failed(WriteFailure(command.out, UnknownType(false)));
+  Picture picture;
+  if (const QString error = Load(command.in, picture); !error.isEmpty()) return Failed(error);
+  QByteArray bytes;
+  const FormatStatus status = target->write(picture, bytes);
+  if (status != FormatStatus::Ok)
+    return Failed(WriteFailure(command.out, FormatFailureReason(status)));
+  const QString error = Save(command.out, bytes);
+  return error.isEmpty() ? Outcome{} : Failed(error);
+}
+
+}  // namespace
+
+Outcome RunWithoutWindow(const CommandLine& command) {
+  switch (command.action) {
+    case Action::Help:
+      return {0, CommandLineHelp(), {}};
+    case Action::Version:
+      return {0, VersionLine(), {}};
+    case Action::Thumbnail:
+      PrepareFileCommand();
+      return MakeThumbnail(command);
+    case Action::Convert:
+      PrepareFileCommand();
+      return Convert(command);
+    case Action::Misuse:
+    case Action::Edit:
+      break;
+  }
+  return {2,
+          {},
+          QStringLiteral("tochkograf: %1.\n").arg(command.problem) + CommandLineUsage() +
+              QStringLiteral("Подробнее: tochkograf --help\n")};
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tochkograf {
+
+// Why a file could not be read or written, for the words the user reads.
+enum class FileStatus {
+  Ok,
+  Missing,       // no such file, or no such folder on the way to it
+  NotAFile,      // a folder or another thing that is not a plain file
+  NoPermission,  // the file or its folder is not ours to read or write
+  Failed,        // the system refused for another reason (a full disk...)
+};
+
+// Reads the first `limit` bytes of a file, as ReadHead does, and says why it
+// could not.
+FileStatus ReadFileHead(const QString& name, qint64 limit, QByteArray& bytes);
+
+// Writes `bytes` as the file `name`, as SaveWhole does, and says why it
+// could not.
+FileStatus SaveWholeFile(const QString& name, const QByteArray& bytes);
+
+}  // namespace tochkograf

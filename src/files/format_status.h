@@ -1,0 +1,17 @@
+#pragma once
+
+namespace tochkograf {
+
+// What a reader makes of a file's bytes. The command line and the windows
+// turn it into the words the user reads (status_texts.h).
+enum class FormatStatus {
+  Ok,
+  NotThisFormat,  // not a file of the type its name says
+  Unsupported,    // that type, but a kind of it the program does not read
+  BadSize,        // a size outside 1 x 1 .. 128 x 96
+  Truncated,      // the file ends before its pixels do
+  Damaged,        // the pixels cannot be decoded
+  NotTwoColours,  // an image of more than two colours
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,99 @@
+#include "images/png_codec.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <algorithm>
+
+namespace tochkograf {
+
+namespace {
+
+constexpr char kPng[] = "png";
+constexpr int kDotsPerMetre = 2835;  // 72 per inch, as in the BMP files
+
+// Perceived brightness, 0..255000.
+int Brightness(QRgb colour) {
+  return 299 * qRed(colour) + 587 * qGreen(colour) + 114 * qBlue(colour);
+}
+
+// The colour a pixel shows on white paper.
+QRgb OnPaper(QRgb colour) {
+  const int alpha = qAlpha(colour);
+  const auto blend = [alpha](int channel) { return (channel * alpha + 255 * (255 - alpha)) / 255; };
+  return qRgb(blend(qRed(colour)), blend(qGreen(colour)), blend(qBlue(colour)));
+}
+
+// Puts the distinct colours of `image` (ARGB32), as they show on paper, in
+// `colours` and returns how many there are; 3 stands for more than two.
+int CollectColours(const QImage& image, QRgb (&colours)[2]) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb colour = OnPaper(row[x]);
+      if (std::find(colours, colours + count, colour) != colours + count) continue;
+      if (count == 2) return 3;
+      colours[count++] = colour;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+QByteArray EncodePng(const Picture& picture) {
+  QImage image(picture.width, picture.height, QImage::Format_Mono);
+  image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  image.fill(0);
+  for (int y = 1; y <= picture.height; ++y) {
+    uchar* row = image.scanLine(y - 1);
+    for (int x = 1; x <= picture.width; ++x)
+      if (picture.cells(x, y) != kOff) row[(x - 1) / 8] |= 0x80 >> ((x - 1) % 8);
+  }
+  return PngBytes(image);
+}
+
+QByteArray PngBytes(const QImage& picture) {
+  // Qt gives a new image the screen's density, or a guess without one:
+  // files written alike need one of their own.
+  QImage image = picture;
+  image.setDotsPerMeterX(kDotsPerMetre);
+  image.setDotsPerMeterY(kDotsPerMetre);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter(&buffer, kPng).write(image);
+  return bytes;
+}
+
+FormatStatus ReadPngPicture(const QByteArray& bytes, Picture& picture) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, kPng);
+  reader.setAutoDetectImageFormat(false);
+  if (!reader.canRead()) return FormatStatus::NotThisFormat;
+  const QSize size = reader.size();
+  if (!FitsEditor(size.width(), size.height())) return FormatStatus::BadSize;
+  const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+  if (image.isNull() || image.size() != size) return FormatStatus::Damaged;
+
+  QRgb colours[2] = {};
+  const int count = CollectColours(image, colours);
+  if (count > 2) return FormatStatus::NotTwoColours;
+  const QRgb darker =
+      count == 2 && Brightness(colours[1]) < Brightness(colours[0]) ? colours[1] : colours[0];
+  // One colour alone is ink only when it is nearer black than white.
+  const bool has_ink = count == 2 || Brightness(darker) < Brightness(qRgb(128, 128, 128));
+  picture = {size.width(), size.height(), {}};
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      picture.cells(x + 1, y + 1) = has_ink && OnPaper(row[x]) == darker ? kOn : kOff;
+  }
+  return FormatStatus::Ok;
+}
+
+}  // namespace tochkograf

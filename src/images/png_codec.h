@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+#include "files/format_status.h"
+#include "picture/picture.h"
+
+namespace tochkograf {
+
+// PNG through Qt's own reader and writer, which QtGui holds: no plugin and
+// no application object needed.
+
+// A one-bit PNG with a two-entry palette: paper white, ink black.
+QByteArray EncodePng(const Picture& picture);
+
+// Any image as PNG.
+QByteArray PngBytes(const QImage& image);
+
+// A PNG of at most two colours, as they show on white paper: the darker is
+// ink. A picture of one colour is all ink if that colour is nearer black.
+// The size is checked before any pixel is decoded.
+FormatStatus ReadPngPicture(const QByteArray& bytes, Picture& picture);
+
+}  // namespace tochkograf

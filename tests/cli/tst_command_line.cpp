@@ -1,0 +1,271 @@
+// The command line through the real program, started as a file manager or a
+// script would start it: no display, no Qt platform chosen.
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "cli/command_line.h"
+#include "fakes/file_bytes.h"
+#include "fakes/pictures.h"
+#include "images/file_formats.h"
+#include "images/thumbnail.h"
+
+using namespace tochkograf;
+
+namespace {
+
+struct Result {
+  int code = -1;
+  QString out, err;
+};
+
+// Runs the program in `folder`. With QT_DEBUG_PLUGINS any search for a
+// plugin would show on standard error.
+Result Run(const QString& folder, const QStringList& arguments, int file_blocks = 0) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(QLatin1String(name));
+  environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.setProcessEnvironment(environment);
+  const QString program = QStringLiteral(TOCHKOGRAF_PROGRAM);
+  if (file_blocks > 0)  // through the shell, which sets the file-size limit
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("ulimit -f %1 && exec \"$0\" \"$@\"").arg(file_blocks),
+                              program} +
+                      arguments);
+  else
+    process.start(program, arguments);
+  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return {};
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+bool Russian(const QString& text) {
+  return text.contains(QRegularExpression(QStringLiteral("[а-яА-ЯёЁ]")));
+}
+
+QByteArray Encoded(const QString& name, const Picture& picture) {
+  QByteArray bytes;
+  FormatOfName(name)->write(picture, bytes);
+  return bytes;
+}
+
+Picture Decoded(const QString& name, const QByteArray& bytes) {
+  Picture picture;
+  FormatOfName(name)->read(bytes, picture);
+  return picture;
+}
+
+QStringList Names(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void parsing_data();
+  void parsing();
+  void printsAndExits_data();
+  void printsAndExits();
+  void convertsBetweenEveryType_data();
+  void convertsBetweenEveryType();
+  void thumbnailIsThePictureDrawn_data();
+  void thumbnailIsThePictureDrawn();
+  void failureWritesNothing_data();
+  void failureWritesNothing();
+};
+
+void CommandLineTest::parsing_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<Action>("action");
+  QTest::addColumn<QString>("file");  // the editor's, or IN
+  QTest::newRow("nothing") << QStringList{} << Action::Edit << QString();
+  QTest::newRow("a file") << QStringList{"pic.ems"} << Action::Edit << "pic.ems";
+  QTest::newRow("a file after --") << QStringList{"--", "-pic.ems"} << Action::Edit << "-pic.ems";
+  QTest::newRow("help wins") << QStringList{"a", "b", "--help"} << Action::Help << QString();
+  QTest::newRow("thumbnail") << QStringList{"--thumbnail", "i.ems", "o.png", "256"}
+                             << Action::Thumbnail << "i.ems";
+  QTest::newRow("convert, option last")
+      << QStringList{"i.ems", "o.bmp", "--convert"} << Action::Convert << "i.ems";
+  QTest::newRow("two commands") << QStringList{"--convert", "--thumbnail", "i", "o", "1"}
+                                << Action::Misuse << QString();
+  QTest::newRow("size past the largest")
+      << QStringList{"--thumbnail", "i.ems", "o.png", QString::number(kMaxThumbnailSize + 1)}
+      << Action::Misuse << QString();
+}
+
+void CommandLineTest::parsing() {
+  QFETCH(QStringList, arguments);
+  QFETCH(Action, action);
+  QFETCH(QString, file);
+  const CommandLine command = ParseCommandLine(arguments);
+  QCOMPARE(command.action, action);
+  QCOMPARE(action == Action::Edit ? command.file.value_or(QString()) : command.in, file);
+}
+
+void CommandLineTest::printsAndExits_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("code");
+  QTest::addColumn<QString>("mentions");  // what the one stream written must name
+  QTest::newRow("--help") << QStringList{"--help"} << 0 << "--thumbnail";
+  QTest::newRow("-h") << QStringList{"-h"} << 0 << "--convert";
+  QTest::newRow("--version") << QStringList{"--version"} << 0 << TOCHKOGRAF_VERSION;
+  QTest::newRow("unknown option") << QStringList{"--frobnicate", "a.ems"} << 2 << "--frobnicate";
+  QTest::newRow("unknown short option") << QStringList{"-q"} << 2 << "-q";
+  QTest::newRow("second file") << QStringList{"a.ems", "second.ems"} << 2 << "second.ems";
+  QTest::newRow("thumbnail without size")
+      << QStringList{"--thumbnail", "a.ems", "a.png"} << 2 << "--thumbnail";
+  QTest::newRow("size not a number")
+      << QStringList{"--thumbnail", "a.ems", "a.png", "12x"} << 2 << "12x";
+  QTest::newRow("convert without output") << QStringList{"--convert", "a.ems"} << 2 << "--convert";
+}
+
+void CommandLineTest::printsAndExits() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, code);
+  QFETCH(QString, mentions);
+  QTemporaryDir folder;
+  const Result result = Run(folder.path(), arguments);
+  QCOMPARE(result.code, code);
+  const QString written = code == 0 ? result.out : result.err;
+  QCOMPARE(code == 0 ? result.err : result.out, QString());
+  QVERIFY2(written.contains(mentions), qPrintable(written));
+  QVERIFY(Russian(written) || arguments == QStringList{"--version"});
+  if (code != 0) QVERIFY(written.contains(QStringLiteral("--help")));  // the usage
+  QCOMPARE(Names(folder.path()), QStringList());
+}
+
+void CommandLineTest::convertsBetweenEveryType_data() {
+  QTest::addColumn<QString>("in");
+  QTest::addColumn<QString>("out");
+  for (const FileFormat& from : FileFormats())
+    for (const FileFormat& to : FileFormats()) {
+      const QString in = QStringLiteral("in.") + from.extensions.first();
+      // Upper case too: the type comes from the extension in any case.
+      const QString out = QStringLiteral("OUT.") + to.extensions.first().toUpper();
+      QTest::addRow("%s to %s", qPrintable(in), qPrintable(out)) << in << out;
+    }
+}
+
+void CommandLineTest::convertsBetweenEveryType() {
+  QFETCH(QString, in);
+  QFETCH(QString, out);
+  QTemporaryDir folder;
+  const Picture picture = RandomPicture(45, 30, 4);
+  Store(folder.filePath(in), Encoded(in, picture));
+  Store(folder.filePath(out), "an older file in the way");
+  const Result result = Run(folder.path(), {"--convert", in, out});
+  QCOMPARE(result.code, 0);
+  QCOMPARE(result.err, QString());
+  QCOMPARE(result.out, QString());
+  // The written bytes are the writer's own for the picture read.
+  const Picture read = Decoded(in, Contents(folder.filePath(in)));
+  QVERIFY(read == picture);
+  QCOMPARE(Contents(folder.filePath(out)), Encoded(out, read));
+  QCOMPARE(Names(folder.path()).size(), 2);
+}
+
+void CommandLineTest::thumbnailIsThePictureDrawn_data() {
+  QTest::addColumn<QString>("in");
+  for (const FileFormat& format : FileFormats())
+    QTest::newRow(qPrintable(format.name)) << QStringLiteral("in.") + format.extensions.first();
+}
+
+void CommandLineTest::thumbnailIsThePictureDrawn() {
+  QFETCH(QString, in);
+  QTemporaryDir folder;
+  const Picture picture = RandomPicture(kMaxWidth, kMaxHeight, 8);
+  Store(folder.filePath(in), Encoded(in, picture));
+  // A file manager's name for the thumbnail need not end in .png.
+  const Result result = Run(folder.path(), {"--thumbnail", in, "thumbnail.tmp", "200"});
+  QCOMPARE(result.code, 0);
+  QCOMPARE(result.err, QString());
+  const QImage written = QImage::fromData(Contents(folder.filePath("thumbnail.tmp")), "PNG");
+  QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
+           Thumbnail(picture, 200).convertToFormat(QImage::Format_ARGB32));
+}
+
+void CommandLineTest::failureWritesNothing_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<QByteArray>("in");      // what in.* holds; null: no such file
+  QTest::addColumn<QByteArray>("oldOut");  // what the output held before; null: nothing
+  QTest::addColumn<int>("fileBlocks");     // a file-size limit in 512-byte blocks; 0: none
+  QTest::addColumn<QString>("named");      // the file the message names
+  const QByteArray ems = Encoded("x.ems", RandomPicture(kMaxWidth, kMaxHeight, 1));
+  const QByteArray png = Encoded("x.png", RandomPicture(kMaxWidth, kMaxHeight, 1));
+  QImage colours(3, 1, QImage::Format_RGB32);
+  colours.setPixel(0, 0, qRgb(0, 0, 0)), colours.setPixel(1, 0, qRgb(255, 0, 0));
+  colours.setPixel(2, 0, qRgb(255, 255, 255));
+  QByteArray three_colours;
+  {
+    QBuffer buffer(&three_colours);
+    buffer.open(QIODevice::WriteOnly);
+    colours.save(&buffer, "PNG");
+  }
+  const QByteArray none;
+  const QByteArray old = "the old file";
+  const auto convert = [](const char* in, const char* out) {
+    return QStringList{"--convert", in, out};
+  };
+  const auto thumbnail = [](const char* in) {
+    return QStringList{"--thumbnail", in, "out.png", "128"};
+  };
+  QTest::newRow("missing") << convert("in.ems", "out.bmp") << none << none << 0 << "in.ems";
+  QTest::newRow("missing, thumbnail") << thumbnail("in.ems") << none << old << 0 << "in.ems";
+  QTest::newRow("folder") << convert("in.ems", "out.bmp") << QByteArray("folder") << none << 0
+                          << "in.ems";
+  QTest::newRow("cut short") << convert("in.ems", "out.png") << ems.left(100) << old << 0
+                             << "in.ems";
+  QTest::newRow("cut short, thumbnail")
+      << thumbnail("in.ems") << ems.left(100) << old << 0 << "in.ems";
+  QTest::newRow("not the type named")
+      << convert("in.bmp", "out.ems") << ems << none << 0 << "in.bmp";
+  QTest::newRow("damaged png") << convert("in.png", "out.ems") << png.left(200) << none << 0
+                               << "in.png";
+  QTest::newRow("three colours") << convert("in.png", "out.ems") << three_colours << old << 0
+                                 << "in.png";
+  QTest::newRow("unknown input type")
+      << convert("in.jpg", "out.ems") << png << none << 0 << "in.jpg";
+  QTest::newRow("unknown output type")
+      << convert("in.png", "out.gif") << png << none << 0 << "out.gif";
+  QTest::newRow("no such folder") << convert("in.ems", "nowhere/out.png") << ems << none << 0
+                                  << "nowhere/out.png";
+  QTest::newRow("file-size limit") << convert("in.ems", "out.bmp") << ems << old << 1 << "out.bmp";
+}
+
+void CommandLineTest::failureWritesNothing() {
+  QFETCH(QStringList, arguments);
+  QFETCH(QByteArray, in);
+  QFETCH(QByteArray, oldOut);
+  QFETCH(int, fileBlocks);
+  QFETCH(QString, named);
+  QTemporaryDir folder;
+  const QString in_name = folder.filePath(arguments[1]), out_name = folder.filePath(arguments[2]);
+  if (in == "folder")
+    QVERIFY(QDir().mkdir(in_name));
+  else if (!in.isNull())
+    Store(in_name, in);
+  if (!oldOut.isNull()) Store(out_name, oldOut);
+  const QStringList before = Names(folder.path());
+
+  const Result result = Run(folder.path(), arguments, fileBlocks);
+  QCOMPARE(result.code, 1);
+  QCOMPARE(result.out, QString());
+  QVERIFY2(result.err.contains(named) && Russian(result.err), qPrintable(result.err));
+  QCOMPARE(result.err.count(u'\n'), 1);
+  QCOMPARE(Names(folder.path()), before);
+  if (!oldOut.isNull()) QCOMPARE(Contents(out_name), oldOut);
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_command_line.moc"
