@@ -113,6 +113,24 @@ open_shift_save() {
   expect_exit_status 0
 }
 
+# A file named on the command line, as a file manager names it, comes up
+# open after the splash: its name in the caption, its picture to draw on,
+# and Save writes it back where it lies, asking nothing.
+open_named_on_command_line() {
+  mkdir -p "$work/$scenario/pictures"
+  pic_w=24 pic_h=10
+  ink_clear
+  ink_on 1 1 && ink_on 24 1 && ink_on 12 5 && ink_on 24 10
+  write_expected "$work/$scenario/pictures/cat.ems"
+  caption="cat - Tochkograf" start_past_splash key pictures/cat.ems
+  click_cell 1 2 9 && ink_on 2 9
+  click_cell 3 24 1 && ink_off 24 1
+  xdo key ctrl+s
+  expect_file "$app_dir/pictures/cat.ems"
+  menu_file_exit
+  expect_exit_status 0
+}
+
 # Exit with unsaved changes asks "Сохранить изменения?": Cancel (Esc) keeps
 # the program, No (Tab, Enter) ends it without touching the file.
 exit_cancel_then_no() {
@@ -240,7 +258,8 @@ alt_shows_the_menu_bar_has_the_keys() {
 }
 
 start_xvfb "$work/display"
-for scenario in splash_times_out draw_save_new open_shift_save exit_cancel_then_no exit_yes_saves \
+for scenario in splash_times_out draw_save_new open_shift_save open_named_on_command_line \
+  exit_cancel_then_no exit_yes_saves \
   russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys; do
   started=$(now_ms)
   setxkbmap -layout us

@@ -100,7 +100,7 @@ start_program() {
   done
   (cd "$app_dir" && exec env -i PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" \
     HOME="$app_dir/home" XDG_RUNTIME_DIR="$app_dir/runtime" QT_QPA_PLATFORM=xcb \
-    "${keep[@]}" "$program") >"$app_dir/program.log" 2>&1 &
+    "${keep[@]}" "$program" "$@") >"$app_dir/program.log" 2>&1 &
   app_pid=$!
   main_window=""
 }
@@ -177,8 +177,10 @@ read_geometry() {
 }
 
 # The main window after the splash: found, measured, given the keyboard.
+# The main window, captioned "Tochkograf" or, with a file open, after it.
 wait_main_window() {
-  wait_for "the main window \"Tochkograf\"" find_window main_window "Tochkograf"
+  local caption=${1:-Tochkograf}
+  wait_for "the main window \"$caption\"" find_window main_window "$caption"
   read_geometry "$main_window"
   win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h
   menu_h=$((win_h - CLIENT_H))
@@ -194,9 +196,12 @@ focus_main() {
 }
 
 # Starts the program and closes the splash the way HOW says: key or click.
+# Starts the program with the arguments after the first and closes the
+# splash with a key or a click; the main window then has the caption
+# $caption (by default "Tochkograf").
 start_past_splash() {
-  local how=$1 splash t0 elapsed
-  start_program
+  local how=$1 caption=${caption:-Tochkograf} splash t0 elapsed
+  start_program "${@:2}"
   wait_for "the splash window" find_splash splash
   t0=$(now_ms)
   case $how in
@@ -215,7 +220,7 @@ start_past_splash() {
   # Left alone, the splash stays for its 101 ticks of 15 ms.
   ((elapsed < 1000)) || fail "the splash took $elapsed ms to close at a $how"
   echo "  splash closed at a $how after $elapsed ms"
-  wait_main_window
+  wait_main_window "$caption"
 }
 
 # point_at X Y: moves the pointer there. `mousemove --sync` would wait for
