@@ -10,12 +10,13 @@ namespace {
 const QChar kNul(u'\0');
 
 FileDialogRecord DialogRecord(int mode, const QString& folder, const FilterTable& filters,
-                              const QString& default_extension, QObject* owner) {
+                              const QString& default_extension, QObject* owner,
+                              const QString& title) {
   FileDialogRecord record;
   record.owner = owner;
   record.filter = FilterText(filters);
   record.initial_dir = folder;
-  record.title = mode == kOpenMode ? kOpenDialogTitle : kSaveDialogTitle;
+  record.title = !title.isEmpty() ? title : mode == kOpenMode ? kOpenDialogTitle : kSaveDialogTitle;
   record.flags = mode == kOpenMode ? kOpenDialogFlags : kSaveDialogFlags;
   if (!default_extension.isEmpty()) record.default_ext = default_extension;
   return record;
@@ -25,8 +26,8 @@ FileDialogRecord DialogRecord(int mode, const QString& folder, const FilterTable
 
 bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QStringList& names,
                     const FilterTable& filters, const QString& default_extension,
-                    QObject* owner) {
-  FileDialogRecord record = DialogRecord(mode, folder, filters, default_extension, owner);
+                    QObject* owner, const QString& title) {
+  FileDialogRecord record = DialogRecord(mode, folder, filters, default_extension, owner, title);
   const int result = mode == kOpenMode ? platform.GetOpenFileName(record)
                                        : platform.GetSaveFileName(record);
   if (result == 1 && !record.chosen.value(0).isEmpty()) {

@@ -25,10 +25,11 @@ inline const QString kSaveDialogTitle = QStringLiteral("Сохранить фа�
 // Shows the open (mode 1) or save dialog and returns true when the user
 // confirmed a choice. Then `folder` is the folder of the (first) chosen file
 // and `names` the absolute path of each chosen file. Otherwise `folder` is
-// empty and `names` holds one empty name.
+// empty and `names` holds one empty name. Without a `title` the dialog
+// shows its mode's.
 bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QStringList& names,
                     const FilterTable& filters, const QString& default_extension,
-                    QObject* owner);
+                    QObject* owner, const QString& title = {});
 
 // The dialog's filter text: each type with a pattern of two characters or
 // more as description, NUL, pattern, NUL; two more NULs at the end.

@@ -51,10 +51,10 @@ void DocumentCommands::filenew() {
   RedrawPole(state, document_.view);
 }
 
-QString DocumentCommands::ChooseFileToOpen(const FilterTable& filters) {
+QString DocumentCommands::ChooseFileToOpen(const FilterTable& filters, const QString& title) {
   QString folder = InitialFolder();
   QStringList names;
-  ShowFileDialog(dialogs_, kOpenMode, folder, names, filters, QString(), owner_);
+  ShowFileDialog(dialogs_, kOpenMode, folder, names, filters, QString(), owner_, title);
   return names.value(0);
 }
 

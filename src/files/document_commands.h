@@ -44,9 +44,10 @@ class DocumentCommands {
   // Whether the main window may close (the question titled "Выход").
   bool MayClose() { return MayDropChanges(kExitTitle); }
 
-  // Shows the open dialog offering `filters`. The absolute path of the first
-  // file chosen (later ones are ignored); empty when cancelled.
-  QString ChooseFileToOpen(const FilterTable& filters);
+  // Shows the open dialog offering `filters`, under `title` when one is
+  // given. The absolute path of the first file chosen (later ones are
+  // ignored); empty when cancelled.
+  QString ChooseFileToOpen(const FilterTable& filters, const QString& title = {});
   // A command that used the file at `path` succeeded: the next dialog may
   // start in its folder.
   void Used(const QString& path);

@@ -38,6 +38,12 @@ FileStatus ReadFileHead(const QString& name, qint64 limit, QByteArray& bytes) {
   return ReadHead(name, limit, bytes) ? FileStatus::Ok : WhyNotRead(file);
 }
 
+FileStatus OpenFileToRead(const QString& name, QFile& file) {
+  const QFileInfo info(name);
+  if (info.exists() && !info.isFile()) return FileStatus::NotAFile;
+  return OpenToRead(name, file) ? FileStatus::Ok : WhyNotRead(info);
+}
+
 FileStatus SaveWholeFile(const QString& name, const QByteArray& bytes) {
   return SaveWhole(name, bytes) ? FileStatus::Ok : WhyNotWritten(QFileInfo(name));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace tochkograf {
@@ -17,6 +18,10 @@ enum class FileStatus {
 // Reads the first `limit` bytes of a file, as ReadHead does, and says why it
 // could not.
 FileStatus ReadFileHead(const QString& name, qint64 limit, QByteArray& bytes);
+
+// Opens a file for reading in `file`, as OpenToRead does, and says why it
+// could not.
+FileStatus OpenFileToRead(const QString& name, QFile& file);
 
 // Writes `bytes` as the file `name`, as SaveWhole does, and says why it
 // could not.

@@ -12,6 +12,12 @@ enum class FormatStatus {
   Truncated,      // the file ends before its pixels do
   Damaged,        // the pixels cannot be decoded
   NotTwoColours,  // an image of more than two colours
+  NotAnImage,     // no image of a type the program reads
+  TooLarge,       // an image that would take more memory than images may have
 };
+
+// The most memory an image being imported may take once decoded; larger
+// ones are refused before they are decoded.
+constexpr int kImageMemoryLimitMb = 512;
 
 }  // namespace tochkograf

@@ -27,15 +27,20 @@ int OpenRegularFile(const QString& name) {
 }  // namespace
 
 bool ReadHead(const QString& name, qint64 limit, QByteArray& bytes) {
+  QFile file;
+  if (!OpenToRead(name, file)) return false;
+  bytes = file.read(limit);
+  return file.error() == QFileDevice::NoError;
+}
+
+bool OpenToRead(const QString& name, QFile& file) {
   const int fd = OpenRegularFile(name);
   if (fd < 0) return false;
-  QFile file;
   if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     return false;
   }
-  bytes = file.read(limit);
-  return file.error() == QFileDevice::NoError;
+  return true;
 }
 
 }  // namespace tochkograf

@@ -59,6 +59,11 @@ QString FormatFailureReason(FormatStatus status) {
       return QStringLiteral("файл повреждён");
     case FormatStatus::NotTwoColours:
       return QStringLiteral("в изображении больше двух цветов");
+    case FormatStatus::NotAnImage:
+      return QStringLiteral("это не изображение известного программе типа");
+    case FormatStatus::TooLarge:
+      return QStringLiteral("изображение слишком велико: распакованное, оно заняло бы больше %1 МБ")
+          .arg(kImageMemoryLimitMb);
   }
   return {};
 }

@@ -77,23 +77,27 @@ FormatStatus ReadPngPicture(const QByteArray& bytes, Picture& picture) {
   if (!reader.canRead()) return FormatStatus::NotThisFormat;
   const QSize size = reader.size();
   if (!FitsEditor(size.width(), size.height())) return FormatStatus::BadSize;
-  const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+  const QImage image = reader.read();
   if (image.isNull() || image.size() != size) return FormatStatus::Damaged;
+  return TwoColourPicture(image, picture) ? FormatStatus::Ok : FormatStatus::NotTwoColours;
+}
 
+bool TwoColourPicture(const QImage& original, Picture& picture) {
+  const QImage image = original.convertToFormat(QImage::Format_ARGB32);
   QRgb colours[2] = {};
   const int count = CollectColours(image, colours);
-  if (count > 2) return FormatStatus::NotTwoColours;
+  if (count > 2) return false;
   const QRgb darker =
       count == 2 && Brightness(colours[1]) < Brightness(colours[0]) ? colours[1] : colours[0];
   // One colour alone is ink only when it is nearer black than white.
   const bool has_ink = count == 2 || Brightness(darker) < Brightness(qRgb(128, 128, 128));
-  picture = {size.width(), size.height(), {}};
+  picture = {image.width(), image.height(), {}};
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < image.width(); ++x)
       picture.cells(x + 1, y + 1) = has_ink && OnPaper(row[x]) == darker ? kOn : kOff;
   }
-  return FormatStatus::Ok;
+  return true;
 }
 
 }  // namespace tochkograf

@@ -22,4 +22,9 @@ QByteArray PngBytes(const QImage& image);
 // The size is checked before any pixel is decoded.
 FormatStatus ReadPngPicture(const QByteArray& bytes, Picture& picture);
 
+// The picture of an image of any format with at most two colours, by the
+// same rule; false, with `picture` as it was, for more colours.
+// ASSUMPTION: the image's size fits the editor.
+bool TwoColourPicture(const QImage& image, Picture& picture);
+
 }  // namespace tochkograf

@@ -167,6 +167,7 @@ void Form1::CreateMenus() {
       {"filesaveas", QStringLiteral("Сохранить файл как..."), {}, &Form1::filesaveas_Click},
       {"t5", separator, {}, nullptr},
       {"frombmp", QStringLiteral("Импорт из BMP"), {}, &Form1::frombmp_Click},
+      {"fromimage", QStringLiteral("Импорт изображения..."), {}, &Form1::fromimage_Click},
       {"t8", separator, {}, nullptr},
       {"fileexit", QStringLiteral("Выход"), {}, &Form1::fileexit_Click},
   });
@@ -241,6 +242,7 @@ void Form1::fileopen_Click() { commands_->fileopen(); }
 void Form1::filesave_Click() { commands_->filesave(); }
 void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() { frombmp(*commands_); }
+void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (!commands_->MayClose()) {

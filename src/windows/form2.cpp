@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "picture/view.h"
+#include "windows/centre_over.h"
 #include "windows/direct_pixels.h"
 #include "windows/text_room.h"
 
@@ -47,19 +48,6 @@ QFont SizeTextFont() {
   font.setPointSize(24);
   font.setWeight(QFont::Normal);
   return font;
-}
-
-// Centres the dialog's frame over the owner's, taking the dialog's frame to be
-// like the owner's. QDialog's own centring guesses the frame and is off by
-// that guess where the desktop draws no frames.
-void CentreOver(QWidget* dialog, const QWidget* owner) {
-  const QRect owner_frame = owner->frameGeometry(), owner_client = owner->geometry();
-  const QMargins decoration(
-      owner_client.left() - owner_frame.left(), owner_client.top() - owner_frame.top(),
-      owner_frame.right() - owner_client.right(), owner_frame.bottom() - owner_client.bottom());
-  QRect frame = QRect(QPoint(), dialog->size()).marginsAdded(decoration);
-  frame.moveCenter(owner_frame.center());
-  dialog->move(frame.topLeft());
 }
 
 QPushButton* MakeButton(const QString& caption, const QRect& place, QWidget* parent) {

@@ -1,5 +1,6 @@
 #include "windows/qt_side_windows.h"
 
+#include "windows/conversion_dialog.h"
 #include "windows/form2.h"
 
 namespace tochkograf {
@@ -17,6 +18,14 @@ void QtSideWindows::ShowForm3() {
 bool QtSideWindows::ShowSizeDialog(DocumentState& state) {
   Form2 dialog(state, owner_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,
+                                         ConversionSettings& settings) {
+  ConversionDialog dialog(image, settings, grid, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  settings = dialog.Settings();
+  return true;
 }
 
 void QtSideWindows::ShowHelp() {

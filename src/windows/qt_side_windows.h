@@ -10,9 +10,10 @@ class QWidget;
 
 namespace tochkograf {
 
-// The real splash, size and help windows, owned by the main window. The
-// splash is made once and then only hidden; the help window lives until its
-// close box is pressed; the size dialog is made afresh for every opening.
+// The real splash, size, help and conversion windows, owned by the main
+// window. The splash is made once and then only hidden; the help window
+// lives until its close box is pressed; the size and conversion dialogs are
+// made afresh for every opening.
 class QtSideWindows : public SideWindows {
  public:
   // `splash_tick_milliseconds` paces the splash timer; tests slow it down.
@@ -22,6 +23,8 @@ class QtSideWindows : public SideWindows {
   void ShowAbout() override;
   bool ShowSizeDialog(DocumentState& state) override;
   void ShowHelp() override;
+  bool ShowConversionDialog(const ImportedImage& image, bool grid,
+                            ConversionSettings& settings) override;
 
  private:
   void ShowForm3();

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "images/image_import.h"
 #include "picture/document_state.h"
 
 namespace tochkograf {
 
 // The windows the main window opens besides message boxes and file dialogs:
-// the splash (also the about box), the picture size dialog and the help
-// window. The real ones are Form2, Form3 and Form4; tests put fakes here.
-class SideWindows {
+// the splash (also the about box), the picture size dialog, the help
+// window and the image import's conversion dialog. The real ones are Form2,
+// Form3, Form4 and ConversionDialog; tests put fakes here.
+class SideWindows : public ConversionWindow {
  public:
   virtual ~SideWindows() = default;
   // The start-up splash, modal; returns once it has been hidden.

@@ -10,7 +10,9 @@
 namespace tochkograf {
 
 // Side windows that only record which were asked for. The size dialog
-// answers "OK" with `size_chosen` when it is set, and is cancelled otherwise.
+// answers "OK" with `size_chosen` when it is set, and is cancelled otherwise;
+// the conversion dialog keeps what it was shown and answers through
+// `on_conversion` ("OK" when that returns true), cancelled without one.
 class FakeSideWindows : public SideWindows {
  public:
   void ShowSplash() override {
@@ -27,10 +29,22 @@ class FakeSideWindows : public SideWindows {
     return true;
   }
   void ShowHelp() override { calls << QStringLiteral("help"); }
+  bool ShowConversionDialog(const ImportedImage& image, bool grid,
+                            ConversionSettings& settings) override {
+    calls << QStringLiteral("conversion");
+    shown_image = image;
+    shown_grid = grid;
+    shown_settings = settings;
+    return on_conversion && on_conversion(settings);
+  }
 
   QStringList calls;
   std::function<void()> on_splash;  // runs while the splash would be up
   std::optional<QSize> size_chosen;
+  std::function<bool(ConversionSettings&)> on_conversion;
+  ImportedImage shown_image;
+  bool shown_grid = false;
+  ConversionSettings shown_settings;
 };
 
 }  // namespace tochkograf

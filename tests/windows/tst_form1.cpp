@@ -125,7 +125,8 @@ void Form1Test::menusHoldEveryItem_data() {
   QTest::newRow("file") << "filemenu" << "Файл"
       << QStringList{"filenew=Новый файл=Ctrl+N", "fileopen=Открыть файл...=Ctrl+O", "t1=-=",
                      "filesave=Сохранить файл=Ctrl+S", "filesaveas=Сохранить файл как...=", "t5=-=",
-                     "frombmp=Импорт из BMP=", "t8=-=", "fileexit=Выход="};
+                     "frombmp=Импорт из BMP=", "fromimage=Импорт изображения...=", "t8=-=",
+                     "fileexit=Выход="};
   QTest::newRow("edit") << "edit" << "Редактирование"
       << QStringList{"editundo=Отмена=Ctrl+Z", "t7=-=", "editcut=Вырезать=Ctrl+X",
                      "editcopy=Копировать=Ctrl+C", "editpaste=Вставить=Ctrl+V", "t4=-=",

@@ -1,0 +1,191 @@
+#include "images/image_reading.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTransform>
+#include <algorithm>
+#include <vector>
+
+#include "files/otb_format.h"
+#include "files/status_texts.h"
+#include "images/area_scaling.h"
+#include "images/png_codec.h"
+
+namespace tochkograf {
+
+namespace {
+
+// Rows converted at once from an image whose pixels cannot be read as they
+// are: a few hundred kilobytes for the widest images Qt decodes.
+constexpr int kBandBytes = 256 * 1024;
+
+constexpr qint64 Megabytes(int mb) { return qint64(mb) << 20; }
+
+// Qt's own limit on the images its readers allocate, for as long as it lives.
+class AllocationLimit {
+ public:
+  explicit AllocationLimit(int mb) : saved_(QImageReader::allocationLimit()) {
+    QImageReader::setAllocationLimit(mb);
+  }
+  ~AllocationLimit() { QImageReader::setAllocationLimit(saved_); }
+  AllocationLimit(const AllocationLimit&) = delete;
+  AllocationLimit& operator=(const AllocationLimit&) = delete;
+
+ private:
+  int saved_;
+};
+
+QSize WorkingSize(QSize size) {
+  return QSize(std::min(size.width(), kWorkingSide), std::min(size.height(), kWorkingSide));
+}
+
+// The bytes an image of `size` takes in `format`; 32 bits a pixel where
+// the reader does not say.
+qint64 DecodedBytes(QSize size, QImage::Format format) {
+  const int bits =
+      format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+  return (qint64(size.width()) * bits + 31) / 32 * 4 * size.height();
+}
+
+// Perceived brightness of a colour as it shows on white paper, 0..255.
+uchar GreyOnPaper(QRgb colour) {
+  const int grey = (299 * qRed(colour) + 587 * qGreen(colour) + 114 * qBlue(colour) + 500) / 1000;
+  const int alpha = qAlpha(colour);
+  return static_cast<uchar>((grey * alpha + 255 * (255 - alpha) + 127) / 255);
+}
+
+void AddArgbRow(const QRgb* row, int width, std::vector<uchar>& greys, AreaScaler& scaler) {
+  for (int x = 0; x < width; ++x) greys[x] = GreyOnPaper(row[x]);
+  scaler.AddRow(greys.data());
+}
+
+// Hands every row of `image` to `scaler` as greys. Greys and 32-bit colours
+// are read where they lie; any other format is converted a band of rows at
+// a time, never as a whole.
+void AddRows(const QImage& image, AreaScaler& scaler) {
+  const int width = image.width();
+  std::vector<uchar> greys(width);
+  const QImage::Format format = image.format();
+  if (format == QImage::Format_Grayscale8) {
+    for (int y = 0; y < image.height(); ++y) scaler.AddRow(image.constScanLine(y));
+    return;
+  }
+  if (format == QImage::Format_ARGB32 || format == QImage::Format_RGB32) {
+    for (int y = 0; y < image.height(); ++y)
+      AddArgbRow(reinterpret_cast<const QRgb*>(image.constScanLine(y)), width, greys, scaler);
+    return;
+  }
+  const int band_rows = std::max<qint64>(1, kBandBytes / (4 * qint64(width)));
+  for (int top = 0; top < image.height(); top += band_rows) {
+    const int rows = std::min(band_rows, image.height() - top);
+    // The band's rows where they lie, read only by the conversion.
+    QImage band(image.constScanLine(top), width, rows, image.bytesPerLine(), format);
+    band.setColorTable(image.colorTable());
+    const QImage colours = band.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < rows; ++y)
+      AddArgbRow(reinterpret_cast<const QRgb*>(colours.constScanLine(y)), width, greys, scaler);
+  }
+}
+
+// As QImageReader's own turning would give, applied to a small image.
+QImage Oriented(const QImage& image, QImageIOHandler::Transformations turn) {
+  if (turn == QImageIOHandler::TransformationNone) return image;
+  if (turn == QImageIOHandler::TransformationRotate270)
+    return image.transformed(QTransform().rotate(270));
+  QImage result = image.mirrored(turn & QImageIOHandler::TransformationMirror,
+                                 turn & QImageIOHandler::TransformationFlip);
+  if (turn & QImageIOHandler::TransformationRotate90)
+    result = result.transformed(QTransform().rotate(90));
+  return result;
+}
+
+QSize OrientedSize(QSize size, QImageIOHandler::Transformations turn) {
+  return turn & QImageIOHandler::TransformationRotate90 ? size.transposed() : size;
+}
+
+FormatStatus ReadOtb(QIODevice& device, int memory_limit_mb, ImportedImage& image) {
+  // A byte a pixel while decoding.
+  const qint64 max_pixels = Megabytes(memory_limit_mb);
+  const QByteArray bytes = device.read(6 + (max_pixels + 7) / 8);
+  OtbImage otb;
+  switch (DecodeOtb(bytes, otb, max_pixels)) {
+    case OtbStatus::Ok:
+      break;
+    case OtbStatus::NotOtb:
+      return FormatStatus::NotThisFormat;
+    case OtbStatus::TooLarge:
+      return FormatStatus::TooLarge;
+    case OtbStatus::Truncated:
+      return FormatStatus::Truncated;
+  }
+  const QSize size(otb.width, otb.height);
+  AreaScaler scaler(size, WorkingSize(size));
+  std::vector<uchar> greys(otb.width);
+  for (int y = 0; y < otb.height; ++y) {
+    const char* ink = otb.ink.constData() + qint64(y) * otb.width;
+    for (int x = 0; x < otb.width; ++x) greys[x] = ink[x] ? 0 : 255;
+    scaler.AddRow(greys.data());
+  }
+  image = {size, scaler.Result(), std::nullopt};
+  if (FitsEditor(otb.width, otb.height)) {
+    Picture picture{otb.width, otb.height, {}};
+    for (int y = 0; y < otb.height; ++y)
+      for (int x = 0; x < otb.width; ++x)
+        picture.cells(x + 1, y + 1) = otb.ink[qint64(y) * otb.width + x] ? kOn : kOff;
+    image.picture = picture;
+  }
+  return FormatStatus::Ok;
+}
+
+}  // namespace
+
+FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
+                       ImportedImage& image) {
+  if (format == "otb") return ReadOtb(device, memory_limit_mb, image);
+  const AllocationLimit limit(memory_limit_mb);
+  QImageReader reader(&device, format);
+  reader.setAutoDetectImageFormat(format.isEmpty());
+  if (!reader.canRead())
+    return format.isEmpty() ? FormatStatus::NotAnImage : FormatStatus::NotThisFormat;
+  // Turned here, once the image is small, rather than by the reader.
+  reader.setAutoTransform(false);
+  const QImageIOHandler::Transformations turn = reader.transformation();
+  const QSize full = reader.size();
+  const bool known = full.isValid() && !full.isEmpty();
+  const bool reduced = known && WorkingSize(full) != full &&
+                       reader.supportsOption(QImageIOHandler::ScaledSize);
+  const bool too_large = known && DecodedBytes(full, reader.imageFormat()) > Megabytes(memory_limit_mb);
+  if (too_large && !reduced) return FormatStatus::TooLarge;
+  if (reduced) reader.setScaledSize(WorkingSize(full));
+
+  QImage decoded = reader.read();
+  if (decoded.isNull()) return too_large ? FormatStatus::TooLarge : FormatStatus::Damaged;
+  const QSize size = OrientedSize(reduced ? full : decoded.size(), turn);
+
+  std::optional<Picture> picture;
+  if (FitsEditor(size.width(), size.height())) {
+    Picture two_colours;
+    if (TwoColourPicture(Oriented(decoded, turn), two_colours)) picture = two_colours;
+  }
+  AreaScaler scaler(decoded.size(), WorkingSize(decoded.size()));
+  AddRows(decoded, scaler);
+  decoded = QImage();
+  image = {size, Oriented(scaler.Result(), turn), picture};
+  return FormatStatus::Ok;
+}
+
+QString ImageReadStatus::Reason() const {
+  return file != FileStatus::Ok ? ReadFailureReason(file) : FormatFailureReason(format);
+}
+
+ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format,
+                              ImportedImage& image) {
+  QFile file;
+  ImageReadStatus status;
+  status.file = OpenFileToRead(name, file);
+  if (status.file == FileStatus::Ok)
+    status.format = ReadImage(file, format, kImageMemoryLimitMb, image);
+  return status;
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "files/file_access.h"
+#include "files/format_status.h"
+#include "picture/picture.h"
+
+class QIODevice;
+
+namespace tochkograf {
+
+// Each side of the greys an image is converted from; four times the
+// largest picture's width, so that any picture size is worked out from
+// areas of several pixels.
+constexpr int kWorkingSide = 4 * kMaxWidth;
+
+// An image read for import: its size, and greys small enough to be scaled
+// and converted again for every change of the conversion's settings.
+struct ImportedImage {
+  QSize size;  // as the image shows, turned as its file says
+  // Format_Grayscale8, 0 black .. 255 white, transparent parts white. Each
+  // side is the image's or kWorkingSide, the smaller: the proportions are
+  // those of `size`, not of this.
+  QImage greys;
+  // The image itself where it fits the editor and has at most two colours
+  // (the darker ink): it comes in as it is.
+  std::optional<Picture> picture;
+};
+
+// Reads an image from `device`. `format` is "otb" or a type QImageReader
+// reads, and is the only one tried; empty, the type is the one the content
+// shows (OTB, which shows nothing, is never taken for). An image that would
+// take more than `memory_limit_mb` decoded is refused as TooLarge before
+// it is decoded. Where the reader can decode at a reduced size (JPEG), it
+// is asked for the size of the greys; otherwise the decoded image is
+// averaged into them a band of rows at a time, with no other copy of it.
+FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
+                       ImportedImage& image);
+
+// Why an image file could not be read: the file, or what was in it.
+struct ImageReadStatus {
+  FileStatus file = FileStatus::Ok;
+  FormatStatus format = FormatStatus::Ok;
+  bool Ok() const { return file == FileStatus::Ok && format == FormatStatus::Ok; }
+  // In Russian, as the end of a sentence that names the file.
+  QString Reason() const;
+};
+
+// ReadImage on the file `name` (a regular file only: it never waits), with
+// the program's limit.
+ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format,
+                              ImportedImage& image);
+
+}  // namespace tochkograf

@@ -1,0 +1,99 @@
+#include "images/monochrome.h"
+
+#include <array>
+#include <vector>
+
+namespace tochkograf {
+
+namespace {
+
+// Threshold offsets of the 4 x 4 ordered pattern, in 1/16 of the grey range
+// around the threshold: every level from -7.5 to 7.5 once, spread so that
+// any level's pixels lie as far apart as they can.
+constexpr std::array<std::array<int, 4>, 4> kBayer = {{
+    {0, 8, 2, 10},
+    {12, 4, 14, 6},
+    {3, 11, 1, 9},
+    {15, 7, 13, 5},
+}};
+
+int BayerOffset(int x, int y) { return (2 * kBayer[y % 4][x % 4] + 1) * 8 - 128; }
+
+Flag Cell(bool ink, bool invert) { return ink != invert ? kOn : kOff; }
+
+void Threshold(const QImage& greys, int threshold, bool ordered, bool invert, Picture& picture) {
+  for (int y = 0; y < greys.height(); ++y) {
+    const uchar* row = greys.constScanLine(y);
+    for (int x = 0; x < greys.width(); ++x) {
+      const int level = ordered ? threshold + BayerOffset(x, y) : threshold;
+      picture.cells(x + 1, y + 1) = Cell(row[x] < level, invert);
+    }
+  }
+}
+
+// Errors in 1/16 of a grey level, carried in two rows with a spare column on
+// either side.
+void FloydSteinberg(const QImage& greys, int threshold, bool invert, Picture& picture) {
+  const int width = greys.width();
+  std::vector<int> here(width + 2), below(width + 2);
+  for (int y = 0; y < greys.height(); ++y) {
+    const uchar* row = greys.constScanLine(y);
+    std::fill(below.begin(), below.end(), 0);
+    for (int x = 0; x < width; ++x) {
+      const int wanted = row[x] + ((here[x + 1] + 8) >> 4);
+      const bool ink = wanted < threshold;
+      picture.cells(x + 1, y + 1) = Cell(ink, invert);
+      const int error = wanted - (ink ? 0 : 255);
+      here[x + 2] += 7 * error;
+      below[x] += 3 * error;
+      below[x + 1] += 5 * error;
+      below[x + 2] += error;
+    }
+    std::swap(here, below);
+  }
+}
+
+}  // namespace
+
+int OtsuThreshold(const QImage& greys) {
+  std::array<double, 256> count{};
+  for (int y = 0; y < greys.height(); ++y) {
+    const uchar* row = greys.constScanLine(y);
+    for (int x = 0; x < greys.width(); ++x) ++count[row[x]];
+  }
+  double total = 0, total_sum = 0;
+  for (int g = 0; g < 256; ++g) total += count[g], total_sum += g * count[g];
+  // Threshold t parts the greys below t from the rest.
+  double below = 0, below_sum = 0, best = -1;
+  int first_best = 128, last_best = 128;
+  for (int t = 1; t < 256; ++t) {
+    below += count[t - 1];
+    below_sum += (t - 1) * count[t - 1];
+    const double above = total - below;
+    double between = 0;
+    if (below > 0 && above > 0) {
+      const double difference = below_sum / below - (total_sum - below_sum) / above;
+      between = below * above * difference * difference;
+    }
+    // Sums of whole counts: equal partitions give equal values, but leave
+    // room for rounding.
+    if (between > best * (1 + 1e-12) + 1e-9) {
+      best = between;
+      first_best = last_best = t;
+    } else if (between >= best * (1 - 1e-12) - 1e-9) {
+      last_best = t;
+    }
+  }
+  return (first_best + last_best) / 2;
+}
+
+Picture Monochrome(const QImage& greys, int threshold, Dithering dithering, bool invert) {
+  Picture picture{greys.width(), greys.height(), {}};
+  if (dithering == Dithering::FloydSteinberg)
+    FloydSteinberg(greys, threshold, invert, picture);
+  else
+    Threshold(greys, threshold, dithering == Dithering::Bayer, invert, picture);
+  return picture;
+}
+
+}  // namespace tochkograf

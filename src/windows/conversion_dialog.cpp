@@ -1,0 +1,228 @@
+#include "windows/conversion_dialog.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "windows/centre_over.h"
+#include "windows/pole.h"
+
+namespace tochkograf {
+
+namespace {
+
+// The sunken frame round the drawing area, as the main window has it.
+constexpr int kPoleFrame = 2;
+
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+  control->setObjectName(QLatin1String(name));
+  return control;
+}
+
+QString SizeText(QSize size) { return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()); }
+
+}  // namespace
+
+ConversionDialog::ConversionDialog(const ImportedImage& image, const ConversionSettings& start,
+                                   bool grid, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      conversion_(image),
+      current_(start.current) {
+  setWindowTitle(QStringLiteral("Преобразование изображения"));
+  preview_.GridOn = grid ? kOn : kOff;
+  CreateControls();
+  ShowSettings(start);
+  ConnectControls();
+  RedrawPreview();
+  layout()->activate();
+  if (parent) CentreOver(this, parent->window());
+}
+
+void ConversionDialog::CreateControls() {
+  preview_room_ = Named(new QWidget(this), "previewRoom");
+  preview_room_->setFixedSize(kPreviewRoom + QSize(2 * kPoleFrame, 2 * kPoleFrame));
+  pole_ = Named(new Pole(preview_, preview_room_), "preview");
+  pole_->setFocusPolicy(Qt::NoFocus);
+  sizes_ = Named(new QLabel(this), "sizes");
+  ok_ = Named(new QPushButton(QStringLiteral("OK"), this), "ok");
+  ok_->setDefault(true);
+  cancel_ = Named(new QPushButton(QStringLiteral("Отмена"), this), "cancel");
+  invert_ = Named(new QCheckBox(QStringLiteral("Инвертировать (светлое станет чёрным)"), this),
+                  "invert");
+  LayOut(CreateSizeGroup(), CreateThresholdGroup(), CreateDitheringGroup());
+}
+
+QWidget* ConversionDialog::CreateSizeGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Размер рисунка"), this);
+  fit_ = Named(new QRadioButton(QStringLiteral("Вписать в %1 x %2, сохраняя пропорции")
+                                    .arg(kMaxWidth)
+                                    .arg(kMaxHeight),
+                                group),
+               "fit");
+  current_size_ =
+      Named(new QRadioButton(QStringLiteral("Как у рисунка в редакторе: ") + SizeText(current_),
+                             group),
+            "current");
+  typed_ = Named(new QRadioButton(QStringLiteral("Другой:"), group), "typed");
+  typed_width_ = Named(new QSpinBox(group), "typedWidth");
+  typed_width_->setRange(1, kMaxWidth);
+  typed_height_ = Named(new QSpinBox(group), "typedHeight");
+  typed_height_->setRange(1, kMaxHeight);
+
+  auto* typed_row = new QHBoxLayout;
+  typed_row->addWidget(typed_);
+  typed_row->addWidget(typed_width_);
+  typed_row->addWidget(new QLabel(QStringLiteral("x"), group));
+  typed_row->addWidget(typed_height_);
+  typed_row->addStretch();
+  auto* rows = new QVBoxLayout(group);
+  rows->addWidget(fit_);
+  rows->addWidget(current_size_);
+  rows->addLayout(typed_row);
+  return group;
+}
+
+QWidget* ConversionDialog::CreateThresholdGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Порог: темнее него — чёрное"), this);
+  threshold_ = Named(new QSlider(Qt::Horizontal, group), "threshold");
+  threshold_->setRange(0, 255);
+  threshold_->setPageStep(16);
+  threshold_->setTracking(true);
+  threshold_value_ = Named(new QSpinBox(group), "thresholdValue");
+  threshold_value_->setRange(0, 255);
+  auto* row = new QHBoxLayout(group);
+  row->addWidget(threshold_, 1);
+  row->addWidget(threshold_value_);
+  return group;
+}
+
+QWidget* ConversionDialog::CreateDitheringGroup() {
+  auto* group = new QGroupBox(QStringLiteral("Растрирование"), this);
+  no_dithering_ = Named(new QRadioButton(QStringLiteral("Нет"), group), "noDithering");
+  floyd_steinberg_ =
+      Named(new QRadioButton(QStringLiteral("Флойда — Стейнберга"), group), "floydSteinberg");
+  bayer_ = Named(new QRadioButton(QStringLiteral("Упорядоченное (Байер 4 x 4)"), group), "bayer");
+  auto* rows = new QVBoxLayout(group);
+  for (QRadioButton* choice : {no_dithering_, floyd_steinberg_, bayer_}) rows->addWidget(choice);
+  return group;
+}
+
+// The preview on the left, as large at every font; the choices on the
+// right take whatever room their texts need.
+void ConversionDialog::LayOut(QWidget* size, QWidget* threshold, QWidget* dithering) {
+  auto* left = new QVBoxLayout;
+  left->addWidget(preview_room_);
+  left->addWidget(sizes_);
+  left->addStretch();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+  auto* right = new QVBoxLayout;
+  for (QWidget* part : {size, threshold, dithering, static_cast<QWidget*>(invert_)})
+    right->addWidget(part);
+  right->addStretch();
+  right->addLayout(buttons);
+  auto* whole = new QHBoxLayout(this);
+  whole->addLayout(left);
+  whole->addLayout(right);
+  whole->setSizeConstraint(QLayout::SetFixedSize);
+  QWidget* const order[] = {fit_,          current_size_,    typed_, typed_width_, typed_height_,
+                            threshold_,    threshold_value_, no_dithering_,        floyd_steinberg_,
+                            bayer_,        invert_,          ok_,    cancel_};
+  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
+    setTabOrder(order[i], order[i + 1]);
+}
+
+void ConversionDialog::ShowSettings(const ConversionSettings& settings) {
+  switch (settings.size) {
+    case SizeChoice::Fit: fit_->setChecked(true); break;
+    case SizeChoice::Current: current_size_->setChecked(true); break;
+    case SizeChoice::Typed: typed_->setChecked(true); break;
+  }
+  typed_width_->setValue(settings.typed.width());
+  typed_height_->setValue(settings.typed.height());
+  threshold_->setValue(settings.threshold);
+  threshold_value_->setValue(settings.threshold);
+  switch (settings.dithering) {
+    case Dithering::None: no_dithering_->setChecked(true); break;
+    case Dithering::FloydSteinberg: floyd_steinberg_->setChecked(true); break;
+    case Dithering::Bayer: bayer_->setChecked(true); break;
+  }
+  invert_->setChecked(settings.invert);
+}
+
+void ConversionDialog::ConnectControls() {
+  // A radio button turned off is followed by the one turned on.
+  for (QRadioButton* choice : {fit_, current_size_, typed_, no_dithering_, floyd_steinberg_, bayer_})
+    connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) RedrawPreview();
+    });
+  connect(invert_, &QCheckBox::toggled, this, &ConversionDialog::RedrawPreview);
+  // Typing a size chooses it.
+  for (QSpinBox* side : {typed_width_, typed_height_})
+    connect(side, &QSpinBox::valueChanged, this, [this] {
+      if (typed_->isChecked())
+        RedrawPreview();
+      else
+        typed_->setChecked(true);
+    });
+  // The slider reports every step while it is dragged.
+  connect(threshold_, &QSlider::valueChanged, this, [this](int value) {
+    const QSignalBlocker quiet(threshold_value_);
+    threshold_value_->setValue(value);
+    RedrawPreview();
+  });
+  connect(threshold_value_, &QSpinBox::valueChanged, threshold_, &QSlider::setValue);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+ConversionSettings ConversionDialog::Settings() const {
+  ConversionSettings settings;
+  settings.size = fit_->isChecked()            ? SizeChoice::Fit
+                  : current_size_->isChecked() ? SizeChoice::Current
+                                               : SizeChoice::Typed;
+  settings.current = current_;
+  settings.typed = QSize(typed_width_->value(), typed_height_->value());
+  settings.threshold = threshold_->value();
+  settings.dithering = floyd_steinberg_->isChecked() ? Dithering::FloydSteinberg
+                       : bayer_->isChecked()         ? Dithering::Bayer
+                                                     : Dithering::None;
+  settings.invert = invert_->isChecked();
+  return settings;
+}
+
+void ConversionDialog::RedrawPreview() {
+  const Picture picture = conversion_.Result(Settings());
+  preview_.MX = picture.width;
+  preview_.MY = picture.height;
+  preview_.Pixels = picture.cells;
+  PlacePreview();
+  pole_->update();
+  sizes_->setText(QStringLiteral("Изображение: %1, рисунок: %2 точек")
+                      .arg(SizeText(conversion_.Image().size),
+                           SizeText(QSize(picture.width, picture.height))));
+  emit PreviewRedrawn();
+}
+
+// Square cells of whole pixels, as large as the room allows, centred.
+void ConversionDialog::PlacePreview() {
+  const int cell = std::max(
+      1, std::min(kPreviewRoom.width() / preview_.MX, kPreviewRoom.height() / preview_.MY));
+  const QSize size(cell * preview_.MX + 2 * kPoleFrame, cell * preview_.MY + 2 * kPoleFrame);
+  QRect place(QPoint(), size);
+  place.moveCenter(preview_room_->rect().center());
+  pole_->setGeometry(place);
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+
+#include "images/image_conversion.h"
+#include "picture/document_state.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QWidget;
+
+namespace tochkograf {
+
+class Pole;
+
+// The conversion of an imported image into a picture: its size, the
+// threshold, the dithering and inversion, with a preview of the picture
+// drawn as the main window draws it. The preview follows every change, the
+// threshold slider's while it moves. The image is read only once, before:
+// every change converts its small greys again. Only "OK" gives the
+// settings back (Settings()); the document is not touched here.
+class ConversionDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Room for the preview: four screen pixels a picture pixel at the
+  // largest size; smaller pictures get as many as fit.
+  static constexpr QSize kPreviewRoom{4 * kMaxWidth, 4 * kMaxHeight};
+
+  ConversionDialog(const ImportedImage& image, const ConversionSettings& start, bool grid,
+                   QWidget* parent = nullptr);
+
+  // The settings the controls show now.
+  ConversionSettings Settings() const;
+  // The picture the preview shows: MX, MY and Pixels.
+  const DocumentState& Preview() const { return preview_; }
+
+ signals:
+  // Raised by every change of the preview.
+  void PreviewRedrawn();
+
+ private:
+  void CreateControls();
+  QWidget* CreateSizeGroup();
+  QWidget* CreateThresholdGroup();
+  QWidget* CreateDitheringGroup();
+  void LayOut(QWidget* size, QWidget* threshold, QWidget* dithering);
+  void ShowSettings(const ConversionSettings& settings);
+  void ConnectControls();
+  void RedrawPreview();
+  void PlacePreview();
+
+  ImageConversion conversion_;
+  const QSize current_;
+  DocumentState preview_;
+
+  QWidget* preview_room_ = nullptr;
+  Pole* pole_ = nullptr;
+  QLabel* sizes_ = nullptr;
+  QRadioButton* fit_ = nullptr;
+  QRadioButton* current_size_ = nullptr;
+  QRadioButton* typed_ = nullptr;
+  QSpinBox* typed_width_ = nullptr;
+  QSpinBox* typed_height_ = nullptr;
+  QSlider* threshold_ = nullptr;
+  QSpinBox* threshold_value_ = nullptr;
+  QRadioButton* no_dithering_ = nullptr;
+  QRadioButton* floyd_steinberg_ = nullptr;
+  QRadioButton* bayer_ = nullptr;
+  QCheckBox* invert_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace tochkograf
