@@ -154,12 +154,14 @@ FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_l
   const bool known = full.isValid() && !full.isEmpty();
   const bool reduced = known && WorkingSize(full) != full &&
                        reader.supportsOption(QImageIOHandler::ScaledSize);
-  const bool too_large = known && DecodedBytes(full, reader.imageFormat()) > Megabytes(memory_limit_mb);
-  if (too_large && !reduced) return FormatStatus::TooLarge;
+  // Judged by the whole image even where it is decoded reduced: that bounds
+  // the time decoding takes as well as the memory.
+  if (known && DecodedBytes(full, reader.imageFormat()) > Megabytes(memory_limit_mb))
+    return FormatStatus::TooLarge;
   if (reduced) reader.setScaledSize(WorkingSize(full));
 
   QImage decoded = reader.read();
-  if (decoded.isNull()) return too_large ? FormatStatus::TooLarge : FormatStatus::Damaged;
+  if (decoded.isNull()) return FormatStatus::Damaged;
   const QSize size = OrientedSize(reduced ? full : decoded.size(), turn);
 
   std::optional<Picture> picture;

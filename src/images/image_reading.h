@@ -35,10 +35,11 @@ struct ImportedImage {
 // Reads an image from `device`. `format` is "otb" or a type QImageReader
 // reads, and is the only one tried; empty, the type is the one the content
 // shows (OTB, which shows nothing, is never taken for). An image that would
-// take more than `memory_limit_mb` decoded is refused as TooLarge before
-// it is decoded. Where the reader can decode at a reduced size (JPEG), it
-// is asked for the size of the greys; otherwise the decoded image is
-// averaged into them a band of rows at a time, with no other copy of it.
+// take more than `memory_limit_mb` decoded whole is refused as TooLarge
+// before anything is decoded; that limit is also Qt's while it reads. Where
+// the reader can decode at a reduced size (JPEG and PNG can), it is asked
+// for the size of the greys; otherwise the decoded image is averaged into
+// them a band of rows at a time, with no other copy of it.
 FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
                        ImportedImage& image);
 

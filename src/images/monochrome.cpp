@@ -32,22 +32,26 @@ void Threshold(const QImage& greys, int threshold, bool ordered, bool invert, Pi
 }
 
 // Errors in 1/16 of a grey level, carried in two rows with a spare column on
-// either side.
+// either side. Rows run left and right in turn, so that the errors do not
+// all drift one way and draw lines down the picture's edge.
 void FloydSteinberg(const QImage& greys, int threshold, bool invert, Picture& picture) {
   const int width = greys.width();
   std::vector<int> here(width + 2), below(width + 2);
   for (int y = 0; y < greys.height(); ++y) {
     const uchar* row = greys.constScanLine(y);
     std::fill(below.begin(), below.end(), 0);
-    for (int x = 0; x < width; ++x) {
-      const int wanted = row[x] + ((here[x + 1] + 8) >> 4);
+    const int step = y % 2 ? -1 : 1;
+    for (int i = 0; i < width; ++i) {
+      const int x = step > 0 ? i : width - 1 - i;
+      const int at = x + 1;  // in the error rows
+      const int wanted = row[x] + ((here[at] + 8) >> 4);
       const bool ink = wanted < threshold;
       picture.cells(x + 1, y + 1) = Cell(ink, invert);
       const int error = wanted - (ink ? 0 : 255);
-      here[x + 2] += 7 * error;
-      below[x] += 3 * error;
-      below[x + 1] += 5 * error;
-      below[x + 2] += error;
+      here[at + step] += 7 * error;
+      below[at - step] += 3 * error;
+      below[at] += 5 * error;
+      below[at + step] += error;
     }
     std::swap(here, below);
   }

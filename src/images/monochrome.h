@@ -9,7 +9,7 @@ namespace tochkograf {
 // How greys between black and white become ink and paper.
 enum class Dithering {
   None,            // each pixel on its own against the threshold
-  FloydSteinberg,  // each pixel's error spread to the pixels right and below
+  FloydSteinberg,  // each pixel's error spread to the pixels beside and below it
   Bayer,           // the threshold varied over a 4 x 4 ordered pattern
 };
 
