@@ -1,14 +1,19 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QtTest>
 #include <memory>
 
 #include "fakes/side_windows.h"
+#include "windows/conversion_dialog.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
@@ -23,7 +28,15 @@ using namespace tochkograf;
 
 namespace {
 
-enum class Window { kMain, kSizeDialog, kSplash, kHelp };
+enum class Window { kMain, kSizeDialog, kSplash, kHelp, kConversionDialog };
+
+// A wide image, and the picture in the editor at the largest size: the
+// size texts at their widest.
+const ImportedImage& WideImage() {
+  static const ImportedImage image{
+      {40000, 30000}, QImage(kMaxWidth, kMaxHeight, QImage::Format_Grayscale8), std::nullopt};
+  return image;
+}
 
 // Each window as it is shown, its size texts at their widest.
 std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side, DocumentState& state) {
@@ -47,6 +60,13 @@ std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side, DocumentStat
     case Window::kHelp:
       window = std::make_unique<Form4>();
       break;
+    case Window::kConversionDialog: {
+      ConversionSettings settings;
+      settings.current = QSize(kMaxWidth, kMaxHeight);
+      settings.typed = QSize(kMaxWidth, kMaxHeight);
+      window = std::make_unique<ConversionDialog>(WideImage(), settings, true);
+      break;
+    }
   }
   window->show();
   return window;
@@ -74,6 +94,26 @@ QList<Text> TextsOf(const QWidget& window) {
     const QRect room =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     texts.append({button, button->text(), room, Qt::AlignCenter | Qt::TextShowMnemonic});
+  }
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    const bool radio = qobject_cast<const QRadioButton*>(button);
+    if (!radio && !qobject_cast<const QCheckBox*>(button)) continue;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
+    texts.append({button, button->text(), room, Qt::AlignLeft | Qt::AlignVCenter});
+  }
+  for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    option.textAlignment = group->alignment();
+    const QRect room = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxLabel, group);
+    texts.append({group, group->title(), room, Qt::AlignLeft | Qt::AlignVCenter});
   }
   for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
     for (QAction* action : bar->actions())
@@ -113,6 +153,7 @@ void TextFitTest::textsShowWhole_data() {
   QTest::newRow("size dialog") << Window::kSizeDialog;
   QTest::newRow("splash") << Window::kSplash;
   QTest::newRow("help") << Window::kHelp;
+  QTest::newRow("conversion dialog") << Window::kConversionDialog;
 }
 
 void TextFitTest::textsShowWhole() {

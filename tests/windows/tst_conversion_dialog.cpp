@@ -1,0 +1,215 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "fakes/modal.h"
+#include "images/image_conversion.h"
+#include "windows/conversion_dialog.h"
+#include "windows/pole.h"
+#include "windows/qt_side_windows.h"
+
+using namespace tochkograf;
+
+Q_DECLARE_METATYPE(ConversionSettings)
+
+namespace {
+
+// Greys from dark on the left to light on the right, darker still in a band
+// across the middle.
+ImportedImage GreyImage() {
+  QImage greys(300, 200, QImage::Format_Grayscale8);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 300; ++x) greys.scanLine(y)[x] = uchar(x * 255 / 299 / (y / 50 == 2 ? 2 : 1));
+  return {greys.size(), greys, std::nullopt};
+}
+
+const QSize kCurrent(24, 26);
+
+ConversionSettings Defaults(const ImportedImage& image) {
+  ImageConversion conversion(image);
+  return DefaultSettings(conversion, kCurrent);
+}
+
+template <typename T>
+T* Control(QWidget& dialog, const char* name) {
+  T* control = dialog.findChild<T*>(QLatin1String(name));
+  if (!control) qFatal("no control %s", name);
+  return control;
+}
+
+// The preview is the picture the same settings convert to.
+bool PreviewShows(const ConversionDialog& dialog, const ImportedImage& image,
+                  const ConversionSettings& settings) {
+  ImageConversion conversion(image);
+  const Picture expected = conversion.Result(settings);
+  const DocumentState& shown = dialog.Preview();
+  return Picture{shown.MX, shown.MY, shown.Pixels} == expected;
+}
+
+}  // namespace
+
+class ConversionDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensAtTheSettingsGiven_data();
+  void opensAtTheSettingsGiven();
+  void previewFollowsTheSliderWhileItMoves();
+  void eachControlChangesThePreview_data();
+  void eachControlChangesThePreview();
+  void okGivesTheSettingsBackAndCancelNothing_data();
+  void okGivesTheSettingsBackAndCancelNothing();
+
+ private:
+  const ImportedImage image_ = GreyImage();
+};
+
+void ConversionDialogTest::opensAtTheSettingsGiven_data() {
+  QTest::addColumn<ConversionSettings>("settings");
+  QTest::addColumn<bool>("grid");
+  QTest::newRow("defaults") << Defaults(image_) << true;
+  ConversionSettings other = Defaults(image_);
+  other.size = SizeChoice::Typed;
+  other.typed = QSize(50, 20);
+  other.threshold = 90;
+  other.dithering = Dithering::Bayer;
+  other.invert = true;
+  QTest::newRow("others, no grid") << other << false;
+  other.size = SizeChoice::Current;
+  other.dithering = Dithering::FloydSteinberg;
+  QTest::newRow("current size") << other << true;
+}
+
+void ConversionDialogTest::opensAtTheSettingsGiven() {
+  QFETCH(ConversionSettings, settings);
+  QFETCH(bool, grid);
+  ConversionDialog dialog(image_, settings, grid);
+  dialog.show();
+  QCOMPARE(dialog.Settings(), settings);
+  QCOMPARE(Control<QSlider>(dialog, "threshold")->value(), settings.threshold);
+  QCOMPARE(Control<QSpinBox>(dialog, "thresholdValue")->value(), settings.threshold);
+  QVERIFY(PreviewShows(dialog, image_, settings));
+  QCOMPARE(dialog.Preview().GridOn != kOff, grid);
+  // Drawn as the main window draws, with square cells of whole pixels.
+  const Pole* pole = dialog.findChild<Pole*>();
+  QVERIFY(pole);
+  const QRect inner = pole->contentsRect();
+  const int cell = inner.width() / dialog.Preview().MX;
+  QVERIFY(cell >= 1);
+  QCOMPARE(inner.size(), QSize(cell * dialog.Preview().MX, cell * dialog.Preview().MY));
+}
+
+void ConversionDialogTest::previewFollowsTheSliderWhileItMoves() {
+  const ConversionSettings start = Defaults(image_);
+  ConversionDialog dialog(image_, start, true);
+  dialog.show();
+  QSignalSpy redrawn(&dialog, &ConversionDialog::PreviewRedrawn);
+  auto* slider = Control<QSlider>(dialog, "threshold");
+  slider->setSliderDown(true);
+  for (int value : {start.threshold + 40, start.threshold - 30}) {
+    slider->setSliderPosition(value);
+    ConversionSettings expected = start;
+    expected.threshold = value;
+    QCOMPARE(dialog.Settings(), expected);
+    QVERIFY(PreviewShows(dialog, image_, expected));
+    QCOMPARE(Control<QSpinBox>(dialog, "thresholdValue")->value(), value);
+  }
+  QCOMPARE(redrawn.size(), 2);
+  slider->setSliderDown(false);
+  QCOMPARE(redrawn.size(), 2);
+}
+
+void ConversionDialogTest::eachControlChangesThePreview_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<int>("value");  // for a spin box
+  QTest::addColumn<ConversionSettings>("expected");
+  const ConversionSettings start = Defaults(image_);
+  const auto row = [&](const char* name, const char* control, int value, auto change) {
+    ConversionSettings expected = start;
+    change(expected);
+    QTest::newRow(name) << QString::fromLatin1(control) << value << expected;
+  };
+  row("current size", "current", 0, [](ConversionSettings& s) { s.size = SizeChoice::Current; });
+  row("typed width", "typedWidth", 40, [](ConversionSettings& s) {
+    s.size = SizeChoice::Typed;
+    s.typed.setWidth(40);
+  });
+  row("typed height", "typedHeight", 7, [](ConversionSettings& s) {
+    s.size = SizeChoice::Typed;
+    s.typed.setHeight(7);
+  });
+  row("threshold typed", "thresholdValue", 200, [](ConversionSettings& s) { s.threshold = 200; });
+  row("Floyd-Steinberg", "floydSteinberg", 0,
+      [](ConversionSettings& s) { s.dithering = Dithering::FloydSteinberg; });
+  row("ordered", "bayer", 0, [](ConversionSettings& s) { s.dithering = Dithering::Bayer; });
+  row("invert", "invert", 0, [](ConversionSettings& s) { s.invert = true; });
+}
+
+void ConversionDialogTest::eachControlChangesThePreview() {
+  QFETCH(QString, control);
+  QFETCH(int, value);
+  QFETCH(ConversionSettings, expected);
+  ConversionDialog dialog(image_, Defaults(image_), true);
+  dialog.show();
+  QSignalSpy redrawn(&dialog, &ConversionDialog::PreviewRedrawn);
+  QWidget* target = dialog.findChild<QWidget*>(control);
+  QVERIFY(target);
+  if (auto* spin = qobject_cast<QSpinBox*>(target))
+    spin->setValue(value);
+  else
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, target->height() / 2));
+  QCOMPARE(dialog.Settings(), expected);
+  QCOMPARE(redrawn.size(), 1);
+  QVERIFY(PreviewShows(dialog, image_, expected));
+  QCOMPARE(QSize(dialog.Preview().MX, dialog.Preview().MY),
+           TargetSize(expected, image_.size));
+}
+
+void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing_data() {
+  QTest::addColumn<QString>("how");
+  QTest::addColumn<bool>("accepted");
+  QTest::newRow("OK") << "ok" << true;
+  QTest::newRow("Enter") << "enter" << true;
+  QTest::newRow("Отмена") << "cancel" << false;
+  QTest::newRow("Escape") << "escape" << false;
+  QTest::newRow("close box") << "close" << false;
+}
+
+void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing() {
+  QFETCH(QString, how);
+  QFETCH(bool, accepted);
+  QWidget owner;
+  owner.setGeometry(100, 80, 900, 700);
+  owner.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&owner));
+  QtSideWindows windows(&owner);
+  const ConversionSettings start = Defaults(image_);
+  ConversionSettings settings = start;
+  QRect placed;
+  OnNextModal([&](QWidget* modal) {
+    placed = modal->geometry();
+    QVERIFY(modal->isModal());
+    QTest::mouseClick(Control<QRadioButton>(*modal, "bayer"), Qt::LeftButton);
+    if (how == QLatin1String("enter"))
+      QTest::keyClick(modal, Qt::Key_Return);
+    else if (how == QLatin1String("escape"))
+      QTest::keyClick(modal, Qt::Key_Escape);
+    else if (how == QLatin1String("close"))
+      modal->close();
+    else
+      QTest::mouseClick(Control<QPushButton>(*modal, qPrintable(how)), Qt::LeftButton);
+  });
+  QCOMPARE(windows.ShowConversionDialog(image_, true, settings), accepted);
+  QCOMPARE(placed.center(), owner.geometry().center());
+  ConversionSettings expected = start;
+  if (accepted) expected.dithering = Dithering::Bayer;
+  QCOMPARE(settings, expected);
+  QVERIFY(owner.findChildren<ConversionDialog*>().isEmpty());
+}
+
+QTEST_MAIN(ConversionDialogTest)
+#include "tst_conversion_dialog.moc"
