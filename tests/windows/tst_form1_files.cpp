@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "fakes/file_bytes.h"
+#include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_messages.h"
 #include "fakes/side_windows.h"
 #include "files/ems_format.h"
+#include "picture/view.h"
 #include "windows/form1.h"
 
 using namespace tochkograf;
@@ -31,6 +33,7 @@ class Form1FilesTest : public QObject {
   void closingAsksAndCancelKeepsWindow();
   void focusOnWindowShowsWholeName();
   void importFromMenu();
+  void imageImportFromMenu();
   void saveGoesWhereTheFileCameFrom_data();
   void saveGoesWhereTheFileCameFrom();
 
@@ -159,6 +162,26 @@ void Form1FilesTest::importFromMenu() {
   QCOMPARE(form_->State().FileName, kUntitled);
   QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
   QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral(" 72 x 14"));
+}
+
+// An image that needs converting goes through the conversion dialog, and
+// the window shows the picture that comes of it under its old caption.
+void Form1FilesTest::imageImportFromMenu() {
+  form_->State().FileName = QStringLiteral("cat.ems");
+  form_->setWindowTitle(QStringLiteral("cat - Tochkograf"));
+  QImage photo(400, 300, QImage::Format_RGB32);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x) photo.setPixel(x, y, qRgb(x / 2, y / 2, 100));
+  Store(dir_->filePath(QStringLiteral("photo.jpg")), ImageBytes(photo, "jpeg"));
+  dialogs_.Choose(dir_->path(), {QStringLiteral("photo.jpg")});
+  windows_.on_conversion = [](ConversionSettings&) { return true; };
+  form_->findChild<QAction*>(QStringLiteral("fromimage"))->trigger();
+  QCOMPARE(windows_.calls.last(), QStringLiteral("conversion"));
+  QCOMPARE(QSize(form_->State().MX, form_->State().MY), QSize(kMaxWidth, kMaxHeight));
+  QCOMPARE(form_->State().IZM, kOn);
+  QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
+  QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+           SizeLabelText(kMaxWidth, kMaxHeight));
 }
 
 // After a command in another folder fails or is declined, Save still writes
