@@ -95,9 +95,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   Options options;
   QCommandLineParser parser;
   parser.addOptions({options.help, options.version, options.thumbnail, options.convert});
+  parser.addOptions(ConversionOptionList());
   // The parser takes the program's name first.
   if (!parser.parse(QStringList{kProgram} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
+    if (const QString missing = MissingConversionValue(arguments); !missing.isEmpty())
+      return Misuse(missing);
     if (unknown.isEmpty())  // the only other fault: a value given to a flag
       return Misuse(QStringLiteral("параметры программы не принимают значений через «=»"));
     return Misuse(QStringLiteral("неизвестный параметр %1")
@@ -108,8 +111,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   const QStringList operands = parser.positionalArguments();
   if (parser.isSet(options.thumbnail) && parser.isSet(options.convert))
     return Misuse(QStringLiteral("--thumbnail и --convert нельзя указывать вместе"));
+  if (AnyConversionOption(parser) && !parser.isSet(options.convert))
+    return Misuse(QStringLiteral("--size, --threshold, --dither и --invert действуют только с --convert"));
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
-  if (parser.isSet(options.convert)) return ConvertCommand(operands);
+  if (parser.isSet(options.convert)) {
+    CommandLine command = ConvertCommand(operands);
+    const QString problem = ReadConversionOptions(parser, command.conversion);
+    return problem.isEmpty() || command.action == Action::Misuse ? command : Misuse(problem);
+  }
   return EditCommand(operands);
 }
 
@@ -123,7 +132,8 @@ QString CommandLineUsage() {
   return QStringLiteral(
              "Использование: %1 [ФАЙЛ]\n"
              "               %1 --thumbnail ВХОД ВЫХОД РАЗМЕР\n"
-             "               %1 --convert ВХОД ВЫХОД\n"
+             "               %1 --convert ВХОД ВЫХОД [--size ШxВ] [--threshold N]\n"
+             "                            [--dither none|floyd|bayer] [--invert]\n"
              "               %1 --help | --version\n")
       .arg(kProgram);
 }
@@ -140,6 +150,7 @@ QString CommandLineHelp() {
              "                    не больше РАЗМЕР x РАЗМЕР точек, без окна\n"
              "  --convert ВХОД ВЫХОД\n"
              "                    записать рисунок ВХОД в файл ВЫХОД другого типа, без окна\n"
+             "%4"
              "  -h, --help        показать эту справку\n"
              "  -v, --version     показать версию программы\n"
              "\n"
@@ -147,7 +158,7 @@ QString CommandLineHelp() {
              "Коды выхода: 0 успех, 1 ошибка чтения или записи файла, 2 неверные аргументы.\n")
              .arg(kMaxWidth)
              .arg(kMaxHeight)
-             .arg(FormatList());
+             .arg(FormatList(), ConversionOptionsHelp());
 }
 
 QString VersionLine() {

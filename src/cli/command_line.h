@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "cli/conversion_options.h"
+
 namespace tochkograf {
 
 // What the program was asked to do by its arguments.
@@ -21,6 +23,7 @@ struct CommandLine {
   std::optional<QString> file;  // Edit: the file to open
   QString in, out;              // Thumbnail and Convert
   int size = 0;                 // Thumbnail: the largest side of the image
+  ConversionOptions conversion; // Convert: how an image is made a picture
   QString problem;              // Misuse: what is wrong, in Russian
 };
 

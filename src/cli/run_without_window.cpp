@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "cli/image_input.h"
 #include "cli/silenced_stderr.h"
 #include "files/file_access.h"
 #include "files/status_texts.h"
@@ -73,7 +74,8 @@ Outcome Convert(const CommandLine& command) {
   // The output's type is checked first, so a misnamed output costs no read.
   if (!target || !target->write) return Failed(WriteFailure(command.out, UnknownType(false)));
   Picture picture;
-  if (const QString error = Load(command.in, picture); !error.isEmpty()) return Failed(error);
+  if (const QString reason = ReadInputPicture(command, picture); !reason.isEmpty())
+    return Failed(ReadFailure(command.in, reason));
   QByteArray bytes;
   const FormatStatus status = target->write(picture, bytes);
   if (status != FormatStatus::Ok)
@@ -94,7 +96,7 @@ Outcome RunWithoutWindow(const CommandLine& command) {
       PrepareFileCommand();
       return MakeThumbnail(command);
     case Action::Convert:
-      PrepareFileCommand();
+      if (!NeedsImagePlugins(command.in)) PrepareFileCommand();
       return Convert(command);
     case Action::Misuse:
     case Action::Edit:
