@@ -10,7 +10,9 @@
 
 #include "cli/command_line.h"
 #include "fakes/file_bytes.h"
+#include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
+#include "files/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
 
@@ -23,13 +25,25 @@ struct Result {
   QString out, err;
 };
 
+// Whether a file named among the arguments is of a type other than the
+// program's own, which Qt's image plugins may be needed for.
+bool NamesOtherTypes(const QStringList& arguments) {
+  for (const QString& argument : arguments)
+    if (!argument.startsWith(u'-') && !QFileInfo(argument).suffix().isEmpty() &&
+        !FormatOfName(argument))
+      return true;
+  return false;
+}
+
 // Runs the program in `folder`. With QT_DEBUG_PLUGINS any search for a
-// plugin would show on standard error.
+// plugin would show on standard error: it is set unless a file of another
+// type is named, whose plugins would show as they are let go at the end.
 Result Run(const QString& folder, const QStringList& arguments, int file_blocks = 0) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
     environment.remove(QLatin1String(name));
-  environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+  if (!NamesOtherTypes(arguments))
+    environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
   QProcess process;
   process.setWorkingDirectory(folder);
   process.setProcessEnvironment(environment);
@@ -79,6 +93,8 @@ class CommandLineTest : public QObject {
   void printsAndExits();
   void convertsBetweenEveryType_data();
   void convertsBetweenEveryType();
+  void convertsImages_data();
+  void convertsImages();
   void thumbnailIsThePictureDrawn_data();
   void thumbnailIsThePictureDrawn();
   void failureWritesNothing_data();
@@ -128,6 +144,19 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("size not a number")
       << QStringList{"--thumbnail", "a.ems", "a.png", "12x"} << 2 << "12x";
   QTest::newRow("convert without output") << QStringList{"--convert", "a.ems"} << 2 << "--convert";
+  const auto convert = [](std::initializer_list<const char*> options) {
+    QStringList arguments{"--convert", "a.jpg", "a.ems"};
+    for (const char* option : options) arguments << QString::fromUtf8(option);
+    return arguments;
+  };
+  QTest::newRow("threshold past 255") << convert({"--threshold", "256"}) << 2 << "256";
+  QTest::newRow("threshold not a number") << convert({"--threshold=x"}) << 2 << "--threshold";
+  QTest::newRow("no threshold") << convert({"--threshold"}) << 2 << "--threshold";
+  QTest::newRow("unknown dithering") << convert({"--dither", "random"}) << 2 << "random";
+  QTest::newRow("size too wide") << convert({"--size", "129x10"}) << 2 << "129x10";
+  QTest::newRow("size of nothing") << convert({"--size", "0x10"}) << 2 << "0x10";
+  QTest::newRow("size not a size") << convert({"--size", "big"}) << 2 << "big";
+  QTest::newRow("option without --convert") << QStringList{"--invert", "a.ems"} << 2 << "--convert";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -173,6 +202,63 @@ void CommandLineTest::convertsBetweenEveryType() {
   QVERIFY(read == picture);
   QCOMPARE(Contents(folder.filePath(out)), Encoded(out, read));
   QCOMPARE(Names(folder.path()).size(), 2);
+}
+
+// Images of other types, and with options any, come converted.
+void CommandLineTest::convertsImages_data() {
+  QTest::addColumn<QString>("in");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<QString>("ink");  // "left": the left half, else where the input has it
+  QImage halves(400, 300, QImage::Format_RGB32);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x) halves.setPixel(x, y, x < 200 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+  const QByteArray photo = ImageBytes(halves, "jpeg");
+  const Picture picture = RandomPicture(45, 30, 4);
+  const QByteArray otb = EncodeOtb(45, 30, picture.cells);
+  QTest::newRow("photo") << "in.jpg" << photo << QStringList{} << QSize(128, 96) << "left";
+  QTest::newRow("photo, inverted") << "in.jpg" << photo << QStringList{"--invert"}
+                                   << QSize(128, 96) << "right";
+  QTest::newRow("photo, sized and dithered")
+      << "in.JPEG" << photo << QStringList{"--size", "20x10", "--dither", "floyd"} << QSize(20, 10)
+      << "left";
+  QTest::newRow("photo, threshold 0") << "in.jpg" << photo << QStringList{"--threshold", "0"}
+                                      << QSize(128, 96) << "none";
+  QTest::newRow("OTB") << "in.otb" << otb << QStringList{} << QSize(45, 30) << "as it is";
+  QTest::newRow("own type, inverted") << "in.png" << Encoded("in.png", picture)
+                                      << QStringList{"--invert"} << QSize(45, 30) << "inverted";
+  QImage colours = halves.scaled(100, 75);
+  colours.setPixel(0, 0, qRgb(255, 0, 0));
+  QTest::newRow("own type, not two colours, with an option")
+      << "in.png" << ImageBytes(colours, "png") << QStringList{"--dither", "none"}
+      << QSize(100, 75) << "left";
+}
+
+void CommandLineTest::convertsImages() {
+  QFETCH(QString, in);
+  QFETCH(QByteArray, bytes);
+  QFETCH(QStringList, options);
+  QFETCH(QSize, size);
+  QFETCH(QString, ink);
+  QTemporaryDir folder;
+  Store(folder.filePath(in), bytes);
+  const Result result = Run(folder.path(), QStringList{"--convert", in, "out.png"} + options);
+  QCOMPARE(result.code, 0);
+  QCOMPARE(result.err, QString());
+  const Picture out = Decoded("out.png", Contents(folder.filePath("out.png")));
+  QCOMPARE(QSize(out.width, out.height), size);
+  const Picture random = RandomPicture(45, 30, 4);
+  for (int y = 1; y <= out.height; ++y)
+    for (int x = 1; x <= out.width; ++x) {
+      const bool left = x <= out.width / 2;
+      const bool expected = ink == "left"       ? left
+                            : ink == "right"    ? !left
+                            : ink == "as it is" ? random.cells(x, y) != kOff
+                            : ink == "inverted" ? random.cells(x, y) == kOff
+                                                : false;
+      QVERIFY2((out.cells(x, y) != kOff) == expected, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    }
 }
 
 void CommandLineTest::thumbnailIsThePictureDrawn_data() {
