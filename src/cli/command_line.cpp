@@ -112,11 +112,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(options.thumbnail) && parser.isSet(options.convert))
     return Misuse(QStringLiteral("--thumbnail и --convert нельзя указывать вместе"));
   if (AnyConversionOption(parser) && !parser.isSet(options.convert))
-    return Misuse(QStringLiteral("--size, --threshold, --dither и --invert действуют только с --convert"));
+    return Misuse(
+        QStringLiteral("--size, --threshold, --dither и --invert действуют только с --convert"));
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
   if (parser.isSet(options.convert)) {
     CommandLine command = ConvertCommand(operands);
-    const QString problem = ReadConversionOptions(parser, command.conversion);
+    const QString problem = ReadConversionOptions(parser, command.options);
     return problem.isEmpty() || command.action == Action::Misuse ? command : Misuse(problem);
   }
   return EditCommand(operands);

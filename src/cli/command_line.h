@@ -23,7 +23,7 @@ struct CommandLine {
   std::optional<QString> file;  // Edit: the file to open
   QString in, out;              // Thumbnail and Convert
   int size = 0;                 // Thumbnail: the largest side of the image
-  ConversionOptions conversion; // Convert: how an image is made a picture
+  ConversionOptions options;    // Convert: how images are converted
   QString problem;              // Misuse: what is wrong, in Russian
 };
 

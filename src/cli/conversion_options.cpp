@@ -24,9 +24,8 @@ QString Quoted(const QString& text) { return QStringLiteral("«%1»").arg(text);
 QString ReadSize(const QString& text, std::optional<QSize>& size) {
   const QRegularExpressionMatch match =
       QRegularExpression(QStringLiteral("^(\\d{1,4})[xXхХ](\\d{1,4})$")).match(text);
-  const QSize read = match.hasMatch()
-                         ? QSize(match.captured(1).toInt(), match.captured(2).toInt())
-                         : QSize();
+  const QSize read =
+      match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
   if (!FitsEditor(read.width(), read.height()))
     return QStringLiteral("--size ждёт ШxВ от 1x1 до %1x%2, а не %3")
         .arg(kMaxWidth)
@@ -67,9 +66,10 @@ ConversionSettings ConversionOptions::Settings(ImageConversion& conversion) cons
     settings.typed = *size;
   }
   // The threshold Otsu's method picks is the one for the size chosen.
-  settings.threshold = threshold ? *threshold
-                                 : OtsuThreshold(conversion.ScaledGreys(
-                                       TargetSize(settings, conversion.Image().size)));
+  settings.threshold =
+      threshold
+          ? *threshold
+          : OtsuThreshold(conversion.ScaledGreys(TargetSize(settings, conversion.Image().size)));
   settings.dithering = dithering.value_or(settings.dithering);
   settings.invert = invert;
   return settings;
@@ -78,8 +78,7 @@ ConversionSettings ConversionOptions::Settings(ImageConversion& conversion) cons
 QList<QCommandLineOption> ConversionOptionList() {
   return {QCommandLineOption(kSize, {}, QStringLiteral("WxH")),
           QCommandLineOption(kThreshold, {}, QStringLiteral("N")),
-          QCommandLineOption(kDither, {}, QStringLiteral("METHOD")),
-          QCommandLineOption(kInvert)};
+          QCommandLineOption(kDither, {}, QStringLiteral("METHOD")), QCommandLineOption(kInvert)};
 }
 
 bool AnyConversionOption(const QCommandLineParser& parser) {
@@ -90,7 +89,8 @@ bool AnyConversionOption(const QCommandLineParser& parser) {
 
 QString ReadConversionOptions(const QCommandLineParser& parser, ConversionOptions& options) {
   QString problem;
-  if (problem.isEmpty() && parser.isSet(kSize)) problem = ReadSize(parser.value(kSize), options.size);
+  if (problem.isEmpty() && parser.isSet(kSize))
+    problem = ReadSize(parser.value(kSize), options.size);
   if (problem.isEmpty() && parser.isSet(kThreshold))
     problem = ReadThreshold(parser.value(kThreshold), options.threshold);
   if (problem.isEmpty() && parser.isSet(kDither))

@@ -64,7 +64,7 @@ QString ReadInputPicture(const CommandLine& command, Picture& picture) {
   // Image readers and libraries write their own complaints, and Qt its
   // plugin search where asked: the one message is the program's.
   const SilencedStderr quiet;
-  const ConversionOptions& options = command.conversion;
+  const ConversionOptions& options = command.options;
   const QByteArray import_format = ImportFormat(command.in);
   ImportedImage image;
   if (const FileFormat* own = FormatOfName(command.in); own && own->read) {

@@ -25,8 +25,8 @@ FileDialogRecord DialogRecord(int mode, const QString& folder, const FilterTable
 }  // namespace
 
 bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QStringList& names,
-                    const FilterTable& filters, const QString& default_extension,
-                    QObject* owner, const QString& title) {
+                    const FilterTable& filters, const QString& default_extension, QObject* owner,
+                    const QString& title) {
   FileDialogRecord record = DialogRecord(mode, folder, filters, default_extension, owner, title);
   const int result = mode == kOpenMode ? platform.GetOpenFileName(record)
                                        : platform.GetSaveFileName(record);

@@ -28,8 +28,8 @@ inline const QString kSaveDialogTitle = QStringLiteral("Сохранить фа�
 // empty and `names` holds one empty name. Without a `title` the dialog
 // shows its mode's.
 bool ShowFileDialog(FileDialogPlatform& platform, int mode, QString& folder, QStringList& names,
-                    const FilterTable& filters, const QString& default_extension,
-                    QObject* owner, const QString& title = {});
+                    const FilterTable& filters, const QString& default_extension, QObject* owner,
+                    const QString& title = {});
 
 // The dialog's filter text: each type with a pattern of two characters or
 // more as description, NUL, pattern, NUL; two more NULs at the end.

@@ -62,7 +62,8 @@ QString FormatFailureReason(FormatStatus status) {
     case FormatStatus::NotAnImage:
       return QStringLiteral("это не изображение известного программе типа");
     case FormatStatus::TooLarge:
-      return QStringLiteral("изображение слишком велико: в распакованном виде оно заняло бы больше %1 МБ")
+      return QStringLiteral(
+                 "изображение слишком велико: в распакованном виде оно заняло бы больше %1 МБ")
           .arg(kImageMemoryLimitMb);
   }
   return {};

@@ -8,8 +8,8 @@
 namespace tochkograf {
 
 QSize FitSize(QSize image) {
-  const double scale = std::min({1.0, double(kMaxWidth) / image.width(),
-                                 double(kMaxHeight) / image.height()});
+  const double scale =
+      std::min({1.0, double(kMaxWidth) / image.width(), double(kMaxHeight) / image.height()});
   const auto side = [scale](int length, int most) {
     return std::clamp(static_cast<int>(std::lround(length * scale)), 1, most);
   };

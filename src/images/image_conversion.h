@@ -19,8 +19,8 @@ enum class SizeChoice {
 // Everything the user can choose in a conversion.
 struct ConversionSettings {
   SizeChoice size = SizeChoice::Fit;
-  QSize current;  // the editor's picture size, for SizeChoice::Current
-  QSize typed;    // for SizeChoice::Typed, within 1 x 1 .. 128 x 96
+  QSize current;        // the editor's picture size, for SizeChoice::Current
+  QSize typed;          // for SizeChoice::Typed, within 1 x 1 .. 128 x 96
   int threshold = 128;  // 0..255: greys darker than this are ink
   Dithering dithering = Dithering::None;
   bool invert = false;

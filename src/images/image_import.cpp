@@ -79,9 +79,8 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window) {
 
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name) {
   // OTB shows nothing of itself in its bytes: only its name tells it.
-  const QByteArray format = QFileInfo(name).suffix().toLower().toLatin1() == kOtb.first()
-                                ? kOtb.first()
-                                : QByteArray();
+  const QByteArray format =
+      QFileInfo(name).suffix().toLower().toLatin1() == kOtb.first() ? kOtb.first() : QByteArray();
   ImportedImage image;
   const ImageReadStatus status = ReadImageFile(name, format, image);
   if (!status.Ok()) {
@@ -101,7 +100,8 @@ bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const 
 }
 
 QString ImageImportFailure(const QString& name, const QString& reason) {
-  return QStringLiteral("Не удалось импортировать «%1»: %2.").arg(QFileInfo(name).fileName(), reason);
+  return QStringLiteral("Не удалось импортировать «%1»: %2.")
+      .arg(QFileInfo(name).fileName(), reason);
 }
 
 }  // namespace tochkograf

@@ -152,8 +152,8 @@ FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_l
   const QImageIOHandler::Transformations turn = reader.transformation();
   const QSize full = reader.size();
   const bool known = full.isValid() && !full.isEmpty();
-  const bool reduced = known && WorkingSize(full) != full &&
-                       reader.supportsOption(QImageIOHandler::ScaledSize);
+  const bool reduced =
+      known && WorkingSize(full) != full && reader.supportsOption(QImageIOHandler::ScaledSize);
   // Judged by the whole image even where it is decoded reduced: that bounds
   // the time decoding takes as well as the memory.
   if (known && DecodedBytes(full, reader.imageFormat()) > Megabytes(memory_limit_mb))
@@ -180,8 +180,7 @@ QString ImageReadStatus::Reason() const {
   return file != FileStatus::Ok ? ReadFailureReason(file) : FormatFailureReason(format);
 }
 
-ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format,
-                              ImportedImage& image) {
+ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image) {
   QFile file;
   ImageReadStatus status;
   status.file = OpenFileToRead(name, file);

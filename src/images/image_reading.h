@@ -54,7 +54,6 @@ struct ImageReadStatus {
 
 // ReadImage on the file `name` (a regular file only: it never waits), with
 // the program's limit.
-ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format,
-                              ImportedImage& image);
+ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image);
 
 }  // namespace tochkograf

@@ -27,7 +27,9 @@ Control* Named(Control* control, const char* name) {
   return control;
 }
 
-QString SizeText(QSize size) { return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()); }
+QString SizeText(QSize size) {
+  return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
 
 }  // namespace
 
@@ -56,22 +58,21 @@ void ConversionDialog::CreateControls() {
   ok_ = Named(new QPushButton(QStringLiteral("OK"), this), "ok");
   ok_->setDefault(true);
   cancel_ = Named(new QPushButton(QStringLiteral("Отмена"), this), "cancel");
-  invert_ = Named(new QCheckBox(QStringLiteral("Инвертировать (светлое станет чёрным)"), this),
-                  "invert");
+  invert_ =
+      Named(new QCheckBox(QStringLiteral("Инвертировать (светлое станет чёрным)"), this), "invert");
   LayOut(CreateSizeGroup(), CreateThresholdGroup(), CreateDitheringGroup());
 }
 
 QWidget* ConversionDialog::CreateSizeGroup() {
   auto* group = new QGroupBox(QStringLiteral("Размер рисунка"), this);
-  fit_ = Named(new QRadioButton(QStringLiteral("Вписать в %1 x %2, сохраняя пропорции")
-                                    .arg(kMaxWidth)
-                                    .arg(kMaxHeight),
-                                group),
-               "fit");
-  current_size_ =
-      Named(new QRadioButton(QStringLiteral("Как у рисунка в редакторе: ") + SizeText(current_),
-                             group),
-            "current");
+  fit_ = Named(
+      new QRadioButton(
+          QStringLiteral("Вписать в %1 x %2, сохраняя пропорции").arg(kMaxWidth).arg(kMaxHeight),
+          group),
+      "fit");
+  current_size_ = Named(
+      new QRadioButton(QStringLiteral("Как у рисунка в редакторе: ") + SizeText(current_), group),
+      "current");
   typed_ = Named(new QRadioButton(QStringLiteral("Другой:"), group), "typed");
   typed_width_ = Named(new QSpinBox(group), "typedWidth");
   typed_width_->setRange(1, kMaxWidth);
@@ -136,34 +137,49 @@ void ConversionDialog::LayOut(QWidget* size, QWidget* threshold, QWidget* dither
   whole->addLayout(left);
   whole->addLayout(right);
   whole->setSizeConstraint(QLayout::SetFixedSize);
-  QWidget* const order[] = {fit_,          current_size_,    typed_, typed_width_, typed_height_,
-                            threshold_,    threshold_value_, no_dithering_,        floyd_steinberg_,
-                            bayer_,        invert_,          ok_,    cancel_};
-  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i)
-    setTabOrder(order[i], order[i + 1]);
+  QWidget* previous = fit_;
+  for (QWidget* next :
+       {static_cast<QWidget*>(current_size_), typed_, typed_width_, typed_height_, threshold_,
+        threshold_value_, no_dithering_, floyd_steinberg_, bayer_, invert_, ok_, cancel_}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
 }
 
 void ConversionDialog::ShowSettings(const ConversionSettings& settings) {
   switch (settings.size) {
-    case SizeChoice::Fit: fit_->setChecked(true); break;
-    case SizeChoice::Current: current_size_->setChecked(true); break;
-    case SizeChoice::Typed: typed_->setChecked(true); break;
+    case SizeChoice::Fit:
+      fit_->setChecked(true);
+      break;
+    case SizeChoice::Current:
+      current_size_->setChecked(true);
+      break;
+    case SizeChoice::Typed:
+      typed_->setChecked(true);
+      break;
   }
   typed_width_->setValue(settings.typed.width());
   typed_height_->setValue(settings.typed.height());
   threshold_->setValue(settings.threshold);
   threshold_value_->setValue(settings.threshold);
   switch (settings.dithering) {
-    case Dithering::None: no_dithering_->setChecked(true); break;
-    case Dithering::FloydSteinberg: floyd_steinberg_->setChecked(true); break;
-    case Dithering::Bayer: bayer_->setChecked(true); break;
+    case Dithering::None:
+      no_dithering_->setChecked(true);
+      break;
+    case Dithering::FloydSteinberg:
+      floyd_steinberg_->setChecked(true);
+      break;
+    case Dithering::Bayer:
+      bayer_->setChecked(true);
+      break;
   }
   invert_->setChecked(settings.invert);
 }
 
 void ConversionDialog::ConnectControls() {
   // A radio button turned off is followed by the one turned on.
-  for (QRadioButton* choice : {fit_, current_size_, typed_, no_dithering_, floyd_steinberg_, bayer_})
+  for (QRadioButton* choice :
+       {fit_, current_size_, typed_, no_dithering_, floyd_steinberg_, bayer_})
     connect(choice, &QRadioButton::toggled, this, [this](bool on) {
       if (on) RedrawPreview();
     });
@@ -209,9 +225,9 @@ void ConversionDialog::RedrawPreview() {
   preview_.Pixels = picture.cells;
   PlacePreview();
   pole_->update();
-  sizes_->setText(QStringLiteral("Изображение: %1, рисунок: %2 точек")
-                      .arg(SizeText(conversion_.Image().size),
-                           SizeText(QSize(picture.width, picture.height))));
+  sizes_->setText(
+      QStringLiteral("Изображение: %1, рисунок: %2 точек")
+          .arg(SizeText(conversion_.Image().size), SizeText(QSize(picture.width, picture.height))));
   emit PreviewRedrawn();
 }
 

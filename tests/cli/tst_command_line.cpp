@@ -213,26 +213,27 @@ void CommandLineTest::convertsImages_data() {
   QTest::addColumn<QString>("ink");  // "left": the left half, else where the input has it
   QImage halves(400, 300, QImage::Format_RGB32);
   for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x) halves.setPixel(x, y, x < 200 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    for (int x = 0; x < 400; ++x)
+      halves.setPixel(x, y, x < 200 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
   const QByteArray photo = ImageBytes(halves, "jpeg");
   const Picture picture = RandomPicture(45, 30, 4);
   const QByteArray otb = EncodeOtb(45, 30, picture.cells);
   QTest::newRow("photo") << "in.jpg" << photo << QStringList{} << QSize(128, 96) << "left";
-  QTest::newRow("photo, inverted") << "in.jpg" << photo << QStringList{"--invert"}
-                                   << QSize(128, 96) << "right";
+  QTest::newRow("photo, inverted")
+      << "in.jpg" << photo << QStringList{"--invert"} << QSize(128, 96) << "right";
   QTest::newRow("photo, sized and dithered")
       << "in.JPEG" << photo << QStringList{"--size", "20x10", "--dither", "floyd"} << QSize(20, 10)
       << "left";
-  QTest::newRow("photo, threshold 0") << "in.jpg" << photo << QStringList{"--threshold", "0"}
-                                      << QSize(128, 96) << "none";
+  QTest::newRow("photo, threshold 0")
+      << "in.jpg" << photo << QStringList{"--threshold", "0"} << QSize(128, 96) << "none";
   QTest::newRow("OTB") << "in.otb" << otb << QStringList{} << QSize(45, 30) << "as it is";
   QTest::newRow("own type, inverted") << "in.png" << Encoded("in.png", picture)
                                       << QStringList{"--invert"} << QSize(45, 30) << "inverted";
   QImage colours = halves.scaled(100, 75);
   colours.setPixel(0, 0, qRgb(255, 0, 0));
   QTest::newRow("own type, not two colours, with an option")
-      << "in.png" << ImageBytes(colours, "png") << QStringList{"--dither", "none"}
-      << QSize(100, 75) << "left";
+      << "in.png" << ImageBytes(colours, "png") << QStringList{"--dither", "none"} << QSize(100, 75)
+      << "left";
 }
 
 void CommandLineTest::convertsImages() {
@@ -257,7 +258,8 @@ void CommandLineTest::convertsImages() {
                             : ink == "as it is" ? random.cells(x, y) != kOff
                             : ink == "inverted" ? random.cells(x, y) == kOff
                                                 : false;
-      QVERIFY2((out.cells(x, y) != kOff) == expected, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+      QVERIFY2((out.cells(x, y) != kOff) == expected,
+               qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
 }
 

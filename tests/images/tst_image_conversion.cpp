@@ -89,7 +89,8 @@ void ImageConversionTest::ditheringFlatHalfGreyGivesHalfInk() {
   const QImage greys = FlatGreys(kMaxWidth, kMaxHeight, 128);
   const Picture picture = Monochrome(greys, 128, dithering, false);
   const int pixels = kMaxWidth * kMaxHeight;
-  QVERIFY2(std::abs(Ink(picture) - pixels / 2) <= pixels / 50, qPrintable(QString::number(Ink(picture))));
+  QVERIFY2(std::abs(Ink(picture) - pixels / 2) <= pixels / 50,
+           qPrintable(QString::number(Ink(picture))));
   // Spread evenly, not in blocks: every 8 x 8 square has ink and paper.
   for (int y = 1; y <= kMaxHeight; y += 8)
     for (int x = 1; x <= kMaxWidth; x += 8) {

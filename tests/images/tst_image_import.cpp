@@ -85,8 +85,8 @@ void ImageImportTest::comesInAsItIs_data() {
   QTest::addColumn<QSize>("size");
   QTest::newRow("two-colour PNG") << "logo.png" << ImageBytes(TwoColours(40, 30), "png")
                                   << QSize(40, 30);
-  QTest::newRow("two-colour BMP, misnamed") << "logo.jpg" << ImageBytes(TwoColours(72, 14), "bmp")
-                                            << QSize(72, 14);
+  QTest::newRow("two-colour BMP, misnamed")
+      << "logo.jpg" << ImageBytes(TwoColours(72, 14), "bmp") << QSize(72, 14);
   QTest::newRow("OTB") << "logo.otb" << Otb(72, 28) << QSize(72, 28);
   QTest::newRow("OTB, capitals") << "LOGO.OTB" << Otb(16, 16) << QSize(16, 16);
 }

@@ -60,16 +60,16 @@ void ImageReadingTest::readsOrRefuses_data() {
   for (int y = 1; y <= 14; ++y)
     for (int x = 1; x <= 72; x += 3) cells(x, y) = kOn;
   const QByteArray otb = EncodeOtb(72, 14, cells);
-  const auto row = [&](const char* name, const QByteArray& bytes, const char* format,
-                       int limit_mb, FormatStatus status, QSize size = {}, bool as_it_is = false) {
+  const auto row = [&](const char* name, const QByteArray& bytes, const char* format, int limit_mb,
+                       FormatStatus status, QSize size = {}, bool as_it_is = false) {
     QTest::newRow(name) << bytes << QByteArray(format) << limit_mb << status << size << as_it_is;
   };
   row("two colours", png, "", limit, FormatStatus::Ok, {30, 20}, true);
   row("two colours, type given", png, "png", limit, FormatStatus::Ok, {30, 20}, true);
   row("transparent paper", ImageBytes(Columns(9, 4, black, clear), "png"), "", limit,
       FormatStatus::Ok, {9, 4}, true);
-  row("XBM", ImageBytes(Columns(12, 5, black, white), "xbm"), "", limit, FormatStatus::Ok,
-      {12, 5}, true);
+  row("XBM", ImageBytes(Columns(12, 5, black, white), "xbm"), "", limit, FormatStatus::Ok, {12, 5},
+      true);
   row("OTB", otb, "otb", limit, FormatStatus::Ok, {72, 14}, true);
   row("three colours", ImageBytes(three_colours, "png"), "", limit, FormatStatus::Ok, {30, 20});
   row("two colours, too wide", ImageBytes(Columns(kMaxWidth + 2, 5, black, white), "bmp"), "",

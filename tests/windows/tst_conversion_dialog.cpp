@@ -23,7 +23,8 @@ namespace {
 ImportedImage GreyImage() {
   QImage greys(300, 200, QImage::Format_Grayscale8);
   for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) greys.scanLine(y)[x] = uchar(x * 255 / 299 / (y / 50 == 2 ? 2 : 1));
+    for (int x = 0; x < 300; ++x)
+      greys.scanLine(y)[x] = uchar(x * 255 / 299 / (y / 50 == 2 ? 2 : 1));
   return {greys.size(), greys, std::nullopt};
 }
 
@@ -165,8 +166,7 @@ void ConversionDialogTest::eachControlChangesThePreview() {
   QCOMPARE(dialog.Settings(), expected);
   QCOMPARE(redrawn.size(), 1);
   QVERIFY(PreviewShows(dialog, image_, expected));
-  QCOMPARE(QSize(dialog.Preview().MX, dialog.Preview().MY),
-           TargetSize(expected, image_.size));
+  QCOMPARE(QSize(dialog.Preview().MX, dialog.Preview().MY), TargetSize(expected, image_.size));
 }
 
 void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing_data() {
