@@ -138,9 +138,9 @@ void ConversionDialog::LayOut(QWidget* size, QWidget* threshold, QWidget* dither
   whole->addLayout(right);
   whole->setSizeConstraint(QLayout::SetFixedSize);
   QWidget* previous = fit_;
-  for (QWidget* next :
-       {static_cast<QWidget*>(current_size_), typed_, typed_width_, typed_height_, threshold_,
-        threshold_value_, no_dithering_, floyd_steinberg_, bayer_, invert_, ok_, cancel_}) {
+  for (QWidget* next : std::initializer_list<QWidget*>{
+           current_size_, typed_, typed_width_, typed_height_, threshold_, threshold_value_,
+           no_dithering_, floyd_steinberg_, bayer_, invert_, ok_, cancel_}) {
     setTabOrder(previous, next);
     previous = next;
   }
