@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Runs each fuzz target for a bounded time and sums up what it did.
 # Usage: fuzz/run.sh BUILD_DIR SECONDS_PER_TARGET
+# FUZZ_TARGETS (e.g. "image") runs only those.
 set -u
 build=$1 seconds=$2
 cd "$(dirname "$0")/.."
 status=0
-for reader in ems bmp; do
+for reader in ${FUZZ_TARGETS:-ems bmp image}; do
   work="$build/corpus-$reader"
   mkdir -p "$work" "fuzz/regressions/$reader"
   log="$build/fuzz-$reader.log"
-  "$build/fuzz/fuzz_$reader" -max_total_time="$seconds" -print_final_stats=1 \
+  "$build/fuzz/fuzz_$reader" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
     -artifact_prefix="fuzz/regressions/$reader/" "$work" "fuzz/corpus/$reader" >"$log" 2>&1
   result=$?
   runs=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$')
