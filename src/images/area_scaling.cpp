@@ -25,12 +25,18 @@ AreaScaler::Shares::Shares(int from, int to) {
 
 AreaScaler::AreaScaler(QSize from, QSize to)
     : to_(to),
-      across_(from.width(), to.width()),
-      down_(from.height(), to.height()),
-      scaled_row_(to.width()),
-      sums_(static_cast<std::size_t>(to.width()) * to.height()) {}
+      same_size_(from == to),
+      same_(same_size_ ? QImage(to, QImage::Format_Grayscale8) : QImage()),
+      across_(same_size_ ? 0 : from.width(), to.width()),
+      down_(same_size_ ? 0 : from.height(), to.height()),
+      scaled_row_(same_size_ ? 0 : to.width()),
+      sums_(same_size_ ? 0 : static_cast<std::size_t>(to.width()) * to.height()) {}
 
 void AreaScaler::AddRow(const uchar* greys) {
+  if (same_size_) {
+    if (row_ < to_.height()) std::copy_n(greys, to_.width(), same_.scanLine(row_++));
+    return;
+  }
   if (row_ + 1 >= static_cast<int>(down_.first.size())) return;  // past the last row
   std::fill(scaled_row_.begin(), scaled_row_.end(), 0.0f);
   const int width = static_cast<int>(across_.first.size()) - 1;
@@ -46,6 +52,7 @@ void AreaScaler::AddRow(const uchar* greys) {
 }
 
 QImage AreaScaler::Result() const {
+  if (same_size_) return same_;
   QImage image(to_, QImage::Format_Grayscale8);
   for (int y = 0; y < to_.height(); ++y) {
     uchar* row = image.scanLine(y);

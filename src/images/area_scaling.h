@@ -36,6 +36,9 @@ class AreaScaler {
   };
 
   QSize to_;
+  // At the same size the rows are only kept: nothing to add up.
+  bool same_size_;
+  QImage same_;
   Shares across_, down_;
   int row_ = 0;
   std::vector<float> scaled_row_;

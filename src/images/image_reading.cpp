@@ -47,10 +47,13 @@ qint64 DecodedBytes(QSize size, QImage::Format format) {
   return (qint64(size.width()) * bits + 31) / 32 * 4 * size.height();
 }
 
-// Perceived brightness of a colour as it shows on white paper, 0..255.
+// Perceived brightness of a colour as it shows on white paper, 0..255: the
+// weights 0.299, 0.587 and 0.114 in 1/65536.
 uchar GreyOnPaper(QRgb colour) {
-  const int grey = (299 * qRed(colour) + 587 * qGreen(colour) + 114 * qBlue(colour) + 500) / 1000;
+  const int grey =
+      (19595 * qRed(colour) + 38470 * qGreen(colour) + 7471 * qBlue(colour) + 32768) >> 16;
   const int alpha = qAlpha(colour);
+  if (alpha == 255) return static_cast<uchar>(grey);
   return static_cast<uchar>((grey * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
