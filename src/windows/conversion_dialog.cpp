@@ -93,7 +93,7 @@ QWidget* ConversionDialog::CreateSizeGroup() {
 }
 
 QWidget* ConversionDialog::CreateThresholdGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Порог: темнее него — чёрное"), this);
+  auto* group = new QGroupBox(QStringLiteral("Порог: точки темнее него станут чёрными"), this);
   threshold_ = Named(new QSlider(Qt::Horizontal, group), "threshold");
   threshold_->setRange(0, 255);
   threshold_->setPageStep(16);
