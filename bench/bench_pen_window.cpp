@@ -30,6 +30,9 @@ class NoSideWindows : public SideWindows {
   void ShowAbout() override {}
   bool ShowSizeDialog(DocumentState&) override { return false; }
   void ShowHelp() override {}
+  bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
+    return false;
+  }
 };
 
 // Counts the drawing area's paint events and keeps the largest.
