@@ -75,7 +75,7 @@ Outcome Convert(const CommandLine& command) {
   Picture picture;
   if (const QString error = Load(command.in, picture); !error.isEmpty()) return Failed(error);
   QByteArray bytes;
-  const FormatStatus status = target->write(picture, bytes);
+  const FormatStatus status = target->write(picture, command.out, bytes);
   if (status != FormatStatus::Ok)
     return Failed(WriteFailure(command.out, FormatFailureReason(status)));
   const QString error = Save(command.out, bytes);

@@ -6,12 +6,13 @@ namespace tochkograf {
 // turn it into the words the user reads (status_texts.h).
 enum class FormatStatus {
   Ok,
-  NotThisFormat,  // not a file of the type its name says
-  Unsupported,    // that type, but a kind of it the program does not read
-  BadSize,        // a size outside 1 x 1 .. 128 x 96
-  Truncated,      // the file ends before its pixels do
-  Damaged,        // the pixels cannot be decoded
-  NotTwoColours,  // an image of more than two colours
+  NotThisFormat,       // not a file of the type its name says
+  Unsupported,         // that type, but a kind of it the program does not read
+  BadSize,             // a size outside 1 x 1 .. 128 x 96
+  Truncated,           // the file ends before its pixels do
+  Damaged,             // the pixels cannot be decoded
+  NotTwoColours,       // an image of more than two colours
+  TooLargeForMessage,  // a writer's refusal: more than one SMS can carry
 };
 
 }  // namespace tochkograf
