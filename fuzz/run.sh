@@ -5,7 +5,7 @@ set -u
 build=$1 seconds=$2
 cd "$(dirname "$0")/.."
 status=0
-for reader in ems bmp; do
+for reader in ems bmp otb; do
   work="$build/corpus-$reader"
   mkdir -p "$work" "fuzz/regressions/$reader"
   log="$build/fuzz-$reader.log"
