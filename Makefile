@@ -14,7 +14,7 @@ SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 300
 PREFIX   ?= /usr/local
 
-.PHONY: all run test e2e test-sanitize fuzz bench art install deb deps deps-e2e deps-fuzz install-missing build clean
+.PHONY: all run test e2e test-sanitize fuzz bench art screenshot install deb deps deps-e2e deps-fuzz install-missing build clean
 
 all: build
 
@@ -99,6 +99,11 @@ deb: build
 	else \
 	  echo "lintian is not installed: the package is not checked"; \
 	fi
+
+# The README's picture of the main window, made again in a private X server.
+screenshot: build
+	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) xvfb xdotool x11-utils imagemagick"
+	docs/make_screenshot.sh $(BUILD)/tochkograf
 
 # Draws the logo and the icons again into src/windows/art.
 art: deps
