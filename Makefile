@@ -14,7 +14,7 @@ SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 300
 PREFIX   ?= /usr/local
 
-.PHONY: all run test e2e test-sanitize fuzz bench art install deb deps deps-e2e deps-fuzz install-missing build clean
+.PHONY: all run test e2e test-sanitize fuzz bench art screenshot install deb deps deps-e2e deps-fuzz install-missing build clean
 
 all: build
 
@@ -39,14 +39,17 @@ install-missing:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; \
 	fi
 
+# The program alone; with TESTS=ON every test program beside it.
+TESTS ?= OFF
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	./$(BUILD)/tochkograf
 
-test: deps-e2e build
+test: deps-e2e
+	@$(MAKE) --no-print-directory build TESTS=ON
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Only the end-to-end scenarios: the real program under Xvfb, driven by xdotool.
@@ -56,13 +59,13 @@ e2e: deps-e2e build
 # Speed and memory against their floors; needs an X server, which it starts.
 bench:
 	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) $(E2E_PACKAGES) libxcb1-dev"
-	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_BENCH=ON
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	bench/run.sh $(BUILD)-bench
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps-e2e
-	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug \
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen \
@@ -96,6 +99,11 @@ deb: build
 	else \
 	  echo "lintian is not installed: the package is not checked"; \
 	fi
+
+# The README's picture of the main window, made again in a private X server.
+screenshot: build
+	@$(MAKE) --no-print-directory install-missing PACKAGES="$(PACKAGES) xvfb xdotool x11-utils imagemagick"
+	docs/make_screenshot.sh $(BUILD)/tochkograf
 
 # Draws the logo and the icons again into src/windows/art.
 art: deps

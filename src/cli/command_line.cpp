@@ -4,6 +4,7 @@
 
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
+#include "version.h"
 
 namespace tochkograf {
 

@@ -58,6 +58,21 @@ QString DocumentCommands::ChooseFileToOpen(const FilterTable& filters, const QSt
   return names.value(0);
 }
 
+QString DocumentCommands::ChooseFileToWrite(const QString& title, const FilterTable& filters,
+                                            const QString& name, int& type) {
+  FileDialogRecord record;
+  record.owner = owner_;
+  record.title = title;
+  record.filter = FilterText(filters);
+  record.initial_dir = InitialFolder();
+  record.flags = kSaveDialogFlags & ~kOverwritePrompt;
+  record.file_name = name;
+  record.filter_index = type;
+  if (dialogs_.GetSaveFileName(record) != 1) return QString();
+  type = record.filter_index;
+  return record.chosen.value(0);
+}
+
 void DocumentCommands::fileopen() {
   if (!MayDropChanges(kOpenTitle)) return;
   const QString path = ChooseFileToOpen(EmsFilters());

@@ -48,6 +48,12 @@ class DocumentCommands {
   // given. The absolute path of the first file chosen (later ones are
   // ignored); empty when cancelled.
   QString ChooseFileToOpen(const FilterTable& filters, const QString& title = {});
+  // Shows the save dialog under `title`, offering `filters` and the name
+  // `name`, with the type `type` shown first. The absolute path chosen, and
+  // in `type` the type chosen; empty when cancelled. It asks nothing about
+  // replacing a file: the caller knows the name it will write.
+  QString ChooseFileToWrite(const QString& title, const FilterTable& filters, const QString& name,
+                            int& type);
   // A command that used the file at `path` succeeded: the next dialog may
   // start in its folder.
   void Used(const QString& path);

@@ -30,6 +30,8 @@ struct FileDialogRecord {
   QString title;
   std::uint32_t flags = 0;
   QString default_ext;    // empty: none
+  QString file_name;      // the name the dialog offers at first; empty: none
+  int filter_index = 0;   // the type shown at first; on confirmation, the type chosen
   QStringList chosen;     // on confirmation: the absolute path of each chosen file
 };
 

@@ -6,14 +6,15 @@ namespace tochkograf {
 // turn it into the words the user reads (status_texts.h).
 enum class FormatStatus {
   Ok,
-  NotThisFormat,  // not a file of the type its name says
-  Unsupported,    // that type, but a kind of it the program does not read
-  BadSize,        // a size outside 1 x 1 .. 128 x 96
-  Truncated,      // the file ends before its pixels do
-  Damaged,        // the pixels cannot be decoded
-  NotTwoColours,  // an image of more than two colours
-  NotAnImage,     // no image of a type the program reads
-  TooLarge,       // an image that would take more memory than images may have
+  NotThisFormat,       // not a file of the type its name says
+  Unsupported,         // that type, but a kind of it the program does not read
+  BadSize,             // a size outside 1 x 1 .. 128 x 96
+  Truncated,           // the file ends before its pixels do
+  Damaged,             // the pixels cannot be decoded
+  NotTwoColours,       // an image of more than two colours
+  TooLargeForMessage,  // a writer's refusal: more than one SMS can carry
+  NotAnImage,          // no image of a type the program reads
+  TooLarge,            // an image that would take more memory than images may have
 };
 
 // The most memory an image being imported may take once decoded; larger

@@ -1,5 +1,6 @@
 #include "files/status_texts.h"
 
+#include "files/ems_element.h"
 #include "picture/pixel_grid.h"
 
 namespace tochkograf {
@@ -59,6 +60,11 @@ QString FormatFailureReason(FormatStatus status) {
       return QStringLiteral("файл повреждён");
     case FormatStatus::NotTwoColours:
       return QStringLiteral("в изображении больше двух цветов");
+    case FormatStatus::TooLargeForMessage:
+      return QStringLiteral(
+                 "рисунок не поместится в одно SMS: в элемент EMS входит не больше %1 байт точек "
+                 "(строка занимает целые байты), например 32 x 32, 64 x 16 или 128 x 8")
+          .arg(kMaxElementData);
     case FormatStatus::NotAnImage:
       return QStringLiteral("это не изображение известного программе типа");
     case FormatStatus::TooLarge:

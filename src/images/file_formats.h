@@ -14,17 +14,23 @@ namespace tochkograf {
 // and the windows find every type here; a new type is one more row.
 struct FileFormat {
   using Reader = FormatStatus (*)(const QByteArray& bytes, Picture& picture);
-  // Puts the file's bytes in `bytes`; anything but Ok refuses the picture.
-  using Writer = FormatStatus (*)(const Picture& picture, QByteArray& bytes);
+  // Puts the bytes of the file `file_name` in `bytes`; anything but Ok
+  // refuses the picture.
+  using Writer = FormatStatus (*)(const Picture& picture, const QString& file_name,
+                                  QByteArray& bytes);
 
   QString name;            // as the user reads it
   QStringList extensions;  // lower case, without the dot; the first is the usual one
   qint64 read_limit;       // the most bytes a file of this type needs; more are not read
   Reader read;             // null where the type cannot be read
   Writer write;            // null where the type cannot be written
+  bool exported;           // offered by "Экспорт...", in the table's order
 };
 
 const QList<FileFormat>& FileFormats();
+
+// The types "Экспорт..." offers, in the order it offers them.
+QList<const FileFormat*> ExportFormats();
 
 // The type a file's name calls for by its extension, in any case; null when
 // no type has that extension.

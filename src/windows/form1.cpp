@@ -16,6 +16,7 @@
 #include "files/bmp_import.h"
 #include "files/caption.h"
 #include "files/ems_file.h"
+#include "images/export_command.h"
 #include "picture/pen.h"
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
@@ -159,18 +160,24 @@ void Form1::CreateMenus() {
     }
   };
   const QString separator = QStringLiteral("-");
-  add_menu("filemenu", QStringLiteral("Файл"), {
-      {"filenew", QStringLiteral("Новый файл"), QKeySequence(Qt::CTRL | Qt::Key_N), &Form1::filenew_Click},
-      {"fileopen", QStringLiteral("Открыть файл..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Form1::fileopen_Click},
-      {"t1", separator, {}, nullptr},
-      {"filesave", QStringLiteral("Сохранить файл"), QKeySequence(Qt::CTRL | Qt::Key_S), &Form1::filesave_Click},
-      {"filesaveas", QStringLiteral("Сохранить файл как..."), {}, &Form1::filesaveas_Click},
-      {"t5", separator, {}, nullptr},
-      {"frombmp", QStringLiteral("Импорт из BMP"), {}, &Form1::frombmp_Click},
-      {"fromimage", QStringLiteral("Импорт изображения..."), {}, &Form1::fromimage_Click},
-      {"t8", separator, {}, nullptr},
-      {"fileexit", QStringLiteral("Выход"), {}, &Form1::fileexit_Click},
-  });
+  add_menu(
+      "filemenu", QStringLiteral("Файл"),
+      {
+          {"filenew", QStringLiteral("Новый файл"), QKeySequence(Qt::CTRL | Qt::Key_N),
+           &Form1::filenew_Click},
+          {"fileopen", QStringLiteral("Открыть файл..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+           &Form1::fileopen_Click},
+          {"t1", separator, {}, nullptr},
+          {"filesave", QStringLiteral("Сохранить файл"), QKeySequence(Qt::CTRL | Qt::Key_S),
+           &Form1::filesave_Click},
+          {"filesaveas", QStringLiteral("Сохранить файл как..."), {}, &Form1::filesaveas_Click},
+          {"t5", separator, {}, nullptr},
+          {"frombmp", QStringLiteral("Импорт из BMP"), {}, &Form1::frombmp_Click},
+          {"fromimage", QStringLiteral("Импорт изображения..."), {}, &Form1::fromimage_Click},
+          {"fileexport", QStringLiteral("Экспорт..."), {}, &Form1::fileexport_Click},
+          {"t8", separator, {}, nullptr},
+          {"fileexit", QStringLiteral("Выход"), {}, &Form1::fileexit_Click},
+      });
   add_menu("edit", QStringLiteral("Редактирование"), {
       {"editundo", QStringLiteral("Отмена"), QKeySequence(Qt::CTRL | Qt::Key_Z), &Form1::editundo_Click},
       {"t7", separator, {}, nullptr},
@@ -243,6 +250,7 @@ void Form1::filesave_Click() { commands_->filesave(); }
 void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() { frombmp(*commands_); }
 void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
+void Form1::fileexport_Click() { fileexport(*commands_); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (!commands_->MayClose()) {

@@ -82,6 +82,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void filesaveas_Click();
   void frombmp_Click();
   void fromimage_Click();
+  void fileexport_Click();
   void fileexit_Click();
   void editundo_Click();
   void editcut_Click();

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "version.h"
 #include "windows/artwork.h"
 #include "windows/text_room.h"
 
@@ -32,7 +33,8 @@ Form3::Form3(QWidget* parent, int tick_milliseconds)
   Label1_ = new QLabel(this);
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label1_->setAlignment(Qt::AlignCenter);
-  Label1_->setText(QStringLiteral("Версия 1.1   © 2026 разработчики Tochkograf"));
+  Label1_->setText(
+      QStringLiteral("Версия " TOCHKOGRAF_VERSION "   © 2026 разработчики Tochkograf"));
   // A taller font raises the line's top into the clouds; its foot stays.
   QRect version = kVersionPlace;
   version.setTop(version.bottom() + 1 -

@@ -6,7 +6,6 @@
 #include "cli/run_without_window.h"
 #include "files/file_size_signal.h"
 #include "windows/artwork.h"
-#include "windows/direct_icon_style.h"
 #include "windows/form1.h"
 #include "windows/russian_translation.h"
 
@@ -20,7 +19,6 @@ void Print(std::FILE* stream, const QString& text) {
 // The editor's window, with `file` opened in it once the splash has gone.
 int RunEditor(int argc, char* argv[], const std::optional<QString>& file) {
   QApplication app(argc, argv);
-  QApplication::setStyle(new tochkograf::DirectIconStyle);
   QApplication::setApplicationName(QStringLiteral("tochkograf"));
   tochkograf::InstallRussianTranslation(app);
   // The desktop entry of the same name ties the running program to its menu

@@ -49,7 +49,7 @@ void PolePainter::BuildScanline(QRgb* line, const DocumentState& state, int y) {
   // Held in locals and promised not to overlap, so that the compiler keeps
   // them in registers and unrolls the loop: otherwise every store into the
   // line would oblige it to read the width, the map and the colours again,
-  // as the line could be any of them. About a fifth off a small full repaint.
+  // as the line could be any of them.
   const std::uint8_t* __restrict const cells = column_cell_.data() + exposed_left_;
   const QRgb* __restrict const colours = row_colours_.data();
   QRgb* __restrict const out = line;

@@ -23,8 +23,7 @@ inline const QColor kGridColour(192, 192, 192);  // light grey
 // would give, pixel for pixel; but each row of cells is built once as a
 // scanline and copied down the pixel rows it covers, straight into the
 // target's pixels where it can be reached, else handed to the painter a band
-// at a time. A full repaint so costs about as much as a couple of fills of
-// the area instead of some 25,000 rectangle calls.
+// at a time, instead of a rectangle and an outline for every cell.
 class PolePainter {
  public:
   // Paints the part `exposed` of the area, in the pixels of `geometry`.

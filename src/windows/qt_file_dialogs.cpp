@@ -47,6 +47,14 @@ void KeepNoDialogState() {
       QSettings::setPath(format, scope, nowhere);
 }
 
+// Which of `filters` the dialog reports chosen. With their patterns hidden
+// it reports only the description.
+int FilterIndex(const QStringList& filters, const QString& selected) {
+  for (int i = 0; i < filters.size(); ++i)
+    if (filters[i] == selected || filters[i].startsWith(selected + QStringLiteral(" ("))) return i;
+  return 0;
+}
+
 int Run(FileDialogRecord& record, bool save) {
   KeepNoDialogState();
   ExactNameDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
@@ -55,7 +63,10 @@ int Run(FileDialogRecord& record, bool save) {
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setProxyModel(new RussianFileDetails(&dialog));
   FitDetailColumns(dialog);
-  dialog.setNameFilters(NameFilters(record.filter));
+  const QStringList filters = NameFilters(record.filter);
+  dialog.setNameFilters(filters);
+  if (record.filter_index > 0 && record.filter_index < filters.size())
+    dialog.selectNameFilter(filters[record.filter_index]);
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -66,7 +77,9 @@ int Run(FileDialogRecord& record, bool save) {
                                                         : QFileDialog::ExistingFile);
   }
   if (!record.default_ext.isEmpty()) dialog.setDefaultSuffix(record.default_ext);
+  if (!record.file_name.isEmpty()) dialog.selectFile(record.file_name);
   if (dialog.exec() != QDialog::Accepted) return 0;
+  record.filter_index = FilterIndex(filters, dialog.selectedNameFilter());
   record.chosen.clear();
   for (const QString& path : dialog.ChosenPaths())
     record.chosen.append(QFileInfo(path).absoluteFilePath());

@@ -67,7 +67,7 @@ bool Russian(const QString& text) {
 
 QByteArray Encoded(const QString& name, const Picture& picture) {
   QByteArray bytes;
-  FormatOfName(name)->write(picture, bytes);
+  FormatOfName(name)->write(picture, name, bytes);
   return bytes;
 }
 
@@ -179,6 +179,7 @@ void CommandLineTest::convertsBetweenEveryType_data() {
   QTest::addColumn<QString>("out");
   for (const FileFormat& from : FileFormats())
     for (const FileFormat& to : FileFormats()) {
+      if (!from.read || !to.write) continue;
       const QString in = QStringLiteral("in.") + from.extensions.first();
       // Upper case too: the type comes from the extension in any case.
       const QString out = QStringLiteral("OUT.") + to.extensions.first().toUpper();
@@ -190,7 +191,7 @@ void CommandLineTest::convertsBetweenEveryType() {
   QFETCH(QString, in);
   QFETCH(QString, out);
   QTemporaryDir folder;
-  const Picture picture = RandomPicture(45, 30, 4);
+  const Picture picture = RandomPicture(45, 20, 4);  // small enough for one SMS
   Store(folder.filePath(in), Encoded(in, picture));
   Store(folder.filePath(out), "an older file in the way");
   const Result result = Run(folder.path(), {"--convert", in, out});
@@ -266,7 +267,8 @@ void CommandLineTest::convertsImages() {
 void CommandLineTest::thumbnailIsThePictureDrawn_data() {
   QTest::addColumn<QString>("in");
   for (const FileFormat& format : FileFormats())
-    QTest::newRow(qPrintable(format.name)) << QStringLiteral("in.") + format.extensions.first();
+    if (format.read)
+      QTest::newRow(qPrintable(format.name)) << QStringLiteral("in.") + format.extensions.first();
 }
 
 void CommandLineTest::thumbnailIsThePictureDrawn() {
@@ -329,6 +331,8 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("no such folder") << convert("in.ems", "nowhere/out.png") << ems << none << 0
                                   << "nowhere/out.png";
   QTest::newRow("file-size limit") << convert("in.ems", "out.bmp") << ems << old << 1 << "out.bmp";
+  QTest::newRow("too large for an SMS")
+      << convert("in.ems", "out.txt") << ems << old << 0 << "out.txt";
 }
 
 void CommandLineTest::failureWritesNothing() {

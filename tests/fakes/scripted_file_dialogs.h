@@ -16,12 +16,15 @@ class ScriptedFileDialogs : public FileDialogPlatform {
   struct Choice {
     QString folder;      // empty: the dialog is cancelled
     QStringList names;
+    int type = -1;  // the file type chosen; -1: the one shown first
   };
 
   int GetOpenFileName(FileDialogRecord& record) override { return Answer(record, false); }
   int GetSaveFileName(FileDialogRecord& record) override { return Answer(record, true); }
 
-  void Choose(const QString& folder, const QStringList& names) { script.enqueue({folder, names}); }
+  void Choose(const QString& folder, const QStringList& names, int type = -1) {
+    script.enqueue({folder, names, type});
+  }
   void Cancel() { script.enqueue({}); }
 
   QQueue<Choice> script;
@@ -34,6 +37,7 @@ class ScriptedFileDialogs : public FileDialogPlatform {
     saves.append(save);
     const Choice choice = script.isEmpty() ? Choice{} : script.dequeue();
     if (choice.folder.isEmpty()) return 0;
+    if (choice.type >= 0) record.filter_index = choice.type;
     for (const QString& name : choice.names)
       record.chosen.append(QDir(choice.folder).absoluteFilePath(name));
     return 1;

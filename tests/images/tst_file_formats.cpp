@@ -17,7 +17,7 @@ const FileFormat& Format(const char* extension) {
 
 QByteArray Written(const char* extension, const Picture& picture) {
   QByteArray bytes;
-  if (Format(extension).write(picture, bytes) != FormatStatus::Ok) return {};
+  if (Format(extension).write(picture, QString(), bytes) != FormatStatus::Ok) return {};
   return bytes;
 }
 
@@ -59,11 +59,12 @@ void FileFormatsTest::everyTypeReadsBackWhatItWrites_data() {
   QTest::addColumn<int>("width");
   QTest::addColumn<int>("height");
   for (int i = 0; i < FileFormats().size(); ++i)
-    for (const QSize size :
-         {QSize(1, 1), QSize(14, 14), QSize(72, 14), QSize(33, 95), QSize(kMaxWidth, kMaxHeight)})
-      QTest::addRow("%s, %d x %d", qPrintable(FileFormats()[i].extensions.first()), size.width(),
-                    size.height())
-          << i << size.width() << size.height();
+    if (FileFormats()[i].read && FileFormats()[i].write)
+      for (const QSize size :
+           {QSize(1, 1), QSize(14, 14), QSize(72, 14), QSize(33, 95), QSize(kMaxWidth, kMaxHeight)})
+        QTest::addRow("%s, %d x %d", qPrintable(FileFormats()[i].extensions.first()), size.width(),
+                      size.height())
+            << i << size.width() << size.height();
 }
 
 void FileFormatsTest::everyTypeReadsBackWhatItWrites() {
@@ -73,7 +74,7 @@ void FileFormatsTest::everyTypeReadsBackWhatItWrites() {
   const FileFormat& type = FileFormats()[format];
   const Picture picture = RandomPicture(width, height, width * 7 + height);
   QByteArray bytes;
-  QCOMPARE(type.write(picture, bytes), FormatStatus::Ok);
+  QCOMPARE(type.write(picture, QString(), bytes), FormatStatus::Ok);
   QVERIFY(bytes.size() <= type.read_limit);
   Picture read;
   QCOMPARE(type.read(bytes, read), FormatStatus::Ok);

@@ -122,11 +122,19 @@ void Form1Test::menusHoldEveryItem_data() {
   QTest::addColumn<QString>("menu");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QStringList>("items");  // name=caption=shortcut
-  QTest::newRow("file") << "filemenu" << "Файл"
-      << QStringList{"filenew=Новый файл=Ctrl+N", "fileopen=Открыть файл...=Ctrl+O", "t1=-=",
-                     "filesave=Сохранить файл=Ctrl+S", "filesaveas=Сохранить файл как...=", "t5=-=",
-                     "frombmp=Импорт из BMP=", "fromimage=Импорт изображения...=", "t8=-=",
-                     "fileexit=Выход="};
+  QTest::newRow("file") << "filemenu"
+                        << "Файл"
+                        << QStringList{"filenew=Новый файл=Ctrl+N",
+                                       "fileopen=Открыть файл...=Ctrl+O",
+                                       "t1=-=",
+                                       "filesave=Сохранить файл=Ctrl+S",
+                                       "filesaveas=Сохранить файл как...=",
+                                       "t5=-=",
+                                       "frombmp=Импорт из BMP=",
+                                       "fromimage=Импорт изображения...=",
+                                       "fileexport=Экспорт...=",
+                                       "t8=-=",
+                                       "fileexit=Выход="};
   QTest::newRow("edit") << "edit" << "Редактирование"
       << QStringList{"editundo=Отмена=Ctrl+Z", "t7=-=", "editcut=Вырезать=Ctrl+X",
                      "editcopy=Копировать=Ctrl+C", "editpaste=Вставить=Ctrl+V", "t4=-=",

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "fakes/modal.h"
+#include "version.h"
 #include "windows/artwork.h"
 #include "windows/form3.h"
 #include "windows/qt_side_windows.h"
@@ -66,7 +67,7 @@ class Form3Test : public QObject {
 void Form3Test::showsLogoAndVersionLine() {
   Form3 splash(nullptr, kNever);
   auto* label = splash.findChild<QLabel*>(QStringLiteral("Label1"));
-  QVERIFY(label->text().startsWith(QStringLiteral("Версия 1.1   ")));
+  QVERIFY(label->text().startsWith(QStringLiteral("Версия " TOCHKOGRAF_VERSION "   ")));
   QVERIFY(label->text().size() > 14);  // an authorship note follows
   QVERIFY(!label->text().contains(QLatin1Char('\n')));
   QCOMPARE(label->geometry(), QRect(8, 208, 481, 17));

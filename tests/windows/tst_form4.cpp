@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "version.h"
 #include "windows/form4.h"
 #include "windows/help_text.h"
 #include "windows/qt_side_windows.h"
@@ -48,7 +49,7 @@ void Form4Test::helpTextIsThePiecesInOrder_data() {
   QTest::addColumn<QList<int>>("breaks");
   QTest::newRow("help")
       << QStringList{"Tochkograf.",
-                     "Версия 1.1 (и наверное последняя).",
+                     "Версия " TOCHKOGRAF_VERSION " (и наверное последняя).",
                      "",
                      "   Программа предназначена для создания и редактирования EMS-рисунков "
                      "(рисунков, предназначенных для мобильных телефонов). ",
@@ -65,7 +66,7 @@ void Form4Test::helpTextIsThePiecesInOrder_data() {
                      "Для удобства можно включать и выключать сетку, разделяющую пикселы (Ctrl+G).",
                      "   В программе есть возможность импорта изображения с BMP-файлов. ",
                      "История версий.",
-                     "Версия 1.1",
+                     "Версия " TOCHKOGRAF_VERSION,
                      "1. Появилась панель управления, которая намного улучшила жизнь.",
                      "2. Улучшенный внешний вид. Теперь моя программа не выглядит такой "
                      "примитивной. :-)",

@@ -69,6 +69,7 @@ class QtDialogsTest : public QObject {
   void openDialogChoosesSeveralFiles();
   void cancelledDialogLeavesFolder();
   void saveDialogAsksBeforeReplacing();
+  void saveDialogOffersNameAndTellsType();
   void messageBoxesInRussian();
   void fileDialogTextsInRussian();
   void fileSizesReadAsInRussian_data();
@@ -219,6 +220,28 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing() {
            qPrintable(question));
   QCOMPARE(record.chosen.size(), 1);
   QVERIFY(record.chosen[0].endsWith(QStringLiteral("/old.ems")));
+}
+
+// The export's dialog: a name and a type to start with, and the type chosen.
+void QtDialogsTest::saveDialogOffersNameAndTellsType() {
+  FileDialogRecord record = Record(kSaveMode, dir_->path());
+  record.filter = FilterText({{"PNG", "*.png"}, {"PBM", "*.pbm"}, {"OTB", "*.otb"}});
+  record.file_name = QStringLiteral("cat");
+  record.filter_index = 2;
+  QString offered, shown_type;
+  OnNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    QVERIFY(dialog);
+    offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+    shown_type = dialog->selectedNameFilter();
+    dialog->selectNameFilter(dialog->nameFilters()[1]);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  QCOMPARE(QtFileDialogs().GetSaveFileName(record), 1);
+  QCOMPARE(offered, QStringLiteral("cat"));
+  QVERIFY(shown_type.startsWith(QStringLiteral("OTB")));
+  QCOMPARE(record.filter_index, 1);
+  QCOMPARE(record.chosen, QStringList{dir_->filePath(QStringLiteral("cat"))});
 }
 
 void QtDialogsTest::messageBoxesInRussian() {
