@@ -99,6 +99,12 @@ bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const 
   return true;
 }
 
+bool IsImageName(const QString& name) {
+  const QByteArray extension = QFileInfo(name).suffix().toLower().toLatin1();
+  if (extension.isEmpty() || extension == "bmp" || extension == "ems") return false;
+  return extension == kOtb.first() || QImageReader::supportedImageFormats().contains(extension);
+}
+
 QString ImageImportFailure(const QString& name, const QString& reason) {
   return QStringLiteral("Не удалось импортировать «%1»: %2.")
       .arg(QFileInfo(name).fileName(), reason);

@@ -41,6 +41,11 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window);
 // naming the reason and changes nothing.
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name);
 
+// Whether a file named outside the program is one for this import, by its
+// extension: a type Qt reads here, or OTB; not the program's own pictures,
+// nor BMP, which the BMP import takes.
+bool IsImageName(const QString& name);
+
 // The message of a failed import.
 QString ImageImportFailure(const QString& name, const QString& reason);
 

@@ -17,6 +17,7 @@
 #include "files/caption.h"
 #include "files/ems_file.h"
 #include "images/export_command.h"
+#include "images/image_import.h"
 #include "picture/pen.h"
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
@@ -250,6 +251,14 @@ void Form1::filesave_Click() { commands_->filesave(); }
 void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() { frombmp(*commands_); }
 void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
+
+void Form1::OpenFile(const QString& path) {
+  if (!IsImageName(path)) {
+    commands_->OpenGiven(path);
+  } else if (ImportImageFile(commands_->Document(), *windows_, path)) {
+    commands_->Used(path);
+  }
+}
 void Form1::fileexport_Click() { fileexport(*commands_); }
 
 void Form1::closeEvent(QCloseEvent* event) {

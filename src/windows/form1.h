@@ -45,9 +45,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   ~Form1() override;
 
   // Opens a file named on the command line, as "Открыть файл..." would, or
-  // imports it when it is a BMP; a file that cannot be read gets the usual
-  // message and the empty picture stays.
-  void OpenFile(const QString& path) { commands_->OpenGiven(path); }
+  // imports it when it is a BMP or another image, as their imports would; a
+  // file that cannot be read gets the usual message and the empty picture
+  // stays.
+  void OpenFile(const QString& path);
 
   DocumentState& State() { return state_; }
   const DocumentState& State() const { return state_; }

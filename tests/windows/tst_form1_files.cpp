@@ -1,4 +1,5 @@
 #include <QFocusEvent>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -34,6 +35,8 @@ class Form1FilesTest : public QObject {
   void focusOnWindowShowsWholeName();
   void importFromMenu();
   void imageImportFromMenu();
+  void fileNamedOutsideOpensByItsType_data();
+  void fileNamedOutsideOpensByItsType();
   void saveGoesWhereTheFileCameFrom_data();
   void saveGoesWhereTheFileCameFrom();
 
@@ -182,6 +185,42 @@ void Form1FilesTest::imageImportFromMenu() {
   QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
   QCOMPARE(form_->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
            SizeLabelText(kMaxWidth, kMaxHeight));
+}
+
+// A file named on the command line: a picture opens, a BMP and any other
+// image are imported, the latter through the conversion dialog.
+void Form1FilesTest::fileNamedOutsideOpensByItsType_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<bool>("titled");
+  QTest::addColumn<bool>("converted");
+  QTest::newRow("picture") << "cat.ems" << 24 << true << false;
+  QTest::newRow("BMP") << "cat.bmp" << 72 << false << false;
+  QTest::newRow("photo") << "cat.png" << 20 << false << true;
+}
+
+void Form1FilesTest::fileNamedOutsideOpensByItsType() {
+  QFETCH(QString, name);
+  QFETCH(int, width);
+  QFETCH(bool, titled);
+  QFETCH(bool, converted);
+  const QString path = dir_->filePath(name);
+  if (name.endsWith(QLatin1String(".ems"))) {
+    Store(path, EncodeEms(24, 26, PixelGrid()));
+  } else if (name.endsWith(QLatin1String(".bmp"))) {
+    QVERIFY(QFile::copy(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/w72_h14.bmp"), path));
+  } else {
+    QImage photo(20, 10, QImage::Format_RGB32);
+    for (int x = 0; x < 20; ++x) photo.setPixel(x, 5, qRgb(12 * x, 100, 200));
+    QVERIFY(photo.save(path));
+  }
+  windows_.calls.clear();
+  windows_.on_conversion = [](ConversionSettings&) { return true; };
+  form_->OpenFile(path);
+  QCOMPARE(form_->State().MX, width);
+  QCOMPARE(form_->State().FileName, titled ? path : kUntitled);
+  QCOMPARE(windows_.calls.contains(QStringLiteral("conversion")), converted);
+  QVERIFY(messages_.failures.isEmpty());
 }
 
 // After a command in another folder fails or is declined, Save still writes
