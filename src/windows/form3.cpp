@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
-#include <algorithm>
 
 #include "version.h"
 #include "windows/artwork.h"
@@ -37,8 +36,7 @@ Form3::Form3(QWidget* parent, int tick_milliseconds)
       QStringLiteral("Версия " TOCHKOGRAF_VERSION "   © 2026 разработчики Tochkograf"));
   // A taller font raises the line's top into the clouds; its foot stays.
   QRect version = kVersionPlace;
-  version.setTop(version.bottom() + 1 -
-                 std::max(version.height(), RoomForLine(Label1_, Label1_->text()).height()));
+  version.setTop(version.bottom() + 1 - Grown(version.height(), FontGrowth(Label1_)));
   Label1_->setGeometry(version);
 
   Timer1_ = new QTimer(this);

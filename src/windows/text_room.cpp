@@ -1,6 +1,6 @@
 #include "windows/text_room.h"
 
-#include <QFontInfo>
+#include <QFont>
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
@@ -13,8 +13,14 @@ constexpr int kDesignFontPixels = 12;  // 9 points at 96 dpi
 
 }  // namespace
 
+// Worked out from the font's size and the screen's resolution, without
+// loading the font: the splash asks before it is shown, and loading a font
+// there would hold it back.
 qreal FontGrowth(const QWidget* widget) {
-  return std::max(1.0, QFontInfo(widget->font()).pixelSize() / qreal(kDesignFontPixels));
+  const QFont font = widget->font();
+  const qreal pixels =
+      font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * widget->logicalDpiY() / 72.0;
+  return std::max(1.0, pixels / kDesignFontPixels);
 }
 
 int Grown(int length, qreal growth) { return static_cast<int>(std::lround(length * growth)); }
