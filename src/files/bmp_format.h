@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "picture/pixel_grid.h"
+#include "picture/picture.h"
 
 namespace tochkograf {
 
@@ -21,10 +21,7 @@ enum class BmpStatus {
   Truncated,        // the rows end beyond the file
 };
 
-struct BmpPicture {
-  int width = 0, height = 0;
-  PixelGrid cells;  // columns 1..width, rows 1..height, row 1 at the top
-};
+using BmpPicture = Picture;
 
 BmpStatus DecodeBmp(const QByteArray& bytes, BmpPicture& picture);
 

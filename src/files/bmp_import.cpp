@@ -1,8 +1,8 @@
 #include "files/bmp_import.h"
 
 #include "files/bmp_format.h"
+#include "files/imported_picture.h"
 #include "files/read_head.h"
-#include "picture/view.h"
 
 namespace tochkograf {
 
@@ -32,14 +32,7 @@ bool ImportBmpFile(DocumentContext& document, const QString& name) {
     document.messages.ShowFailure(kImportFailure);
     return false;
   }
-  DocumentState& state = document.state;
-  state.IZM = kOff;
-  state.MX = picture.width;
-  state.MY = picture.height;
-  for (int y = 1; y <= picture.height; ++y)
-    for (int x = 1; x <= picture.width; ++x) state.Pixels(x, y) = picture.cells(x, y);
-  RedrawPole(state, document.view);
-  state.FileName = kUntitled;
+  TakeImportedPicture(document, picture, kOff);
   return true;
 }
 

@@ -29,10 +29,8 @@ QByteArray WriteEmsPicture(const Picture& picture) {
 }
 
 FormatStatus ReadBmpPicture(const QByteArray& bytes, Picture& picture) {
-  BmpPicture bmp;
-  switch (DecodeBmp(bytes, bmp)) {
+  switch (DecodeBmp(bytes, picture)) {
     case BmpStatus::Ok:
-      picture = {bmp.width, bmp.height, bmp.cells};
       return FormatStatus::Ok;
     case BmpStatus::NotBmp:
       return FormatStatus::NotThisFormat;

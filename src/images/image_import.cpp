@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include "picture/view.h"
+#include "files/imported_picture.h"
 
 namespace tochkograf {
 
@@ -34,17 +34,6 @@ QString Patterns(const QList<QByteArray>& formats) {
 }
 
 const QList<QByteArray> kOtb = {"otb"};
-
-void SetPicture(DocumentContext& document, const Picture& picture) {
-  DocumentState& state = document.state;
-  state.IZM = kOn;
-  state.MX = picture.width;
-  state.MY = picture.height;
-  for (int y = 1; y <= picture.height; ++y)
-    for (int x = 1; x <= picture.width; ++x) state.Pixels(x, y) = picture.cells(x, y);
-  RedrawPole(state, document.view);
-  state.FileName = kUntitled;
-}
 
 }  // namespace
 
@@ -88,14 +77,14 @@ bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const 
     return false;
   }
   if (image.picture) {
-    SetPicture(document, *image.picture);
+    TakeImportedPicture(document, *image.picture, kOn);
     return true;
   }
   ImageConversion conversion(image);
   ConversionSettings settings =
       DefaultSettings(conversion, QSize(document.state.MX, document.state.MY));
   if (!window.ShowConversionDialog(image, document.state.GridOn != kOff, settings)) return false;
-  SetPicture(document, conversion.Result(settings));
+  TakeImportedPicture(document, conversion.Result(settings), kOn);
   return true;
 }
 
@@ -103,6 +92,14 @@ bool IsImageName(const QString& name) {
   const QByteArray extension = QFileInfo(name).suffix().toLower().toLatin1();
   if (extension.isEmpty() || extension == "bmp" || extension == "ems") return false;
   return extension == kOtb.first() || QImageReader::supportedImageFormats().contains(extension);
+}
+
+void OpenNamedFile(DocumentCommands& commands, ConversionWindow& window, const QString& path) {
+  if (!IsImageName(path)) {
+    commands.OpenGiven(path);
+  } else if (ImportImageFile(commands.Document(), window, path)) {
+    commands.Used(path);
+  }
 }
 
 QString ImageImportFailure(const QString& name, const QString& reason) {

@@ -46,6 +46,11 @@ bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const 
 // nor BMP, which the BMP import takes.
 bool IsImageName(const QString& name);
 
+// A file named outside the program (its command line): an image for this
+// import comes in through it; any other file opens as DocumentCommands'
+// OpenGiven has it.
+void OpenNamedFile(DocumentCommands& commands, ConversionWindow& window, const QString& path);
+
 // The message of a failed import.
 QString ImageImportFailure(const QString& name, const QString& reason);
 

@@ -252,13 +252,7 @@ void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() { frombmp(*commands_); }
 void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
 
-void Form1::OpenFile(const QString& path) {
-  if (!IsImageName(path)) {
-    commands_->OpenGiven(path);
-  } else if (ImportImageFile(commands_->Document(), *windows_, path)) {
-    commands_->Used(path);
-  }
-}
+void Form1::OpenFile(const QString& path) { OpenNamedFile(*commands_, *windows_, path); }
 void Form1::fileexport_Click() { fileexport(*commands_); }
 
 void Form1::closeEvent(QCloseEvent* event) {

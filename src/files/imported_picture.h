@@ -1,0 +1,13 @@
+#pragma once
+
+#include "files/document_context.h"
+#include "picture/picture.h"
+
+namespace tochkograf {
+
+// Puts a picture brought in from another kind of file in the document: its
+// size and cells, redrawn, as an untitled picture whose unsaved-changes mark
+// is `changed`. The undo snapshot and the caption stay as they are.
+void TakeImportedPicture(DocumentContext& document, const Picture& picture, Flag changed);
+
+}  // namespace tochkograf
