@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "files/system_name.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
 #include "version.h"
@@ -126,7 +127,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QStringList ArgumentsOf(int argc, const char* const* argv) {
   QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  // Names as the system gave them, whatever their bytes.
+  for (int i = 1; i < argc; ++i) arguments << NameFromSystem(argv[i]);
   return arguments;
 }
 

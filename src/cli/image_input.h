@@ -7,17 +7,18 @@
 
 namespace tochkograf {
 
-// The picture --convert writes for its input. The program's own types
-// (those the table of file types reads) come as they are, and fail as they
-// always have; any other image Qt reads by its extension, and OTB, comes
-// in as the image import would take it, converted with the conversion
-// dialog's defaults where it has to be. With conversion options every
-// input is converted by them. Nothing when done, else why it could not,
-// as the end of a sentence that names the file.
+// The picture --convert writes for its input, which comes in as a file
+// named to the editor would (TypeOfNamedFile): the program's own picture,
+// a BMP the one-bit import reads, and an image of at most two colours that
+// fits come as they are; any other image is converted with the conversion
+// dialog's defaults. With conversion options every input is converted by
+// them, from the greys the image import reads. Nothing when done, else why
+// it could not, as the end of a sentence that names the file.
 QString ReadInputPicture(const CommandLine& command, Picture& picture);
 
 // Whether reading the input `name` may need one of Qt's image plugins (the
-// JPEG or GIF reader...): it is not one of the program's own types.
+// JPEG or GIF reader...): it is not of a type the table of file types has,
+// all of which QtGui reads itself.
 bool NeedsImagePlugins(const QString& name);
 
 }  // namespace tochkograf

@@ -1,6 +1,7 @@
 #include "files/picture_codecs.h"
 
 #include "files/bmp_format.h"
+#include "files/c_identifier.h"
 #include "files/ems_element.h"
 #include "files/ems_format.h"
 #include "files/otb_format.h"
@@ -71,7 +72,8 @@ FormatStatus WriteOtbPicture(const Picture& picture, const QString&, QByteArray&
 }
 
 FormatStatus WriteXbmPicture(const Picture& picture, const QString& file_name, QByteArray& bytes) {
-  bytes = EncodeXbm(XbmName(file_name), picture.width, picture.height, picture.cells);
+  bytes =
+      EncodeXbm(CIdentifierFromFileName(file_name), picture.width, picture.height, picture.cells);
   return FormatStatus::Ok;
 }
 

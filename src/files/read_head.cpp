@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include "files/system_name.h"
+
 namespace tochkograf {
 
 namespace {
@@ -14,7 +16,7 @@ namespace {
 // answer: only regular files are read. The file is opened without waiting
 // and looked at before anything is read from it.
 int OpenRegularFile(const QString& name) {
-  const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = ::open(SystemName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

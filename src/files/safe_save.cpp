@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "files/system_name.h"
+#include "files/system_name_save.h"
+
 namespace tochkograf {
 
 namespace {
@@ -21,6 +24,7 @@ QFileDevice::Permissions ModeBits(QFileDevice::Permissions permissions) {
 }  // namespace
 
 bool SaveWhole(const QString& path, const QByteArray& bytes) {
+  if (!QtReachesName(path)) return SaveUnderSystemName(path, bytes);
   // Replacing a file by renaming over it would go round its read-only mark.
   const QFileInfo existing(path);
   if (existing.exists() && (!existing.isFile() || !existing.isWritable())) return false;

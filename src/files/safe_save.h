@@ -11,7 +11,8 @@ namespace tochkograf {
 // Only where the folder cannot take the new file beside the old one (a
 // writable file in a read-only folder) is the old file written in place.
 // False, with nothing changed, for a path that is not a regular file, a file
-// the user may not write, or any failed write.
+// the user may not write, or any failed write. A name Qt cannot reach goes
+// to SaveUnderSystemName.
 bool SaveWhole(const QString& path, const QByteArray& bytes);
 
 }  // namespace tochkograf

@@ -1,7 +1,5 @@
 #include "files/xbm_format.h"
 
-#include <QFileInfo>
-
 #include "files/bit_packing.h"
 
 namespace tochkograf {
@@ -10,20 +8,7 @@ namespace {
 
 constexpr int kBytesPerLine = 12;
 
-bool IdentifierCharacter(QChar c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
-         c == u'_';
-}
-
 }  // namespace
-
-QString XbmName(const QString& path) {
-  QString name = QFileInfo(path).completeBaseName();
-  for (QChar& c : name)
-    if (!IdentifierCharacter(c)) c = u'_';
-  if (name.isEmpty() || name[0].isDigit()) name.prepend(u'_');
-  return name;
-}
 
 QByteArray EncodeXbm(const QString& name, int width, int height, const PixelGrid& cells) {
   const QByteArray id = name.toLatin1();

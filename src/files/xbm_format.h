@@ -9,11 +9,8 @@ namespace tochkograf {
 
 // The X bitmap: C source defining NAME_width, NAME_height and the array
 // NAME_bits, each row in whole bytes with its leftmost pixel in the least
-// significant bit; a set bit is ink.
+// significant bit; a set bit is ink. `name` is a C identifier
+// (CIdentifierFromFileName).
 QByteArray EncodeXbm(const QString& name, int width, int height, const PixelGrid& cells);
-
-// A C identifier made from a file's name without its folder and extension:
-// every other character becomes "_", and a leading digit gets one before it.
-QString XbmName(const QString& path);
 
 }  // namespace tochkograf

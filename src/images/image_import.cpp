@@ -4,6 +4,7 @@
 #include <QImageReader>
 
 #include "files/imported_picture.h"
+#include "images/named_file.h"
 
 namespace tochkograf {
 
@@ -88,14 +89,13 @@ bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const 
   return true;
 }
 
-bool IsImageName(const QString& name) {
-  const QByteArray extension = QFileInfo(name).suffix().toLower().toLatin1();
-  if (extension.isEmpty() || extension == "bmp" || extension == "ems") return false;
-  return extension == kOtb.first() || QImageReader::supportedImageFormats().contains(extension);
-}
-
 void OpenNamedFile(DocumentCommands& commands, ConversionWindow& window, const QString& path) {
-  if (!IsImageName(path)) {
+  const NamedFileType type = TypeOfNamedFile(path);
+  // Pictures, BMP files the one-bit import reads, and files of no known
+  // type open as OpenGiven has them.
+  const bool image =
+      type.kind == NamedFileKind::Image || (type.kind == NamedFileKind::Bmp && !OneBitBmp(path));
+  if (!image) {
     commands.OpenGiven(path);
   } else if (ImportImageFile(commands.Document(), window, path)) {
     commands.Used(path);

@@ -41,14 +41,9 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window);
 // naming the reason and changes nothing.
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name);
 
-// Whether a file named outside the program is one for this import, by its
-// extension: a type Qt reads here, or OTB; not the program's own pictures,
-// nor BMP, which the BMP import takes.
-bool IsImageName(const QString& name);
-
-// A file named outside the program (its command line): an image for this
-// import comes in through it; any other file opens as DocumentCommands'
-// OpenGiven has it.
+// A file named outside the program (its command line): by TypeOfNamedFile,
+// an image, or a BMP the one-bit BMP import refuses, comes in through this
+// import; any other file opens as DocumentCommands' OpenGiven has it.
 void OpenNamedFile(DocumentCommands& commands, ConversionWindow& window, const QString& path);
 
 // The message of a failed import.

@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/run_without_window.h"
 #include "files/file_size_signal.h"
+#include "files/system_name.h"
 #include "windows/artwork.h"
 #include "windows/form1.h"
 #include "windows/russian_translation.h"
@@ -12,13 +13,19 @@
 namespace {
 
 void Print(std::FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toUtf8();
+  // A file name's bytes that are not UTF-8 show as U+FFFD.
+  const QByteArray bytes = tochkograf::ShownName(text).toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
 // The editor's window, with `file` opened in it once the splash has gone.
-int RunEditor(int argc, char* argv[], const std::optional<QString>& file) {
-  QApplication app(argc, argv);
+// Qt is given the program's name alone: it would take arguments of its own
+// (-style, -reverse, -platform...) from among the user's, which are the
+// program's, such as a file named "-reverse".
+int RunEditor(char* program, const std::optional<QString>& file) {
+  int qt_argc = 1;
+  char* qt_argv[] = {program, nullptr};
+  QApplication app(qt_argc, qt_argv);
   QApplication::setApplicationName(QStringLiteral("tochkograf"));
   tochkograf::InstallRussianTranslation(app);
   // The desktop entry of the same name ties the running program to its menu
@@ -47,7 +54,9 @@ int main(int argc, char* argv[]) {
   // per file) never load a window system, a style or a font.
   const tochkograf::CommandLine command =
       tochkograf::ParseCommandLine(tochkograf::ArgumentsOf(argc, argv));
-  if (command.action == tochkograf::Action::Edit) return RunEditor(argc, argv, command.file);
+  static char fallback_name[] = "tochkograf";  // for a start with no arguments at all
+  if (command.action == tochkograf::Action::Edit)
+    return RunEditor(argc > 0 ? argv[0] : fallback_name, command.file);
   const tochkograf::Outcome outcome = tochkograf::RunWithoutWindow(command);
   Print(stdout, outcome.out);
   Print(stderr, outcome.err);

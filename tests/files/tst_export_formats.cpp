@@ -1,10 +1,13 @@
 #include <QImage>
 #include <QtTest>
 
+#include "fakes/file_bytes.h"
 #include "fakes/pictures.h"
+#include "files/c_identifier.h"
 #include "files/ems_element.h"
 #include "files/otb_format.h"
 #include "files/pbm_format.h"
+#include "files/picture_codecs.h"
 #include "files/xbm_format.h"
 
 using namespace tochkograf;
@@ -35,6 +38,7 @@ class ExportFormatsTest : public QObject {
   void qtReadsWhatIsWritten();
   void xbmNames_data();
   void xbmNames();
+  void xbmReadByOtherPrograms();
   void byHand_data();
   void byHand();
   void elementTooLargeForOneMessage_data();
@@ -74,17 +78,75 @@ void ExportFormatsTest::xbmNames_data() {
   QTest::newRow("spaces and dots") << "/p/my cat.v2.xbm"
                                    << "my_cat_v2";
   QTest::newRow("Cyrillic") << "кот1.xbm"
-                            << "___1";
+                            << "kot1";
+  QTest::newRow("Cyrillic, capital") << "Кот-1.xbm"
+                                     << "Kot_1";
+  QTest::newRow("Cyrillic, all capitals") << "ЖУК и ЩИ.xbm"
+                                          << "ZHUK_i_SHCHI";
+  QTest::newRow("many letters") << "Съешь жёлтую цыпочку, хэй.xbm"
+                                << "Sieesh_zheltuiu_tsypochku__khei";
+  QTest::newRow("й as и and a mark") << QStringLiteral("Мои\u0306.xbm") << "Moi";
   QTest::newRow("leading digit") << "1st.xbm"
                                  << "_1st";
+  QTest::newRow("leading digit after a soft sign") << "ь1.xbm"
+                                                   << "_1";
+  QTest::newRow("nothing left") << "№ — ь!.xbm"
+                                << "picture";
+  QTest::newRow("no name") << "/p/.xbm"
+                           << "picture";
 }
 
 void ExportFormatsTest::xbmNames() {
   QFETCH(QString, path);
   QFETCH(QString, name);
-  QCOMPARE(XbmName(path), name);
-  QVERIFY(
-      EncodeXbm(name, 8, 1, PixelGrid()).startsWith("#define " + name.toLatin1() + "_width 8\n"));
+  QCOMPARE(CIdentifierFromFileName(path), name);
+  QByteArray bytes;
+  QCOMPARE(WriteXbmPicture({8, 1, PixelGrid()}, path, bytes), FormatStatus::Ok);
+  QVERIFY(bytes.startsWith("#define " + name.toLatin1() + "_width 8\n"));
+}
+
+// A file named in Russian, as a C compiler and netpbm's reader read it.
+void ExportFormatsTest::xbmReadByOtherPrograms() {
+  for (const char* tool : {"cc", "xbmtopbm"})
+    if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+      QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
+  QTemporaryDir folder;
+  Picture picture{13, 5, {}};
+  FillRandom(picture.cells, 13);
+  const QString xbm = folder.filePath(QStringLiteral("Кот-1.xbm"));
+  QByteArray bytes;
+  QCOMPARE(WriteXbmPicture(picture, xbm, bytes), FormatStatus::Ok);
+  Store(xbm, bytes);
+  // The program prints the picture as a plain PBM from the names the file
+  // defines.
+  Store(folder.filePath(QStringLiteral("print.c")),
+        "#include <stdio.h>\n#include \"Кот-1.xbm\"\n"
+        "int main(void) {\n"
+        "  printf(\"P1 %d %d\\n\", Kot_1_width, Kot_1_height);\n"
+        "  for (int y = 0; y < Kot_1_height; ++y) {\n"
+        "    for (int x = 0; x < Kot_1_width; ++x)\n"
+        "      printf(\"%d \", Kot_1_bits[y * ((Kot_1_width + 7) / 8) + x / 8] >> (x % 8) & 1);\n"
+        "    printf(\"\\n\");\n  }\n  return 0;\n}\n");
+  const auto run = [&](const QString& program, const QStringList& arguments, QByteArray& out) {
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.start(program, arguments);
+    const bool done = process.waitForFinished(60000) &&
+                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    out = process.readAllStandardOutput();
+    return done;
+  };
+  QByteArray compiled, netpbm;
+  QVERIFY(run("cc", {"-std=c99", "-Wall", "-Werror", "-o", "print", "print.c"}, compiled));
+  QVERIFY(run(folder.filePath("print"), {}, compiled));
+  QVERIFY(run("xbmtopbm", {xbm}, netpbm));
+  for (const QByteArray& pbm : {compiled, netpbm}) {
+    const QImage image = QImage::fromData(pbm, "PBM");
+    QCOMPARE(image.size(), QSize(13, 5));
+    for (int y = 1; y <= 5; ++y)
+      for (int x = 1; x <= 13; ++x)
+        QCOMPARE(qGray(image.pixel(x - 1, y - 1)) < 128, picture.cells(x, y) != kOff);
+  }
 }
 
 void ExportFormatsTest::byHand_data() {

@@ -1,0 +1,125 @@
+// File names as the system gives them: bytes that need not be UTF-8.
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QtTest>
+
+#include "fakes/document_harness.h"
+#include "fakes/scripted_file_dialogs.h"
+#include "files/document_commands.h"
+#include "files/ems_format.h"
+#include "files/system_name.h"
+
+using namespace tochkograf;
+
+namespace {
+
+QByteArray ContentsAt(const QByteArray& path) {
+  QFile file;
+  const int fd = ::open(path.constData(), O_RDONLY);
+  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    return "<unreadable>";
+  return file.readAll();
+}
+
+QList<QByteArray> NamesAt(const QByteArray& folder) {
+  QList<QByteArray> names;
+  if (DIR* dir = ::opendir(folder.constData())) {
+    while (const dirent* entry = ::readdir(dir))
+      if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+        names << entry->d_name;
+    ::closedir(dir);
+  }
+  return names;
+}
+
+}  // namespace
+
+class SystemNameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void roundTrip_data();
+  void roundTrip();
+  void openedPictureSavesUnderItsName_data();
+  void openedPictureSavesUnderItsName();
+};
+
+void SystemNameTest::roundTrip_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<bool>("utf8");
+  QTest::newRow("ASCII") << QByteArray("cat.ems") << true;
+  QTest::newRow("Cyrillic") << QByteArray("\xd0\xba\xd0\xbe\xd1\x82.ems") << true;
+  QTest::newRow("beyond 16 bits") << QByteArray("\xf0\x9f\x90\x88.ems") << true;
+  QTest::newRow("Latin-1") << QByteArray("caf\xe9.ems") << false;
+  QTest::newRow("cut short") << QByteArray("a\xe2\x82") << false;
+  QTest::newRow("stray continuation") << QByteArray("a\x80\xbf") << false;
+  QTest::newRow("overlong") << QByteArray("\xc0\xaf") << false;
+  // UTF-8 of U+DCE9, the text a lone byte 0xE9 becomes: it must stay apart.
+  QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << false;
+  QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false;
+}
+
+void SystemNameTest::roundTrip() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(bool, utf8);
+  const QString name = NameFromSystem(bytes);
+  QCOMPARE(SystemName(name), bytes);
+  QCOMPARE(QtReachesName(name), utf8);
+  if (utf8) QCOMPARE(name, QString::fromUtf8(bytes));
+  QCOMPARE(ShownName(name).contains(QChar::ReplacementCharacter), !utf8);
+  QCOMPARE(SystemName(ShownName(name)), ShownName(name).toUtf8());
+}
+
+// A picture opened by a name the system gives as bytes that are not UTF-8
+// (from the command line) is saved back to exactly that file, replacing it
+// only once the new one is whole, with its permission bits.
+void SystemNameTest::openedPictureSavesUnderItsName_data() {
+  QTest::addColumn<QByteArray>("name");  // within the test's folder
+  QTest::newRow("the file's name") << QByteArray("caf\xe9.ems");
+  QTest::newRow("the folder's name") << QByteArray("d\xe9/pic.ems");
+  QTest::newRow("both") << QByteArray("d\xe9/\xd0\xba\xe9");
+}
+
+void SystemNameTest::openedPictureSavesUnderItsName() {
+  QFETCH(QByteArray, name);
+  QTemporaryDir temporary;
+  // QTemporaryDir would look for the files under other names.
+  const auto remove = qScopeGuard([&] { QProcess::execute("rm", {"-rf", temporary.path()}); });
+  const QByteArray folder = QFile::encodeName(temporary.path()) + '/';
+  const qsizetype slash = name.lastIndexOf('/');
+  const QByteArray sub = folder + name.left(slash + 1);
+  if (slash > 0) QCOMPARE(::mkdir(sub.constData(), 0755), 0);
+  const QByteArray path = folder + name;
+  PixelGrid cells;
+  FillRandom(cells, 3);
+  const QByteArray old = EncodeEms(24, 10, cells);
+  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0640);
+  QVERIFY(fd >= 0);
+  QCOMPARE(::write(fd, old.constData(), size_t(old.size())), ssize_t(old.size()));
+  ::close(fd);
+  QCOMPARE(::chmod(path.constData(), 0640), 0);  // whatever the umask
+
+  DocumentHarness h;
+  ScriptedFileDialogs dialogs;
+  QObject owner;
+  DocumentCommands commands(h.context, dialogs, temporary.path(), &owner);
+  commands.OpenGiven(NameFromSystem(path));
+  QCOMPARE(ContentsAt(path), old);
+  QCOMPARE(QSize(h.state.MX, h.state.MY), QSize(24, 10));
+  QVERIFY(h.messages.failures.isEmpty());
+  h.state.Pixels(1, 1) = h.state.Pixels(1, 1) == kOff ? kOn : kOff;
+  QVERIFY(commands.filesave());
+
+  QCOMPARE(ContentsAt(path), EncodeEms(24, 10, h.state.Pixels));
+  QCOMPARE(NamesAt(sub), QList<QByteArray>{name.mid(slash + 1)});
+  struct stat status {};
+  QCOMPARE(::stat(path.constData(), &status), 0);
+  QCOMPARE(status.st_mode & 0777, 0640u);
+}
+
+QTEST_GUILESS_MAIN(SystemNameTest)
+#include "tst_system_name.moc"
