@@ -83,9 +83,12 @@ void Form1FilesTest::newFromMenuShortcutAndButton() {
   s.Pixels(3, 3) = kOn;
   s.IZM = kOn;
   const auto run_new = [&] {
-    if (how == QLatin1String("menu")) form_->findChild<QAction*>(QStringLiteral("filenew"))->trigger();
-    else if (how == QLatin1String("key")) QTest::keyClick(form_.get(), Qt::Key_N, Qt::ControlModifier);
-    else QTest::mouseClick(Button(0), Qt::LeftButton);
+    if (how == QLatin1String("menu"))
+      form_->findChild<QAction*>(QStringLiteral("filenew"))->trigger();
+    else if (how == QLatin1String("key"))
+      QTest::keyClick(form_.get(), Qt::Key_N, Qt::ControlModifier);
+    else
+      QTest::mouseClick(Button(0), Qt::LeftButton);
   };
   messages_.answers.enqueue(SaveAnswer::Cancel);
   run_new();
@@ -197,6 +200,9 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType_data() {
   QTest::newRow("picture") << "cat.ems" << 24 << true << false;
   QTest::newRow("BMP") << "cat.bmp" << 72 << false << false;
   QTest::newRow("photo") << "cat.png" << 20 << false << true;
+  // BMP files the one-bit import refuses come in as any image.
+  QTest::newRow("24-bit BMP, two colours") << "halves.bmp" << 30 << false << false;
+  QTest::newRow("24-bit BMP, a photo") << "photo.bmp" << 20 << false << true;
 }
 
 void Form1FilesTest::fileNamedOutsideOpensByItsType() {
@@ -207,10 +213,17 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType() {
   const QString path = dir_->filePath(name);
   if (name.endsWith(QLatin1String(".ems"))) {
     Store(path, EncodeEms(24, 26, PixelGrid()));
-  } else if (name.endsWith(QLatin1String(".bmp"))) {
+  } else if (name == QLatin1String("cat.bmp")) {
     QVERIFY(QFile::copy(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/w72_h14.bmp"), path));
+  } else if (name == QLatin1String("halves.bmp")) {
+    QImage halves(30, 20, QImage::Format_RGB32);
+    halves.fill(Qt::white);
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 15; ++x) halves.setPixel(x, y, qRgb(0, 0, 0));
+    QVERIFY(halves.save(path));
   } else {
     QImage photo(20, 10, QImage::Format_RGB32);
+    photo.fill(Qt::black);
     for (int x = 0; x < 20; ++x) photo.setPixel(x, 5, qRgb(12 * x, 100, 200));
     QVERIFY(photo.save(path));
   }
