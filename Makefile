@@ -6,9 +6,10 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-translations-l10n fonts-dejavu-core
 # The end-to-end run needs an X server of its own and a way to type and click
 # (and to switch the keyboard's layout and read the screen); the check of the
-# installed tree, the desktop's validators and MIME tools.
+# installed tree, the desktop's validators and MIME tools; the readers the
+# exported XBM and the manual page are checked with (netpbm, man).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
-                shared-mime-info
+                shared-mime-info netpbm man-db
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 FUZZ_SECONDS ?= 300
@@ -89,13 +90,20 @@ install: build
 	  $(SUDO) cmake --install $(BUILD) --prefix "$(PREFIX)"; \
 	fi
 
-# The Debian package build/tochkograf_<version>_<arch>.deb (CPack, with the
-# dependencies dpkg-shlibdeps finds), checked by lintian where it is installed.
-deb: build
+# The Debian package $(BUILD)-deb/tochkograf_<version>_<arch>.deb (CPack, with
+# the dependencies dpkg-shlibdeps finds), built in a folder of its own with
+# Debian's hardening flags, and checked by lintian where it is installed.
+DEB_BUILD := $(BUILD)-deb
+deb: deps
 	@$(MAKE) --no-print-directory install-missing PACKAGES="dpkg-dev file"
-	cd $(BUILD) && cpack -G DEB
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && \
+	cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	cd $(DEB_BUILD) && cpack -G DEB
 	@if command -v lintian >/dev/null; then \
-	  lintian --fail-on error $(BUILD)/tochkograf_*.deb; \
+	  lintian --fail-on error $(DEB_BUILD)/tochkograf_*.deb; \
 	else \
 	  echo "lintian is not installed: the package is not checked"; \
 	fi
@@ -112,4 +120,4 @@ art: deps
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)-art/tools/artwork/tochkograf_artwork src/windows/art
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-art
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-art $(DEB_BUILD)

@@ -3,15 +3,11 @@
 #include <QCommandLineParser>
 
 #include "files/system_name.h"
-#include "images/file_formats.h"
 #include "images/thumbnail.h"
-#include "version.h"
 
 namespace tochkograf {
 
 namespace {
-
-const QString kProgram = QStringLiteral("tochkograf");
 
 struct Options {
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
@@ -82,15 +78,6 @@ CommandLine EditCommand(const QStringList& operands) {
   return command;
 }
 
-// The types the table reads and writes, e.g. ".ems (EMS-рисунок)".
-QString FormatList() {
-  QStringList items;
-  for (const FileFormat& format : FileFormats())
-    items << QStringLiteral(".%1 (%2)")
-                 .arg(format.extensions.join(QStringLiteral(", .")), format.name);
-  return items.join(QStringLiteral(", "));
-}
-
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -99,7 +86,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   parser.addOptions({options.help, options.version, options.thumbnail, options.convert});
   parser.addOptions(ConversionOptionList());
   // The parser takes the program's name first.
-  if (!parser.parse(QStringList{kProgram} + arguments)) {
+  if (!parser.parse(QStringList{kProgramName} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (const QString missing = MissingConversionValue(arguments); !missing.isEmpty())
       return Misuse(missing);
@@ -130,43 +117,6 @@ QStringList ArgumentsOf(int argc, const char* const* argv) {
   // Names as the system gave them, whatever their bytes.
   for (int i = 1; i < argc; ++i) arguments << NameFromSystem(argv[i]);
   return arguments;
-}
-
-QString CommandLineUsage() {
-  return QStringLiteral(
-             "Использование: %1 [ФАЙЛ]\n"
-             "               %1 --thumbnail ВХОД ВЫХОД РАЗМЕР\n"
-             "               %1 --convert ВХОД ВЫХОД [--size ШxВ] [--threshold N]\n"
-             "                            [--dither none|floyd|bayer] [--invert]\n"
-             "               %1 --help | --version\n")
-      .arg(kProgram);
-}
-
-QString CommandLineHelp() {
-  return CommandLineUsage() +
-         QStringLiteral(
-             "\n"
-             "Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 x %2 точек).\n"
-             "\n"
-             "  ФАЙЛ              открыть рисунок в редакторе\n"
-             "  --thumbnail ВХОД ВЫХОД РАЗМЕР\n"
-             "                    записать эскиз рисунка ВХОД в файл PNG ВЫХОД размером\n"
-             "                    не больше РАЗМЕР x РАЗМЕР точек, без окна\n"
-             "  --convert ВХОД ВЫХОД\n"
-             "                    записать рисунок ВХОД в файл ВЫХОД другого типа, без окна\n"
-             "%4"
-             "  -h, --help        показать эту справку\n"
-             "  -v, --version     показать версию программы\n"
-             "\n"
-             "Тип файла определяется по расширению имени: %3.\n"
-             "Коды выхода: 0 успех, 1 ошибка чтения или записи файла, 2 неверные аргументы.\n")
-             .arg(kMaxWidth)
-             .arg(kMaxHeight)
-             .arg(FormatList(), ConversionOptionsHelp());
-}
-
-QString VersionLine() {
-  return QStringLiteral("%1, версия %2\n").arg(kProgram, QStringLiteral(TOCHKOGRAF_VERSION));
 }
 
 }  // namespace tochkograf

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/conversion_options.h"
+#include "cli/help_text.h"
 
 namespace tochkograf {
 
@@ -33,10 +34,5 @@ struct CommandLine {
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 QStringList ArgumentsOf(int argc, const char* const* argv);
-
-// The texts --help and --version print, and the short usage a misuse gets.
-QString CommandLineHelp();
-QString VersionLine();
-QString CommandLineUsage();
 
 }  // namespace tochkograf

@@ -107,24 +107,22 @@ QString MissingConversionValue(const QStringList& arguments) {
   return {};
 }
 
-QString ConversionOptionsHelp() {
-  return QStringLiteral(
-             "  ВХОД может быть и изображением другого типа, который читает Qt (.jpg, .gif,\n"
-             "  .pgm...). Такое изображение, если оно больше %1 x %2 или не в два цвета,\n"
-             "  преобразуется, как по умолчанию в диалоге импорта изображения;\n"
-             "  преобразование меняют параметры:\n"
-             "  --size ШxВ        размер рисунка (по умолчанию наибольший, что вписывается\n"
-             "                    в %1 x %2 с сохранением пропорций)\n"
-             "  --threshold N     порог 0..255: точки темнее него чёрные (по умолчанию\n"
-             "                    его выбирает метод Оцу)\n"
-             "  --dither none|floyd|bayer\n"
-             "                    растрирование: нет, Флойда — Стейнберга, упорядоченное\n"
-             "                    (Байер 4 x 4); по умолчанию нет\n"
-             "  --invert          поменять чёрное и белое местами\n"
-             "  С любым из них преобразуется всякий ВХОД, даже двухцветный рисунок, и\n"
-             "  читаются PNG, BMP и OTB любого размера и числа цветов.\n")
-      .arg(kMaxWidth)
-      .arg(kMaxHeight);
+QList<HelpItem> ConversionOptionsHelp() {
+  const QString most = QStringLiteral("%1\u00a0x\u00a0%2").arg(kMaxWidth).arg(kMaxHeight);
+  return {{QStringLiteral("--size ШxВ"),
+           QStringLiteral("размер рисунка (по умолчанию наибольший, что вписывается в %1 с "
+                          "сохранением пропорций)")
+               .arg(most)},
+          {QStringLiteral("--threshold N"),
+           QStringLiteral("порог 0..255: точки темнее него чёрные (по умолчанию его выбирает метод "
+                          "Оцу)")},
+          {QStringLiteral("--dither none|floyd|bayer"),
+           QStringLiteral("растрирование: нет, Флойда — Стейнберга, упорядоченное "
+                          "(Байер 4\u00a0x\u00a04); по умолчанию нет")},
+          {QStringLiteral("--invert"), QStringLiteral("поменять чёрное и белое местами")},
+          {{},
+           QStringLiteral("С любым из них преобразуется всякий ВХОД, даже рисунок .ems или "
+                          "двухцветное изображение: из тех оттенков серого, что в нём есть.")}};
 }
 
 }  // namespace tochkograf

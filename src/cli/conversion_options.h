@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "cli/help_text.h"
 #include "images/image_conversion.h"
 
 class QCommandLineParser;
@@ -40,7 +41,7 @@ QString ReadConversionOptions(const QCommandLineParser& parser, ConversionOption
 // otherwise nothing.
 QString MissingConversionValue(const QStringList& arguments);
 
-// Their lines in --help.
-QString ConversionOptionsHelp();
+// Their entries in the help.
+QList<HelpItem> ConversionOptionsHelp();
 
 }  // namespace tochkograf

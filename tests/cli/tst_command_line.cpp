@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "cli/command_line.h"
+#include "cli/man_page.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
@@ -147,6 +148,8 @@ class CommandLineTest : public QObject {
   void parsing();
   void printsAndExits_data();
   void printsAndExits();
+  void helpAndManualSayTheSame_data();
+  void helpAndManualSayTheSame();
   void convertsBetweenEveryType_data();
   void convertsBetweenEveryType();
   void convertsImages_data();
@@ -230,6 +233,49 @@ void CommandLineTest::printsAndExits() {
   QVERIFY(Russian(written) || arguments == QStringList{"--version"});
   if (code != 0) QVERIFY(written.contains(QStringLiteral("--help")));  // the usage
   QCOMPARE(Names(folder.path()), QStringList());
+}
+
+// --help, as the program prints it, and the manual page, as man shows it,
+// carry every text of the help, the latter without a warning from man.
+void CommandLineTest::helpAndManualSayTheSame_data() {
+  QTest::addColumn<bool>("manual");
+  QTest::newRow("--help") << false;
+  QTest::newRow("manual page") << true;
+}
+
+void CommandLineTest::helpAndManualSayTheSame() {
+  QFETCH(bool, manual);
+  QTemporaryDir folder;
+  QString shown;
+  if (!manual) {
+    const Result result = Run(folder.path(), {"--help"});
+    QCOMPARE(result.code, 0);
+    for (const QString& line : result.out.split(u'\n'))
+      QVERIFY2(line.size() < 80, qPrintable(line));
+    shown = result.out;
+  } else {
+    if (QStandardPaths::findExecutable(QStringLiteral("man")).isEmpty()) QSKIP("man is missing");
+    Store(folder.filePath("tochkograf.1"), ManPage(CommandLineHelpText(), "2026-01-02").toUtf8());
+    QProcess man;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    environment.insert("MANWIDTH", "1000");  // each paragraph on one line
+    man.setProcessEnvironment(environment);
+    man.start("man", {"--warnings", "-l", folder.filePath("tochkograf.1")});
+    QVERIFY(man.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(man.readAllStandardError()), QString());
+    shown = QString::fromUtf8(man.readAllStandardOutput());
+    QVERIFY(shown.contains(QStringLiteral("2026-01-02")));
+  }
+  const auto words = [](QString text) { return text.replace(QChar::Nbsp, u' ').simplified(); };
+  shown = words(shown);
+  const HelpText help = CommandLineHelpText();
+  QStringList texts{help.summary};
+  for (const QString& call : help.calls) texts << QStringLiteral("tochkograf ") + call;
+  for (const HelpItem& item : help.items) texts << item.term << item.text;
+  for (const HelpItem& note : help.notes) texts << note.text << (manual ? note.term : QString());
+  for (const QString& text : texts)
+    if (!text.isEmpty()) QVERIFY2(shown.contains(words(text)), qPrintable(text));
 }
 
 void CommandLineTest::convertsBetweenEveryType_data() {

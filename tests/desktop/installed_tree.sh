@@ -23,7 +23,8 @@ mime=$share/mime/packages/tochkograf.xml
 thumbnailer=$share/thumbnailers/tochkograf.thumbnailer
 metainfo=$(ls "$share"/metainfo/*.metainfo.xml 2>/dev/null | head -n1)
 for file in "$prefix/bin/tochkograf" "$desktop" "$mime" "$thumbnailer" "$metainfo" \
-            "$share/doc/tochkograf/copyright" "$share/doc/tochkograf/changelog.gz"; do
+            "$share/doc/tochkograf/copyright" "$share/doc/tochkograf/changelog.gz" \
+            "$share/man/man1/tochkograf.1.gz"; do
   [[ -f $file ]] || fail "not installed: ${file#"$prefix"/}"
 done
 icons=$(ls "$share"/icons/hicolor/*/apps/tochkograf.png 2>/dev/null | wc -l)

@@ -1,0 +1,121 @@
+#include "cli/help_text.h"
+
+#include "cli/conversion_options.h"
+#include "images/file_formats.h"
+#include "picture/picture.h"
+#include "version.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr int kColumns = 79;     // the last one is left free
+constexpr int kTextColumn = 20;  // where an item's text starts
+constexpr int kItemIndent = 2;
+
+// The types the table reads and writes, e.g. ".ems (EMS-рисунок)".
+QString FormatList() {
+  QStringList items;
+  for (const FileFormat& format : FileFormats())
+    items << QStringLiteral(".%1 (%2)")
+                 .arg(format.extensions.join(QStringLiteral(", .")), format.name);
+  return items.join(QStringLiteral(", "));
+}
+
+// `text` broken at its spaces into lines of at most kColumns, the first
+// after the last line of `first`, the others after `indent` spaces; a word
+// longer than a line stands alone on it.
+QString Wrapped(const QString& first, const QString& text, int indent) {
+  QString result = first, line;
+  qsizetype room = kColumns - (first.size() - first.lastIndexOf(u'\n') - 1);
+  for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > room) {
+      result += line + u'\n' + QString(indent, u' ');
+      line.clear();
+      room = kColumns - indent;
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  return result + line + u'\n';
+}
+
+QString Item(const HelpItem& item) {
+  const QString indent(kItemIndent, u' ');
+  if (item.term.isEmpty()) return Wrapped(indent, item.text, kItemIndent);
+  QString head = indent + item.term;
+  if (head.size() + 2 > kTextColumn)
+    head += u'\n' + QString(kTextColumn, u' ');
+  else
+    head = head.leftJustified(kTextColumn);
+  return Wrapped(head, item.text, kTextColumn);
+}
+
+}  // namespace
+
+HelpText CommandLineHelpText() {
+  const QString most = QStringLiteral("%1\u00a0x\u00a0%2").arg(kMaxWidth).arg(kMaxHeight);
+  HelpText help;
+  help.calls = {QStringLiteral("[ФАЙЛ]"), QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
+                QStringLiteral("--convert ВХОД ВЫХОД [--size\u00a0ШxВ] [--threshold\u00a0N] "
+                               "[--dither\u00a0none|floyd|bayer] [--invert]"),
+                QStringLiteral("--help | --version")};
+  help.summary =
+      QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
+          .arg(most);
+  help.items = {
+      {QStringLiteral("ФАЙЛ"),
+       QStringLiteral("открыть файл в редакторе: рисунок .ems открывается, двухцветный BMP "
+                      "импортируется, как командой «Импорт из BMP», а BMP другой глубины и "
+                      "изображение любого другого типа — как командой «Импорт изображения...»")},
+      {QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
+       QStringLiteral("записать эскиз рисунка ВХОД в файл PNG ВЫХОД размером не больше "
+                      "РАЗМЕР\u00a0x\u00a0РАЗМЕР точек, без окна")},
+      {QStringLiteral("--convert ВХОД ВЫХОД"),
+       QStringLiteral("записать рисунок ВХОД в файл ВЫХОД другого типа, без окна. ВХОД "
+                      "читается, как его открыл бы редактор: рисунок .ems, двухцветный BMP и "
+                      "изображение не больше %1 не более чем в два цвета берутся как есть, "
+                      "а любое другое изображение (фотография, большое изображение, BMP другой "
+                      "глубины) преобразуется, как по умолчанию в диалоге импорта изображения; "
+                      "преобразование меняют параметры:")
+           .arg(most)}};
+  help.items += ConversionOptionsHelp();
+  help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
+                 {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
+  help.notes = {
+      {QStringLiteral("ТИПЫ ФАЙЛОВ"),
+       QStringLiteral("Тип файла определяется по расширению имени: %1; ВХОД может быть и "
+                      "изображением любого типа, который читает Qt (.jpg, .gif, .pgm...).")
+           .arg(FormatList())},
+      {QStringLiteral("КОДЫ ВЫХОДА"),
+       QStringLiteral(
+           "Коды выхода: 0 успех, 1 ошибка чтения или записи файла, 2 неверные аргументы.")}};
+  return help;
+}
+
+QString CommandLineUsage() {
+  const HelpText help = CommandLineHelpText();
+  const QString lead = QStringLiteral("Использование: ");
+  QString usage;
+  for (const QString& call : help.calls) {
+    const QString first = (usage.isEmpty() ? lead : QString(lead.size(), u' ')) + kProgramName;
+    // Continued lines start under the call's first argument.
+    const qsizetype command = call.startsWith(u'-') ? call.indexOf(u' ') + 1 : 0;
+    usage += Wrapped(first + u' ', call, int(first.size() + 1 + command));
+  }
+  return usage;
+}
+
+QString CommandLineHelp() {
+  const HelpText help = CommandLineHelpText();
+  QString text = CommandLineUsage() + u'\n' + Wrapped({}, help.summary, 0) + u'\n';
+  for (const HelpItem& item : help.items) text += Item(item);
+  text += u'\n';
+  for (const HelpItem& note : help.notes) text += Wrapped({}, note.text, 0);
+  return text;
+}
+
+QString VersionLine() {
+  return QStringLiteral("%1, версия %2\n").arg(kProgramName, QStringLiteral(TOCHKOGRAF_VERSION));
+}
+
+}  // namespace tochkograf
