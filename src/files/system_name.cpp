@@ -1,5 +1,9 @@
 #include "files/system_name.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+
 namespace tochkograf {
 
 namespace {
@@ -83,6 +87,15 @@ QString ShownName(const QString& name) {
   for (QChar& c : shown)
     if (Escape(c)) c = QChar::ReplacementCharacter;
   return shown;
+}
+
+QString AbsoluteName(const QString& name) {
+  if (name.startsWith(u'/')) return name;
+  char* folder = ::getcwd(nullptr, 0);
+  if (!folder) return name;
+  const QString absolute = NameFromSystem(folder) + u'/' + name;
+  std::free(folder);
+  return absolute;
 }
 
 }  // namespace tochkograf

@@ -21,4 +21,9 @@ bool QtReachesName(const QString& name);
 // The name as the user reads it: each such byte a U+FFFD.
 QString ShownName(const QString& name);
 
+// `name` from the working directory, whatever the bytes of either: Qt's
+// QDir::currentPath() would give another folder's name where the working
+// directory's are not UTF-8.
+QString AbsoluteName(const QString& name);
+
 }  // namespace tochkograf

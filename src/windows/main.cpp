@@ -41,7 +41,7 @@ int RunEditor(char* program, const std::optional<QString>& file) {
                    Qt::QueuedConnection);
   form.show();
   // Shown first, so that a message about the file comes up over the window.
-  if (file) form.OpenFile(*file);
+  if (file) form.OpenFile(tochkograf::AbsoluteName(*file));
   return app.exec();
 }
 

@@ -44,6 +44,7 @@ class SystemNameTest : public QObject {
  private slots:
   void roundTrip_data();
   void roundTrip();
+  void absoluteNameInAFolderSoNamed();
   void openedPictureSavesUnderItsName_data();
   void openedPictureSavesUnderItsName();
 };
@@ -72,6 +73,19 @@ void SystemNameTest::roundTrip() {
   if (utf8) QCOMPARE(name, QString::fromUtf8(bytes));
   QCOMPARE(ShownName(name).contains(QChar::ReplacementCharacter), !utf8);
   QCOMPARE(SystemName(ShownName(name)), ShownName(name).toUtf8());
+}
+
+void SystemNameTest::absoluteNameInAFolderSoNamed() {
+  QTemporaryDir temporary;
+  const auto remove = qScopeGuard([&] { QProcess::execute("rm", {"-rf", temporary.path()}); });
+  const QByteArray folder = QFile::encodeName(temporary.path()) + "/d\xe9";
+  QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+  const QString started = QDir::currentPath();
+  QCOMPARE(::chdir(folder.constData()), 0);
+  const QString absolute = AbsoluteName(NameFromSystem("caf\xe9.ems"));
+  QVERIFY(QDir::setCurrent(started));
+  QCOMPARE(SystemName(absolute), folder + "/caf\xe9.ems");
+  QCOMPARE(AbsoluteName(QStringLiteral("/p/x.ems")), QStringLiteral("/p/x.ems"));
 }
 
 // A picture opened by a name the system gives as bytes that are not UTF-8
