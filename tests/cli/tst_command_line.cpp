@@ -1,10 +1,7 @@
 // The command line through the real program, started as a file manager or a
 // script would start it: no display, no Qt platform chosen.
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QImage>
@@ -18,6 +15,7 @@
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
+#include "fakes/system_files.h"
 #include "files/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
@@ -85,35 +83,6 @@ Picture Decoded(const QString& name, const QByteArray& bytes) {
 
 QStringList Names(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
-// Files under names as the system holds them, bytes that need not be UTF-8,
-// which Qt's own file classes would take for other names.
-void StoreAt(const QByteArray& path, const QByteArray& bytes) {
-  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  QVERIFY(fd >= 0);
-  QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
-  ::close(fd);
-}
-
-QByteArray ContentsAt(const QByteArray& path) {
-  QFile file;
-  const int fd = ::open(path.constData(), O_RDONLY);
-  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-    return "<unreadable>";
-  return file.readAll();
-}
-
-QList<QByteArray> NamesAt(const QByteArray& folder) {
-  QList<QByteArray> names;
-  if (DIR* dir = ::opendir(folder.constData())) {
-    while (const dirent* entry = ::readdir(dir))
-      if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
-        names << entry->d_name;
-    ::closedir(dir);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // Runs the program with arguments of any bytes: the shell's printf makes
@@ -520,8 +489,7 @@ void CommandLineTest::namesAreTheSystemsBytes() {
   QFETCH(QByteArray, oldOut);
   QFETCH(QString, message);
   QTemporaryDir temporary;
-  // QTemporaryDir would look for the files under other names.
-  const auto remove = qScopeGuard([&] { QProcess::execute("rm", {"-rf", temporary.path()}); });
+  const auto remove = RemovedAtEnd(temporary.path());
   const QByteArray folder = QFile::encodeName(temporary.path()) + '/';
   const QByteArray sub = in.contains('/') ? in.left(in.indexOf('/')) : "";
   if (!sub.isEmpty()) QCOMPARE(::mkdir(folder + sub, 0755), 0);

@@ -1,42 +1,17 @@
 // File names as the system gives them: bytes that need not be UTF-8.
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QtTest>
 
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
+#include "fakes/system_files.h"
 #include "files/document_commands.h"
 #include "files/ems_format.h"
 #include "files/system_name.h"
 
 using namespace tochkograf;
-
-namespace {
-
-QByteArray ContentsAt(const QByteArray& path) {
-  QFile file;
-  const int fd = ::open(path.constData(), O_RDONLY);
-  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-    return "<unreadable>";
-  return file.readAll();
-}
-
-QList<QByteArray> NamesAt(const QByteArray& folder) {
-  QList<QByteArray> names;
-  if (DIR* dir = ::opendir(folder.constData())) {
-    while (const dirent* entry = ::readdir(dir))
-      if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
-        names << entry->d_name;
-    ::closedir(dir);
-  }
-  return names;
-}
-
-}  // namespace
 
 class SystemNameTest : public QObject {
   Q_OBJECT
@@ -77,7 +52,7 @@ void SystemNameTest::roundTrip() {
 
 void SystemNameTest::absoluteNameInAFolderSoNamed() {
   QTemporaryDir temporary;
-  const auto remove = qScopeGuard([&] { QProcess::execute("rm", {"-rf", temporary.path()}); });
+  const auto remove = RemovedAtEnd(temporary.path());
   const QByteArray folder = QFile::encodeName(temporary.path()) + "/d\xe9";
   QCOMPARE(::mkdir(folder.constData(), 0755), 0);
   const QString started = QDir::currentPath();
@@ -101,8 +76,7 @@ void SystemNameTest::openedPictureSavesUnderItsName_data() {
 void SystemNameTest::openedPictureSavesUnderItsName() {
   QFETCH(QByteArray, name);
   QTemporaryDir temporary;
-  // QTemporaryDir would look for the files under other names.
-  const auto remove = qScopeGuard([&] { QProcess::execute("rm", {"-rf", temporary.path()}); });
+  const auto remove = RemovedAtEnd(temporary.path());
   const QByteArray folder = QFile::encodeName(temporary.path()) + '/';
   const qsizetype slash = name.lastIndexOf('/');
   const QByteArray sub = folder + name.left(slash + 1);
@@ -111,11 +85,8 @@ void SystemNameTest::openedPictureSavesUnderItsName() {
   PixelGrid cells;
   FillRandom(cells, 3);
   const QByteArray old = EncodeEms(24, 10, cells);
-  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0640);
-  QVERIFY(fd >= 0);
-  QCOMPARE(::write(fd, old.constData(), size_t(old.size())), ssize_t(old.size()));
-  ::close(fd);
-  QCOMPARE(::chmod(path.constData(), 0640), 0);  // whatever the umask
+  StoreAt(path, old);
+  QCOMPARE(::chmod(path.constData(), 0640), 0);
 
   DocumentHarness h;
   ScriptedFileDialogs dialogs;
