@@ -14,7 +14,8 @@ QString WriteFailureReason(FileStatus status);
 QString FormatFailureReason(FormatStatus status);
 
 // The line that follows a failure message's own sentence: the file's name
-// (without its folder) and the reason, "«cat.ems»: файл не найден."
+// (without its folder; a very long one loses its middle) and the reason,
+// "«cat.ems»: файл не найден."
 QString FileReasonLine(const QString& path, const QString& reason);
 
 // A picture's size as messages write it, "64 x 16", with non-breaking

@@ -349,8 +349,8 @@ void Form1::RepaintAll() {
 }
 
 // The drawing area keeps about the room it had; the window grows or shrinks
-// round it and stays on the screen. A maximised window keeps its size, as
-// the user's own resizing always stretches the picture.
+// round its own centre and stays on the screen. A maximised window keeps its
+// size, as the user's own resizing always stretches the picture.
 void Form1::FollowPictureSize() {
   const QSize picture(state_.MX, state_.MY);
   if (picture == fitted_size_) return;
@@ -358,25 +358,22 @@ void Form1::FollowPictureSize() {
   QScreen* screen = this->screen();
   if (!screen || isMaximized() || isFullScreen()) return;
   const QSize frame = pole_->size() - pole_->contentsRect().size();
-  const QSize around = frameGeometry().size() - size() +
-                       QSize(0, menuBar()->sizeHint().height() + band_height_) + frame;
+  const QSize decoration = frameGeometry().size() - size();
+  const QSize around = decoration + QSize(0, menuBar()->sizeHint().height() + band_height_) + frame;
+  const QRect available = screen->availableGeometry();
   const QSize inner =
       SquareCellArea(picture, pole_->contentsRect().size(), NarrowestInnerWidth() - frame.width(),
-                     screen->availableGeometry().size() - around);
-  resize(inner + around - (frameGeometry().size() - size()));
-  if (!isVisible()) {
-    PlaceCentred();
-    return;
-  }
-  // Moved back onto the screen where it has grown past an edge.
-  const QRect available = screen->availableGeometry();
-  QRect outer = frameGeometry();
+                     available.size() - around);
+  QRect outer(QPoint(), inner + around);
+  outer.moveCenter(frameGeometry().center());
   outer.moveRight(std::min(outer.right(), available.right()));
   outer.moveBottom(std::min(outer.bottom(), available.bottom()));
   outer.moveLeft(std::max(outer.left(), available.left()));
   outer.moveTop(std::max(outer.top(), available.top()));
+  resize(outer.size() - decoration);
   move(outer.topLeft());
 }
+
 void Form1::SetSizeLabel(const QString& caption) { Label2_->setText(caption); }
 
 }  // namespace tochkograf

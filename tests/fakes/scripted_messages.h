@@ -34,12 +34,15 @@ class ScriptedMessages : public UserMessages {
     return first_lines;
   }
   // Whether exactly one failure was shown: `sentence`, then one line that
-  // names the file `path` (without its folder) and gives `reason`.
+  // names the file `path` (without its folder; of a very long name, its
+  // start and end) and gives `reason`.
   bool ToldOnce(const QString& sentence, const QString& path, const QString& reason) const {
     if (failures.size() != 1) return false;
     const QStringList lines = failures[0].split(QLatin1Char('\n'));
-    return lines.size() == 2 && lines[0] == sentence &&
-           lines[1].contains(QFileInfo(path).fileName()) && lines[1].contains(reason);
+    const QString name = QFileInfo(path).fileName();
+    return lines.size() == 2 && lines[0] == sentence && lines[1].contains(name.left(20)) &&
+           lines[1].contains(name.right(20)) && lines[1].contains(reason) &&
+           lines[1].size() < 100;
   }
 };
 
