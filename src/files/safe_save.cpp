@@ -65,13 +65,13 @@ FileStatus WriteInPlace(const QByteArray& target, const QByteArray& bytes) {
   const int fd = ::open(target.constData(), O_RDWR | O_CLOEXEC);
   if (fd < 0) return StatusOfError(errno);
   struct stat old {};
-  if (::fstat(fd, &old) != 0 || !S_ISREG(old.st_mode)) {
-    const int error = errno;
-    ::close(fd);
-    return S_ISREG(old.st_mode) ? StatusOfError(error) : FileStatus::NotAFile;
+  QByteArray kept;
+  bool read = ::fstat(fd, &old) == 0;
+  if (read) {
+    kept.resize(std::min<qint64>(old.st_size, bytes.size()));
+    read = ReadAt(fd, kept, 0);
   }
-  QByteArray kept(std::min<qint64>(old.st_size, bytes.size()), Qt::Uninitialized);
-  if (!ReadAt(fd, kept, 0)) {
+  if (!read) {
     const int error = errno;
     ::close(fd);
     return StatusOfError(error);

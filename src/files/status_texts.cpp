@@ -80,13 +80,16 @@ QString FormatFailureReason(FormatStatus status) {
   return {};
 }
 
-QString FileReasonLine(const QString& path, const QString& reason) {
+QString ShownName(const QString& path) {
   // A name as long as the system allows would not fit a message box: its
   // middle gives way, so that its start, its end and the reason show.
   constexpr int kLongest = 64, kKept = 30;
-  QString name = QFileInfo(path).fileName();
-  if (name.size() > kLongest) name = name.left(kKept) + QChar(0x2026) + name.right(kKept);
-  return QStringLiteral("«%1»: %2.").arg(name, reason);
+  const QString name = QFileInfo(path).fileName();
+  return name.size() > kLongest ? name.left(kKept) + QChar(0x2026) + name.right(kKept) : name;
+}
+
+QString FileReasonLine(const QString& path, const QString& reason) {
+  return QStringLiteral("«%1»: %2.").arg(ShownName(path), reason);
 }
 
 QString SizeText(int width, int height) {

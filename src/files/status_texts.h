@@ -13,9 +13,12 @@ QString ReadFailureReason(FileStatus status);
 QString WriteFailureReason(FileStatus status);
 QString FormatFailureReason(FormatStatus status);
 
-// The line that follows a failure message's own sentence: the file's name
-// (without its folder; a very long one loses its middle) and the reason,
-// "«cat.ems»: файл не найден."
+// A file's name as messages show it: without its folder, and a very long
+// one without its middle.
+QString ShownName(const QString& path);
+
+// The line that follows a failure message's own sentence: the file's name,
+// as ShownName has it, and the reason, "«cat.ems»: файл не найден."
 QString FileReasonLine(const QString& path, const QString& reason);
 
 // A picture's size as messages write it, "64 x 16", with non-breaking
