@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
   const Figure encode = Measure([&] { (void)EncodeEms(128, 96, state.Pixels); }, 31, 2000);
   const Figure decode = Measure([&] { DecodeEms(ems, header, grid); }, 31, 2000);
   const Figure decode_bmp = Measure([&] { DecodeBmp(bmp, picture); }, 31, 2000);
-  const Figure write = Measure([&] { WriteEmsFile(document); }, 11, 20);
+  const Figure write = Measure([&] { WriteEmsFile(document, state.FileName); }, 11, 20);
   const Figure read = Measure([&] { ReadEmsFile(document, state.FileName); }, 11, 200);
   Print("copy of the .ems bytes in memory", copy_ems);
   Print("copy of the BMP bytes in memory", copy_bmp);

@@ -14,9 +14,9 @@ inline const QString kImportFailure =
 FilterTable BmpFilters();
 
 // Replaces the picture with a two-colour BMP file's, at the file's size, as
-// an untitled picture with no unsaved changes. The undo snapshot and the
-// caption stay as they are. A file that cannot be imported changes nothing
-// and gets the import message once.
+// an untitled picture with no unsaved changes. Undo brings back the picture
+// from before the import; the caption stays as it is. A file that cannot be imported changes
+// nothing and gets the import message once.
 void frombmp(DocumentCommands& commands);
 
 // The import itself, once the file has been chosen; whether it succeeded.

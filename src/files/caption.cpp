@@ -9,7 +9,9 @@ namespace tochkograf {
 QString CaptionFor(const QString& file_name) {
   if (file_name == kUntitled) return kProductName;
   const QString name = QFileInfo(file_name).fileName();
-  const QString shown = name.size() >= 4 ? name.chopped(4) : name;
+  const QString ending = QStringLiteral(".ems");
+  const bool drop = name.size() > ending.size() && name.endsWith(ending, Qt::CaseInsensitive);
+  const QString shown = drop ? name.chopped(ending.size()) : name;
   return shown + QStringLiteral(" - ") + kProductName;
 }
 

@@ -8,9 +8,10 @@ namespace tochkograf {
 inline const QString kProductName = QStringLiteral("Tochkograf");
 
 // The window caption while the program runs: "Tochkograf" for an untitled
-// picture, else the name of the file (the path without its folder) less its
-// last four characters (normally ".ems"), " - " and "Tochkograf". A name too
-// short to lose four characters is shown whole.
+// picture, else the name of the file (the path without its folder), " - "
+// and "Tochkograf". The name loses an ending ".ems", in any case as the
+// type is known by it, where something is left of it; any other name is
+// shown whole.
 QString CaptionFor(const QString& file_name);
 
 // The caption while the main window itself has the focus: the whole name.

@@ -6,6 +6,7 @@
 #include "files/bmp_import.h"
 #include "files/ems_file.h"
 #include "files/read_head.h"
+#include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
 namespace tochkograf {
@@ -45,9 +46,10 @@ void DocumentCommands::filenew() {
   DocumentState& state = document_.state;
   state.IZM = kOff;
   state.FileName = kUntitled;
-  for (PixelGrid* grid : {&state.Pixels, &state.UndoPixels, &state.ClipPixels})
+  for (PixelGrid* grid : {&state.Pixels, &state.ClipPixels})
     for (int x = 1; x <= kMaxWidth; ++x)
       for (int y = 1; y <= kMaxHeight; ++y) (*grid)(x, y) = kOff;
+  SaveUndo(state);
   RedrawPole(state, document_.view);
 }
 
@@ -104,7 +106,7 @@ bool IsBmpFile(const QString& path) {
 
 bool DocumentCommands::filesave() {
   if (document_.state.FileName == kUntitled) return filesaveas();
-  return WriteEmsFile(document_);
+  return WriteEmsFile(document_, document_.state.FileName);
 }
 
 bool DocumentCommands::filesaveas() {
@@ -113,9 +115,7 @@ bool DocumentCommands::filesaveas() {
   if (!ShowFileDialog(dialogs_, kSaveMode, folder, names, EmsFilters(), QString(), owner_))
     return false;
   const QString path = SaveAsName(names.value(0));
-  if (path.isEmpty()) return false;
-  document_.state.FileName = path;
-  if (!WriteEmsFile(document_)) return false;
+  if (path.isEmpty() || !WriteEmsFile(document_, path)) return false;
   Used(path);
   return true;
 }

@@ -2,19 +2,24 @@
 
 #include "files/caption.h"
 #include "files/ems_format.h"
-#include "files/read_head.h"
+#include "files/file_access.h"
+#include "files/picture_codecs.h"
 #include "files/safe_save.h"
+#include "files/status_texts.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
 namespace tochkograf {
 
-bool WriteEmsFile(DocumentContext& document) {
+bool WriteEmsFile(DocumentContext& document, const QString& path) {
   DocumentState& state = document.state;
-  if (!SaveWhole(state.FileName, EncodeEms(state.MX, state.MY, state.Pixels))) {
-    document.messages.ShowFailure(kWriteFailure);
+  const FileStatus saved = SaveWhole(path, EncodeEms(state.MX, state.MY, state.Pixels));
+  if (saved != FileStatus::Ok) {
+    document.messages.ShowFailure(kWriteFailure + QLatin1Char('\n') +
+                                  FileReasonLine(path, WriteFailureReason(saved)));
     return false;
   }
+  state.FileName = path;
   state.IZM = kOff;
   UpdateCaption(document);
   return true;
@@ -26,8 +31,13 @@ bool ReadEmsFile(DocumentContext& document, const QString& name) {
   EmsHeader header;
   PixelGrid pixels = state.Pixels;
   // No more than the largest picture needs is read: what follows is ignored.
-  if (!ReadHead(name, EmsFileSize(kMaxWidth, kMaxHeight), bytes) || DecodeEms(bytes, header, pixels) != EmsStatus::Ok) {
-    document.messages.ShowFailure(kReadFailure);
+  const FileStatus file = ReadFileHead(name, EmsFileSize(kMaxWidth, kMaxHeight), bytes);
+  const FormatStatus format =
+      file == FileStatus::Ok ? EmsFormatStatus(DecodeEms(bytes, header, pixels)) : FormatStatus::Ok;
+  if (file != FileStatus::Ok || format != FormatStatus::Ok) {
+    const QString reason =
+        file != FileStatus::Ok ? ReadFailureReason(file) : FormatFailureReason(format);
+    document.messages.ShowFailure(kReadFailure + QLatin1Char('\n') + FileReasonLine(name, reason));
     return false;
   }
   state.IZM = kOff;

@@ -12,8 +12,15 @@ enum class FileStatus {
   Missing,       // no such file, or no such folder on the way to it
   NotAFile,      // a folder or another thing that is not a plain file
   NoPermission,  // the file or its folder is not ours to read or write
-  Failed,        // the system refused for another reason (a full disk...)
+  ReadOnlyDisk,  // the file system takes no writes
+  NameTooLong,   // the name, or a folder's name in it, is longer than the system takes
+  NoSpace,       // the disk, or the user's share of it, is full
+  TooLarge,      // the file would pass the size the system lets this program write
+  Failed,        // the system refused for another reason
 };
+
+// What the system's error number (errno) of a failed call means for the user.
+FileStatus StatusOfError(int error);
 
 // Reads the first `limit` bytes of a file, as ReadHead does, and says why it
 // could not.
@@ -23,8 +30,7 @@ FileStatus ReadFileHead(const QString& name, qint64 limit, QByteArray& bytes);
 // could not.
 FileStatus OpenFileToRead(const QString& name, QFile& file);
 
-// Writes `bytes` as the file `name`, as SaveWhole does, and says why it
-// could not.
+// Writes `bytes` as the file `name`, as SaveWhole does.
 FileStatus SaveWholeFile(const QString& name, const QByteArray& bytes);
 
 }  // namespace tochkograf

@@ -1,11 +1,13 @@
 #include "files/imported_picture.h"
 
+#include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
 namespace tochkograf {
 
 void TakeImportedPicture(DocumentContext& document, const Picture& picture, Flag changed) {
   DocumentState& state = document.state;
+  SaveUndo(state);
   state.IZM = changed;
   state.MX = picture.width;
   state.MY = picture.height;

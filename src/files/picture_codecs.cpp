@@ -13,9 +13,14 @@ namespace tochkograf {
 FormatStatus ReadEmsPicture(const QByteArray& bytes, Picture& picture) {
   EmsHeader header;
   PixelGrid cells;
-  switch (DecodeEms(bytes, header, cells)) {
+  const FormatStatus status = EmsFormatStatus(DecodeEms(bytes, header, cells));
+  if (status == FormatStatus::Ok) picture = {header.width, header.height, cells};
+  return status;
+}
+
+FormatStatus EmsFormatStatus(EmsStatus status) {
+  switch (status) {
     case EmsStatus::Ok:
-      picture = {header.width, header.height, cells};
       return FormatStatus::Ok;
     case EmsStatus::BadSize:
       return FormatStatus::BadSize;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "files/ems_format.h"
 #include "files/format_status.h"
 #include "picture/picture.h"
 
@@ -12,6 +13,8 @@ namespace tochkograf {
 // a Picture. A reader leaves `picture` as it was unless it returns Ok.
 
 FormatStatus ReadEmsPicture(const QByteArray& bytes, Picture& picture);
+// What the `.ems` decoder's answer means in the words of every format.
+FormatStatus EmsFormatStatus(EmsStatus status);
 QByteArray WriteEmsPicture(const Picture& picture);
 
 // Two-colour BMP files as the import reads them; written as EncodeBmp does.

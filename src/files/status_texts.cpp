@@ -1,6 +1,9 @@
 #include "files/status_texts.h"
 
+#include <QFileInfo>
+
 #include "files/ems_element.h"
+#include "files/system_name.h"
 #include "picture/pixel_grid.h"
 
 namespace tochkograf {
@@ -13,6 +16,10 @@ QString CommonReason(FileStatus status) {
       return QStringLiteral("это папка или не обычный файл");
     case FileStatus::NoPermission:
       return QStringLiteral("нет прав доступа");
+    case FileStatus::ReadOnlyDisk:
+      return QStringLiteral("диск доступен только для чтения");
+    case FileStatus::NameTooLong:
+      return QStringLiteral("слишком длинное имя файла");
     default:
       return {};
   }
@@ -21,22 +28,21 @@ QString CommonReason(FileStatus status) {
 }  // namespace
 
 QString ReadFailureReason(FileStatus status) {
-  switch (status) {
-    case FileStatus::Missing:
-      return QStringLiteral("файл не найден");
-    case FileStatus::Failed:
-      return QStringLiteral("ошибка чтения");
-    default:
-      return CommonReason(status);
-  }
+  if (status == FileStatus::Missing) return QStringLiteral("файл не найден");
+  const QString common = CommonReason(status);
+  return common.isEmpty() ? QStringLiteral("ошибка чтения") : common;
 }
 
 QString WriteFailureReason(FileStatus status) {
   switch (status) {
     case FileStatus::Missing:
       return QStringLiteral("нет такой папки");
+    case FileStatus::NoSpace:
+      return QStringLiteral("нет места на диске");
+    case FileStatus::TooLarge:
+      return QStringLiteral("файл превысил наибольший размер, который система разрешает записать");
     case FileStatus::Failed:
-      return QStringLiteral("ошибка записи (нет места на диске?)");
+      return QStringLiteral("ошибка записи");
     default:
       return CommonReason(status);
   }
@@ -51,9 +57,8 @@ QString FormatFailureReason(FormatStatus status) {
     case FormatStatus::Unsupported:
       return QStringLiteral("такой вид файла не поддерживается (нужен двухцветный, без сжатия)");
     case FormatStatus::BadSize:
-      return QStringLiteral("размер рисунка вне пределов от 1 x 1 до %1 x %2 точек")
-          .arg(kMaxWidth)
-          .arg(kMaxHeight);
+      return QStringLiteral("размер рисунка вне пределов от %1 до %2 точек")
+          .arg(SizeText(1, 1), SizeText(kMaxWidth, kMaxHeight));
     case FormatStatus::Truncated:
       return QStringLiteral("файл обрывается раньше конца рисунка");
     case FormatStatus::Damaged:
@@ -63,8 +68,9 @@ QString FormatFailureReason(FormatStatus status) {
     case FormatStatus::TooLargeForMessage:
       return QStringLiteral(
                  "рисунок не поместится в одно SMS: в элемент EMS входит не больше %1 байт точек "
-                 "(строка занимает целые байты), например 32 x 32, 64 x 16 или 128 x 8")
-          .arg(kMaxElementData);
+                 "(строка занимает целые байты), например %2, %3 или %4")
+          .arg(QString::number(kMaxElementData), SizeText(32, 32), SizeText(64, 16),
+               SizeText(128, 8));
     case FormatStatus::NotAnImage:
       return QStringLiteral("это не изображение известного программе типа");
     case FormatStatus::TooLarge:
@@ -73,6 +79,22 @@ QString FormatFailureReason(FormatStatus status) {
           .arg(kImageMemoryLimitMb);
   }
   return {};
+}
+
+QString ShownName(const QString& path) {
+  // A name as long as the system allows would not fit a message box: its
+  // middle gives way, so that its start, its end and the reason show.
+  constexpr int kLongest = 64, kKept = 30;
+  const QString name = ReadableName(QFileInfo(path).fileName());
+  return name.size() > kLongest ? name.left(kKept) + QChar(0x2026) + name.right(kKept) : name;
+}
+
+QString FileReasonLine(const QString& path, const QString& reason) {
+  return QStringLiteral("«%1»: %2.").arg(ShownName(path), reason);
+}
+
+QString SizeText(int width, int height) {
+  return QStringLiteral("%1\u00A0x\u00A0%2").arg(width).arg(height);
 }
 
 }  // namespace tochkograf

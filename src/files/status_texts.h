@@ -13,4 +13,16 @@ QString ReadFailureReason(FileStatus status);
 QString WriteFailureReason(FileStatus status);
 QString FormatFailureReason(FormatStatus status);
 
+// A file's name as messages show it: without its folder, and a very long
+// one without its middle.
+QString ShownName(const QString& path);
+
+// The line that follows a failure message's own sentence: the file's name,
+// as ShownName has it, and the reason, "«cat.ems»: файл не найден."
+QString FileReasonLine(const QString& path, const QString& reason);
+
+// A picture's size as messages write it, "64 x 16", with non-breaking
+// spaces so that no message breaks it across lines.
+QString SizeText(int width, int height);
+
 }  // namespace tochkograf

@@ -82,7 +82,7 @@ bool QtReachesName(const QString& name) {
   return true;
 }
 
-QString ShownName(const QString& name) {
+QString ReadableName(const QString& name) {
   QString shown = name;
   for (QChar& c : shown)
     if (Escape(c)) c = QChar::ReplacementCharacter;

@@ -19,7 +19,7 @@ QByteArray SystemName(const QString& name);
 bool QtReachesName(const QString& name);
 
 // The name as the user reads it: each such byte a U+FFFD.
-QString ShownName(const QString& name);
+QString ReadableName(const QString& name);
 
 // `name` from the working directory, whatever the bytes of either: Qt's
 // QDir::currentPath() would give another folder's name where the working

@@ -11,8 +11,7 @@ namespace tochkograf {
 namespace {
 
 QString Failure(const QString& path, const QString& reason) {
-  return QStringLiteral("Рисунок не экспортирован в «%1»: %2.")
-      .arg(QFileInfo(path).fileName(), reason);
+  return QStringLiteral("Рисунок не экспортирован в «%1»: %2.").arg(ShownName(path), reason);
 }
 
 FilterTable ExportFilters(const QList<const FileFormat*>& formats) {

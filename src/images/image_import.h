@@ -36,9 +36,9 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window);
 // changed. An OTB file, or an image of at most two colours that fits the
 // editor, comes in as it is; any other goes through the conversion dialog,
 // whose Cancel changes nothing. The picture takes the new one's size and
-// pixels and is untitled with unsaved changes; the undo snapshot and the
-// caption stay as they are. A file that cannot be read gets one message
-// naming the reason and changes nothing.
+// pixels and is untitled with unsaved changes; undo brings back the picture
+// from before the import, and the caption stays as it is. A file that cannot be read gets one
+// message naming the reason and changes nothing.
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name);
 
 // A file named outside the program (its command line): by TypeOfNamedFile,

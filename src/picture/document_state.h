@@ -8,6 +8,16 @@
 
 namespace tochkograf {
 
+// What undo brings back: the picture's size and every cell of the grid.
+// One value, so that whatever else a picture comes to hold joins it here.
+struct UndoSnapshot {
+  std::int32_t MX = 0;
+  std::int32_t MY = 0;
+  PixelGrid Pixels;
+
+  bool operator==(const UndoSnapshot&) const = default;
+};
+
 // The one document of the main window. It starts zeroed; the main window's
 // start-up gives it its first size, name and grid setting.
 struct DocumentState {
@@ -16,7 +26,7 @@ struct DocumentState {
   std::int32_t MY = 0;  // picture height, 1..96 once started
   QString FileName;     // the absolute path of the picture's file; "*" while it has none
   PixelGrid Pixels;
-  PixelGrid UndoPixels;
+  UndoSnapshot Undo;
   PixelGrid ClipPixels;
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
   Flag GridOn = kOff;

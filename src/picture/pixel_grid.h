@@ -33,4 +33,13 @@ class PixelGrid {
   std::array<Flag, kColumns * kRows> cells_{};
 };
 
+// Whether two grids agree on every cell of the block 1..128 x 1..96 that
+// undo and the clipboard work on; column 0 and row 0 are not compared.
+inline bool SameBlock(const PixelGrid& a, const PixelGrid& b) {
+  for (int y = 1; y <= kMaxHeight; ++y)
+    for (int x = 1; x <= kMaxWidth; ++x)
+      if (a(x, y) != b(x, y)) return false;
+  return true;
+}
+
 }  // namespace tochkograf

@@ -4,44 +4,59 @@
 
 namespace tochkograf {
 
+namespace {
+
+// Runs a shift, marks the picture changed when the shift moved anything (a
+// blank picture, or one a single pixel high shifted up, stays as it was),
+// and redraws.
+template <typename Move>
+void Shift(DocumentState& s, PictureView& view, Move move) {
+  const PixelGrid before = s.Pixels;
+  move(s.MX, s.MY);
+  if (!(s.Pixels == before)) s.IZM = kOn;
+  RedrawPole(s, view);
+}
+
+}  // namespace
+
 // Each shift holds the leaving line in ShiftLine, moves the rest one step
 // (reading every cell before it is overwritten), then writes the held line
 // back on the far side.
 
 void sup(DocumentState& s, PictureView& view) {
-  const int W = s.MX, H = s.MY;
-  for (int x = 1; x <= W; ++x) s.ShiftLine[x] = s.Pixels(x, 1);
-  for (int y = 1; y <= H - 1; ++y)
-    for (int x = 1; x <= W; ++x) s.Pixels(x, y) = s.Pixels(x, y + 1);
-  for (int x = 1; x <= W; ++x) s.Pixels(x, H) = s.ShiftLine[x];
-  RedrawPole(s, view);
+  Shift(s, view, [&s](const int W, const int H) {
+    for (int x = 1; x <= W; ++x) s.ShiftLine[x] = s.Pixels(x, 1);
+    for (int y = 1; y <= H - 1; ++y)
+      for (int x = 1; x <= W; ++x) s.Pixels(x, y) = s.Pixels(x, y + 1);
+    for (int x = 1; x <= W; ++x) s.Pixels(x, H) = s.ShiftLine[x];
+  });
 }
 
 void sdown(DocumentState& s, PictureView& view) {
-  const int W = s.MX, H = s.MY;
-  for (int x = 1; x <= W; ++x) s.ShiftLine[x] = s.Pixels(x, H);
-  for (int y = H; y >= 2; --y)
-    for (int x = 1; x <= W; ++x) s.Pixels(x, y) = s.Pixels(x, y - 1);
-  for (int x = 1; x <= W; ++x) s.Pixels(x, 1) = s.ShiftLine[x];
-  RedrawPole(s, view);
+  Shift(s, view, [&s](const int W, const int H) {
+    for (int x = 1; x <= W; ++x) s.ShiftLine[x] = s.Pixels(x, H);
+    for (int y = H; y >= 2; --y)
+      for (int x = 1; x <= W; ++x) s.Pixels(x, y) = s.Pixels(x, y - 1);
+    for (int x = 1; x <= W; ++x) s.Pixels(x, 1) = s.ShiftLine[x];
+  });
 }
 
 void sleft(DocumentState& s, PictureView& view) {
-  const int W = s.MX, H = s.MY;
-  for (int y = 1; y <= H; ++y) s.ShiftLine[y] = s.Pixels(1, y);
-  for (int x = 1; x <= W - 1; ++x)
-    for (int y = 1; y <= H; ++y) s.Pixels(x, y) = s.Pixels(x + 1, y);
-  for (int y = 1; y <= H; ++y) s.Pixels(W, y) = s.ShiftLine[y];
-  RedrawPole(s, view);
+  Shift(s, view, [&s](const int W, const int H) {
+    for (int y = 1; y <= H; ++y) s.ShiftLine[y] = s.Pixels(1, y);
+    for (int x = 1; x <= W - 1; ++x)
+      for (int y = 1; y <= H; ++y) s.Pixels(x, y) = s.Pixels(x + 1, y);
+    for (int y = 1; y <= H; ++y) s.Pixels(W, y) = s.ShiftLine[y];
+  });
 }
 
 void sright(DocumentState& s, PictureView& view) {
-  const int W = s.MX, H = s.MY;
-  for (int y = 1; y <= H; ++y) s.ShiftLine[y] = s.Pixels(W, y);
-  for (int x = W; x >= 2; --x)
-    for (int y = 1; y <= H; ++y) s.Pixels(x, y) = s.Pixels(x - 1, y);
-  for (int y = 1; y <= H; ++y) s.Pixels(1, y) = s.ShiftLine[y];
-  RedrawPole(s, view);
+  Shift(s, view, [&s](const int W, const int H) {
+    for (int y = 1; y <= H; ++y) s.ShiftLine[y] = s.Pixels(W, y);
+    for (int x = W; x >= 2; --x)
+      for (int y = 1; y <= H; ++y) s.Pixels(x, y) = s.Pixels(x - 1, y);
+    for (int y = 1; y <= H; ++y) s.Pixels(1, y) = s.ShiftLine[y];
+  });
 }
 
 }  // namespace tochkograf

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "files/status_texts.h"
 #include "windows/centre_over.h"
 #include "windows/pole.h"
 
@@ -27,9 +28,7 @@ Control* Named(Control* control, const char* name) {
   return control;
 }
 
-QString SizeText(QSize size) {
-  return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
-}
+QString SizeText(QSize size) { return tochkograf::SizeText(size.width(), size.height()); }
 
 }  // namespace
 
@@ -67,7 +66,7 @@ QWidget* ConversionDialog::CreateSizeGroup() {
   auto* group = new QGroupBox(QStringLiteral("Размер рисунка"), this);
   fit_ = Named(
       new QRadioButton(
-          QStringLiteral("Вписать в %1 x %2, сохраняя пропорции").arg(kMaxWidth).arg(kMaxHeight),
+          QStringLiteral("Вписать в %1, сохраняя пропорции").arg(SizeText(kMaxWidth, kMaxHeight)),
           group),
       "fit");
   current_size_ = Named(
@@ -111,7 +110,9 @@ QWidget* ConversionDialog::CreateDitheringGroup() {
   no_dithering_ = Named(new QRadioButton(QStringLiteral("Нет"), group), "noDithering");
   floyd_steinberg_ =
       Named(new QRadioButton(QStringLiteral("Флойда — Стейнберга"), group), "floydSteinberg");
-  bayer_ = Named(new QRadioButton(QStringLiteral("Упорядоченное (Байер 4 x 4)"), group), "bayer");
+  bayer_ =
+      Named(new QRadioButton(QStringLiteral("Упорядоченное (Байер %1)").arg(SizeText(4, 4)), group),
+            "bayer");
   auto* rows = new QVBoxLayout(group);
   for (QRadioButton* choice : {no_dithering_, floyd_steinberg_, bayer_}) rows->addWidget(choice);
   return group;

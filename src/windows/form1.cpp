@@ -28,6 +28,7 @@
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_side_windows.h"
 #include "windows/qt_user_messages.h"
+#include "windows/square_cells.h"
 #include "windows/text_room.h"
 #include "windows/toolbar_icons.h"
 
@@ -131,11 +132,14 @@ void Form1::PlaceLabels() {
 // Wide enough for every menu title and the labels; the drawing area starts
 // as square as it is at 96 dpi.
 QSize Form1::InitialInnerSize() const {
-  const int width = std::max(
-      {kInitialInnerSize.width(), menuBar()->sizeHint().width(), Label2_->geometry().right() + 1});
+  const int width = std::max(kInitialInnerSize.width(), NarrowestInnerWidth());
   const int pole_height =
       kInitialInnerSize.height() - kBandHeight + width - kInitialInnerSize.width();
   return QSize(width, band_height_ + pole_height);
+}
+
+int Form1::NarrowestInnerWidth() const {
+  return std::max(menuBar()->sizeHint().width(), Label2_->geometry().right() + 1);
 }
 
 void Form1::CreateMenus() {
@@ -231,6 +235,8 @@ void Form1::Load() {
   state_.FileName = kUntitled;
   state_.MX = 32;
   state_.MY = 32;
+  SaveUndo(state_);
+  fitted_size_ = QSize(state_.MX, state_.MY);
   state_.GridOn = kOn;
   UpdateCaption(commands_->Document());
 }
@@ -337,7 +343,37 @@ void Form1::SetCaption(const QString& caption) { setWindowTitle(caption); }
 double Form1::InnerWidth() const { return pole_->InnerWidth(); }
 double Form1::InnerHeight() const { return pole_->InnerHeight(); }
 void Form1::RepaintCell(int x, int y) { pole_->RepaintCell(x, y); }
-void Form1::RepaintAll() { pole_->update(); }
+void Form1::RepaintAll() {
+  pole_->update();
+  FollowPictureSize();
+}
+
+// The drawing area keeps about the room it had; the window grows or shrinks
+// round its own centre and stays on the screen. A maximised window keeps its
+// size, as the user's own resizing always stretches the picture.
+void Form1::FollowPictureSize() {
+  const QSize picture(state_.MX, state_.MY);
+  if (picture == fitted_size_) return;
+  fitted_size_ = picture;
+  QScreen* screen = this->screen();
+  if (!screen || isMaximized() || isFullScreen()) return;
+  const QSize frame = pole_->size() - pole_->contentsRect().size();
+  const QSize decoration = frameGeometry().size() - size();
+  const QSize around = decoration + QSize(0, menuBar()->sizeHint().height() + band_height_) + frame;
+  const QRect available = screen->availableGeometry();
+  const QSize inner =
+      SquareCellArea(picture, pole_->contentsRect().size(), NarrowestInnerWidth() - frame.width(),
+                     available.size() - around);
+  QRect outer(QPoint(), inner + around);
+  outer.moveCenter(frameGeometry().center());
+  outer.moveRight(std::min(outer.right(), available.right()));
+  outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+  outer.moveLeft(std::max(outer.left(), available.left()));
+  outer.moveTop(std::max(outer.top(), available.top()));
+  resize(outer.size() - decoration);
+  move(outer.topLeft());
+}
+
 void Form1::SetSizeLabel(const QString& caption) { Label2_->setText(caption); }
 
 }  // namespace tochkograf

@@ -75,6 +75,11 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void ConnectPole();
   void PlaceCentred();
   void Load();
+  // The narrowest the inner area may be: its menus and labels need that.
+  int NarrowestInnerWidth() const;
+  // Gives the drawing area the picture's proportions when the picture's
+  // size has changed since the last time, so its cells are square.
+  void FollowPictureSize();
 
   // Menu items, by the names of their actions.
   void filenew_Click();
@@ -126,6 +131,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   QLabel* Label2_ = nullptr;
   Pole* pole_ = nullptr;
   int band_height_ = kBandHeight;
+  QSize fitted_size_;  // the picture size the drawing area was last fitted to
 };
 
 }  // namespace tochkograf

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/centre_over.h"
 #include "windows/direct_pixels.h"
@@ -265,8 +266,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form2::Command1_Click() {
-  state_.MX = HScroll1_->value();
-  state_.MY = VScroll1_->value();
+  SetPictureSize(state_, HScroll1_->value(), VScroll1_->value());
   accept();
   state_.IZM = kOn;
 }

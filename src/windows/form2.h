@@ -15,7 +15,8 @@ namespace tochkograf {
 // The picture size dialog: two scroll bars and four presets choose the width
 // and height, shown as text and as a lattice of dots. It always opens at
 // 32 x 32 and remembers nothing between openings. Only "OK" touches the
-// document: it writes MX, MY and then IZM. Enter and Escape are not bound.
+// document: it writes MX, MY (the undo snapshot takes the same size) and
+// then IZM. Enter and Escape are not bound.
 class Form2 : public QDialog {
   Q_OBJECT
 

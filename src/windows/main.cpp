@@ -14,7 +14,7 @@ namespace {
 
 void Print(std::FILE* stream, const QString& text) {
   // A file name's bytes that are not UTF-8 show as U+FFFD.
-  const QByteArray bytes = tochkograf::ShownName(text).toUtf8();
+  const QByteArray bytes = tochkograf::ReadableName(text).toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 

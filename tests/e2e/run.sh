@@ -88,20 +88,22 @@ draw_save_new() {
   expect_exit_status 0
 }
 
-# Open reads a file of another size; the digit keys shift it with
-# wrap-around, whether a toolbar button or the drawing area has the keyboard;
-# Ctrl+S then writes it back under its name without a dialog.
+# Open reads a file of another size, and the window fits its drawing area
+# to it; the digit keys shift it with wrap-around, whether a toolbar button
+# or the drawing area has the keyboard; Ctrl+S then writes it back under its
+# name without a dialog.
 open_shift_save() {
   mkdir -p "$work/$scenario"
   pic_w=16 pic_h=12  # the file's size, which the cells follow once it is open
   ink_clear
   ink_on 1 1 && ink_on 16 1 && ink_on 2 2 && ink_on 9 6 && ink_on 16 12 && ink_on 1 12
   write_expected "$work/$scenario/arrow.ems"
-  start_past_splash click
+  pic_w=32 pic_h=32 start_past_splash click  # the new picture, until the file comes
 
   xdo key ctrl+o
   answer_file_dialog "Открыть файл" "$app_dir/arrow.ems"
   wait_for "the caption naming the opened file" caption_is "arrow - Tochkograf"
+  wait_for "square cells of the opened picture" fitted_main_window
   focus_main
   xdo key 6 6 2 && ink_shift right && ink_shift right && ink_shift down
   click_cell 1 5 11 && ink_on 5 11

@@ -178,15 +178,27 @@ read_geometry() {
 
 # The main window after the splash: found, measured, given the keyboard.
 # The main window, captioned "Tochkograf" or, with a file open, after it.
+# At start it has its first size; with a file open, it has fitted itself
+# to the picture.
 wait_main_window() {
   local caption=${1:-Tochkograf}
   wait_for "the main window \"$caption\"" find_window main_window "$caption"
-  read_geometry "$main_window"
-  win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h
-  menu_h=$((win_h - CLIENT_H))
-  ((win_w == CLIENT_W)) || fail "main window is $win_w wide, not $CLIENT_W"
-  ((menu_h > 0 && menu_h <= 60)) || fail "main window is $win_h high: no room for a menu bar above $CLIENT_H"
+  wait_for "square cells of the $pic_w x $pic_h picture" fitted_main_window
+  [[ $caption != Tochkograf ]] || ((win_w == CLIENT_W && win_h - menu_h == CLIENT_H)) ||
+    fail "main window is $win_w x $((win_h - menu_h)) below its menu bar, not $CLIENT_W x $CLIENT_H"
   focus_main
+}
+
+# fitted_main_window: true once the drawing area below the band shows the
+# pic_w x pic_h picture in square cells under a menu bar of a likely height,
+# as the window makes it whenever the picture's size changes; then sets
+# win_x, win_y, win_w, win_h and menu_h.
+fitted_main_window() {
+  read_geometry "$main_window"
+  local inner_w=$((geo_w - 2 * POLE_FRAME))
+  local menu=$((geo_h - BAND_HEIGHT - 2 * POLE_FRAME - (inner_w * pic_h + pic_w / 2) / pic_w))
+  ((menu > 0 && menu <= 60)) || return 1
+  win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h menu_h=$menu
 }
 
 # Bare X has no window manager to give the main window the keyboard back when

@@ -7,13 +7,16 @@
 
 namespace tochkograf {
 
-// A document as the main window starts it: 32 x 32, untitled, grid on.
+// A document as the main window starts it: 32 x 32, untitled, grid on, its
+// undo snapshot the empty picture of the same size.
 inline DocumentState StartedDocument(int width = 32, int height = 32) {
   DocumentState state;
   state.FileName = kUntitled;
   state.MX = width;
   state.MY = height;
   state.GridOn = kOn;
+  state.Undo.MX = width;
+  state.Undo.MY = height;
   return state;
 }
 

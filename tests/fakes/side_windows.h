@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "picture/undo_clipboard.h"
 #include "windows/side_windows.h"
 
 namespace tochkograf {
@@ -23,8 +24,7 @@ class FakeSideWindows : public SideWindows {
   bool ShowSizeDialog(DocumentState& state) override {
     calls << QStringLiteral("size");
     if (!size_chosen) return false;
-    state.MX = size_chosen->width();
-    state.MY = size_chosen->height();
+    SetPictureSize(state, size_chosen->width(), size_chosen->height());
     state.IZM = kOn;
     return true;
   }

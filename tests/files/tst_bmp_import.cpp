@@ -27,7 +27,7 @@ struct Import {
   Import() : commands(h.context, dialogs, QStringLiteral("/program"), &owner) {
     h.state.FileName = QStringLiteral("cat.ems");
     FillRandom(h.state.Pixels, 1);
-    FillRandom(h.state.UndoPixels, 2);
+    FillRandom(h.state.Undo.Pixels, 2);
     FillRandom(h.state.ClipPixels, 3);
   }
   void Choose(const QString& file) { dialogs.Choose(kData, {file}); }
@@ -52,7 +52,7 @@ class BmpImportTest : public QObject {
   void questionAnswers();
   void failedImportChangesNothing_data();
   void failedImportChangesNothing();
-  void undoAfterImportExchangesWithOlderSnapshot();
+  void undoAfterImportBringsBackThePictureBefore();
   void secondImportAsksNothing();
   void unreadableFileChangesNothing();
 };
@@ -73,7 +73,8 @@ void BmpImportTest::importsAsUntitledPictureOfItsOwnSize() {
     for (int x = 1; x <= 72; ++x) QCOMPARE(s.Pixels(x, y), Dark(x, y) ? kOn : kOff);
   QCOMPARE(s.Pixels(73, 1), before.Pixels(73, 1));
   QCOMPARE(s.Pixels(1, 15), before.Pixels(1, 15));
-  QVERIFY(s.UndoPixels == before.UndoPixels);
+  QVERIFY(SamePictureCells(s.Undo.Pixels, before.Pixels));  // the picture before the import
+  QCOMPARE(QSize(s.Undo.MX, s.Undo.MY), QSize(32, 32));
   QVERIFY(s.ClipPixels == before.ClipPixels);
   QCOMPARE(i.h.view.whole_repaints, 1);
   QCOMPARE(i.h.view.size_label, QStringLiteral(" 72 x 14"));
@@ -164,16 +165,20 @@ void BmpImportTest::failedImportChangesNothing() {
   QCOMPARE(i.h.view.whole_repaints, 0);
 }
 
-void BmpImportTest::undoAfterImportExchangesWithOlderSnapshot() {
+// Undo brings back the picture from before the import at its own size; a
+// second undo the imported one.
+void BmpImportTest::undoAfterImportBringsBackThePictureBefore() {
   Import i;
-  const PixelGrid snapshot = i.h.state.UndoPixels;
-  i.Choose(QStringLiteral("w32_h32.bmp"));
+  const PixelGrid before = i.h.state.Pixels;
+  i.Choose(QStringLiteral("w72_h14.bmp"));
   frombmp(i.commands);
   const PixelGrid imported = i.h.state.Pixels;
   editundo(i.h.state, i.h.view);
-  QVERIFY(SamePictureCells(i.h.state.Pixels, snapshot));
+  QVERIFY(SamePictureCells(i.h.state.Pixels, before));
+  QCOMPARE(QSize(i.h.state.MX, i.h.state.MY), QSize(32, 32));
   editundo(i.h.state, i.h.view);
   QVERIFY(SamePictureCells(i.h.state.Pixels, imported));
+  QCOMPARE(QSize(i.h.state.MX, i.h.state.MY), QSize(72, 14));
 }
 
 void BmpImportTest::secondImportAsksNothing() {

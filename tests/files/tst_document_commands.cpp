@@ -8,6 +8,7 @@
 #include "files/document_commands.h"
 #include "files/ems_file.h"
 #include "files/ems_format.h"
+#include "files/status_texts.h"
 
 using namespace tochkograf;
 
@@ -24,7 +25,7 @@ struct Commands {
     h.state.MX = 72;
     h.state.MY = 14;
     FillRandom(h.state.Pixels, 11);
-    FillRandom(h.state.UndoPixels, 12);
+    FillRandom(h.state.Undo.Pixels, 12);
     FillRandom(h.state.ClipPixels, 13);
     h.state.FileName = name;
     h.state.IZM = kOn;
@@ -63,7 +64,7 @@ class DocumentCommandsTest : public QObject {
   void saveAsAppendsExtensionWhenNoFullStop();
   void saveAsAsksBeforeReplacingAppendedName();
   void saveAsCancelledChangesNothing();
-  void failedWriteKeepsNewNameAndChanges();
+  void failedWriteKeepsOldNameAndChanges();
   void saveAsOntoFolderSaysSo();
   void openGivenFile_data();
   void openGivenFile();
@@ -104,7 +105,8 @@ void DocumentCommandsTest::newClearsEverythingButSize() {
   QCOMPARE(s.MY, 14);
   QCOMPARE(s.FileName, kUntitled);
   QCOMPARE(s.IZM, kOff);
-  QVERIFY(BlockClear(s.Pixels) && BlockClear(s.UndoPixels) && BlockClear(s.ClipPixels));
+  QVERIFY(BlockClear(s.Pixels) && BlockClear(s.Undo.Pixels) && BlockClear(s.ClipPixels));
+  QCOMPARE(QSize(s.Undo.MX, s.Undo.MY), QSize(72, 14));
   QCOMPARE(s.Pixels(0, 5), kOn);
   QCOMPARE(c.h.view.whole_repaints, 1);
   QVERIFY(c.h.caption.captions.isEmpty());  // keeps showing the old name
@@ -173,7 +175,7 @@ void DocumentCommandsTest::openShowsDialogAndReadsFirstName() {
   QCOMPARE(c.h.state.FileName, pics_ + QStringLiteral("/abcdef"));
   QCOMPARE(c.h.state.MX, 24);
   QCOMPARE(c.h.state.MY, 26);
-  QCOMPARE(c.h.caption.current, QStringLiteral("ab - Tochkograf"));
+  QCOMPARE(c.h.caption.current, QStringLiteral("abcdef - Tochkograf"));
 }
 
 void DocumentCommandsTest::openAsksFirstAndStopsOnCancel() {
@@ -214,7 +216,8 @@ void DocumentCommandsTest::openFailureKeepsNameAndCaption() {
   c.commands.fileopen();
 
   QVERIFY(SameDocument(c.h.state, before));
-  QCOMPARE(c.h.messages.failures, QStringList{kReadFailure});
+  QVERIFY(c.h.messages.ToldOnce(kReadFailure, QStringLiteral("bad.ems"),
+                                FormatFailureReason(FormatStatus::BadSize)));
   QVERIFY(c.h.caption.captions.isEmpty());
 }
 
@@ -239,7 +242,7 @@ void DocumentCommandsTest::saveAsAppendsExtensionWhenNoFullStop_data() {
   QTest::addColumn<QString>("file");
   QTest::addColumn<QString>("caption");
   QTest::newRow("bare name") << "pic" << "pic.ems" << "pic - Tochkograf";
-  QTest::newRow("other extension") << "my.picture" << "my.picture" << "my.pic - Tochkograf";
+  QTest::newRow("other extension") << "my.picture" << "my.picture" << "my.picture - Tochkograf";
   QTest::newRow("with extension") << "cat.ems" << "cat.ems" << "cat - Tochkograf";
   QTest::newRow("Cyrillic, spaces") << "мой кот" << "мой кот.ems" << "мой кот - Tochkograf";
   QTest::newRow("short name with stop") << "a.b" << "a.b" << "a.b - Tochkograf";
@@ -295,17 +298,21 @@ void DocumentCommandsTest::saveAsCancelledChangesNothing() {
   QVERIFY(c.h.caption.captions.isEmpty());
 }
 
-void DocumentCommandsTest::failedWriteKeepsNewNameAndChanges() {
+// The picture stays the old file's, as the caption says: the next Save
+// writes there.
+void DocumentCommandsTest::failedWriteKeepsOldNameAndChanges() {
   QVERIFY(QDir(pics_).mkdir(QStringLiteral("taken.ems")));  // a folder of that name
   Commands c(dir_->filePath(QStringLiteral("program")));
   c.Draw(QStringLiteral("cat.ems"));
   c.dialogs.Choose(pics_, {QStringLiteral("taken.ems")});
   QVERIFY(!c.commands.filesaveas());
-  QCOMPARE(c.h.messages.failures, QStringList{kWriteFailure});
-  QCOMPARE(c.h.state.FileName,
-           pics_ + QStringLiteral("/taken.ems"));  // a later Save tries it again
+  QVERIFY(c.h.messages.ToldOnce(kWriteFailure, QStringLiteral("taken.ems"),
+                                WriteFailureReason(FileStatus::NotAFile)));
+  QCOMPARE(c.h.state.FileName, QStringLiteral("cat.ems"));
   QCOMPARE(c.h.state.IZM, kOn);
   QVERIFY(c.h.caption.captions.isEmpty());
+  QVERIFY(c.commands.filesave());
+  QCOMPARE(Contents(QStringLiteral("cat.ems")), EncodeEms(72, 14, c.h.state.Pixels));
 }
 
 // "taken" would be saved as "taken.ems", which is a folder: nothing to ask.
@@ -408,7 +415,7 @@ void DocumentCommandsTest::openGivenFile() {
   c.commands.OpenGiven(QStringLiteral("pics/") + name);  // relative to where it started
   QCOMPARE(c.h.state.MX, width ? width : 32);
   QCOMPARE(c.h.state.FileName, titled ? path : kUntitled);
-  QCOMPARE(c.h.messages.failures, failure.isEmpty() ? QStringList() : QStringList{failure});
+  QCOMPARE(c.h.messages.Sentences(), failure.isEmpty() ? QStringList() : QStringList{failure});
   QVERIFY(c.h.messages.questions.isEmpty());
 }
 

@@ -46,8 +46,8 @@ void SystemNameTest::roundTrip() {
   QCOMPARE(SystemName(name), bytes);
   QCOMPARE(QtReachesName(name), utf8);
   if (utf8) QCOMPARE(name, QString::fromUtf8(bytes));
-  QCOMPARE(ShownName(name).contains(QChar::ReplacementCharacter), !utf8);
-  QCOMPARE(SystemName(ShownName(name)), ShownName(name).toUtf8());
+  QCOMPARE(ReadableName(name).contains(QChar::ReplacementCharacter), !utf8);
+  QCOMPARE(SystemName(ReadableName(name)), ReadableName(name).toUtf8());
 }
 
 void SystemNameTest::absoluteNameInAFolderSoNamed() {

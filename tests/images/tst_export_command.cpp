@@ -4,6 +4,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
+#include "files/status_texts.h"
 #include "images/export_command.h"
 #include "images/file_formats.h"
 
@@ -110,10 +111,17 @@ void ExportCommandTest::refusalsWriteNothing_data() {
   QTest::addColumn<QSize>("size");
   QTest::addColumn<bool>("replace");  // the answer to the replace question
   QTest::addColumn<bool>("message");
-  QTest::newRow("too large for an SMS") << "sms.txt" << QSize(72, 28) << true << true;
-  QTest::newRow("replace declined") << "old.png" << QSize(24, 26) << false << false;
-  QTest::newRow("a folder of that name") << "folder.png" << QSize(24, 26) << true << true;
-  QTest::newRow("no such folder") << "nowhere/pic.png" << QSize(24, 26) << true << true;
+  QTest::addColumn<FileStatus>("why");  // of a file that cannot be written
+  QTest::newRow("too large for an SMS")
+      << "sms.txt" << QSize(72, 28) << true << true << FileStatus::Ok;
+  QTest::newRow("replace declined")
+      << "old.png" << QSize(24, 26) << false << false << FileStatus::Ok;
+  QTest::newRow("a folder of that name")
+      << "folder.png" << QSize(24, 26) << true << true << FileStatus::NotAFile;
+  QTest::newRow("no such folder") << "nowhere/pic.png" << QSize(24, 26) << true << true
+                                  << FileStatus::Missing;
+  QTest::newRow("name too long") << QString(300, QLatin1Char('x')) + QStringLiteral(".png")
+                                 << QSize(24, 26) << true << true << FileStatus::NameTooLong;
 }
 
 void ExportCommandTest::refusalsWriteNothing() {
@@ -121,6 +129,7 @@ void ExportCommandTest::refusalsWriteNothing() {
   QFETCH(QSize, size);
   QFETCH(bool, replace);
   QFETCH(bool, message);
+  QFETCH(FileStatus, why);
   Store(dir_->filePath(QStringLiteral("old.png")), "old");
   Store(dir_->filePath(QStringLiteral("sms.txt")), "old");
   QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.png")));
@@ -131,7 +140,8 @@ void ExportCommandTest::refusalsWriteNothing() {
   dialogs_.Choose(dir_->path(), {typed});
   fileexport(*commands_);
   QCOMPARE(h_->messages.failures.size(), message ? 1 : 0);
-  if (message) QVERIFY(h_->messages.failures[0].contains(QFileInfo(typed).fileName()));
+  if (message) QVERIFY(h_->messages.failures[0].contains(QFileInfo(typed).fileName().left(20)));
+  if (why != FileStatus::Ok) QVERIFY(h_->messages.failures[0].contains(WriteFailureReason(why)));
   QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
   QCOMPARE(Contents(dir_->filePath(QStringLiteral("old.png"))), QByteArray("old"));
   QCOMPARE(Contents(dir_->filePath(QStringLiteral("sms.txt"))), QByteArray("old"));

@@ -101,7 +101,7 @@ void PenTest::middleButtonMarksChangedButDrawsNothing() {
 
   PoleMouseDown(state, view, kMiddleButton, 5, 5);
   QCOMPARE(state.IZM, kOn);
-  QCOMPARE(state.UndoPixels, before);  // the snapshot was replaced
+  QCOMPARE(state.Undo.Pixels, before);  // the snapshot was replaced
   state.IZM = kOff;
   PoleMouseMove(state, view, 55, 55);
   QCOMPARE(state.IZM, kOn);  // again at every position inside the picture
@@ -122,8 +122,8 @@ void PenTest::pressTakesSnapshotBeforeDrawing() {
   PoleMouseMove(state, view, 15, 5);
   PoleMouseUp(state);
 
-  QCOMPARE(CountOn(state.UndoPixels), 1);
-  QCOMPARE(state.UndoPixels(2, 2), kOn);
+  QCOMPARE(CountOn(state.Undo.Pixels), 1);
+  QCOMPARE(state.Undo.Pixels(2, 2), kOn);
   QCOMPARE(CountOn(state.Pixels), 3);
 }
 
@@ -156,7 +156,7 @@ void PenTest::secondButtonTakesNewSnapshotAndReplacesButton() {
   PoleMouseDown(state, view, kLeftButton, 5, 5);
   PoleMouseDown(state, view, kRightButton, 5, 5);
   QCOMPARE(state.DrawButton, kRightButton);
-  QCOMPARE(state.UndoPixels(1, 1), kOn);  // snapshot includes the first press
+  QCOMPARE(state.Undo.Pixels(1, 1), kOn);  // snapshot includes the first press
   QCOMPARE(state.Pixels(1, 1), kOff);
 }
 

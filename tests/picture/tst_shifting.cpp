@@ -48,7 +48,7 @@ class ShiftingTest : public QObject {
   void fullCycleAndOppositeShiftRestore();
   void oneLinePictureIsUnchangedButRedrawn();
   void largestPictureWrapsThroughShiftLine();
-  void leavesFlagUndoAndClipboardAlone();
+  void marksChangeLeavesUndoAndClipboardAlone();
 };
 
 void ShiftingTest::singlePixelMovesAndWraps() {
@@ -96,6 +96,7 @@ void ShiftingTest::fullCycleAndOppositeShiftRestore() {
   }
 }
 
+// Nothing moved, so nothing is marked changed.
 void ShiftingTest::oneLinePictureIsUnchangedButRedrawn() {
   for (const Direction& d : kDirections) {
     DocumentState state = d.dx ? StartedDocument(1, 20) : StartedDocument(20, 1);
@@ -105,6 +106,7 @@ void ShiftingTest::oneLinePictureIsUnchangedButRedrawn() {
     d.shift(state, view);
     QVERIFY2(state.Pixels == start, d.name);
     QCOMPARE(view.whole_repaints, 1);
+    QCOMPARE(state.IZM, kOff);
   }
 }
 
@@ -124,19 +126,19 @@ void ShiftingTest::largestPictureWrapsThroughShiftLine() {
   for (int i = 97; i <= 128; ++i) QCOMPARE(state.ShiftLine[i], kOff);
 }
 
-void ShiftingTest::leavesFlagUndoAndClipboardAlone() {
+void ShiftingTest::marksChangeLeavesUndoAndClipboardAlone() {
   for (const Direction& d : kDirections) {
     DocumentState state = StartedDocument();
     RecordingView view;
     FillRandom(state.Pixels, 1);
-    FillRandom(state.UndoPixels, 2);
+    FillRandom(state.Undo.Pixels, 2);
     FillRandom(state.ClipPixels, 3);
     const DocumentState before = state;
     d.shift(state, view);
-    QCOMPARE(state.IZM, before.IZM);
+    QCOMPARE(state.IZM, kOn);
     QCOMPARE(state.MX, before.MX);
     QCOMPARE(state.MY, before.MY);
-    QVERIFY(state.UndoPixels == before.UndoPixels);
+    QVERIFY(state.Undo == before.Undo);
     QVERIFY(state.ClipPixels == before.ClipPixels);
   }
 }

@@ -37,26 +37,28 @@ class UndoClipboardTest : public QObject {
   void copyDoesNotRedraw();
   void pasteTakesSnapshotAndCanBeUndone();
   void pastedBlockShowsThroughOtherSize();
-  void editsLeaveFlagSizeAndNameAlone();
+  void editsMarkWhatTheyChange_data();
+  void editsMarkWhatTheyChange();
+  void undoBringsBackTheSizeButNotTheSizeDialogs();
 };
 
 void UndoClipboardTest::undoExchangesWholeBlockAndSecondUndoRedoes() {
   DocumentState state = StartedDocument(16, 16);
   RecordingView view;
   FillRandom(state.Pixels, 1);
-  FillRandom(state.UndoPixels, 2);
-  const PixelGrid picture = state.Pixels, snapshot = state.UndoPixels;
+  FillRandom(state.Undo.Pixels, 2);
+  const PixelGrid picture = state.Pixels, snapshot = state.Undo.Pixels;
 
   editundo(state, view);
   QVERIFY(BlocksEqual(state.Pixels, snapshot));  // hidden cells too
-  QVERIFY(BlocksEqual(state.UndoPixels, picture));
+  QVERIFY(BlocksEqual(state.Undo.Pixels, picture));
   QVERIFY(FramesEqual(state.Pixels, picture));
-  QVERIFY(FramesEqual(state.UndoPixels, snapshot));
+  QVERIFY(FramesEqual(state.Undo.Pixels, snapshot));
   QCOMPARE(view.whole_repaints, 1);
 
   editundo(state, view);
   QCOMPARE(state.Pixels, picture);
-  QCOMPARE(state.UndoPixels, snapshot);
+  QCOMPARE(state.Undo.Pixels, snapshot);
 }
 
 void UndoClipboardTest::strokeThenUndoThenUndo() {
@@ -113,7 +115,7 @@ void UndoClipboardTest::pasteTakesSnapshotAndCanBeUndone() {
 
   editpaste(state, view);
   QVERIFY(BlocksEqual(state.Pixels, clip));
-  QVERIFY(BlocksEqual(state.UndoPixels, before));
+  QVERIFY(BlocksEqual(state.Undo.Pixels, before));
   QCOMPARE(state.ClipPixels, clip);
   QCOMPARE(view.whole_repaints, 1);
 
@@ -142,25 +144,71 @@ void UndoClipboardTest::pastedBlockShowsThroughOtherSize() {
     for (int x = 17; x <= 72; ++x) QCOMPARE(state.Pixels(x, y), copied(x, y));
 }
 
-void UndoClipboardTest::editsLeaveFlagSizeAndNameAlone() {
+// An edit that changes the picture marks it changed; copy, and an edit that
+// turns out to change nothing, leave the mark as it was. None touches the
+// name, and only undo the size.
+void UndoClipboardTest::editsMarkWhatTheyChange_data() {
+  QTest::addColumn<QString>("edit");
+  QTest::addColumn<bool>("drawn");  // else picture, snapshot and clipboard are blank
+  QTest::addColumn<bool>("changes");
+  for (const char* edit : {"copy", "cut", "paste", "undo"}) {
+    const bool copy = QByteArray(edit) == "copy";
+    QTest::addRow("%s, drawn", edit) << edit << true << !copy;
+    QTest::addRow("%s, blank", edit) << edit << false << false;
+  }
+}
+
+void UndoClipboardTest::editsMarkWhatTheyChange() {
+  QFETCH(QString, edit);
+  QFETCH(bool, drawn);
+  QFETCH(bool, changes);
   for (Flag izm : {kOff, kOn}) {
     DocumentState state = StartedDocument(24, 26);
     RecordingView view;
     state.IZM = izm;
     state.FileName = QStringLiteral("cat.ems");
-    FillRandom(state.Pixels, 8);
-
-    editcopy(state);
-    editcut(state, view);
-    editpaste(state, view);
-    editundo(state, view);
-    SaveUndo(state);
-
-    QCOMPARE(state.IZM, izm);
+    if (drawn) {
+      FillRandom(state.Pixels, 8);
+      FillRandom(state.Undo.Pixels, 9);
+      FillRandom(state.ClipPixels, 10);
+    }
+    if (edit == QLatin1String("copy")) editcopy(state);
+    if (edit == QLatin1String("cut")) editcut(state, view);
+    if (edit == QLatin1String("paste")) editpaste(state, view);
+    if (edit == QLatin1String("undo")) editundo(state, view);
+    QCOMPARE(state.IZM, changes ? kOn : izm);
     QCOMPARE(state.MX, 24);
     QCOMPARE(state.MY, 26);
     QCOMPARE(state.FileName, QStringLiteral("cat.ems"));
   }
+}
+
+// The snapshot holds the size the picture had, and undo brings it back; a
+// change of size by the size dialog is no step of undo.
+void UndoClipboardTest::undoBringsBackTheSizeButNotTheSizeDialogs() {
+  DocumentState state = StartedDocument(32, 32);
+  RecordingView view;
+  FillRandom(state.Pixels, 11);
+  const PixelGrid before = state.Pixels;
+  SaveUndo(state);
+  state.MX = 72;  // as an import brings in a picture of its own size
+  state.MY = 14;
+  FillRandom(state.Pixels, 12);
+  const PixelGrid imported = state.Pixels;
+
+  editundo(state, view);
+  QCOMPARE(QSize(state.MX, state.MY), QSize(32, 32));
+  QCOMPARE(view.size_label, QStringLiteral(" 32 x 32"));
+  QVERIFY(BlocksEqual(state.Pixels, before));
+  QCOMPARE(state.IZM, kOn);
+  editundo(state, view);
+  QCOMPARE(QSize(state.MX, state.MY), QSize(72, 14));
+  QVERIFY(BlocksEqual(state.Pixels, imported));
+
+  SetPictureSize(state, 16, 16);
+  editundo(state, view);
+  QCOMPARE(QSize(state.MX, state.MY), QSize(16, 16));
+  QVERIFY(BlocksEqual(state.Pixels, before));
 }
 
 QTEST_GUILESS_MAIN(UndoClipboardTest)

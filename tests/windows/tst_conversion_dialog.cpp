@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -64,6 +66,7 @@ class ConversionDialogTest : public QObject {
   void eachControlChangesThePreview();
   void okGivesTheSettingsBackAndCancelNothing_data();
   void okGivesTheSettingsBackAndCancelNothing();
+  void sizesInTextsNeverBreak();
 
  private:
   const ImportedImage image_ = GreyImage();
@@ -209,6 +212,22 @@ void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing() {
   if (accepted) expected.dithering = Dithering::Bayer;
   QCOMPARE(settings, expected);
   QVERIFY(owner.findChildren<ConversionDialog*>().isEmpty());
+}
+
+// Every "W x H" holds non-breaking spaces: a line never ends inside one.
+void ConversionDialogTest::sizesInTextsNeverBreak() {
+  ConversionDialog dialog(image_, Defaults(image_), true);
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+    texts << button->text();
+  for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) texts << group->title();
+  const QString all = texts.join(QLatin1Char('\n'));
+  QVERIFY2(!all.contains(QRegularExpression(QStringLiteral("\\d x|x \\d"))), qPrintable(all));
+  // The sizes of the fit, the editor's picture, the image and the result.
+  QVERIFY(all.contains(QStringLiteral("128\u00A0x\u00A096")));
+  QVERIFY(all.contains(QStringLiteral("24\u00A0x\u00A026")));
+  QVERIFY(all.contains(QStringLiteral("300\u00A0x\u00A0200")));
 }
 
 QTEST_MAIN(ConversionDialogTest)

@@ -15,6 +15,7 @@
 #include "files/ems_format.h"
 #include "picture/view.h"
 #include "windows/form1.h"
+#include "windows/pole.h"
 
 using namespace tochkograf;
 
@@ -39,6 +40,8 @@ class Form1FilesTest : public QObject {
   void fileNamedOutsideOpensByItsType();
   void saveGoesWhereTheFileCameFrom_data();
   void saveGoesWhereTheFileCameFrom();
+  void drawingAreaFollowsPictureSize_data();
+  void drawingAreaFollowsPictureSize();
 
  private:
   QPushButton* Button(int index) {
@@ -273,6 +276,56 @@ void Form1FilesTest::saveGoesWhereTheFileCameFrom() {
   QCOMPARE(Contents(a + "/cat.ems"), EncodeEms(8, 8, form_->State().Pixels));
   QCOMPARE(Contents(b + "/cat.ems"), unrelated);
   QCOMPARE(dialogs_.shown.size(), 2);  // Save asked for no name
+}
+
+// Whatever changes the picture's size, the drawing area takes the
+// picture's proportions, so its cells are square, and the window stays on
+// the screen. The user's own resizing still stretches the cells until the
+// size changes again.
+void Form1FilesTest::drawingAreaFollowsPictureSize_data() {
+  QTest::addColumn<QString>("how");
+  QTest::addColumn<QSize>("size");
+  QTest::newRow("open") << "open" << QSize(128, 64);
+  QTest::newRow("BMP import") << "frombmp" << QSize(72, 14);
+  QTest::newRow("named on the command line") << "named" << QSize(24, 26);
+  QTest::newRow("size dialog") << "size" << QSize(16, 16);
+  QTest::newRow("undo of an import") << "undo" << QSize(32, 32);
+}
+
+void Form1FilesTest::drawingAreaFollowsPictureSize() {
+  QFETCH(QString, how);
+  QFETCH(QSize, size);
+  const auto item = [this](const char* name) {
+    form_->findChild<QAction*>(QLatin1String(name))->trigger();
+  };
+  const Pole* pole = form_->findChild<Pole*>(QStringLiteral("Pole"));
+  const auto square = [&] {
+    const QSize inner = pole->contentsRect().size();
+    return QSize(form_->State().MX, form_->State().MY) == size &&
+           inner.width() * size.height() == inner.height() * size.width();
+  };
+  form_->resize(form_->width() + 120, form_->height());  // the user's own stretching
+  QTRY_VERIFY(!square());
+  const QString path = dir_->filePath(QStringLiteral("cat.ems"));
+  Store(path, EncodeEms(size.width(), size.height(), PixelGrid()));
+  dialogs_.Choose(dir_->path(), {QStringLiteral("cat.ems")});
+  windows_.size_chosen = size;
+  if (how == QLatin1String("open")) item("fileopen");
+  if (how == QLatin1String("named")) form_->OpenFile(path);
+  if (how == QLatin1String("size")) item("size");
+  if (how == QLatin1String("frombmp") || how == QLatin1String("undo")) {
+    dialogs_.script.clear();
+    dialogs_.Choose(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp"), {QStringLiteral("w72_h14.bmp")});
+    item("frombmp");
+  }
+  if (how == QLatin1String("undo")) QTest::keyClick(form_.get(), Qt::Key_Z, Qt::ControlModifier);
+  QTRY_VERIFY(square());
+  QVERIFY(form_->screen()->availableGeometry().contains(form_->frameGeometry()));
+
+  form_->resize(form_->width() + 50, form_->height());
+  QTRY_VERIFY(!square());
+  item("filenew");  // the same size: the user's stretching stays
+  QVERIFY(!square());
 }
 
 QTEST_MAIN(Form1FilesTest)

@@ -67,7 +67,7 @@ QList<QPoint> InkInPreviewArea(QWidget& d, Surface surface = Surface::kWindow) {
 DocumentState Opened72x14() {
   DocumentState s = StartedDocument(72, 14);
   FillRandom(s.Pixels, 3);
-  FillRandom(s.UndoPixels, 5);
+  FillRandom(s.Undo.Pixels, 5);
   return s;
 }
 
@@ -378,7 +378,7 @@ void Form2Test::okWritesSizeThenClosesThenMarksModified() {
   QVERIFY(!dialog_->isVisible());
   QCOMPARE(dialog_->result(), int(QDialog::Accepted));
   QVERIFY(state_.Pixels == before.Pixels);
-  QVERIFY(state_.UndoPixels == before.UndoPixels);
+  QVERIFY(state_.Undo.Pixels == before.Undo.Pixels);
   QCOMPARE(state_.FileName, before.FileName);
 }
 
