@@ -45,7 +45,8 @@ std::array<double, 256> OrderedPlaces(int threshold) {
 bool OrderedInk(double place, int x, int y) { return 32 * place < 2 * kBayer[y % 4][x % 4] + 1; }
 
 void Threshold(const QImage& greys, int threshold, bool ordered, bool invert, Picture& picture) {
-  const std::array<double, 256> places = OrderedPlaces(threshold);
+  const std::array<double, 256> places =
+      ordered ? OrderedPlaces(threshold) : std::array<double, 256>{};
   for (int y = 0; y < greys.height(); ++y) {
     const uchar* row = greys.constScanLine(y);
     for (int x = 0; x < greys.width(); ++x) {
