@@ -22,6 +22,9 @@ struct PngByHand {
   int filter = 0;           // every row's filter type: 0, or over 4 for a damaged file
   // Sample `channel` of pixel (x, y): 0 .. 2^depth - 1, a palette index for type 3.
   std::function<int(int x, int y, int channel)> sample;
+  // Instead, for a vast plain image: row y's bytes as they are stored, after
+  // the filter type.
+  std::function<void(int y, char* bytes)> row_bytes;
 
   int Channels() const {
     switch (colour_type) {
@@ -97,6 +100,11 @@ inline QByteArray PngByHand::Bytes() const {
     for (int y = pass[1]; y < height; y += pass[3]) {
       QByteArray row(1 + (bits + 7) / 8, '\0');
       row[0] = char(filter);
+      if (row_bytes) {
+        row_bytes(y, row.data() + 1);
+        deflater.Add(row);
+        continue;
+      }
       int bit = 8;
       for (int i = 0; i < columns; ++i)
         for (int c = 0; c < Channels(); ++c) {
