@@ -21,8 +21,7 @@ constexpr png_alloc_size_t kMostChunkBytes = 8 << 20;
 constexpr png_byte kSkipped[] = "eXIf\0iCCP\0iTXt\0sPLT\0tEXt\0zTXt";
 constexpr int kSkippedCount = sizeof(kSkipped) / 5;
 
-// What libpng's read callback reaches. libpng jumps out of the callback on
-// an error, so it holds nothing with a destructor.
+// What libpng's read callback reaches.
 struct Source {
   QIODevice* device;
   bool ran_out;  // the file ended before libpng had what it asked for
@@ -33,6 +32,8 @@ struct Source {
 [[noreturn]] void Fail(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void Ignore(png_structp, png_const_charp) {}
 
+// Where the file ends first, png_error jumps out of this frame too: it holds
+// nothing with a destructor by then.
 void ReadBytes(png_structp png, png_bytep data, size_t length) {
   auto* source = static_cast<Source*>(png_get_io_ptr(png));
   if (source->device->read(reinterpret_cast<char*>(data), qint64(length)) != qint64(length)) {
