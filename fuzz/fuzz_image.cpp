@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the whole image import, as the import does with
-// a file's contents, under a small memory limit: a refused file gives no
+// a file's contents, under a small memory limit: PNGs through libpng a row
+// at a time, JPEG and GIF through the walk that finds them cut short and
+// then Qt's readers, the rest through Qt's readers. A refused file gives no
 // image; a read one has greys no larger than the working size and a
 // picture, where it comes as it is, that the editor can show; and it
 // converts, with the settings the first byte chooses, into a picture of the

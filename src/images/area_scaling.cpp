@@ -24,31 +24,37 @@ AreaScaler::Shares::Shares(int from, int to) {
 }
 
 AreaScaler::AreaScaler(QSize from, QSize to)
-    : to_(to),
+    : from_(from),
+      to_(to),
       same_size_(from == to),
       same_(same_size_ ? QImage(to, QImage::Format_Grayscale8) : QImage()),
       across_(same_size_ ? 0 : from.width(), to.width()),
       down_(same_size_ ? 0 : from.height(), to.height()),
       scaled_row_(same_size_ ? 0 : to.width()),
-      sums_(same_size_ ? 0 : static_cast<std::size_t>(to.width()) * to.height()) {}
+      sums_(same_size_ ? 0 : static_cast<std::size_t>(to.width()) * to.height()) {
+  // Pixels that never come (a file that fails half-way) are paper.
+  if (same_size_) same_.fill(255);
+}
 
-void AreaScaler::AddRow(const uchar* greys) {
+void AreaScaler::AddRow(const uchar* greys) { AddPixels(row_++, 0, 1, greys); }
+
+void AreaScaler::AddPixels(int y, int first, int step, const uchar* greys) {
+  if (y < 0 || y >= from_.height() || first < 0 || step < 1) return;
+  const int count = first < from_.width() ? (from_.width() - first + step - 1) / step : 0;
   if (same_size_) {
-    if (row_ < to_.height()) std::copy_n(greys, to_.width(), same_.scanLine(row_++));
+    uchar* row = same_.scanLine(y);
+    for (int k = 0; k < count; ++k) row[first + k * step] = greys[k];
     return;
   }
-  if (row_ + 1 >= static_cast<int>(down_.first.size())) return;  // past the last row
   std::fill(scaled_row_.begin(), scaled_row_.end(), 0.0f);
-  const int width = static_cast<int>(across_.first.size()) - 1;
-  for (int i = 0; i < width; ++i)
-    for (int k = across_.first[i]; k < across_.first[i + 1]; ++k)
-      scaled_row_[across_.target[k]] += across_.weight[k] * greys[i];
-  for (int k = down_.first[row_]; k < down_.first[row_ + 1]; ++k) {
-    float* sums = sums_.data() + static_cast<std::size_t>(down_.target[k]) * to_.width();
-    const float share = down_.weight[k];
+  for (int k = 0, i = first; k < count; ++k, i += step)
+    for (int s = across_.first[i]; s < across_.first[i + 1]; ++s)
+      scaled_row_[across_.target[s]] += across_.weight[s] * greys[k];
+  for (int s = down_.first[y]; s < down_.first[y + 1]; ++s) {
+    float* sums = sums_.data() + static_cast<std::size_t>(down_.target[s]) * to_.width();
+    const float share = down_.weight[s];
     for (int x = 0; x < to_.width(); ++x) sums[x] += share * scaled_row_[x];
   }
-  ++row_;
 }
 
 QImage AreaScaler::Result() const {

@@ -11,17 +11,23 @@ namespace tochkograf {
 // pixels counted by the share they cover. Shrinking never picks single
 // pixels; enlarging repeats them.
 //
-// The source comes a row at a time, top down, so that a large decoded image
-// can be read in bands and never needs a grey copy of its own. The result
-// takes `to.width() x to.height()` sums and one row of them; nothing of the
-// source is kept.
+// The source comes a row at a time, so that a large image can be read in
+// bands, or as its file holds it, and never needs a grey copy of its own.
+// A row may also come in parts of spaced pixels, in any order, as an
+// interlaced file holds it: every source pixel adds its share to the sums
+// wherever it comes from. The result takes `to.width() x to.height()` sums
+// and one row of them; nothing of the source is kept.
 class AreaScaler {
  public:
   // ASSUMPTION: both sizes are at least 1 x 1.
   AreaScaler(QSize from, QSize to);
 
-  // The next row of the source: from.width() greys.
+  // The next row of the source, top down: from.width() greys.
   void AddRow(const uchar* greys);
+  // Pixels first, first + step, first + 2 * step... of source row `y`, as
+  // many as the row holds. Each pixel is to come once, whether by AddRow or
+  // here; pixels outside the source are ignored.
+  void AddPixels(int y, int first, int step, const uchar* greys);
   // The scaled image, Format_Grayscale8, once every row has been added.
   QImage Result() const;
 
@@ -35,7 +41,7 @@ class AreaScaler {
     std::vector<float> weight;
   };
 
-  QSize to_;
+  QSize from_, to_;
   // At the same size the rows are only kept: nothing to add up.
   bool same_size_;
   QImage same_;

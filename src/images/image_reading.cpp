@@ -9,7 +9,9 @@
 #include "files/otb_format.h"
 #include "files/status_texts.h"
 #include "images/area_scaling.h"
+#include "images/cut_short.h"
 #include "images/png_codec.h"
+#include "images/png_rows.h"
 
 namespace tochkograf {
 
@@ -55,6 +57,72 @@ uchar GreyOnPaper(QRgb colour) {
   const int alpha = qAlpha(colour);
   if (alpha == 255) return static_cast<uchar>(grey);
   return static_cast<uchar>((grey * alpha + 255 * (255 - alpha) + 127) / 255);
+}
+
+// The colour of one pixel of a PNG's row, of 1 to 4 channels.
+QRgb PngColour(const uchar* pixel, int channels) {
+  switch (channels) {
+    case 1:
+      return qRgb(pixel[0], pixel[0], pixel[0]);
+    case 2:
+      return qRgba(pixel[0], pixel[0], pixel[0], pixel[1]);
+    case 3:
+      return qRgb(pixel[0], pixel[1], pixel[2]);
+    default:
+      return qRgba(pixel[0], pixel[1], pixel[2], pixel[3]);
+  }
+}
+
+// A PNG's rows averaged into the greys as they come. An image that fits
+// the editor also keeps its colours, for the two-colour rule.
+class PngGreys : public PngRowSink {
+ public:
+  void Start(QSize size) override {
+    size_ = size;
+    scaler_.emplace(size, WorkingSize(size));
+    greys_.resize(size.width());
+    if (FitsEditor(size.width(), size.height())) {
+      colours_ = QImage(size, QImage::Format_ARGB32);
+      colours_.fill(Qt::white);
+    }
+  }
+
+  void Take(const PngRow& row) override {
+    const uchar* greys = row.samples;  // one channel: the greys themselves
+    if (row.channels > 1) {
+      for (int k = 0; k < row.count; ++k)
+        greys_[k] = GreyOnPaper(PngColour(row.samples + k * row.channels, row.channels));
+      greys = greys_.data();
+    }
+    scaler_->AddPixels(row.y, row.first, row.step, greys);
+    if (colours_.isNull()) return;
+    auto* line = reinterpret_cast<QRgb*>(colours_.scanLine(row.y));
+    for (int k = 0; k < row.count; ++k)
+      line[row.first + k * row.step] = PngColour(row.samples + k * row.channels, row.channels);
+  }
+
+  ImportedImage Result() const {
+    ImportedImage image{size_, scaler_->Result(), std::nullopt};
+    Picture picture;
+    if (!colours_.isNull() && TwoColourPicture(colours_, picture)) image.picture = picture;
+    return image;
+  }
+
+ private:
+  QSize size_;
+  std::optional<AreaScaler> scaler_;
+  std::vector<uchar> greys_;
+  QImage colours_;
+};
+
+// PNGs are read by libpng a row at a time, not by Qt, whose reader holds
+// the whole image (at 16 bits a sample, a 16-bit one) even when asked for
+// it reduced. They say nothing of turning.
+FormatStatus ReadPng(QIODevice& device, ImportedImage& image) {
+  PngGreys greys;
+  const FormatStatus status = ReadPngRows(device, greys);
+  if (status == FormatStatus::Ok) image = greys.Result();
+  return status;
 }
 
 void AddArgbRow(const QRgb* row, int width, std::vector<uchar>& greys, AreaScaler& scaler) {
@@ -145,6 +213,11 @@ FormatStatus ReadOtb(QIODevice& device, int memory_limit_mb, ImportedImage& imag
 FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
                        ImportedImage& image) {
   if (format == "otb") return ReadOtb(device, memory_limit_mb, image);
+  if (format.isEmpty() || format == "png") {
+    const FormatStatus png = ReadPng(device, image);
+    if (png != FormatStatus::NotThisFormat || !format.isEmpty()) return png;
+  }
+  const qint64 start = device.pos();
   const AllocationLimit limit(memory_limit_mb);
   QImageReader reader(&device, format);
   reader.setAutoDetectImageFormat(format.isEmpty());
@@ -162,6 +235,7 @@ FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_l
   if (known && DecodedBytes(full, reader.imageFormat()) > Megabytes(memory_limit_mb))
     return FormatStatus::TooLarge;
   if (reduced) reader.setScaledSize(WorkingSize(full));
+  if (CutShort(device, start, reader.format())) return FormatStatus::Truncated;
 
   QImage decoded = reader.read();
   if (decoded.isNull()) return FormatStatus::Damaged;

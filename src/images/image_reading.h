@@ -34,12 +34,17 @@ struct ImportedImage {
 
 // Reads an image from `device`. `format` is "otb" or a type QImageReader
 // reads, and is the only one tried; empty, the type is the one the content
-// shows (OTB, which shows nothing, is never taken for). An image that would
-// take more than `memory_limit_mb` decoded whole is refused as TooLarge
-// before anything is decoded; that limit is also Qt's while it reads. Where
-// the reader can decode at a reduced size (JPEG and PNG can), it is asked
-// for the size of the greys; otherwise the decoded image is averaged into
-// them a band of rows at a time, with no other copy of it.
+// shows (OTB, which shows nothing, is never taken for). A PNG is read a row
+// at a time, whatever its depth, each row averaged into the greys as it
+// comes: it takes a few rows of memory at any size up to kMostPngSide a
+// side. Any other image that would take more than `memory_limit_mb`
+// decoded whole is refused as TooLarge before anything is decoded; that
+// limit is also Qt's while it reads. Where Qt's reader can decode at a
+// reduced size (JPEG), it is asked for the size of the greys; otherwise the
+// decoded image is averaged into them a band of rows at a time, with no
+// other copy of it. A file that ends before its picture does is Truncated
+// (Qt's JPEG and GIF readers would give the part they read), one whose
+// data cannot be decoded Damaged.
 FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
                        ImportedImage& image);
 

@@ -1,15 +1,17 @@
 #include "images/monochrome.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace tochkograf {
 
 namespace {
 
-// Threshold offsets of the 4 x 4 ordered pattern, in 1/16 of the grey range
-// around the threshold: every level from -7.5 to 7.5 once, spread so that
-// any level's pixels lie as far apart as they can.
+// The 4 x 4 ordered pattern: level k stands for (2k + 1) / 32 of the way
+// from black to white, so every level from 1/32 to 31/32 comes once, spread
+// so that any level's pixels lie as far apart as they can.
 constexpr std::array<std::array<int, 4>, 4> kBayer = {{
     {0, 8, 2, 10},
     {12, 4, 14, 6},
@@ -17,16 +19,39 @@ constexpr std::array<std::array<int, 4>, 4> kBayer = {{
     {15, 7, 13, 5},
 }};
 
-int BayerOffset(int x, int y) { return (2 * kBayer[y % 4][x % 4] + 1) * 8 - 128; }
-
 Flag Cell(bool ink, bool invert) { return ink != invert ? kOn : kOff; }
 
+// Ordered dithering compares each grey's place between black (0) and white
+// (1) with the pattern's levels, spread over the whole range; the
+// threshold bends that place so that it lies in the middle:
+//   place = (grey / 255)^g, where g = ln(1/2) / ln(threshold / 255).
+// Black stays at 0 and white at 1, so they are all ink and all paper at
+// every threshold; a flat grey equal to the threshold is ink at half the
+// pixels. Raising the threshold raises g, which moves every grey between
+// nearer black and gives it more ink, as it does without dithering; near
+// either end of the range greys come out nearly all paper or all ink, as
+// they do there without dithering. The power bends smoothly, with no kink
+// at the threshold that would show as a step in a gradient. (A threshold
+// of 0 or 255 is taken as 1 or 254, the nearest where g is finite.)
+std::array<double, 256> OrderedPlaces(int threshold) {
+  const double t = std::clamp(threshold, 1, 254) / 255.0;
+  const double power = std::log(0.5) / std::log(t);
+  std::array<double, 256> places;
+  for (int grey = 0; grey < 256; ++grey) places[grey] = std::pow(grey / 255.0, power);
+  return places;
+}
+
+// Ink where a grey's place is below its pixel's level, (2k + 1) / 32.
+bool OrderedInk(double place, int x, int y) { return 32 * place < 2 * kBayer[y % 4][x % 4] + 1; }
+
 void Threshold(const QImage& greys, int threshold, bool ordered, bool invert, Picture& picture) {
+  const std::array<double, 256> places =
+      ordered ? OrderedPlaces(threshold) : std::array<double, 256>{};
   for (int y = 0; y < greys.height(); ++y) {
     const uchar* row = greys.constScanLine(y);
     for (int x = 0; x < greys.width(); ++x) {
-      const int level = ordered ? threshold + BayerOffset(x, y) : threshold;
-      picture.cells(x + 1, y + 1) = Cell(row[x] < level, invert);
+      const bool ink = ordered ? OrderedInk(places[row[x]], x, y) : row[x] < threshold;
+      picture.cells(x + 1, y + 1) = Cell(ink, invert);
     }
   }
 }

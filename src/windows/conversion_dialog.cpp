@@ -179,8 +179,11 @@ void ConversionDialog::ShowSettings(const ConversionSettings& settings) {
 
 void ConversionDialog::ConnectControls() {
   // A radio button turned off is followed by the one turned on.
-  for (QRadioButton* choice :
-       {fit_, current_size_, typed_, no_dithering_, floyd_steinberg_, bayer_})
+  for (QRadioButton* choice : {fit_, current_size_, typed_})
+    connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) SizeChanged();
+    });
+  for (QRadioButton* choice : {no_dithering_, floyd_steinberg_, bayer_})
     connect(choice, &QRadioButton::toggled, this, [this](bool on) {
       if (on) RedrawPreview();
     });
@@ -189,12 +192,14 @@ void ConversionDialog::ConnectControls() {
   for (QSpinBox* side : {typed_width_, typed_height_})
     connect(side, &QSpinBox::valueChanged, this, [this] {
       if (typed_->isChecked())
-        RedrawPreview();
+        SizeChanged();
       else
         typed_->setChecked(true);
     });
-  // The slider reports every step while it is dragged.
+  // The slider reports every step while it is dragged, and every value
+  // typed beside it; the dialog's own settings of it are not reported.
   connect(threshold_, &QSlider::valueChanged, this, [this](int value) {
+    threshold_chosen_ = true;
     const QSignalBlocker quiet(threshold_value_);
     threshold_value_->setValue(value);
     RedrawPreview();
@@ -202,6 +207,19 @@ void ConversionDialog::ConnectControls() {
   connect(threshold_value_, &QSpinBox::valueChanged, threshold_, &QSlider::setValue);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// Otsu's threshold of the greys at one size may part those at another
+// badly: it follows the size until the user has chosen one.
+void ConversionDialog::SizeChanged() {
+  if (!threshold_chosen_) {
+    const QSize size = TargetSize(Settings(), conversion_.Image().size);
+    const int threshold = OtsuThreshold(conversion_.ScaledGreys(size));
+    const QSignalBlocker quiet_slider(threshold_), quiet_value(threshold_value_);
+    threshold_->setValue(threshold);
+    threshold_value_->setValue(threshold);
+  }
+  RedrawPreview();
 }
 
 ConversionSettings ConversionDialog::Settings() const {

@@ -21,7 +21,9 @@ class Pole;
 // The conversion of an imported image into a picture: its size, the
 // threshold, the dithering and inversion, with a preview of the picture
 // drawn as the main window draws it. The preview follows every change, the
-// threshold slider's while it moves. The image is read only once, before:
+// threshold slider's while it moves. Until the user moves the threshold
+// (by the slider or its number), a change of size sets it again where
+// Otsu's method puts it for the greys at the new size. The image is read only once, before:
 // every change converts its small greys again. Only "OK" gives the
 // settings back (Settings()); the document is not touched here.
 class ConversionDialog : public QDialog {
@@ -52,12 +54,14 @@ class ConversionDialog : public QDialog {
   void LayOut(QWidget* size, QWidget* threshold, QWidget* dithering);
   void ShowSettings(const ConversionSettings& settings);
   void ConnectControls();
+  void SizeChanged();
   void RedrawPreview();
   void PlacePreview();
 
   ImageConversion conversion_;
   const QSize current_;
   DocumentState preview_;
+  bool threshold_chosen_ = false;  // by the user, since the dialog opened
 
   QWidget* preview_room_ = nullptr;
   Pole* pole_ = nullptr;

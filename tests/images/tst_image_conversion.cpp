@@ -44,6 +44,7 @@ class ImageConversionTest : public QObject {
   void otsuPartsTwoLevels();
   void ditheringFlatHalfGreyGivesHalfInk_data();
   void ditheringFlatHalfGreyGivesHalfInk();
+  void orderedDitheringKeepsBlackAndWhiteAtEveryThreshold();
   void scalingAveragesAreas_data();
   void scalingAveragesAreas();
   void sizeChoices_data();
@@ -101,6 +102,30 @@ void ImageConversionTest::ditheringFlatHalfGreyGivesHalfInk() {
     }
   const Picture inverted = Monochrome(greys, 128, dithering, true);
   QCOMPARE(Ink(inverted), pixels - Ink(picture));
+}
+
+// The threshold moves the balance of ink and paper between black and
+// white, which stay as they are.
+void ImageConversionTest::orderedDitheringKeepsBlackAndWhiteAtEveryThreshold() {
+  const auto ink_share = [](int grey, int threshold) {
+    const QImage greys = FlatGreys(kMaxWidth, kMaxHeight, grey);
+    return Ink(Monochrome(greys, threshold, Dithering::Bayer, false)) /
+           double(kMaxWidth * kMaxHeight);
+  };
+  for (int threshold = 0; threshold <= 255; ++threshold) {
+    QCOMPARE(ink_share(255, threshold), 0.0);
+    QCOMPARE(ink_share(0, threshold), 1.0);
+    // Black and white themselves at the ends.
+    if (threshold > 0 && threshold < 255) QCOMPARE(ink_share(threshold, threshold), 0.5);
+    for (int grey : {64, 128, 192})
+      if (threshold > 0)
+        QVERIFY2(ink_share(grey, threshold) >= ink_share(grey, threshold - 1),
+                 qPrintable(QStringLiteral("grey %1 at %2").arg(grey).arg(threshold)));
+  }
+  for (int grey : {64, 128, 192}) {
+    QVERIFY(ink_share(grey, 0) < 0.25);
+    QVERIFY(ink_share(grey, 255) > 0.75);
+  }
 }
 
 void ImageConversionTest::scalingAveragesAreas_data() {

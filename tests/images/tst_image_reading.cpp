@@ -1,9 +1,17 @@
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QtTest>
+#include <cmath>
+#include <cstring>
 
 #include "fakes/image_bytes.h"
+#include "fakes/png_by_hand.h"
 #include "files/otb_format.h"
+#include "images/area_scaling.h"
 #include "images/image_reading.h"
+#include "images/png_codec.h"
+#include "images/png_rows.h"
 
 using namespace tochkograf;
 
@@ -32,6 +40,48 @@ FormatStatus Read(const QByteArray& bytes, const QByteArray& format, int limit_m
   return ReadImage(buffer, format, limit_mb, image);
 }
 
+// A PNG of `type` and `depth` whose samples take every value the depth
+// allows, differently in each channel; a palette of as many colours.
+PngByHand Png(int type, int depth, int width = 37, int height = 23, bool interlaced = false) {
+  PngByHand png;
+  png.width = width;
+  png.height = height;
+  png.colour_type = type;
+  png.depth = depth;
+  png.interlaced = interlaced;
+  const int levels = 1 << depth;
+  png.sample = [levels](int x, int y, int c) {
+    return int((x * 7919LL + y * 104729LL + c * 1299709LL + x * y * 31LL) % levels);
+  };
+  for (int i = 0; type == 3 && i < levels; ++i)
+    png.palette.append(char(i * 7)).append(char(255 - i * 3)).append(char(i * i));
+  return png;
+}
+
+// The same, with the colour of its top left pixel transparent (tRNS).
+PngByHand Transparent(PngByHand png) {
+  for (int c = 0; c < png.Channels(); ++c) {
+    const int value = png.sample(0, 0, c);
+    png.transparency.append(char(value >> 8)).append(char(value));
+  }
+  return png;
+}
+
+// Everything written to the standard error while `work` runs.
+QByteArray StandardErrorOf(const std::function<void()>& work) {
+  QTemporaryFile file;
+  if (!file.open()) return "no temporary file";
+  std::fflush(stderr);
+  const int saved = dup(2);
+  dup2(file.handle(), 2);
+  work();
+  std::fflush(stderr);
+  dup2(saved, 2);
+  close(saved);
+  file.seek(0);
+  return file.readAll();
+}
+
 }  // namespace
 
 class ImageReadingTest : public QObject {
@@ -41,6 +91,13 @@ class ImageReadingTest : public QObject {
   void readsOrRefuses_data();
   void readsOrRefuses();
   void turnsAsTheFileSays();
+  void readsEveryPngAsQtDoes_data();
+  void readsEveryPngAsQtDoes();
+  void refusesBadPngsQuietly_data();
+  void refusesBadPngsQuietly();
+  void readsAVastPng();
+  void refusesCutJpegsAndGifs_data();
+  void refusesCutJpegsAndGifs();
 };
 
 void ImageReadingTest::readsOrRefuses_data() {
@@ -76,17 +133,18 @@ void ImageReadingTest::readsOrRefuses_data() {
       limit, FormatStatus::Ok, {kMaxWidth + 2, 5});
   row("photo, decoded reduced", ImageBytes(Columns(3000, 1000, navy, pink), "jpeg"), "jpeg", limit,
       FormatStatus::Ok, {3000, 1000});
-  row("large, averaged", ImageBytes(Columns(1500, 700, navy, pink), "png"), "", limit,
+  // A PNG is read a row at a time: no memory limit applies to it.
+  row("large PNG, averaged", ImageBytes(Columns(1500, 700, navy, pink), "png"), "", 1,
       FormatStatus::Ok, {1500, 700});
 
-  row("over the memory limit", ImageBytes(Columns(600, 600, navy, pink), "png"), "", 1,
+  row("over the memory limit", ImageBytes(Columns(600, 600, navy, pink), "bmp"), "", 1,
       FormatStatus::TooLarge);
   row("vast, by its header", "P6\n20000 20000\n255\n", "", limit, FormatStatus::TooLarge);
   row("vast OTB", QByteArray::fromHex("10ffffffff01"), "otb", limit, FormatStatus::TooLarge);
   row("not an image", "plain words", "", limit, FormatStatus::NotAnImage);
   row("not the type given", png, "jpeg", limit, FormatStatus::NotThisFormat);
   row("not OTB", "plain words", "otb", limit, FormatStatus::NotThisFormat);
-  row("cut short", png.left(png.size() / 2), "", limit, FormatStatus::Damaged);
+  row("cut short", png.left(png.size() / 2), "", limit, FormatStatus::Truncated);
   row("OTB cut short", otb.left(50), "otb", limit, FormatStatus::Truncated);
 }
 
@@ -136,6 +194,157 @@ void ImageReadingTest::turnsAsTheFileSays() {
   // Turned clockwise, the dark left half is on top.
   QVERIFY(read.greys.constScanLine(5)[10] < 64);
   QVERIFY(read.greys.constScanLine(55)[10] > 192);
+}
+
+void ImageReadingTest::readsEveryPngAsQtDoes_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  for (int depth : {1, 2, 4, 8, 16}) QTest::addRow("grey, %d bits", depth) << Png(0, depth).Bytes();
+  for (int depth : {1, 2, 4, 8}) QTest::addRow("palette, %d bits", depth) << Png(3, depth).Bytes();
+  for (int depth : {8, 16}) {
+    QTest::addRow("grey and alpha, %d bits", depth) << Png(4, depth).Bytes();
+    QTest::addRow("RGB, %d bits", depth) << Png(2, depth).Bytes();
+    QTest::addRow("RGBA, %d bits", depth) << Png(6, depth).Bytes();
+    QTest::addRow("grey, %d bits, tRNS", depth) << Transparent(Png(0, depth)).Bytes();
+  }
+  // Not at 16 bits: Qt's reader ignores that tRNS (libpng and ImageMagick
+  // make the colour transparent).
+  QTest::newRow("RGB, tRNS") << Transparent(Png(2, 8)).Bytes();
+  PngByHand palette = Png(3, 8);
+  for (int i = 0; i < 100; ++i) palette.transparency += char(i * 5);
+  QTest::newRow("palette, tRNS") << palette.Bytes();
+  QTest::newRow("interlaced grey, 1 bit") << Png(0, 1, 37, 23, true).Bytes();
+  QTest::newRow("interlaced palette, 4 bits") << Png(3, 4, 37, 23, true).Bytes();
+  QTest::newRow("interlaced RGBA, 16 bits") << Png(6, 16, 37, 23, true).Bytes();
+  QTest::newRow("interlaced, 1 x 1") << Png(2, 8, 1, 1, true).Bytes();
+  QTest::newRow("interlaced, 3 x 2") << Png(0, 8, 3, 2, true).Bytes();
+  QTest::newRow("interlaced, averaged") << Png(2, 8, 700, 530, true).Bytes();
+  QTest::newRow("averaged across") << Png(4, 16, 900, 40).Bytes();
+  QTest::newRow("widest") << Png(0, 1, kMostPngSide, 3).Bytes();
+}
+
+// Against Qt's own reader of the same file: the greys as the colours show
+// on white, at most 2 levels apart where rounding differs, averaged as the
+// import averages; and the two-colour rule for a picture that fits.
+void ImageReadingTest::readsEveryPngAsQtDoes() {
+  QFETCH(QByteArray, bytes);
+  ImportedImage image;
+  QCOMPARE(Read(bytes, "", 64, image), FormatStatus::Ok);
+  const QImage colours = QImage::fromData(bytes, "png").convertToFormat(QImage::Format_ARGB32);
+  QVERIFY(!colours.isNull());
+  QCOMPARE(image.size, colours.size());
+  QImage greys(colours.size(), QImage::Format_Grayscale8);
+  for (int y = 0; y < colours.height(); ++y)
+    for (int x = 0; x < colours.width(); ++x) {
+      const QRgb c = colours.pixel(x, y);
+      const double alpha = qAlpha(c) / 255.0;
+      const double grey = 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
+      greys.scanLine(y)[x] = uchar(std::lround(grey * alpha + 255 * (1 - alpha)));
+    }
+  greys = ScaledGreys(greys, image.greys.size());
+  for (int y = 0; y < greys.height(); ++y)
+    for (int x = 0; x < greys.width(); ++x)
+      QVERIFY2(std::abs(image.greys.constScanLine(y)[x] - greys.constScanLine(y)[x]) <= 2,
+               qPrintable(QStringLiteral("(%1, %2): %3, not %4")
+                              .arg(x)
+                              .arg(y)
+                              .arg(image.greys.constScanLine(y)[x])
+                              .arg(greys.constScanLine(y)[x])));
+  Picture picture;
+  const bool two_colours =
+      FitsEditor(colours.width(), colours.height()) && TwoColourPicture(colours, picture);
+  QCOMPARE(image.picture.has_value(), two_colours);
+  if (two_colours) QVERIFY(*image.picture == picture);
+}
+
+void ImageReadingTest::refusesBadPngsQuietly_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<FormatStatus>("status");
+  const QByteArray png = Png(2, 8, 300, 200).Bytes();
+  QVERIFY(png.size() > 32768);  // more than one IDAT chunk
+  for (qsizetype cut : {qsizetype(20), qsizetype(33), qsizetype(40000), png.size() / 2,
+                        png.size() - 12, png.size() - 1})
+    QTest::addRow("cut at %d", int(cut)) << png.left(cut) << FormatStatus::Truncated;
+  QByteArray bad_crc = png;
+  bad_crc[30] = char(bad_crc[30] ^ 1);  // in the header's CRC
+  QTest::newRow("header's CRC wrong") << bad_crc << FormatStatus::Damaged;
+  PngByHand bad_filter = Png(0, 8);
+  bad_filter.filter = 5;
+  QTest::newRow("no such filter") << bad_filter.Bytes() << FormatStatus::Damaged;
+  QTest::newRow("no such depth") << Png(2, 4).Bytes() << FormatStatus::Damaged;
+  QTest::newRow("too wide") << Png(0, 1, kMostPngSide + 1, 1).Bytes() << FormatStatus::TooLarge;
+  // libpng warns about a tRNS where there is alpha, and reads the image.
+  QTest::newRow("stray tRNS") << Transparent(Png(6, 8)).Bytes() << FormatStatus::Ok;
+}
+
+// Cut files get the reason that says so, others the damaged file's; and
+// libpng's English messages never reach the terminal.
+void ImageReadingTest::refusesBadPngsQuietly() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(FormatStatus, status);
+  ImportedImage image;
+  FormatStatus read = FormatStatus::Ok;
+  QCOMPARE(StandardErrorOf([&] { read = Read(bytes, "png", kImageMemoryLimitMb, image); }),
+           QByteArray());
+  QCOMPARE(read, status);
+}
+
+// 12000 x 12000 greys, squares of 1000 in turn black and white: 144 MB of
+// pixels in a PNG of a fraction of a megabyte.
+void ImageReadingTest::readsAVastPng() {
+  PngByHand png = Png(0, 8, 12000, 12000);
+  png.row_bytes = [](int y, char* bytes) {
+    for (int x = 0; x < 12000; x += 1000)
+      std::memset(bytes + x, (x / 1000 + y / 1000) % 2 * 255, 1000);
+  };
+  ImportedImage image;
+  QCOMPARE(Read(png.Bytes(), "", kImageMemoryLimitMb, image), FormatStatus::Ok);
+  QCOMPARE(image.size, QSize(12000, 12000));
+  QCOMPARE(image.greys.size(), QSize(kWorkingSide, kWorkingSide));
+  // The middles of the squares: 1000 pixels are 42.7 greys.
+  for (int i = 0; i < 12; ++i)
+    for (int j = 0; j < 12; ++j)
+      QCOMPARE(image.greys.constScanLine(int((j + 0.5) * 42.67))[int((i + 0.5) * 42.67)],
+               (i + j) % 2 * 255);
+}
+
+void ImageReadingTest::refusesCutJpegsAndGifs_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<FormatStatus>("status");
+  QImage photo(120, 90, QImage::Format_RGB32);
+  for (int y = 0; y < 90; ++y)
+    for (int x = 0; x < 120; ++x) photo.setPixel(x, y, qRgb(x * 2, y * 2, (x * y) % 256));
+  for (bool progressive : {false, true}) {
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    QVERIFY(writer.write(photo));
+    const char* kind = progressive ? "progressive JPEG" : "JPEG";
+    QTest::addRow("%s, whole", kind) << jpeg << FormatStatus::Ok;
+    QTest::addRow("%s, more after its end", kind) << jpeg + "more" << FormatStatus::Ok;
+    for (int part : {4, 2})
+      QTest::addRow("%s, 1/%d cut off", kind, part)
+          << jpeg.left(jpeg.size() - jpeg.size() / part) << FormatStatus::Truncated;
+    QTest::addRow("%s, no end marker", kind) << jpeg.chopped(2) << FormatStatus::Truncated;
+  }
+  // Made by ImageMagick: convert -size 80x60 gradient:black-white
+  //   -fill '#c03030' -draw 'circle 40,30 40,10' -colors 64 photo.gif
+  QFile file(QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/photo.gif"));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray gif = file.readAll();
+  QTest::newRow("GIF, whole") << gif << FormatStatus::Ok;
+  // The picture is whole without the trailer that ends the file.
+  QTest::newRow("GIF, no trailer") << gif.chopped(1) << FormatStatus::Ok;
+  for (qsizetype cut : {qsizetype(100), gif.size() / 2, gif.size() - 2})
+    QTest::addRow("GIF cut at %d", int(cut)) << gif.left(cut) << FormatStatus::Truncated;
+}
+
+void ImageReadingTest::refusesCutJpegsAndGifs() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(FormatStatus, status);
+  ImportedImage image;
+  QCOMPARE(Read(bytes, "", kImageMemoryLimitMb, image), status);
 }
 
 QTEST_GUILESS_MAIN(ImageReadingTest)

@@ -64,6 +64,8 @@ class ConversionDialogTest : public QObject {
   void previewFollowsTheSliderWhileItMoves();
   void eachControlChangesThePreview_data();
   void eachControlChangesThePreview();
+  void thresholdFollowsTheSizeUntilMoved_data();
+  void thresholdFollowsTheSizeUntilMoved();
   void okGivesTheSettingsBackAndCancelNothing_data();
   void okGivesTheSettingsBackAndCancelNothing();
   void sizesInTextsNeverBreak();
@@ -135,6 +137,12 @@ void ConversionDialogTest::eachControlChangesThePreview_data() {
   const auto row = [&](const char* name, const char* control, int value, auto change) {
     ConversionSettings expected = start;
     change(expected);
+    // A size of its own brings the threshold of its own greys.
+    const QSize size = TargetSize(expected, image_.size);
+    if (size != TargetSize(start, image_.size)) {
+      ImageConversion conversion(image_);
+      expected.threshold = OtsuThreshold(conversion.ScaledGreys(size));
+    }
     QTest::newRow(name) << QString::fromLatin1(control) << value << expected;
   };
   row("current size", "current", 0, [](ConversionSettings& s) { s.size = SizeChoice::Current; });
@@ -170,6 +178,42 @@ void ConversionDialogTest::eachControlChangesThePreview() {
   QCOMPARE(redrawn.size(), 1);
   QVERIFY(PreviewShows(dialog, image_, expected));
   QCOMPARE(QSize(dialog.Preview().MX, dialog.Preview().MY), TargetSize(expected, image_.size));
+}
+
+void ConversionDialogTest::thresholdFollowsTheSizeUntilMoved_data() {
+  QTest::addColumn<QString>("moved");  // the threshold's control the user moves first, if any
+  QTest::newRow("not moved") << QString();
+  QTest::newRow("slider moved") << "threshold";
+  QTest::newRow("number stepped") << "thresholdValue";
+}
+
+// Each change of size, by the choices and by a typed side.
+void ConversionDialogTest::thresholdFollowsTheSizeUntilMoved() {
+  QFETCH(QString, moved);
+  const ConversionSettings start = Defaults(image_);
+  ConversionDialog dialog(image_, start, true);
+  dialog.show();
+  if (!moved.isEmpty()) QTest::keyClick(dialog.findChild<QWidget*>(moved), Qt::Key_PageUp);
+  const int chosen = dialog.Settings().threshold;
+  QCOMPARE(chosen != start.threshold, !moved.isEmpty());
+  const auto otsu = [this](const ConversionSettings& settings) {
+    ImageConversion conversion(image_);
+    return OtsuThreshold(conversion.ScaledGreys(TargetSize(settings, image_.size)));
+  };
+  QList<int> thresholds;
+  for (const char* change : {"current", "typedWidth", "fit"}) {
+    if (auto* side = dialog.findChild<QSpinBox*>(change))
+      side->setValue(side->value() / 3);
+    else
+      QTest::mouseClick(Control<QRadioButton>(dialog, change), Qt::LeftButton);
+    const ConversionSettings now = dialog.Settings();
+    QCOMPARE(now.threshold, moved.isEmpty() ? otsu(now) : chosen);
+    QCOMPARE(Control<QSpinBox>(dialog, "thresholdValue")->value(), now.threshold);
+    QVERIFY(PreviewShows(dialog, image_, now));
+    thresholds << otsu(now);
+  }
+  // The sizes' own thresholds differ, or this would show nothing.
+  QVERIFY(thresholds[0] != start.threshold && thresholds[1] != start.threshold);
 }
 
 void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing_data() {
