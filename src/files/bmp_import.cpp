@@ -1,8 +1,9 @@
 #include "files/bmp_import.h"
 
-#include "files/bmp_format.h"
+#include "files/file_access.h"
+#include "files/picture_codecs.h"
+#include "files/status_texts.h"
 #include "files/imported_picture.h"
-#include "files/read_head.h"
 
 namespace tochkograf {
 
@@ -27,9 +28,15 @@ void frombmp(DocumentCommands& commands) {
 
 bool ImportBmpFile(DocumentContext& document, const QString& name) {
   QByteArray bytes;
-  BmpPicture picture;
-  if (!ReadHead(name, kReadLimit, bytes) || DecodeBmp(bytes, picture) != BmpStatus::Ok) {
-    document.messages.ShowFailure(kImportFailure);
+  Picture picture;
+  const FileStatus file = ReadFileHead(name, kReadLimit, bytes);
+  const FormatStatus format = file == FileStatus::Ok ? ReadBmpPicture(bytes, picture)
+                                                     : FormatStatus::Ok;
+  if (file != FileStatus::Ok || format != FormatStatus::Ok) {
+    const QString reason =
+        file != FileStatus::Ok ? ReadFailureReason(file) : FormatFailureReason(format);
+    document.messages.ShowFailure(kImportFailure + QLatin1Char('\n') +
+                                  FileReasonLine(name, reason));
     return false;
   }
   TakeImportedPicture(document, picture, kOff);

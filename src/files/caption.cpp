@@ -2,13 +2,14 @@
 
 #include <QFileInfo>
 
+#include "files/system_name.h"
 #include "picture/document_state.h"
 
 namespace tochkograf {
 
 QString CaptionFor(const QString& file_name) {
   if (file_name == kUntitled) return kProductName;
-  const QString name = QFileInfo(file_name).fileName();
+  const QString name = ReadableName(QFileInfo(file_name).fileName());
   const QString ending = QStringLiteral(".ems");
   const bool drop = name.size() > ending.size() && name.endsWith(ending, Qt::CaseInsensitive);
   const QString shown = drop ? name.chopped(ending.size()) : name;
@@ -17,7 +18,7 @@ QString CaptionFor(const QString& file_name) {
 
 QString FocusCaptionFor(const QString& file_name) {
   if (file_name == kUntitled) return kProductName;
-  return QFileInfo(file_name).fileName() + QStringLiteral(" - ") + kProductName;
+  return ReadableName(QFileInfo(file_name).fileName()) + QStringLiteral(" - ") + kProductName;
 }
 
 }  // namespace tochkograf

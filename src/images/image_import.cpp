@@ -4,6 +4,7 @@
 #include <QImageReader>
 
 #include "files/imported_picture.h"
+#include "files/status_texts.h"
 #include "images/named_file.h"
 
 namespace tochkograf {
@@ -103,8 +104,7 @@ void OpenNamedFile(DocumentCommands& commands, ConversionWindow& window, const Q
 }
 
 QString ImageImportFailure(const QString& name, const QString& reason) {
-  return QStringLiteral("Не удалось импортировать «%1»: %2.")
-      .arg(QFileInfo(name).fileName(), reason);
+  return QStringLiteral("Не удалось импортировать «%1»: %2.").arg(ShownName(name), reason);
 }
 
 }  // namespace tochkograf

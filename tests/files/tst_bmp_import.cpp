@@ -5,6 +5,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "files/bmp_import.h"
+#include "files/status_texts.h"
 #include "picture/undo_clipboard.h"
 
 using namespace tochkograf;
@@ -144,14 +145,23 @@ void BmpImportTest::questionAnswers() {
 
 void BmpImportTest::failedImportChangesNothing_data() {
   QTest::addColumn<QString>("file");
-  for (const char* name : {"w129_h14.bmp", "w16_h97.bmp", "w16_h96_truncated.bmp",
-                           "w16_h16_rle.bmp", "w16_h16_header12.bmp", "w8_h8_24bit.bmp",
-                           "not_a_bmp.bmp", "no_such_file.bmp"})
-    QTest::newRow(name) << QString::fromLatin1(name);
+  QTest::addColumn<QString>("reason");
+  const auto row = [](const char* name, const QString& reason) {
+    QTest::newRow(name) << QString::fromLatin1(name) << reason;
+  };
+  row("w129_h14.bmp", FormatFailureReason(FormatStatus::BadSize));
+  row("w16_h97.bmp", FormatFailureReason(FormatStatus::BadSize));
+  row("w16_h96_truncated.bmp", FormatFailureReason(FormatStatus::Truncated));
+  row("w16_h16_rle.bmp", FormatFailureReason(FormatStatus::Unsupported));
+  row("w16_h16_header12.bmp", FormatFailureReason(FormatStatus::Unsupported));
+  row("w8_h8_24bit.bmp", FormatFailureReason(FormatStatus::Unsupported));
+  row("not_a_bmp.bmp", FormatFailureReason(FormatStatus::NotThisFormat));
+  row("no_such_file.bmp", ReadFailureReason(FileStatus::Missing));
 }
 
 void BmpImportTest::failedImportChangesNothing() {
   QFETCH(QString, file);
+  QFETCH(QString, reason);
   Import i;
   i.h.state.IZM = kOn;
   i.h.messages.answers.enqueue(SaveAnswer::No);
@@ -161,7 +171,7 @@ void BmpImportTest::failedImportChangesNothing() {
   frombmp(i.commands);
 
   QVERIFY(SameDocument(i.h.state, before));
-  QCOMPARE(i.h.messages.failures, QStringList{kImportFailure});
+  QVERIFY(i.h.messages.ToldOnce(kImportFailure, file, reason));
   QCOMPARE(i.h.view.whole_repaints, 0);
 }
 
@@ -208,7 +218,7 @@ void BmpImportTest::unreadableFileChangesNothing() {
         const DocumentState before = i.h.state;
         if (ImportBmpFile(i.h.context, name)) return 1;
         if (!SameDocument(i.h.state, before)) return 2;
-        return i.h.messages.failures == QStringList{kImportFailure} ? 0 : 3;
+        return i.h.messages.Sentences() == QStringList{kImportFailure} ? 0 : 3;
       },
       {.unprivileged = true});
   QCOMPARE(code, 0);

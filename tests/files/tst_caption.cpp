@@ -26,6 +26,9 @@ void CaptionTest::captions_data() {
   QTest::newRow("only the ending") << ".ems" << ".ems - Tochkograf" << ".ems - Tochkograf";
   QTest::newRow("in a folder") << "/tmp/pics.ems/cat" << "cat - Tochkograf" << "cat - Tochkograf";
   QTest::newRow("Cyrillic") << "кот.ems" << "кот - Tochkograf" << "кот.ems - Tochkograf";
+  // A byte of the name that is not UTF-8 (0xE9) shows as a replacement character.
+  QTest::newRow("not UTF-8") << QStringLiteral("caf\xDCE9.ems") << QStringLiteral("caf\uFFFD - Tochkograf")
+                             << QStringLiteral("caf\uFFFD.ems - Tochkograf");
   QTest::newRow("shorter than four") << "ab" << "ab - Tochkograf" << "ab - Tochkograf";
   QTest::newRow("one character") << "a" << "a - Tochkograf" << "a - Tochkograf";
   QTest::newRow("exactly four") << "a.em" << "a.em - Tochkograf" << "a.em - Tochkograf";
