@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "bench/stats.h"
+#include "commands/ems_file.h"
 #include "files/bmp_format.h"
-#include "files/ems_file.h"
 #include "files/ems_format.h"
 
 using namespace tochkograf;
@@ -73,12 +73,11 @@ int main(int argc, char* argv[]) {
   NoMessages messages;
   DocumentContext document{state, view, caption, messages};
 
-  const QByteArray ems = EncodeEms(128, 96, state.Pixels);
+  const Picture largest{128, 96, state.Pixels};
+  const QByteArray ems = EncodeEms(largest);
   const QByteArray bmp = LargestBmp();
   QByteArray copy(4096, '\0');
-  PixelGrid grid;
-  EmsHeader header;
-  BmpPicture picture;
+  Picture decoded, picture;
 
   std::printf("== Files, 128 x 96 picture (%lld .ems bytes, %lld BMP bytes)\n",
               static_cast<long long>(ems.size()), static_cast<long long>(bmp.size()));
@@ -86,8 +85,8 @@ int main(int argc, char* argv[]) {
                                   31, 20000);
   const Figure copy_bmp = Measure([&] { std::memcpy(copy.data(), bmp.constData(), bmp.size()); },
                                   31, 20000);
-  const Figure encode = Measure([&] { (void)EncodeEms(128, 96, state.Pixels); }, 31, 2000);
-  const Figure decode = Measure([&] { DecodeEms(ems, header, grid); }, 31, 2000);
+  const Figure encode = Measure([&] { (void)EncodeEms(largest); }, 31, 2000);
+  const Figure decode = Measure([&] { DecodeEms(ems, decoded); }, 31, 2000);
   const Figure decode_bmp = Measure([&] { DecodeBmp(bmp, picture); }, 31, 2000);
   const Figure write = Measure([&] { WriteEmsFile(document, state.FileName); }, 11, 20);
   const Figure read = Measure([&] { ReadEmsFile(document, state.FileName); }, 11, 200);

@@ -81,10 +81,9 @@ int main(int argc, char* argv[]) {
   const QByteArray picture = folder.filePath(QStringLiteral("picture.ems")).toLocal8Bit();
   const QByteArray thumbnail = folder.filePath(QStringLiteral("thumbnail.png")).toLocal8Bit();
   const QByteArray floor_out = folder.filePath(QStringLiteral("minimal.png")).toLocal8Bit();
-  PixelGrid cells;
-  FillRandom(cells, 14);
   QFile file(QString::fromLocal8Bit(picture));
-  if (!file.open(QIODevice::WriteOnly) || file.write(EncodeEms(kMaxWidth, kMaxHeight, cells)) < 0)
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(EncodeEms(RandomPicture(kMaxWidth, kMaxHeight, 14))) < 0)
     return 1;
   file.close();
 

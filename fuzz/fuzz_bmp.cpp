@@ -12,10 +12,10 @@ using namespace tochkograf;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  BmpPicture picture;
+  Picture picture;
   for (int y = 0; y < PixelGrid::kRows; ++y)
     for (int x = 0; x < PixelGrid::kColumns; ++x) picture.cells(x, y) = 7;
-  if (DecodeBmp(bytes, picture) != BmpStatus::Ok) {
+  if (DecodeBmp(bytes, picture) != FormatStatus::Ok) {
     for (int y = 0; y < PixelGrid::kRows; ++y)
       for (int x = 0; x < PixelGrid::kColumns; ++x)
         if (picture.cells(x, y) != 7) std::abort();

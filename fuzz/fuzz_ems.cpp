@@ -13,18 +13,15 @@ using namespace tochkograf;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  PixelGrid pixels;
-  pixels(100, 50) = kOn;
-  const PixelGrid before = pixels;
-  EmsHeader header;
-  if (DecodeEms(bytes, header, pixels) != EmsStatus::Ok) {
-    if (!(pixels == before) || header.width != 0) std::abort();
+  Picture picture;
+  picture.cells(100, 50) = kOn;
+  const PixelGrid before = picture.cells;
+  if (DecodeEms(bytes, picture) != FormatStatus::Ok) {
+    if (!(picture.cells == before) || picture.width != 0) std::abort();
     return 0;
   }
-  if (header.width < 1 || header.width > kMaxWidth || header.height < 1 ||
-      header.height > kMaxHeight)
-    std::abort();
-  QByteArray again = EncodeEms(header.width, header.height, pixels);
+  if (!FitsEditor(picture.width, picture.height)) std::abort();
+  QByteArray again = EncodeEms(picture);
   again[0] = bytes[0];
   if (again != bytes.left(again.size())) std::abort();
   return 0;

@@ -1,14 +1,14 @@
 // Feeds arbitrary bytes to the OTB reader, as the import does with a file's
-// contents: a refused file leaves the image as it was; an accepted one has
-// as many pixels as its sizes say, each ink or paper, never more than the
-// reader was allowed; and as a picture it is one the editor can hold.
+// contents: a refused header leaves the bitmap as it was; an accepted one
+// has sizes of at least one pixel, and every pixel the bytes hold can be
+// read; and as a picture it is one the editor can hold.
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 #include "files/otb_format.h"
-#include "files/picture_codecs.h"
 
 using namespace tochkograf;
 
@@ -16,22 +16,26 @@ namespace {
 
 constexpr qint64 kMaxPixels = 1 << 16;
 
-void CheckImage(const QByteArray& bytes) {
-  OtbImage image{-1, -1, QByteArray("untouched")};
-  if (DecodeOtb(bytes, image, kMaxPixels) != OtbStatus::Ok) {
-    if (image.width != -1 || image.height != -1 || image.ink != "untouched") std::abort();
+// The header of a bitmap of any size, and every pixel the bytes hold, as the
+// image import reads them.
+void CheckBitmap(const QByteArray& bytes) {
+  OtbBitmap bitmap{-1, -1, -1};
+  if (ReadOtbBitmap(bytes, bitmap) != FormatStatus::Ok) {
+    if (bitmap.width != -1 || bitmap.height != -1 || bitmap.header != -1) std::abort();
     return;
   }
-  const qint64 pixels = qint64(image.width) * image.height;
-  if (image.width < 1 || image.height < 1 || pixels > kMaxPixels || image.ink.size() != pixels)
+  if (bitmap.width < 1 || bitmap.height < 1 || (bitmap.header != 4 && bitmap.header != 6))
     std::abort();
-  for (const char ink : image.ink)
-    if (ink != 0 && ink != 1) std::abort();
+  if (bytes.size() < bitmap.Bytes()) return;
+  int ink = 0;
+  for (qint64 pixel = 0; pixel < std::min(bitmap.Pixels(), kMaxPixels); ++pixel)
+    ink += OtbInk(bytes, bitmap, pixel);
+  if (ink < 0) std::abort();
 }
 
 void CheckPicture(const QByteArray& bytes) {
   Picture picture;
-  if (ReadOtbPicture(bytes, picture) != FormatStatus::Ok) {
+  if (DecodeOtb(bytes, picture) != FormatStatus::Ok) {
     if (picture.width != 0 || picture.height != 0) std::abort();
     return;
   }
@@ -42,7 +46,7 @@ void CheckPicture(const QByteArray& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  CheckImage(bytes);
+  CheckBitmap(bytes);
   CheckPicture(bytes);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "files/status_texts.h"
 #include "files/system_name.h"
 #include "images/thumbnail.h"
 
@@ -35,8 +36,6 @@ CommandLine FileCommand(Action action, const QString& in, const QString& out, in
   command.size = size;
   return command;
 }
-
-QString Quoted(const QString& text) { return QStringLiteral("«%1»").arg(text); }
 
 // The argument, as it was typed, in which the parser met the option `name`.
 QString ArgumentNaming(const QStringList& arguments, const QString& name) {

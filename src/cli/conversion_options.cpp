@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "files/status_texts.h"
+
 namespace tochkograf {
 
 namespace {
@@ -18,8 +20,6 @@ struct DitheringName {
 };
 constexpr DitheringName kDitheringNames[] = {
     {"none", Dithering::None}, {"floyd", Dithering::FloydSteinberg}, {"bayer", Dithering::Bayer}};
-
-QString Quoted(const QString& text) { return QStringLiteral("«%1»").arg(text); }
 
 QString ReadSize(const QString& text, std::optional<QSize>& size) {
   const QRegularExpressionMatch match =

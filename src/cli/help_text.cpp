@@ -13,12 +13,14 @@ constexpr int kColumns = 79;     // the last one is left free
 constexpr int kTextColumn = 20;  // where an item's text starts
 constexpr int kItemIndent = 2;
 
-// The types the table reads and writes, e.g. ".ems (EMS-рисунок)".
+// The types the program reads or writes with a codec of its own, e.g.
+// ".ems (EMS-рисунок)".
 QString FormatList() {
   QStringList items;
-  for (const FileFormat& format : FileFormats())
-    items << QStringLiteral(".%1 (%2)")
-                 .arg(format.extensions.join(QStringLiteral(", .")), format.name);
+  for (const FileFormat* format : BuiltInFormats())
+    if (format->read || format->write)
+      items << QStringLiteral(".%1 (%2)")
+                   .arg(format->extensions.join(QStringLiteral(", .")), format->name);
   return items.join(QStringLiteral(", "));
 }
 

@@ -9,16 +9,11 @@ namespace tochkograf {
 
 // The picture --convert writes for its input, which comes in as a file
 // named to the editor would (TypeOfNamedFile): the program's own picture,
-// a BMP the one-bit import reads, and an image of at most two colours that
-// fits come as they are; any other image is converted with the conversion
-// dialog's defaults. With conversion options every input is converted by
-// them, from the greys the image import reads. Nothing when done, else why
-// it could not, as the end of a sentence that names the file.
+// a file taken as it is (a one-bit BMP), and an image of at most two colours
+// that fits come as they are; any other image is converted with the
+// conversion dialog's defaults. With conversion options every input is
+// converted by them, from the greys the image import reads. Nothing when
+// done, else why it could not, as the end of a sentence that names the file.
 QString ReadInputPicture(const CommandLine& command, Picture& picture);
-
-// Whether reading the input `name` may need one of Qt's image plugins (the
-// JPEG or GIF reader...): it is not of a type the table of file types has,
-// all of which QtGui reads itself.
-bool NeedsImagePlugins(const QString& name);
 
 }  // namespace tochkograf

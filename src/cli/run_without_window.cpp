@@ -26,30 +26,17 @@ QString WriteFailure(const QString& name, const QString& reason) {
   return Failure(QStringLiteral("записать"), name, reason);
 }
 
-// Why a name's type is not known: the extensions that would do.
-QString UnknownType(bool for_reading) {
-  QStringList extensions;
-  for (const FileFormat& format : FileFormats())
-    if (for_reading ? format.read != nullptr : format.write != nullptr)
-      for (const QString& extension : format.extensions)
-        extensions << QStringLiteral(".") + extension;
-  return QStringLiteral("тип файла не известен по расширению имени (годятся %1)")
-      .arg(extensions.join(QStringLiteral(", ")));
-}
-
-// Reads the picture `name` holds; an error message when it cannot.
+// Reads the picture `name` holds, by the reader of its type; an error
+// message when it cannot.
 QString Load(const QString& name, Picture& picture) {
-  const FileFormat* format = FormatOfName(name);
-  if (!format || !format->read) return ReadFailure(name, UnknownType(true));
-  QByteArray bytes;
-  const FileStatus file = ReadFileHead(name, format->read_limit, bytes);
-  if (file != FileStatus::Ok) return ReadFailure(name, ReadFailureReason(file));
-  const FormatStatus status = [&] {
+  const FileFormatList readers = Where(BuiltInFormats(), Reads);
+  const FileFormat* format = FormatOfName(readers, name);
+  if (!format) return ReadFailure(name, UnknownTypeReason(readers));
+  const ReadStatus status = [&] {
     const SilencedStderr quiet;
-    return format->read(bytes, picture);
+    return ReadPictureFile(name, *format, picture);
   }();
-  if (status != FormatStatus::Ok) return ReadFailure(name, FormatFailureReason(status));
-  return {};
+  return status.Ok() ? QString() : ReadFailure(name, status.Reason());
 }
 
 QString Save(const QString& name, const QByteArray& bytes) {
@@ -65,19 +52,24 @@ void PrepareFileCommand() { UseBuiltInCodecsOnly(); }
 Outcome MakeThumbnail(const CommandLine& command) {
   Picture picture;
   if (const QString error = Load(command.in, picture); !error.isEmpty()) return Failed(error);
-  const QString error = Save(command.out, PngBytes(Thumbnail(picture, command.size)));
+  QByteArray bytes;
+  if (const FormatStatus status = PngBytes(Thumbnail(picture, command.size), bytes);
+      status != FormatStatus::Ok)
+    return Failed(WriteFailure(command.out, FormatFailureReason(status)));
+  const QString error = Save(command.out, bytes);
   return error.isEmpty() ? Outcome{} : Failed(error);
 }
 
 Outcome Convert(const CommandLine& command) {
-  const FileFormat* target = FormatOfName(command.out);
+  const FileFormatList writers = Where(BuiltInFormats(), Writes);
+  const FileFormat* target = FormatOfName(writers, command.out);
   // The output's type is checked first, so a misnamed output costs no read.
-  if (!target || !target->write) return Failed(WriteFailure(command.out, UnknownType(false)));
+  if (!target) return Failed(WriteFailure(command.out, UnknownTypeReason(writers)));
   Picture picture;
   if (const QString reason = ReadInputPicture(command, picture); !reason.isEmpty())
     return Failed(ReadFailure(command.in, reason));
   QByteArray bytes;
-  const FormatStatus status = target->write(picture, command.out, bytes);
+  const FormatStatus status = target->write(picture, {command.out}, bytes);
   if (status != FormatStatus::Ok)
     return Failed(WriteFailure(command.out, FormatFailureReason(status)));
   const QString error = Save(command.out, bytes);

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "picture/pixel_grid.h"
+#include "picture/picture.h"
 
 namespace tochkograf {
 
@@ -11,9 +11,9 @@ namespace tochkograf {
 enum class BitOrder { LeftmostHigh, LeftmostLow };
 enum class RowEnd { PadToByte, RunOn };  // a row starts a new byte, or not
 
-// Columns 1..width and rows 1..height of `cells`, and nothing beyond them:
-// bits that fill up a byte are clear.
-QByteArray PackBits(int width, int height, const PixelGrid& cells, BitOrder order, RowEnd end);
+// The picture's pixels, and nothing beyond them: bits that fill up a byte
+// are clear.
+QByteArray PackBits(const Picture& picture, BitOrder order, RowEnd end);
 
 // The bytes PackBits gives for a picture of that size.
 int PackedSize(int width, int height, RowEnd end);

@@ -26,11 +26,11 @@ QByteArray Element(int width, int height, const QByteArray& data) {
 
 }  // namespace
 
-EmsElementStatus EncodeEmsElement(int width, int height, const PixelGrid& cells, QByteArray& line) {
-  const QByteArray data = PackBits(width, height, cells, BitOrder::LeftmostHigh, RowEnd::PadToByte);
-  if (data.size() > kMaxElementData) return EmsElementStatus::TooLarge;
-  line = Element(width, height, data).toHex().toUpper() + '\n';
-  return EmsElementStatus::Ok;
+FormatStatus EncodeEmsElement(const Picture& picture, QByteArray& line) {
+  const QByteArray data = PackBits(picture, BitOrder::LeftmostHigh, RowEnd::PadToByte);
+  if (data.size() > kMaxElementData) return FormatStatus::TooLargeForMessage;
+  line = Element(picture.width, picture.height, data).toHex().toUpper() + '\n';
+  return FormatStatus::Ok;
 }
 
 }  // namespace tochkograf

@@ -2,7 +2,8 @@
 
 #include <QByteArray>
 
-#include "picture/pixel_grid.h"
+#include "files/format_status.h"
+#include "picture/picture.h"
 
 namespace tochkograf {
 
@@ -17,8 +18,8 @@ namespace tochkograf {
 // A variable picture must fit in one message.
 constexpr int kMaxElementData = 128;
 
-enum class EmsElementStatus { Ok, TooLarge };
-
-EmsElementStatus EncodeEmsElement(int width, int height, const PixelGrid& cells, QByteArray& line);
+// The element's line; TooLargeForMessage, with `line` as it was, where its
+// pixels take more than kMaxElementData octets.
+FormatStatus EncodeEmsElement(const Picture& picture, QByteArray& line);
 
 }  // namespace tochkograf

@@ -19,33 +19,33 @@ int EmsRowBytes(int width) { return (width + 7) / 8; }
 
 int EmsFileSize(int width, int height) { return 3 + height * EmsRowBytes(width); }
 
-QByteArray EncodeEms(int width, int height, const PixelGrid& pixels) {
-  QByteArray bytes(EmsFileSize(width, height), '\0');
+QByteArray EncodeEms(const Picture& picture) {
+  QByteArray bytes(EmsFileSize(picture.width, picture.height), '\0');
   bytes[0] = kEmsMarker;
-  bytes[1] = static_cast<char>(width);
-  bytes[2] = static_cast<char>(height);
-  ForEachPixelByte(width, height, [&](int index, int x, int y) {
+  bytes[1] = static_cast<char>(picture.width);
+  bytes[2] = static_cast<char>(picture.height);
+  ForEachPixelByte(picture.width, picture.height, [&](int index, int x, int y) {
     int value = 0;
     for (int k = 0; k < 8; ++k)
-      if (pixels(x + k, y) != kOff) value |= 0x80 >> k;
+      if (picture.cells(x + k, y) != kOff) value |= 0x80 >> k;
     bytes[3 + index] = static_cast<char>(value);
   });
   return bytes;
 }
 
-EmsStatus DecodeEms(const QByteArray& bytes, EmsHeader& header, PixelGrid& pixels) {
-  if (bytes.size() < 3) return EmsStatus::Truncated;
+FormatStatus DecodeEms(const QByteArray& bytes, Picture& picture) {
+  if (bytes.size() < 3) return FormatStatus::Truncated;
   const int width = static_cast<unsigned char>(bytes[1]);
   const int height = static_cast<unsigned char>(bytes[2]);
-  if (width < 1 || width > kMaxWidth || height < 1 || height > kMaxHeight)
-    return EmsStatus::BadSize;
-  if (bytes.size() < EmsFileSize(width, height)) return EmsStatus::Truncated;
-  header = {width, height};
+  if (!FitsEditor(width, height)) return FormatStatus::BadSize;
+  if (bytes.size() < EmsFileSize(width, height)) return FormatStatus::Truncated;
+  picture.width = width;
+  picture.height = height;
   ForEachPixelByte(width, height, [&](int index, int x, int y) {
     const int value = static_cast<unsigned char>(bytes[3 + index]);
-    for (int k = 0; k < 8; ++k) pixels(x + k, y) = (value & (0x80 >> k)) ? kOn : kOff;
+    for (int k = 0; k < 8; ++k) picture.cells(x + k, y) = (value & (0x80 >> k)) ? kOn : kOff;
   });
-  return EmsStatus::Ok;
+  return FormatStatus::Ok;
 }
 
 }  // namespace tochkograf

@@ -2,7 +2,8 @@
 
 #include <QByteArray>
 
-#include "picture/pixel_grid.h"
+#include "files/format_status.h"
+#include "picture/picture.h"
 
 namespace tochkograf {
 
@@ -14,22 +15,17 @@ namespace tochkograf {
 
 constexpr char kEmsMarker = 2;
 
-enum class EmsStatus { Ok, BadSize, Truncated };
-
 int EmsRowBytes(int width);
 // Header and pixel data of a width x height picture.
 int EmsFileSize(int width, int height);
 
-QByteArray EncodeEms(int width, int height, const PixelGrid& pixels);
-
-struct EmsHeader {
-  int width = 0, height = 0;
-};
+QByteArray EncodeEms(const Picture& picture);
 
 // Checks `bytes` as a whole before anything is written: on success the
-// size goes to `header` and the cells the rows cover go to `pixels` (other
-// cells keep their values); on failure neither is touched. Bytes after the
+// picture takes the file's size, and the cells its rows cover (spare bits
+// included) take the file's pixels, while other cells keep their values; on
+// failure (BadSize, Truncated) the picture is untouched. Bytes after the
 // pixel data are ignored.
-EmsStatus DecodeEms(const QByteArray& bytes, EmsHeader& header, PixelGrid& pixels);
+FormatStatus DecodeEms(const QByteArray& bytes, Picture& picture);
 
 }  // namespace tochkograf

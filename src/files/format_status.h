@@ -2,8 +2,9 @@
 
 namespace tochkograf {
 
-// What a reader makes of a file's bytes. The command line and the windows
-// turn it into the words the user reads (status_texts.h).
+// What a codec makes of a file's bytes, or of a picture it is to write. Every
+// codec answers in these words; status_texts.h turns them into the words the
+// user reads.
 enum class FormatStatus {
   Ok,
   NotThisFormat,       // not a file of the type its name says
@@ -15,6 +16,7 @@ enum class FormatStatus {
   TooLargeForMessage,  // a writer's refusal: more than one SMS can carry
   NotAnImage,          // no image of a type the program reads
   TooLarge,            // an image that would take more memory than images may have
+  NotEncoded,          // a writer's failure: the encoder gave no file
 };
 
 // The most memory an image being imported may take once decoded; larger

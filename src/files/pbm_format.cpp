@@ -4,9 +4,9 @@
 
 namespace tochkograf {
 
-QByteArray EncodePbm(int width, int height, const PixelGrid& cells) {
-  return "P4\n" + QByteArray::number(width) + ' ' + QByteArray::number(height) + '\n' +
-         PackBits(width, height, cells, BitOrder::LeftmostHigh, RowEnd::PadToByte);
+QByteArray EncodePbm(const Picture& picture) {
+  return "P4\n" + QByteArray::number(picture.width) + ' ' + QByteArray::number(picture.height) +
+         '\n' + PackBits(picture, BitOrder::LeftmostHigh, RowEnd::PadToByte);
 }
 
 }  // namespace tochkograf

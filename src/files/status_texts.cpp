@@ -77,8 +77,14 @@ QString FormatFailureReason(FormatStatus status) {
       return QStringLiteral(
                  "изображение слишком велико: в распакованном виде оно заняло бы больше %1 МБ")
           .arg(kImageMemoryLimitMb);
+    case FormatStatus::NotEncoded:
+      return QStringLiteral("ошибка при кодировании изображения");
   }
   return {};
+}
+
+QString ReadStatus::Reason() const {
+  return file != FileStatus::Ok ? ReadFailureReason(file) : FormatFailureReason(format);
 }
 
 QString ShownName(const QString& path) {
@@ -90,8 +96,10 @@ QString ShownName(const QString& path) {
 }
 
 QString FileReasonLine(const QString& path, const QString& reason) {
-  return QStringLiteral("«%1»: %2.").arg(ShownName(path), reason);
+  return QStringLiteral("%1: %2.").arg(Quoted(ShownName(path)), reason);
 }
+
+QString Quoted(const QString& text) { return QStringLiteral("«%1»").arg(text); }
 
 QString SizeText(int width, int height) {
   return QStringLiteral("%1\u00A0x\u00A0%2").arg(width).arg(height);

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "picture/pixel_grid.h"
+#include "picture/picture.h"
 
 namespace tochkograf {
 
@@ -11,6 +11,6 @@ namespace tochkograf {
 // NAME_bits, each row in whole bytes with its leftmost pixel in the least
 // significant bit; a set bit is ink. `name` is a C identifier
 // (CIdentifierFromFileName).
-QByteArray EncodeXbm(const QString& name, int width, int height, const PixelGrid& cells);
+QByteArray EncodeXbm(const Picture& picture, const QString& name);
 
 }  // namespace tochkograf

@@ -2,89 +2,217 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImageReader>
 
-#include "files/bmp_writer.h"
+#include "files/bmp_format.h"
+#include "files/c_identifier.h"
+#include "files/ems_element.h"
 #include "files/ems_format.h"
-#include "files/picture_codecs.h"
+#include "files/file_access.h"
+#include "files/otb_format.h"
+#include "files/pbm_format.h"
+#include "files/xbm_format.h"
 #include "images/png_codec.h"
 
 namespace tochkograf {
 
 namespace {
 
-// Writers that cannot refuse a picture the editor holds and need no name.
+// Writers that cannot refuse a picture the editor holds and need no options.
 template <QByteArray (*Encode)(const Picture&)>
-FormatStatus AlwaysWrites(const Picture& picture, const QString&, QByteArray& bytes) {
+FormatStatus AlwaysWrites(const Picture& picture, const WriteOptions&, QByteArray& bytes) {
   bytes = Encode(picture);
   return FormatStatus::Ok;
 }
 
-// As much as the BMP import reads: rows said to lie beyond it are refused.
-constexpr qint64 kBmpReadLimit = 1 << 20;
 // A two-colour PNG of the largest picture takes a few hundred bytes; this
 // leaves room for any metadata a drawing program adds.
 constexpr qint64 kPngReadLimit = 16 << 20;
-// The longer header and the pixels of the largest bitmap the editor holds.
-constexpr qint64 kOtbReadLimit = 6 + kMaxWidth * kMaxHeight / 8;
+
+// A type the image import reads by Qt's reader of its extension.
+FileFormat QtImage(const QString& name, const QStringList& extensions) {
+  return {.name = name,
+          .filter = name,
+          .extensions = extensions,
+          .entry = Entry::Image,
+          .image = true,
+          .by_content = true};
+}
+
+const QList<FileFormat>& BuiltInRows() {
+  static const QList<FileFormat> rows = {
+      {.name = QStringLiteral("EMS-рисунок"),
+       .filter = QStringLiteral("EMS-рисунок (EMS)"),
+       .extensions = {QStringLiteral("ems")},
+       .entry = Entry::Open,
+       .read = DecodeEms,
+       .read_limit = EmsFileSize(kMaxWidth, kMaxHeight),
+       .write = AlwaysWrites<EncodeEms>},
+      {.name = QStringLiteral("PNG"),
+       .filter = QStringLiteral("PNG"),
+       .extensions = {QStringLiteral("png")},
+       .entry = Entry::Image,
+       .read = DecodePng,
+       .read_limit = kPngReadLimit,
+       .image = true,
+       .by_content = true,
+       .write = [](const Picture& picture, const WriteOptions&, QByteArray& bytes) {
+         return EncodePng(picture, bytes);
+       },
+       .exported = true},
+      {.name = QStringLiteral("Однобитный BMP"),
+       .filter = QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)"),
+       .extensions = {QStringLiteral("bmp")},
+       .entry = Entry::AsItIs,
+       .read = DecodeBmp,
+       .read_limit = kBmpReadLimit,
+       .write = AlwaysWrites<EncodeBmp>,
+       .exported = true,
+       .signature = "BM"},
+      // Any other BMP (of another depth, compressed) comes through Qt's reader.
+      {.name = QStringLiteral("BMP"),
+       .filter = QStringLiteral("BMP"),
+       .extensions = {QStringLiteral("bmp")},
+       .entry = Entry::Image,
+       .image = true,
+       .by_content = true,
+       .signature = "BM"},
+      {.name = QStringLiteral("OTA-рисунок Nokia"),
+       .filter = QStringLiteral("OTA-рисунок Nokia"),
+       .extensions = {QStringLiteral("otb")},
+       .entry = Entry::Image,
+       .read = DecodeOtb,
+       .read_limit = kOtbReadLimit,
+       .image = true,
+       .write = AlwaysWrites<EncodeOtb>,
+       .exported = true},
+      {.name = QStringLiteral("XBM, исходный текст C"),
+       .filter = QStringLiteral("XBM, исходный текст C"),
+       .extensions = {QStringLiteral("xbm")},
+       .entry = Entry::Image,
+       .image = true,
+       .by_content = true,
+       .write = [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+         bytes = EncodeXbm(picture, CIdentifierFromFileName(options.file_name));
+         return FormatStatus::Ok;
+       },
+       .exported = true},
+      {.name = QStringLiteral("PBM"),
+       .filter = QStringLiteral("PBM"),
+       .extensions = {QStringLiteral("pbm")},
+       .entry = Entry::Image,
+       .image = true,
+       .by_content = true,
+       .write = AlwaysWrites<EncodePbm>,
+       .exported = true},
+      QtImage(QStringLiteral("PGM/PPM"), {QStringLiteral("pgm"), QStringLiteral("ppm")}),
+      QtImage(QStringLiteral("XPM"), {QStringLiteral("xpm")}),
+      {.name = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
+       .filter = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
+       .extensions = {QStringLiteral("txt")},
+       .write = [](const Picture& picture, const WriteOptions&, QByteArray& bytes) {
+         return EncodeEmsElement(picture, bytes);
+       },
+       .exported = true},
+  };
+  return rows;
+}
+
+// Readable names for the types Qt's plugins are known to bring; a type not
+// named here is offered under its own name.
+struct PluginType {
+  QString name;
+  QStringList extensions;
+};
+const QList<PluginType>& KnownPluginTypes() {
+  static const QList<PluginType> types = {
+      {QStringLiteral("JPEG"), {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
+      {QStringLiteral("GIF"), {QStringLiteral("gif")}},
+      {QStringLiteral("Значки Windows (ICO, CUR)"), {QStringLiteral("ico"), QStringLiteral("cur")}}};
+  return types;
+}
+
+// A row for each type Qt's readers bring here beyond the built-in ones.
+QList<FileFormat> PluginRows() {
+  QStringList readable;
+  for (const QByteArray& format : QImageReader::supportedImageFormats())
+    readable << QString::fromLatin1(format);
+  for (const FileFormat& format : BuiltInRows())
+    for (const QString& extension : format.extensions) readable.removeAll(extension);
+  QList<FileFormat> rows;
+  for (const PluginType& type : KnownPluginTypes()) {
+    QStringList extensions;
+    for (const QString& extension : type.extensions)
+      if (readable.removeAll(extension) > 0) extensions << extension;
+    if (!extensions.isEmpty()) rows << QtImage(type.name, extensions);
+  }
+  for (const QString& format : readable) rows << QtImage(format.toUpper(), {format});
+  return rows;
+}
+
+FileFormatList Pointers(const QList<FileFormat>& rows) {
+  FileFormatList pointers;
+  for (const FileFormat& row : rows) pointers << &row;
+  return pointers;
+}
 
 }  // namespace
 
-const QList<FileFormat>& FileFormats() {
-  static const QList<FileFormat> formats = {
-      {QStringLiteral("EMS-рисунок"),
-       {QStringLiteral("ems")},
-       EmsFileSize(kMaxWidth, kMaxHeight),
-       ReadEmsPicture,
-       AlwaysWrites<WriteEmsPicture>,
-       false},
-      {QStringLiteral("PNG"),
-       {QStringLiteral("png")},
-       kPngReadLimit,
-       ReadPngPicture,
-       AlwaysWrites<EncodePng>,
-       true},
-      {QStringLiteral("Однобитный BMP"),
-       {QStringLiteral("bmp")},
-       kBmpReadLimit,
-       ReadBmpPicture,
-       AlwaysWrites<EncodeBmp>,
-       true},
-      {QStringLiteral("OTA-рисунок Nokia"),
-       {QStringLiteral("otb")},
-       kOtbReadLimit,
-       ReadOtbPicture,
-       WriteOtbPicture,
-       true},
-      {QStringLiteral("XBM, исходный текст C"),
-       {QStringLiteral("xbm")},
-       0,
-       nullptr,
-       WriteXbmPicture,
-       true},
-      {QStringLiteral("PBM"), {QStringLiteral("pbm")}, 0, nullptr, WritePbmPicture, true},
-      {QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
-       {QStringLiteral("txt")},
-       0,
-       nullptr,
-       WriteEmsElementPicture,
-       true},
-  };
-  return formats;
+FileFormatList BuiltInFormats() { return Pointers(BuiltInRows()); }
+
+FileFormatList FileFormats() {
+  static const QList<FileFormat> plugin_rows = PluginRows();
+  return BuiltInFormats() + Pointers(plugin_rows);
 }
 
-QList<const FileFormat*> ExportFormats() {
-  QList<const FileFormat*> exported;
-  for (const FileFormat& format : FileFormats())
-    if (format.exported) exported.append(&format);
-  return exported;
+FileFormatList Where(const FileFormatList& formats, FormatTest wanted) {
+  FileFormatList chosen;
+  for (const FileFormat* format : formats)
+    if (wanted(*format)) chosen << format;
+  return chosen;
 }
 
-const FileFormat* FormatOfName(const QString& file_name) {
-  const QString extension = QFileInfo(file_name).suffix().toLower();
-  for (const FileFormat& format : FileFormats())
-    if (format.extensions.contains(extension)) return &format;
-  return nullptr;
+FileFormatList FormatsOfName(const FileFormatList& formats, const QString& name) {
+  const QString extension = QFileInfo(name).suffix().toLower();
+  FileFormatList named;
+  for (const FileFormat* format : formats)
+    if (format->extensions.contains(extension)) named << format;
+  return named;
 }
+
+const FileFormat* FormatOfName(const FileFormatList& formats, const QString& name) {
+  return FormatsOfName(formats, name).value(0);
+}
+
+const FileFormat& OwnFormat() {
+  static const FileFormat& own = *Where(BuiltInFormats(), IsOwn).first();
+  return own;
+}
+
+QByteArray ImageReaderName(const FileFormat& format, const QString& name) {
+  const QString extension = QFileInfo(name).suffix().toLower();
+  return (format.extensions.contains(extension) ? extension : format.extensions.first()).toLatin1();
+}
+
+ReadStatus ReadPictureFile(const QString& name, const FileFormat& format, Picture& picture) {
+  QByteArray bytes;
+  ReadStatus status;
+  status.file = ReadFileHead(name, format.read_limit, bytes);
+  if (status.file == FileStatus::Ok) status.format = format.read(bytes, picture);
+  return status;
+}
+
+QString UnknownTypeReason(const FileFormatList& formats) {
+  QStringList extensions;
+  for (const FileFormat* format : formats)
+    for (const QString& extension : format->extensions)
+      if (!extensions.contains(QLatin1Char('.') + extension))
+        extensions << QLatin1Char('.') + extension;
+  return QStringLiteral("тип файла не известен по расширению имени (годятся %1)")
+      .arg(extensions.join(QStringLiteral(", ")));
+}
+
+bool NeedsImagePlugins(const QString& name) { return !FormatOfName(BuiltInFormats(), name); }
 
 void UseBuiltInCodecsOnly() { QCoreApplication::setLibraryPaths({}); }
 

@@ -10,6 +10,7 @@
 #include "files/status_texts.h"
 #include "images/area_scaling.h"
 #include "images/cut_short.h"
+#include "images/on_paper.h"
 #include "images/png_codec.h"
 #include "images/png_rows.h"
 
@@ -47,16 +48,6 @@ qint64 DecodedBytes(QSize size, QImage::Format format) {
   const int bits =
       format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
   return (qint64(size.width()) * bits + 31) / 32 * 4 * size.height();
-}
-
-// Perceived brightness of a colour as it shows on white paper, 0..255: the
-// weights 0.299, 0.587 and 0.114 in 1/65536.
-uchar GreyOnPaper(QRgb colour) {
-  const int grey =
-      (19595 * qRed(colour) + 38470 * qGreen(colour) + 7471 * qBlue(colour) + 32768) >> 16;
-  const int alpha = qAlpha(colour);
-  if (alpha == 255) return static_cast<uchar>(grey);
-  return static_cast<uchar>((grey * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
 // The colour of one pixel of a PNG's row, of 1 to 4 channels.
@@ -175,36 +166,24 @@ QSize OrientedSize(QSize size, QImageIOHandler::Transformations turn) {
 }
 
 FormatStatus ReadOtb(QIODevice& device, int memory_limit_mb, ImportedImage& image) {
-  // A byte a pixel while decoding.
+  // As many pixels as the limit has bytes: a byte each while they are averaged.
   const qint64 max_pixels = Megabytes(memory_limit_mb);
   const QByteArray bytes = device.read(6 + (max_pixels + 7) / 8);
-  OtbImage otb;
-  switch (DecodeOtb(bytes, otb, max_pixels)) {
-    case OtbStatus::Ok:
-      break;
-    case OtbStatus::NotOtb:
-      return FormatStatus::NotThisFormat;
-    case OtbStatus::TooLarge:
-      return FormatStatus::TooLarge;
-    case OtbStatus::Truncated:
-      return FormatStatus::Truncated;
-  }
+  OtbBitmap otb;
+  if (const FormatStatus status = ReadOtbBitmap(bytes, otb); status != FormatStatus::Ok)
+    return status;
+  if (otb.Pixels() > max_pixels) return FormatStatus::TooLarge;
+  if (bytes.size() < otb.Bytes()) return FormatStatus::Truncated;
   const QSize size(otb.width, otb.height);
   AreaScaler scaler(size, WorkingSize(size));
   std::vector<uchar> greys(otb.width);
   for (int y = 0; y < otb.height; ++y) {
-    const char* ink = otb.ink.constData() + qint64(y) * otb.width;
-    for (int x = 0; x < otb.width; ++x) greys[x] = ink[x] ? 0 : 255;
+    for (int x = 0; x < otb.width; ++x)
+      greys[x] = OtbInk(bytes, otb, qint64(y) * otb.width + x) ? 0 : 255;
     scaler.AddRow(greys.data());
   }
   image = {size, scaler.Result(), std::nullopt};
-  if (FitsEditor(otb.width, otb.height)) {
-    Picture picture{otb.width, otb.height, {}};
-    for (int y = 0; y < otb.height; ++y)
-      for (int x = 0; x < otb.width; ++x)
-        picture.cells(x + 1, y + 1) = otb.ink[qint64(y) * otb.width + x] ? kOn : kOff;
-    image.picture = picture;
-  }
+  if (Picture picture; DecodeOtb(bytes, picture) == FormatStatus::Ok) image.picture = picture;
   return FormatStatus::Ok;
 }
 
@@ -253,13 +232,9 @@ FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_l
   return FormatStatus::Ok;
 }
 
-QString ImageReadStatus::Reason() const {
-  return file != FileStatus::Ok ? ReadFailureReason(file) : FormatFailureReason(format);
-}
-
-ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image) {
+ReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image) {
   QFile file;
-  ImageReadStatus status;
+  ReadStatus status;
   status.file = OpenFileToRead(name, file);
   if (status.file == FileStatus::Ok)
     status.format = ReadImage(file, format, kImageMemoryLimitMb, image);

@@ -6,8 +6,8 @@
 #include <QString>
 #include <optional>
 
-#include "files/file_access.h"
 #include "files/format_status.h"
+#include "files/status_texts.h"
 #include "picture/picture.h"
 
 class QIODevice;
@@ -48,17 +48,8 @@ struct ImportedImage {
 FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
                        ImportedImage& image);
 
-// Why an image file could not be read: the file, or what was in it.
-struct ImageReadStatus {
-  FileStatus file = FileStatus::Ok;
-  FormatStatus format = FormatStatus::Ok;
-  bool Ok() const { return file == FileStatus::Ok && format == FormatStatus::Ok; }
-  // In Russian, as the end of a sentence that names the file.
-  QString Reason() const;
-};
-
 // ReadImage on the file `name` (a regular file only: it never waits), with
 // the program's limit.
-ImageReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image);
+ReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image);
 
 }  // namespace tochkograf

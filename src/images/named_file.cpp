@@ -1,44 +1,52 @@
 #include "images/named_file.h"
 
-#include <QFileInfo>
-#include <QImageReader>
+#include <algorithm>
 
-#include "files/document_commands.h"
-#include "images/file_formats.h"
+#include "files/read_head.h"
 
 namespace tochkograf {
 
-NamedFileType TypeOfNamedFile(const QString& name) {
-  const QByteArray extension = QFileInfo(name).suffix().toLower().toLatin1();
-  if (extension == "ems") return {NamedFileKind::Picture, {}};
-  if (extension == "bmp") return {NamedFileKind::Bmp, extension};
-  if (extension == "otb" ||
-      (!extension.isEmpty() && QImageReader::supportedImageFormats().contains(extension)))
-    return {NamedFileKind::Image, extension};
-  if (IsBmpFile(name)) return {NamedFileKind::Bmp, "bmp"};
+namespace {
+
+// The types a named file may be, in the order they are tried.
+FileFormatList Candidates(const QString& name) {
+  const FileFormatList entries = Where(FileFormats(), ComesIn);
+  if (const FileFormatList named = FormatsOfName(entries, name); !named.isEmpty()) return named;
+  qsizetype longest = 0;
+  for (const FileFormat* format : entries) longest = std::max(longest, format->signature.size());
+  QByteArray head;
+  FileFormatList signed_by;
+  if (longest == 0 || !ReadHead(name, longest, head)) return signed_by;
+  for (const FileFormat* format : entries)
+    if (!format->signature.isEmpty() && head.startsWith(format->signature)) signed_by << format;
+  return signed_by;
+}
+
+}  // namespace
+
+NamedFile TypeOfNamedFile(const QString& name) {
+  for (const FileFormat* format : Candidates(name)) {
+    if (format->entry != Entry::AsItIs) return {format, std::nullopt};
+    Picture picture;
+    if (ReadPictureFile(name, *format, picture).Ok()) return {format, picture};
+  }
   return {};
 }
 
-std::optional<Picture> OneBitBmp(const QString& name) {
-  // The table's reader of BMP files is the one-bit import's decoder.
-  const FileFormat& bmp = *FormatOfName(QStringLiteral("picture.bmp"));
-  QByteArray bytes;
+const FileFormat* FirstTypeOfNamedFile(const QString& name) { return Candidates(name).value(0); }
+
+ReadStatus ReadAsImage(const QString& name, const FileFormat& format, ImportedImage& image) {
+  if (format.image) return ReadImageFile(name, ImageReaderName(format, name), image);
   Picture picture;
-  if (ReadFileHead(name, bmp.read_limit, bytes) != FileStatus::Ok ||
-      bmp.read(bytes, picture) != FormatStatus::Ok)
-    return std::nullopt;
-  return picture;
+  const ReadStatus status = ReadPictureFile(name, format, picture);
+  if (status.Ok()) image = ImageOfPicture(picture);
+  return status;
 }
 
-ImageReadStatus ReadNamedImage(const QString& name, const NamedFileType& type,
-                               ImportedImage& image) {
-  if (type.kind == NamedFileKind::Bmp) {
-    if (const std::optional<Picture> picture = OneBitBmp(name)) {
-      image = ImageOfPicture(*picture);
-      return {};
-    }
-  }
-  return ReadImageFile(name, type.format, image);
+ReadStatus ReadImportedFile(const QString& name, ImportedImage& image) {
+  const FileFormat* format = FormatOfName(Where(FileFormats(), ImportedAsImage), name);
+  if (format && !format->by_content) return ReadAsImage(name, *format, image);
+  return ReadImageFile(name, {}, image);
 }
 
 ImportedImage ImageOfPicture(const Picture& picture) {

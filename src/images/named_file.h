@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <optional>
 
+#include "files/status_texts.h"
+#include "images/file_formats.h"
 #include "images/image_reading.h"
 #include "picture/picture.h"
 
@@ -13,31 +14,30 @@ namespace tochkograf {
 // by a file manager's "Open with") comes in. The editor and --convert both
 // take the decision from here, so that a file comes in alike through
 // either.
-enum class NamedFileKind {
-  Picture,  // the program's own picture file (.ems)
-  Bmp,      // a BMP: as the one-bit BMP import reads it, else as any image
-  Image,    // another type the image import reads
-  Unknown,  // nothing tells
+struct NamedFile {
+  const FileFormat* format = nullptr;  // the type that takes it; null: nothing tells
+  // For a type that takes it as it is: the picture its reader gave.
+  std::optional<Picture> picture;
 };
 
-struct NamedFileType {
-  NamedFileKind kind = NamedFileKind::Unknown;
-  QByteArray format;  // for Bmp and Image, the reader ReadImageFile takes
-};
+// By the table: the types of the name's extension that bring a file in, in
+// the table's order, or, for a name with no such extension, the types whose
+// signature its first bytes carry. A type taking files as they are takes it
+// only where its reader does; otherwise the next one does.
+NamedFile TypeOfNamedFile(const QString& name);
 
-// By the name's extension; a name without one that is known is a BMP if its
-// first bytes say so, as IsBmpFile has it.
-NamedFileType TypeOfNamedFile(const QString& name);
+// The first type TypeOfNamedFile would consider, without reading the file
+// beyond the signature; null where nothing tells.
+const FileFormat* FirstTypeOfNamedFile(const QString& name);
 
-// The picture of a BMP the one-bit BMP import reads; nothing for any other
-// file.
-std::optional<Picture> OneBitBmp(const QString& name);
+// Reads a file of `format` as the image import takes it: by the image
+// import's reader of the type where it has one, otherwise by the type's own
+// reader, the picture as it is.
+ReadStatus ReadAsImage(const QString& name, const FileFormat& format, ImportedImage& image);
 
-// Reads a Bmp or Image file as the image import takes it: a BMP the one-bit
-// import reads is its picture as it is; anything else goes to
-// ReadImageFile with the type's reader.
-ImageReadStatus ReadNamedImage(const QString& name, const NamedFileType& type,
-                               ImportedImage& image);
+// Reads a file chosen in the image import's dialog: by its content, unless
+// its extension names a type that only the name tells.
+ReadStatus ReadImportedFile(const QString& name, ImportedImage& image);
 
 // A picture as an imported image: its greys are its ink and paper.
 ImportedImage ImageOfPicture(const Picture& picture);

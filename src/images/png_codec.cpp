@@ -6,24 +6,14 @@
 #include <QImageWriter>
 #include <algorithm>
 
+#include "images/on_paper.h"
+
 namespace tochkograf {
 
 namespace {
 
 constexpr char kPng[] = "png";
 constexpr int kDotsPerMetre = 2835;  // 72 per inch, as in the BMP files
-
-// Perceived brightness, 0..255000.
-int Brightness(QRgb colour) {
-  return 299 * qRed(colour) + 587 * qGreen(colour) + 114 * qBlue(colour);
-}
-
-// The colour a pixel shows on white paper.
-QRgb OnPaper(QRgb colour) {
-  const int alpha = qAlpha(colour);
-  const auto blend = [alpha](int channel) { return (channel * alpha + 255 * (255 - alpha)) / 255; };
-  return qRgb(blend(qRed(colour)), blend(qGreen(colour)), blend(qBlue(colour)));
-}
 
 // Puts the distinct colours of `image` (ARGB32), as they show on paper, in
 // `colours` and returns how many there are; 3 stands for more than two.
@@ -43,7 +33,7 @@ int CollectColours(const QImage& image, QRgb (&colours)[2]) {
 
 }  // namespace
 
-QByteArray EncodePng(const Picture& picture) {
+FormatStatus EncodePng(const Picture& picture, QByteArray& bytes) {
   QImage image(picture.width, picture.height, QImage::Format_Mono);
   image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
   image.fill(0);
@@ -52,23 +42,24 @@ QByteArray EncodePng(const Picture& picture) {
     for (int x = 1; x <= picture.width; ++x)
       if (picture.cells(x, y) != kOff) row[(x - 1) / 8] |= 0x80 >> ((x - 1) % 8);
   }
-  return PngBytes(image);
+  return PngBytes(image, bytes);
 }
 
-QByteArray PngBytes(const QImage& picture) {
+FormatStatus PngBytes(const QImage& picture, QByteArray& bytes) {
   // Qt gives a new image the screen's density, or a guess without one:
   // files written alike need one of their own.
   QImage image = picture;
   image.setDotsPerMeterX(kDotsPerMetre);
   image.setDotsPerMeterY(kDotsPerMetre);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
+  QByteArray written;
+  QBuffer buffer(&written);
   buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, kPng).write(image);
-  return bytes;
+  if (!QImageWriter(&buffer, kPng).write(image)) return FormatStatus::NotEncoded;
+  bytes = written;
+  return FormatStatus::Ok;
 }
 
-FormatStatus ReadPngPicture(const QByteArray& bytes, Picture& picture) {
+FormatStatus DecodePng(const QByteArray& bytes, Picture& picture) {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
@@ -88,9 +79,9 @@ bool TwoColourPicture(const QImage& original, Picture& picture) {
   const int count = CollectColours(image, colours);
   if (count > 2) return false;
   const QRgb darker =
-      count == 2 && Brightness(colours[1]) < Brightness(colours[0]) ? colours[1] : colours[0];
+      count == 2 && BrightnessOf(colours[1]) < BrightnessOf(colours[0]) ? colours[1] : colours[0];
   // One colour alone is ink only when it is nearer black than white.
-  const bool has_ink = count == 2 || Brightness(darker) < Brightness(qRgb(128, 128, 128));
+  const bool has_ink = count == 2 || BrightnessOf(darker) < BrightnessOf(qRgb(128, 128, 128));
   picture = {image.width(), image.height(), {}};
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));

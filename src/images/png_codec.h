@@ -12,15 +12,16 @@ namespace tochkograf {
 // no application object needed.
 
 // A one-bit PNG with a two-entry palette: paper white, ink black.
-QByteArray EncodePng(const Picture& picture);
+FormatStatus EncodePng(const Picture& picture, QByteArray& bytes);
 
-// Any image as PNG.
-QByteArray PngBytes(const QImage& image);
+// Any image as PNG; NotEncoded, with `bytes` as they were, where Qt's writer
+// fails.
+FormatStatus PngBytes(const QImage& image, QByteArray& bytes);
 
 // A PNG of at most two colours, as they show on white paper: the darker is
 // ink. A picture of one colour is all ink if that colour is nearer black.
 // The size is checked before any pixel is decoded.
-FormatStatus ReadPngPicture(const QByteArray& bytes, Picture& picture);
+FormatStatus DecodePng(const QByteArray& bytes, Picture& picture);
 
 // The picture of an image of any format with at most two colours, by the
 // same rule; false, with `picture` as it was, for more colours.

@@ -1,20 +1,15 @@
 #include "picture/shifting.h"
 
-#include "picture/view.h"
-
 namespace tochkograf {
 
 namespace {
 
-// Runs a shift, marks the picture changed when the shift moved anything (a
-// blank picture, or one a single pixel high shifted up, stays as it was),
-// and redraws.
+// Runs a shift and tells whether it moved anything.
 template <typename Move>
-void Shift(DocumentState& s, PictureView& view, Move move) {
+bool Shift(DocumentState& s, Move move) {
   const PixelGrid before = s.Pixels;
   move(s.MX, s.MY);
-  if (!(s.Pixels == before)) s.IZM = kOn;
-  RedrawPole(s, view);
+  return !(s.Pixels == before);
 }
 
 }  // namespace
@@ -23,8 +18,8 @@ void Shift(DocumentState& s, PictureView& view, Move move) {
 // (reading every cell before it is overwritten), then writes the held line
 // back on the far side.
 
-void sup(DocumentState& s, PictureView& view) {
-  Shift(s, view, [&s](const int W, const int H) {
+bool ShiftUp(DocumentState& s) {
+  return Shift(s, [&s](const int W, const int H) {
     for (int x = 1; x <= W; ++x) s.ShiftLine[x] = s.Pixels(x, 1);
     for (int y = 1; y <= H - 1; ++y)
       for (int x = 1; x <= W; ++x) s.Pixels(x, y) = s.Pixels(x, y + 1);
@@ -32,8 +27,8 @@ void sup(DocumentState& s, PictureView& view) {
   });
 }
 
-void sdown(DocumentState& s, PictureView& view) {
-  Shift(s, view, [&s](const int W, const int H) {
+bool ShiftDown(DocumentState& s) {
+  return Shift(s, [&s](const int W, const int H) {
     for (int x = 1; x <= W; ++x) s.ShiftLine[x] = s.Pixels(x, H);
     for (int y = H; y >= 2; --y)
       for (int x = 1; x <= W; ++x) s.Pixels(x, y) = s.Pixels(x, y - 1);
@@ -41,8 +36,8 @@ void sdown(DocumentState& s, PictureView& view) {
   });
 }
 
-void sleft(DocumentState& s, PictureView& view) {
-  Shift(s, view, [&s](const int W, const int H) {
+bool ShiftLeft(DocumentState& s) {
+  return Shift(s, [&s](const int W, const int H) {
     for (int y = 1; y <= H; ++y) s.ShiftLine[y] = s.Pixels(1, y);
     for (int x = 1; x <= W - 1; ++x)
       for (int y = 1; y <= H; ++y) s.Pixels(x, y) = s.Pixels(x + 1, y);
@@ -50,8 +45,8 @@ void sleft(DocumentState& s, PictureView& view) {
   });
 }
 
-void sright(DocumentState& s, PictureView& view) {
-  Shift(s, view, [&s](const int W, const int H) {
+bool ShiftRight(DocumentState& s) {
+  return Shift(s, [&s](const int W, const int H) {
     for (int y = 1; y <= H; ++y) s.ShiftLine[y] = s.Pixels(W, y);
     for (int x = W; x >= 2; --x)
       for (int y = 1; y <= H; ++y) s.Pixels(x, y) = s.Pixels(x - 1, y);

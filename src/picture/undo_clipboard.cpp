@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "picture/picture.h"
-#include "picture/view.h"
 
 namespace tochkograf {
 
@@ -19,10 +18,6 @@ void CopyBlock(const PixelGrid& from, PixelGrid& to) {
   ForEachBlockCell([&](int x, int y) { to(x, y) = from(x, y); });
 }
 
-void MarkChangedIf(DocumentState& state, bool changed) {
-  if (changed) state.IZM = kOn;
-}
-
 }  // namespace
 
 void SaveUndo(DocumentState& state) {
@@ -36,34 +31,32 @@ void SetPictureSize(DocumentState& state, int width, int height) {
   state.MY = state.Undo.MY = height;
 }
 
-void editundo(DocumentState& state, PictureView& view) {
+bool ExchangeWithUndo(DocumentState& state) {
   UndoSnapshot& undo = state.Undo;
-  // A snapshot never taken holds the empty picture at the current size.
   if (!FitsEditor(undo.MX, undo.MY)) undo.MX = state.MX, undo.MY = state.MY;
-  MarkChangedIf(
-      state, undo.MX != state.MX || undo.MY != state.MY || !SameBlock(undo.Pixels, state.Pixels));
+  const bool changed =
+      undo.MX != state.MX || undo.MY != state.MY || !SameBlock(undo.Pixels, state.Pixels);
   std::swap(state.MX, undo.MX);
   std::swap(state.MY, undo.MY);
   ForEachBlockCell([&](int x, int y) { std::swap(state.Pixels(x, y), undo.Pixels(x, y)); });
-  RedrawPole(state, view);
+  return changed;
 }
 
-void editcut(DocumentState& state, PictureView& view) {
-  MarkChangedIf(state, !SameBlock(state.Pixels, PixelGrid()));
+bool CutToClipboard(DocumentState& state) {
+  const bool changed = !SameBlock(state.Pixels, PixelGrid());
   ForEachBlockCell([&](int x, int y) {
     state.ClipPixels(x, y) = state.Pixels(x, y);
     state.Pixels(x, y) = kOff;
   });
-  RedrawPole(state, view);
+  return changed;
 }
 
-void editcopy(DocumentState& state) { CopyBlock(state.Pixels, state.ClipPixels); }
+void CopyToClipboard(DocumentState& state) { CopyBlock(state.Pixels, state.ClipPixels); }
 
-void editpaste(DocumentState& state, PictureView& view) {
-  SaveUndo(state);
-  MarkChangedIf(state, !SameBlock(state.Pixels, state.ClipPixels));
+bool PasteFromClipboard(DocumentState& state) {
+  const bool changed = !SameBlock(state.Pixels, state.ClipPixels);
   CopyBlock(state.ClipPixels, state.Pixels);
-  RedrawPole(state, view);
+  return changed;
 }
 
 }  // namespace tochkograf

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "picture/document_state.h"
-#include "picture/picture_view.h"
 
 namespace tochkograf {
 
-// Undo and the picture clipboard. Each works on the whole block of columns
-// 1..128 by rows 1..96, whatever the picture size, so cells outside the
-// current size travel with the picture. The snapshot keeps the picture's
-// size as well, so undo brings a picture back at the size it had. None of
-// them reads or writes FileName.
-//
-// Every command that changes the picture sets IZM; one that turns out to
-// change nothing (an undo of two equal pictures, a paste of the picture
-// itself) leaves it as it was, so that closing asks nothing. Copy changes
-// nothing.
+// Undo and the picture clipboard, on the document alone: the commands that
+// mark the picture changed and redraw it are in commands/edit_commands.h.
+// Each works on the whole block of columns 1..128 by rows 1..96, whatever
+// the picture size, so cells outside the current size travel with the
+// picture. The snapshot keeps the picture's size as well, so undo brings a
+// picture back at the size it had. None of them reads or writes FileName or
+// IZM. Those that may change the picture say whether they did.
 
 // The undo snapshot: taken when a stroke begins, before a paste or an
 // import, and after a file has been read.
@@ -25,12 +21,14 @@ void SaveUndo(DocumentState& state);
 // later undo exchanges only the cells.
 void SetPictureSize(DocumentState& state, int width, int height);
 
-// Exchanges the picture and its size with the snapshot, so a second undo
-// redoes.
-void editundo(DocumentState& state, PictureView& view);
-void editcut(DocumentState& state, PictureView& view);
-// Copy changes nothing on screen, so it needs no view.
-void editcopy(DocumentState& state);
-void editpaste(DocumentState& state, PictureView& view);
+// Exchanges the picture and its size with the snapshot, so that doing it
+// again brings the picture back. A snapshot never taken holds the empty
+// picture at the current size.
+bool ExchangeWithUndo(DocumentState& state);
+// Moves the picture to the clipboard, leaving paper.
+bool CutToClipboard(DocumentState& state);
+void CopyToClipboard(DocumentState& state);
+// Puts the clipboard over the picture; the snapshot is the caller's to take.
+bool PasteFromClipboard(DocumentState& state);
 
 }  // namespace tochkograf

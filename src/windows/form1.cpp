@@ -13,13 +13,14 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "files/bmp_import.h"
-#include "files/caption.h"
-#include "files/ems_file.h"
-#include "images/export_command.h"
-#include "images/image_import.h"
+#include "commands/bmp_import.h"
+#include "commands/caption.h"
+#include "commands/edit_commands.h"
+#include "commands/ems_file.h"
+#include "commands/export_command.h"
+#include "commands/image_import.h"
+#include "commands/open_named_file.h"
 #include "picture/pen.h"
-#include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/keyboard_menu_bar.h"

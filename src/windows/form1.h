@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "files/document_commands.h"
-#include "files/file_dialog_platform.h"
-#include "files/user_messages.h"
+#include "commands/document_commands.h"
+#include "commands/file_dialog_platform.h"
+#include "commands/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
 #include "windows/side_windows.h"

@@ -7,7 +7,6 @@
 #include <QTreeView>
 #include <utility>
 
-#include "files/com_dlg_and_funcs.h"
 #include "windows/exact_name_dialog.h"
 #include "windows/russian_file_details.h"
 
@@ -55,56 +54,42 @@ int FilterIndex(const QStringList& filters, const QString& selected) {
   return 0;
 }
 
-int Run(FileDialogRecord& record, bool save) {
+}  // namespace
+
+bool QtFileDialogs::Show(const FileDialogRequest& request, FileDialogChoice& choice) {
   KeepNoDialogState();
-  ExactNameDialog dialog(qobject_cast<QWidget*>(record.owner), record.title, record.initial_dir);
+  ExactNameDialog dialog(qobject_cast<QWidget*>(request.owner), request.title, request.folder);
   // Qt's own dialog behaves and reads the same on every desktop, in Russian.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setProxyModel(new RussianFileDetails(&dialog));
   FitDetailColumns(dialog);
-  const QStringList filters = NameFilters(record.filter);
+  const QStringList filters = NameFilters(request.filters);
   dialog.setNameFilters(filters);
-  if (record.filter_index > 0 && record.filter_index < filters.size())
-    dialog.selectNameFilter(filters[record.filter_index]);
-  if (save) {
+  if (request.filter > 0 && request.filter < filters.size())
+    dialog.selectNameFilter(filters[request.filter]);
+  if (request.mode == FileDialogMode::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(record.flags & kOverwritePrompt));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.ask_before_replacing);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(record.flags & kAllowMultiSelect ? QFileDialog::ExistingFiles
-                                                        : QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
   }
-  if (!record.default_ext.isEmpty()) dialog.setDefaultSuffix(record.default_ext);
-  if (!record.file_name.isEmpty()) dialog.selectFile(record.file_name);
-  if (dialog.exec() != QDialog::Accepted) return 0;
-  record.filter_index = FilterIndex(filters, dialog.selectedNameFilter());
-  record.chosen.clear();
+  if (!request.name.isEmpty()) dialog.selectFile(request.name);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  choice.filter = FilterIndex(filters, dialog.selectedNameFilter());
+  choice.paths.clear();
   for (const QString& path : dialog.ChosenPaths())
-    record.chosen.append(QFileInfo(path).absoluteFilePath());
-  return record.chosen.isEmpty() ? 0 : 1;
+    choice.paths.append(QFileInfo(path).absoluteFilePath());
+  return !choice.paths.isEmpty();
 }
 
-}  // namespace
-
-int QtFileDialogs::GetOpenFileName(FileDialogRecord& record) { return Run(record, false); }
-
-int QtFileDialogs::GetSaveFileName(FileDialogRecord& record) { return Run(record, true); }
-
-QStringList NameFilters(const QString& filter_text) {
-  QStringList filters;
-  QString items = filter_text;
-  while (true) {
-    const QString description = TakeNullItem(items);
-    const QString pattern = TakeNullItem(items);
-    if (description.isEmpty() || pattern.isEmpty()) break;
-    QString patterns = pattern;
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
-    filters.append(QStringLiteral("%1 (%2)").arg(description, patterns));
-  }
-  return filters;
+QStringList NameFilters(const FilterTable& filters) {
+  QStringList names;
+  for (const FileFilter& filter : filters)
+    names.append(QStringLiteral("%1 (%2)").arg(filter.description, filter.patterns.join(u' ')));
+  return names;
 }
 
 }  // namespace tochkograf

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include "files/caption.h"
+#include "commands/caption.h"
 
 namespace tochkograf {
 

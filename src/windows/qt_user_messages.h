@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/user_messages.h"
+#include "commands/user_messages.h"
 
 class QWidget;
 

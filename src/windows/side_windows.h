@@ -1,6 +1,6 @@
 #pragma once
 
-#include "images/image_import.h"
+#include "commands/image_import.h"
 #include "picture/document_state.h"
 
 namespace tochkograf {

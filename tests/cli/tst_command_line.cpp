@@ -34,7 +34,7 @@ struct Result {
 bool NamesOtherTypes(const QStringList& arguments) {
   for (const QString& argument : arguments)
     if (!argument.startsWith(u'-') && !QFileInfo(argument).suffix().isEmpty() &&
-        !FormatOfName(argument))
+        !FormatOfName(BuiltInFormats(), argument))
       return true;
   return false;
 }
@@ -71,13 +71,13 @@ bool Russian(const QString& text) {
 
 QByteArray Encoded(const QString& name, const Picture& picture) {
   QByteArray bytes;
-  FormatOfName(name)->write(picture, name, bytes);
+  FormatOfName(BuiltInFormats(), name)->write(picture, {name}, bytes);
   return bytes;
 }
 
 Picture Decoded(const QString& name, const QByteArray& bytes) {
   Picture picture;
-  FormatOfName(name)->read(bytes, picture);
+  FormatOfName(BuiltInFormats(), name)->read(bytes, picture);
   return picture;
 }
 
@@ -250,12 +250,11 @@ void CommandLineTest::helpAndManualSayTheSame() {
 void CommandLineTest::convertsBetweenEveryType_data() {
   QTest::addColumn<QString>("in");
   QTest::addColumn<QString>("out");
-  for (const FileFormat& from : FileFormats())
-    for (const FileFormat& to : FileFormats()) {
-      if (!from.read || !to.write) continue;
-      const QString in = QStringLiteral("in.") + from.extensions.first();
+  for (const FileFormat* from : Where(BuiltInFormats(), Reads))
+    for (const FileFormat* to : Where(BuiltInFormats(), Writes)) {
+      const QString in = QStringLiteral("in.") + from->extensions.first();
       // Upper case too: the type comes from the extension in any case.
-      const QString out = QStringLiteral("OUT.") + to.extensions.first().toUpper();
+      const QString out = QStringLiteral("OUT.") + to->extensions.first().toUpper();
       QTest::addRow("%s to %s", qPrintable(in), qPrintable(out)) << in << out;
     }
 }
@@ -291,7 +290,7 @@ void CommandLineTest::convertsImages_data() {
       halves.setPixel(x, y, x < 200 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
   const QByteArray photo = ImageBytes(halves, "jpeg");
   const Picture picture = RandomPicture(45, 30, 4);
-  const QByteArray otb = EncodeOtb(45, 30, picture.cells);
+  const QByteArray otb = EncodeOtb({45, 30, picture.cells});
   QTest::newRow("photo") << "in.jpg" << photo << QStringList{} << QSize(128, 96) << "left";
   QTest::newRow("photo, inverted")
       << "in.jpg" << photo << QStringList{"--invert"} << QSize(128, 96) << "right";
@@ -372,9 +371,8 @@ void CommandLineTest::convertsImages() {
 
 void CommandLineTest::thumbnailIsThePictureDrawn_data() {
   QTest::addColumn<QString>("in");
-  for (const FileFormat& format : FileFormats())
-    if (format.read)
-      QTest::newRow(qPrintable(format.name)) << QStringLiteral("in.") + format.extensions.first();
+  for (const FileFormat* format : Where(BuiltInFormats(), Reads))
+    QTest::newRow(qPrintable(format->name)) << QStringLiteral("in.") + format->extensions.first();
 }
 
 void CommandLineTest::thumbnailIsThePictureDrawn() {

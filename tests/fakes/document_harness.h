@@ -4,7 +4,7 @@
 #include "fakes/recording_caption.h"
 #include "fakes/recording_view.h"
 #include "fakes/scripted_messages.h"
-#include "files/document_context.h"
+#include "commands/document_context.h"
 
 namespace tochkograf {
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "files/document_context.h"
+#include "commands/document_context.h"
 
 namespace tochkograf {
 

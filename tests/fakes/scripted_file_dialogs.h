@@ -4,8 +4,7 @@
 #include <QList>
 #include <QQueue>
 
-#include "files/com_dlg_and_funcs.h"
-#include "files/file_dialog_platform.h"
+#include "commands/file_dialog_platform.h"
 
 namespace tochkograf {
 
@@ -19,8 +18,16 @@ class ScriptedFileDialogs : public FileDialogPlatform {
     int type = -1;  // the file type chosen; -1: the one shown first
   };
 
-  int GetOpenFileName(FileDialogRecord& record) override { return Answer(record, false); }
-  int GetSaveFileName(FileDialogRecord& record) override { return Answer(record, true); }
+  bool Show(const FileDialogRequest& request, FileDialogChoice& choice) override {
+    shown.append(request);
+    saves.append(request.mode == FileDialogMode::Save);
+    const Choice answer = script.isEmpty() ? Choice{} : script.dequeue();
+    if (answer.folder.isEmpty()) return false;
+    choice.filter = answer.type >= 0 ? answer.type : request.filter;
+    for (const QString& name : answer.names)
+      choice.paths.append(QDir(answer.folder).absoluteFilePath(name));
+    return true;
+  }
 
   void Choose(const QString& folder, const QStringList& names, int type = -1) {
     script.enqueue({folder, names, type});
@@ -28,20 +35,15 @@ class ScriptedFileDialogs : public FileDialogPlatform {
   void Cancel() { script.enqueue({}); }
 
   QQueue<Choice> script;
-  QList<FileDialogRecord> shown;  // the records, as the dialog received them
-  QList<bool> saves;              // whether each was the save dialog
-
- private:
-  int Answer(FileDialogRecord& record, bool save) {
-    shown.append(record);
-    saves.append(save);
-    const Choice choice = script.isEmpty() ? Choice{} : script.dequeue();
-    if (choice.folder.isEmpty()) return 0;
-    if (choice.type >= 0) record.filter_index = choice.type;
-    for (const QString& name : choice.names)
-      record.chosen.append(QDir(choice.folder).absoluteFilePath(name));
-    return 1;
-  }
+  QList<FileDialogRequest> shown;  // the requests, as the dialog received them
+  QList<bool> saves;               // whether each was the save dialog
 };
+
+// Every pattern a dialog offered, in its order.
+inline QStringList Patterns(const FileDialogRequest& request) {
+  QStringList patterns;
+  for (const FileFilter& filter : request.filters) patterns << filter.patterns;
+  return patterns;
+}
 
 }  // namespace tochkograf

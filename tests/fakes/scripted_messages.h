@@ -4,7 +4,7 @@
 #include <QQueue>
 #include <QStringList>
 
-#include "files/user_messages.h"
+#include "commands/user_messages.h"
 
 namespace tochkograf {
 

@@ -4,6 +4,7 @@
 
 #include "fakes/pictures.h"
 #include "files/bmp_format.h"
+#include "files/little_endian.h"
 
 using namespace tochkograf;
 
@@ -53,6 +54,9 @@ class BmpFormatTest : public QObject {
   void refusesWhatItCannotShow();
   void refusesOtherDepthsWrittenByQt();
   void rowStrides();
+  void readsBackWhatItWritesAtEveryWidth();
+  void writesTheOneBitBottomUpKind_data();
+  void writesTheOneBitBottomUpKind();
 };
 
 void BmpFormatTest::decodesHandMadeFiles_data() {
@@ -79,10 +83,10 @@ void BmpFormatTest::decodesHandMadeFiles() {
   QFETCH(QString, file);
   QFETCH(int, width);
   QFETCH(int, height);
-  BmpPicture picture;
+  Picture picture;
   FillRandom(picture.cells, 3);
   const PixelGrid before = picture.cells;
-  QCOMPARE(DecodeBmp(Fixture(file), picture), BmpStatus::Ok);
+  QCOMPARE(DecodeBmp(Fixture(file), picture), FormatStatus::Ok);
   QCOMPARE(picture.width, width);
   QCOMPARE(picture.height, height);
   for (int y = 0; y < PixelGrid::kRows; ++y)
@@ -125,8 +129,8 @@ void BmpFormatTest::matchesWhatQtWrites() {
   QImage shown;
   const QByteArray bytes = WrittenByQt(width, height, blackFirst ? qRgb(0, 0, 0) : qRgb(255, 255, 255),
                                        width * 131 + height, &shown);
-  BmpPicture picture;
-  QCOMPARE(DecodeBmp(bytes, picture), BmpStatus::Ok);
+  Picture picture;
+  QCOMPARE(DecodeBmp(bytes, picture), FormatStatus::Ok);
   QCOMPARE(picture.width, width);
   QCOMPARE(picture.height, height);
   for (int y = 1; y <= height; ++y)
@@ -139,15 +143,15 @@ void BmpFormatTest::matchesWhatQtWrites() {
 void BmpFormatTest::refusesWhatItCannotShow_data() {
   QTest::addColumn<QByteArray>("bytes");
   QTest::addColumn<int>("status");
-  QTest::newRow("129 wide") << Fixture("w129_h14.bmp") << int(BmpStatus::BadSize);
-  QTest::newRow("97 high") << Fixture("w16_h97.bmp") << int(BmpStatus::BadSize);
-  QTest::newRow("truncated") << Fixture("w16_h96_truncated.bmp") << int(BmpStatus::Truncated);
-  QTest::newRow("compressed") << Fixture("w16_h16_rle.bmp") << int(BmpStatus::Unsupported);
-  QTest::newRow("12-byte header") << Fixture("w16_h16_header12.bmp") << int(BmpStatus::Unsupported);
-  QTest::newRow("24 bits per pixel") << Fixture("w8_h8_24bit.bmp") << int(BmpStatus::Unsupported);
-  QTest::newRow("not a BMP") << Fixture("not_a_bmp.bmp") << int(BmpStatus::NotBmp);
-  QTest::newRow("empty") << QByteArray() << int(BmpStatus::NotBmp);
-  QTest::newRow("signature only") << QByteArray("BM") << int(BmpStatus::NotBmp);
+  QTest::newRow("129 wide") << Fixture("w129_h14.bmp") << int(FormatStatus::BadSize);
+  QTest::newRow("97 high") << Fixture("w16_h97.bmp") << int(FormatStatus::BadSize);
+  QTest::newRow("truncated") << Fixture("w16_h96_truncated.bmp") << int(FormatStatus::Truncated);
+  QTest::newRow("compressed") << Fixture("w16_h16_rle.bmp") << int(FormatStatus::Unsupported);
+  QTest::newRow("12-byte header") << Fixture("w16_h16_header12.bmp") << int(FormatStatus::Unsupported);
+  QTest::newRow("24 bits per pixel") << Fixture("w8_h8_24bit.bmp") << int(FormatStatus::Unsupported);
+  QTest::newRow("not a BMP") << Fixture("not_a_bmp.bmp") << int(FormatStatus::NotThisFormat);
+  QTest::newRow("empty") << QByteArray() << int(FormatStatus::NotThisFormat);
+  QTest::newRow("signature only") << QByteArray("BM") << int(FormatStatus::NotThisFormat);
 
   const QByteArray good = Fixture("w16_h16.bmp");
   const auto patched = [&](int offset, QByteArray value) {
@@ -155,20 +159,20 @@ void BmpFormatTest::refusesWhatItCannotShow_data() {
     bytes.replace(offset, value.size(), value);
     return bytes;
   };
-  QTest::newRow("width 0") << patched(18, QByteArray::fromHex("00000000")) << int(BmpStatus::BadSize);
-  QTest::newRow("width -16") << patched(18, QByteArray::fromHex("f0ffffff")) << int(BmpStatus::BadSize);
-  QTest::newRow("height 0") << patched(22, QByteArray::fromHex("00000000")) << int(BmpStatus::BadSize);
-  QTest::newRow("height -97") << patched(22, QByteArray::fromHex("9fffffff")) << int(BmpStatus::BadSize);
-  QTest::newRow("three colours") << patched(46, QByteArray::fromHex("03000000")) << int(BmpStatus::Unsupported);
-  QTest::newRow("data beyond the end") << patched(10, QByteArray::fromHex("ff000000")) << int(BmpStatus::Truncated);
-  QTest::newRow("data over the headers") << patched(10, QByteArray::fromHex("10000000")) << int(BmpStatus::Truncated);
-  QTest::newRow("huge data offset") << patched(10, QByteArray::fromHex("ffffffff")) << int(BmpStatus::Truncated);
+  QTest::newRow("width 0") << patched(18, QByteArray::fromHex("00000000")) << int(FormatStatus::BadSize);
+  QTest::newRow("width -16") << patched(18, QByteArray::fromHex("f0ffffff")) << int(FormatStatus::BadSize);
+  QTest::newRow("height 0") << patched(22, QByteArray::fromHex("00000000")) << int(FormatStatus::BadSize);
+  QTest::newRow("height -97") << patched(22, QByteArray::fromHex("9fffffff")) << int(FormatStatus::BadSize);
+  QTest::newRow("three colours") << patched(46, QByteArray::fromHex("03000000")) << int(FormatStatus::Unsupported);
+  QTest::newRow("data beyond the end") << patched(10, QByteArray::fromHex("ff000000")) << int(FormatStatus::Truncated);
+  QTest::newRow("data over the headers") << patched(10, QByteArray::fromHex("10000000")) << int(FormatStatus::Truncated);
+  QTest::newRow("huge data offset") << patched(10, QByteArray::fromHex("ffffffff")) << int(FormatStatus::Truncated);
 }
 
 void BmpFormatTest::refusesWhatItCannotShow() {
   QFETCH(QByteArray, bytes);
   QFETCH(int, status);
-  BmpPicture picture;
+  Picture picture;
   FillRandom(picture.cells, 7);
   const PixelGrid before = picture.cells;
   QCOMPARE(int(DecodeBmp(bytes, picture)), status);
@@ -184,8 +188,8 @@ void BmpFormatTest::refusesOtherDepthsWrittenByQt() {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(image.save(&buffer, "BMP"));
-    BmpPicture picture;
-    QCOMPARE(DecodeBmp(bytes, picture), BmpStatus::Unsupported);
+    Picture picture;
+    QCOMPARE(DecodeBmp(bytes, picture), FormatStatus::Unsupported);
   }
 }
 
@@ -196,6 +200,51 @@ void BmpFormatTest::rowStrides() {
   QCOMPARE(BmpStride(33), 8);
   QCOMPARE(BmpStride(72), 12);
   QCOMPARE(BmpStride(128), 16);
+}
+
+// Every width, with heights that make a picture one row, odd and the largest.
+void BmpFormatTest::readsBackWhatItWritesAtEveryWidth() {
+  for (int width = 1; width <= kMaxWidth; ++width)
+    for (const int height : {1, 7, kMaxHeight}) {
+      const Picture picture = RandomPicture(width, height, width * 100 + height);
+      Picture imported;
+      QCOMPARE(DecodeBmp(EncodeBmp(picture), imported), FormatStatus::Ok);
+      QVERIFY2(imported == picture, qPrintable(QStringLiteral("%1 x %2").arg(width).arg(height)));
+    }
+}
+
+void BmpFormatTest::writesTheOneBitBottomUpKind_data() {
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("height");
+  QTest::addColumn<int>("rowBytes");  // whole 32-bit words
+  QTest::newRow("1 x 1") << 1 << 1 << 4;
+  QTest::newRow("32 x 32") << 32 << 32 << 4;
+  QTest::newRow("33 x 2") << 33 << 2 << 8;
+  QTest::newRow("72 x 14") << 72 << 14 << 12;
+  QTest::newRow("128 x 96") << 128 << 96 << 16;
+}
+
+void BmpFormatTest::writesTheOneBitBottomUpKind() {
+  QFETCH(int, width);
+  QFETCH(int, height);
+  QFETCH(int, rowBytes);
+  Picture picture{width, height, {}};
+  picture.cells(1, height) = kOn;  // bottom left: the first bit of the pixel data
+  const QByteArray bytes = EncodeBmp(picture);
+  const int data = static_cast<int>(Read32(bytes, 10));
+  QVERIFY(bytes.startsWith("BM"));
+  QCOMPARE(Read32(bytes, 2), std::uint32_t(bytes.size()));
+  QCOMPARE(Read32(bytes, 14), 40u);
+  QCOMPARE(ReadSigned32(bytes, 18), width);
+  QCOMPARE(ReadSigned32(bytes, 22), height);                            // positive: bottom-up
+  QCOMPARE(Read16(bytes, 28), 1);                                       // bits per pixel
+  QCOMPARE(Read32(bytes, 30), 0u);                                      // no compression
+  QCOMPARE(bytes.mid(54, 8), QByteArray("\0\0\0\0\xff\xff\xff\0", 8));  // black, then white
+  QCOMPARE(data, 62);
+  QCOMPARE(bytes.size(), data + rowBytes * height);
+  // Ink is black, entry 0: only the bottom row's first bit is clear.
+  QCOMPARE(static_cast<unsigned char>(bytes[data]) & 0x80, 0);
+  if (width > 1) QVERIFY(static_cast<unsigned char>(bytes[data]) & 0x40);
 }
 
 QTEST_MAIN(BmpFormatTest)

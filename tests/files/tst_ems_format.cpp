@@ -30,21 +30,21 @@ void EmsFormatTest::encodesKnownPictures() {
   PixelGrid pixels;
   pixels(1, 1) = kOn;
   pixels(8, 1) = kOn;
-  QCOMPARE(EncodeEms(8, 2, pixels).toHex(), Hex("0208028100").toHex());
+  QCOMPARE(EncodeEms({8, 2, pixels}).toHex(), Hex("0208028100").toHex());
 
   pixels = PixelGrid();
   pixels(1, 1) = kOn;
   pixels(10, 1) = kOn;
-  QCOMPARE(EncodeEms(10, 2, pixels), Hex("020A0280400000"));
+  QCOMPARE(EncodeEms({10, 2, pixels}), Hex("020A0280400000"));
 
-  const QByteArray empty = EncodeEms(32, 32, PixelGrid());
+  const QByteArray empty = EncodeEms({32, 32, PixelGrid()});
   QCOMPARE(empty.size(), 131);
   QCOMPARE(empty.left(3), Hex("022020"));
   QCOMPARE(empty.mid(3), QByteArray(128, '\0'));
 
   pixels = PixelGrid();
   pixels(128, 96) = kOn;
-  const QByteArray largest = EncodeEms(128, 96, pixels);
+  const QByteArray largest = EncodeEms({128, 96, pixels});
   QCOMPARE(largest.size(), 1539);
   QCOMPARE(largest.left(3), Hex("028060"));
   QCOMPARE(static_cast<unsigned char>(largest.back()), 0x01);
@@ -67,7 +67,7 @@ void EmsFormatTest::fileSizesOfStandardPictures() {
   QFETCH(int, width);
   QFETCH(int, height);
   QFETCH(int, size);
-  QCOMPARE(EncodeEms(width, height, PixelGrid()).size(), size);
+  QCOMPARE(EncodeEms({width, height, PixelGrid()}).size(), size);
   QCOMPARE(EmsFileSize(width, height), size);
 }
 
@@ -75,14 +75,15 @@ void EmsFormatTest::roundTripKeepsPictureAndSpareCells() {
   quint32 seed = 1;
   for (int width : {1, 2, 7, 8, 9, 10, 15, 16, 17, 24, 31, 32, 33, 72, 100, 127, 128})
     for (int height : {1, 2, 14, 26, 95, 96}) {
-      PixelGrid original, target;
+      PixelGrid original;
       FillRandom(original, ++seed);
-      FillRandom(target, ++seed);
-      const PixelGrid before = target;
-      EmsHeader header;
-      QCOMPARE(DecodeEms(EncodeEms(width, height, original), header, target), EmsStatus::Ok);
-      QCOMPARE(header.width, width);
-      QCOMPARE(header.height, height);
+      Picture read;
+      FillRandom(read.cells, ++seed);
+      const PixelGrid before = read.cells;
+      const PixelGrid& target = read.cells;
+      QCOMPARE(DecodeEms(EncodeEms({width, height, original}), read), FormatStatus::Ok);
+      QCOMPARE(read.width, width);
+      QCOMPARE(read.height, height);
       const int covered = 8 * EmsRowBytes(width);
       for (int y = 0; y < PixelGrid::kRows; ++y)
         for (int x = 0; x < PixelGrid::kColumns; ++x) {
@@ -97,7 +98,7 @@ void EmsFormatTest::roundTripKeepsPictureAndSpareCells() {
 void EmsFormatTest::refusesBadFilesWithoutTouchingAnything_data() {
   QTest::addColumn<QByteArray>("bytes");
   QTest::addColumn<int>("status");
-  const int bad_size = int(EmsStatus::BadSize), truncated = int(EmsStatus::Truncated);
+  const int bad_size = int(FormatStatus::BadSize), truncated = int(FormatStatus::Truncated);
   QTest::newRow("width 0") << Hex("020020") + QByteArray(200, '\xff') << bad_size;
   QTest::newRow("width 129") << Hex("028120") + QByteArray(2000, '\xff') << bad_size;
   QTest::newRow("height 0") << Hex("022000") + QByteArray(200, '\xff') << bad_size;
@@ -114,53 +115,49 @@ void EmsFormatTest::refusesBadFilesWithoutTouchingAnything_data() {
 void EmsFormatTest::refusesBadFilesWithoutTouchingAnything() {
   QFETCH(QByteArray, bytes);
   QFETCH(int, status);
-  PixelGrid pixels;
-  FillRandom(pixels, 5);
-  const PixelGrid before = pixels;
-  EmsHeader header{7, 9};
-  QCOMPARE(int(DecodeEms(bytes, header, pixels)), status);
-  QCOMPARE(header.width, 7);
-  QCOMPARE(header.height, 9);
-  QVERIFY(pixels == before);
+  Picture picture{7, 9, {}};
+  FillRandom(picture.cells, 5);
+  const PixelGrid before = picture.cells;
+  QCOMPARE(int(DecodeEms(bytes, picture)), status);
+  QCOMPARE(picture.width, 7);
+  QCOMPARE(picture.height, 9);
+  QVERIFY(picture.cells == before);
 }
 
 void EmsFormatTest::acceptsAnyMarkerAndIgnoresJunkAfterData() {
   PixelGrid original;
   FillRandom(original, 9);
-  const QByteArray file = EncodeEms(24, 26, original);
+  const QByteArray file = EncodeEms({24, 26, original});
   for (char marker : {'\0', '\2', '\xff'}) {
     for (const QByteArray& junk : {QByteArray(), QByteArray("junk after the picture"),
                                    QByteArray(5000, '\xaa')}) {
       QByteArray bytes = file + junk;
       bytes[0] = marker;
-      PixelGrid pixels;
-      EmsHeader header;
-      QCOMPARE(DecodeEms(bytes, header, pixels), EmsStatus::Ok);
-      QCOMPARE(header.width, 24);
-      QCOMPARE(EncodeEms(24, 26, pixels), file);
+      Picture picture;
+      QCOMPARE(DecodeEms(bytes, picture), FormatStatus::Ok);
+      QCOMPARE(picture.width, 24);
+      QCOMPARE(EncodeEms(picture), file);
     }
   }
 }
 
 void EmsFormatTest::spareBitsLandBeyondRightEdge() {
-  PixelGrid pixels;
-  EmsHeader header;
-  QCOMPARE(DecodeEms(Hex("020A02" "00FF" "0000"), header, pixels), EmsStatus::Ok);
-  for (int x = 9; x <= 16; ++x) QCOMPARE(pixels(x, 1), kOn);
-  QCOMPARE(pixels(17, 1), kOff);
-  QCOMPARE(CountOn(pixels), 8);
+  Picture picture;
+  QCOMPARE(DecodeEms(Hex("020A02" "00FF" "0000"), picture), FormatStatus::Ok);
+  for (int x = 9; x <= 16; ++x) QCOMPARE(picture.cells(x, 1), kOn);
+  QCOMPARE(picture.cells(17, 1), kOff);
+  QCOMPARE(CountOn(picture.cells), 8);
 }
 
 void EmsFormatTest::leavesCellsBeyondRowsAlone() {
   // A 16 x 16 file read over a 32 x 32 drawing replaces only its own cells.
-  PixelGrid pixels;
+  Picture picture{32, 32, {}};
   for (int y = 1; y <= 32; ++y)
-    for (int x = 1; x <= 32; ++x) pixels(x, y) = kOn;
-  EmsHeader header;
-  QCOMPARE(DecodeEms(EncodeEms(16, 16, PixelGrid()), header, pixels), EmsStatus::Ok);
-  QCOMPARE(CountOn(pixels), 32 * 32 - 16 * 16);
-  QCOMPARE(pixels(17, 1), kOn);
-  QCOMPARE(pixels(1, 17), kOn);
+    for (int x = 1; x <= 32; ++x) picture.cells(x, y) = kOn;
+  QCOMPARE(DecodeEms(EncodeEms({16, 16, PixelGrid()}), picture), FormatStatus::Ok);
+  QCOMPARE(CountOn(picture.cells), 32 * 32 - 16 * 16);
+  QCOMPARE(picture.cells(17, 1), kOn);
+  QCOMPARE(picture.cells(1, 17), kOn);
 }
 
 QTEST_GUILESS_MAIN(EmsFormatTest)

@@ -7,7 +7,6 @@
 #include "files/ems_element.h"
 #include "files/otb_format.h"
 #include "files/pbm_format.h"
-#include "files/picture_codecs.h"
 #include "files/xbm_format.h"
 
 using namespace tochkograf;
@@ -61,7 +60,7 @@ void ExportFormatsTest::qtReadsWhatIsWritten() {
   FillRandom(cells, size.width() + size.height());
   const int w = size.width(), h = size.height();
   const QByteArray bytes =
-      format == "XBM" ? EncodeXbm(QStringLiteral("pic"), w, h, cells) : EncodePbm(w, h, cells);
+      format == "XBM" ? EncodeXbm({w, h, cells}, QStringLiteral("pic")) : EncodePbm({w, h, cells});
   const QImage image = QImage::fromData(bytes, format.constData());
   QCOMPARE(image.size(), size);
   for (int y = 1; y <= h; ++y)
@@ -100,8 +99,7 @@ void ExportFormatsTest::xbmNames() {
   QFETCH(QString, path);
   QFETCH(QString, name);
   QCOMPARE(CIdentifierFromFileName(path), name);
-  QByteArray bytes;
-  QCOMPARE(WriteXbmPicture({8, 1, PixelGrid()}, path, bytes), FormatStatus::Ok);
+  const QByteArray bytes = EncodeXbm({8, 1, PixelGrid()}, CIdentifierFromFileName(path));
   QVERIFY(bytes.startsWith("#define " + name.toLatin1() + "_width 8\n"));
 }
 
@@ -114,9 +112,7 @@ void ExportFormatsTest::xbmReadByOtherPrograms() {
   Picture picture{13, 5, {}};
   FillRandom(picture.cells, 13);
   const QString xbm = folder.filePath(QStringLiteral("Кот-1.xbm"));
-  QByteArray bytes;
-  QCOMPARE(WriteXbmPicture(picture, xbm, bytes), FormatStatus::Ok);
-  Store(xbm, bytes);
+  Store(xbm, EncodeXbm(picture, CIdentifierFromFileName(xbm)));
   // The program prints the picture as a plain PBM from the names the file
   // defines.
   Store(folder.filePath(QStringLiteral("print.c")),
@@ -195,9 +191,9 @@ void ExportFormatsTest::byHand() {
   const PixelGrid cells = Corners(size.width(), size.height());
   QByteArray written;
   if (format == QLatin1String("otb")) {
-    written = EncodeOtb(size.width(), size.height(), cells).toHex().toUpper();
+    written = EncodeOtb({size.width(), size.height(), cells}).toHex().toUpper();
   } else {
-    QCOMPARE(EncodeEmsElement(size.width(), size.height(), cells, written), EmsElementStatus::Ok);
+    QCOMPARE(EncodeEmsElement({size.width(), size.height(), cells}, written), FormatStatus::Ok);
   }
   QCOMPARE(written, hex);
 }
@@ -215,8 +211,8 @@ void ExportFormatsTest::elementTooLargeForOneMessage() {
   QFETCH(QSize, size);
   QFETCH(bool, fits);
   QByteArray line = "untouched";
-  const EmsElementStatus status = EncodeEmsElement(size.width(), size.height(), PixelGrid(), line);
-  QCOMPARE(status == EmsElementStatus::Ok, fits);
+  const FormatStatus status = EncodeEmsElement({size.width(), size.height(), PixelGrid()}, line);
+  QCOMPARE(status, fits ? FormatStatus::Ok : FormatStatus::TooLargeForMessage);
   if (!fits) QCOMPARE(line, QByteArray("untouched"));
 }
 
@@ -224,24 +220,31 @@ void ExportFormatsTest::otbReadsBack() {
   for (const QSize size : {QSize(1, 1), QSize(10, 3), QSize(72, 14), QSize(128, 96)}) {
     PixelGrid cells;
     FillRandom(cells, size.width());
-    OtbImage image;
-    QCOMPARE(DecodeOtb(EncodeOtb(size.width(), size.height(), cells), image, 1 << 20),
-             OtbStatus::Ok);
-    QCOMPARE(QSize(image.width, image.height), size);
+    Picture read;
+    QCOMPARE(DecodeOtb(EncodeOtb({size.width(), size.height(), cells}), read), FormatStatus::Ok);
+    QCOMPARE(QSize(read.width, read.height), size);
     for (int y = 1; y <= size.height(); ++y)
       for (int x = 1; x <= size.width(); ++x)
-        QCOMPARE(image.ink[(y - 1) * size.width() + x - 1] != 0, cells(x, y) != kOff);
+        QCOMPARE(read.cells(x, y) != kOff, cells(x, y) != kOff);
   }
-  OtbImage image;
+  // Two-byte sizes: 256 x 2, larger than the editor holds.
   const QByteArray wide = QByteArray::fromHex(
                               "1001000002"
                               "01") +
                           QByteArray(64, '\xff');
-  QCOMPARE(DecodeOtb(wide, image, 1 << 20), OtbStatus::Ok);
-  QCOMPARE(QSize(image.width, image.height), QSize(256, 2));
-  QCOMPARE(DecodeOtb(wide, image, 500), OtbStatus::TooLarge);
-  QCOMPARE(DecodeOtb(wide.chopped(1), image, 1 << 20), OtbStatus::Truncated);
-  QCOMPARE(DecodeOtb(QByteArray::fromHex("00100002"), image, 1 << 20), OtbStatus::NotOtb);
+  OtbBitmap bitmap;
+  QCOMPARE(ReadOtbBitmap(wide, bitmap), FormatStatus::Ok);
+  QCOMPARE(QSize(bitmap.width, bitmap.height), QSize(256, 2));
+  QCOMPARE(bitmap.Bytes(), qint64(wide.size()));
+  QVERIFY(OtbInk(wide, bitmap, 511));
+  Picture picture;
+  QCOMPARE(DecodeOtb(wide, picture), FormatStatus::BadSize);
+  const QByteArray narrow = QByteArray::fromHex("1000100002" "01") + QByteArray(4, '\xff');
+  QCOMPARE(DecodeOtb(narrow, picture), FormatStatus::Ok);
+  QCOMPARE(QSize(picture.width, picture.height), QSize(16, 2));
+  QCOMPARE(DecodeOtb(narrow.chopped(1), picture), FormatStatus::Truncated);
+  QCOMPARE(ReadOtbBitmap(QByteArray::fromHex("00100002"), bitmap), FormatStatus::NotThisFormat);
+  QCOMPARE(DecodeOtb(QByteArray::fromHex("00100002"), picture), FormatStatus::NotThisFormat);
 }
 
 QTEST_GUILESS_MAIN(ExportFormatsTest)

@@ -7,7 +7,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/system_files.h"
-#include "files/document_commands.h"
+#include "commands/document_commands.h"
 #include "files/ems_format.h"
 #include "files/system_name.h"
 
@@ -84,7 +84,7 @@ void SystemNameTest::openedPictureSavesUnderItsName() {
   const QByteArray path = folder + name;
   PixelGrid cells;
   FillRandom(cells, 3);
-  const QByteArray old = EncodeEms(24, 10, cells);
+  const QByteArray old = EncodeEms({24, 10, cells});
   StoreAt(path, old);
   QCOMPARE(::chmod(path.constData(), 0640), 0);
 
@@ -99,7 +99,7 @@ void SystemNameTest::openedPictureSavesUnderItsName() {
   h.state.Pixels(1, 1) = h.state.Pixels(1, 1) == kOff ? kOn : kOff;
   QVERIFY(commands.filesave());
 
-  QCOMPARE(ContentsAt(path), EncodeEms(24, 10, h.state.Pixels));
+  QCOMPARE(ContentsAt(path), EncodeEms({24, 10, h.state.Pixels}));
   QCOMPARE(NamesAt(sub), QList<QByteArray>{name.mid(slash + 1)});
   struct stat status {};
   QCOMPARE(::stat(path.constData(), &status), 0);

@@ -2,22 +2,28 @@
 #include <QImage>
 #include <QtTest>
 
+#include "fakes/file_bytes.h"
 #include "fakes/pictures.h"
+#include "files/bmp_format.h"
+#include "files/ems_format.h"
 #include "images/file_formats.h"
+#include "images/named_file.h"
+#include "images/png_codec.h"
 
 using namespace tochkograf;
 
 namespace {
 
 const FileFormat& Format(const char* extension) {
-  const FileFormat* format = FormatOfName(QStringLiteral("picture.") + QLatin1String(extension));
+  const FileFormat* format =
+      FormatOfName(BuiltInFormats(), QStringLiteral("picture.") + QLatin1String(extension));
   if (!format) qFatal("no file type for .%s", extension);
   return *format;
 }
 
 QByteArray Written(const char* extension, const Picture& picture) {
   QByteArray bytes;
-  if (Format(extension).write(picture, QString(), bytes) != FormatStatus::Ok) return {};
+  if (Format(extension).write(picture, {}, bytes) != FormatStatus::Ok) return {};
   return bytes;
 }
 
@@ -52,17 +58,21 @@ class FileFormatsTest : public QObject {
   void pngReader();
   void typeComesFromTheExtension_data();
   void typeComesFromTheExtension();
+  void namedFileComesInByTheTable_data();
+  void namedFileComesInByTheTable();
+  void failedPngWriteIsAFailure();
 };
 
 void FileFormatsTest::everyTypeReadsBackWhatItWrites_data() {
   QTest::addColumn<int>("format");
   QTest::addColumn<int>("width");
   QTest::addColumn<int>("height");
-  for (int i = 0; i < FileFormats().size(); ++i)
-    if (FileFormats()[i].read && FileFormats()[i].write)
+  const FileFormatList formats = BuiltInFormats();
+  for (int i = 0; i < formats.size(); ++i)
+    if (formats[i]->read && formats[i]->write)
       for (const QSize size :
            {QSize(1, 1), QSize(14, 14), QSize(72, 14), QSize(33, 95), QSize(kMaxWidth, kMaxHeight)})
-        QTest::addRow("%s, %d x %d", qPrintable(FileFormats()[i].extensions.first()), size.width(),
+        QTest::addRow("%s, %d x %d", qPrintable(formats[i]->extensions.first()), size.width(),
                       size.height())
             << i << size.width() << size.height();
 }
@@ -71,10 +81,10 @@ void FileFormatsTest::everyTypeReadsBackWhatItWrites() {
   QFETCH(int, format);
   QFETCH(int, width);
   QFETCH(int, height);
-  const FileFormat& type = FileFormats()[format];
+  const FileFormat& type = *BuiltInFormats()[format];
   const Picture picture = RandomPicture(width, height, width * 7 + height);
   QByteArray bytes;
-  QCOMPARE(type.write(picture, QString(), bytes), FormatStatus::Ok);
+  QCOMPARE(type.write(picture, {}, bytes), FormatStatus::Ok);
   QVERIFY(bytes.size() <= type.read_limit);
   Picture read;
   QCOMPARE(type.read(bytes, read), FormatStatus::Ok);
@@ -168,8 +178,55 @@ void FileFormatsTest::typeComesFromTheExtension_data() {
 void FileFormatsTest::typeComesFromTheExtension() {
   QFETCH(QString, name);
   QFETCH(QString, extension);
-  const FileFormat* format = FormatOfName(name);
+  const FileFormat* format = FormatOfName(BuiltInFormats(), name);
   QCOMPARE(format ? format->extensions.first() : QString(), extension);
+}
+
+// How a file named on the command line comes in: by its extension, the
+// first type that takes it; without a known extension, by its first bytes.
+void FileFormatsTest::namedFileComesInByTheTable_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<int>("entry");  // -1: nothing tells
+  QTest::addColumn<bool>("asItIs");
+  const QByteArray ems = EncodeEms(RandomPicture(24, 26, 1));
+  const QByteArray bmp = EncodeBmp(RandomPicture(24, 26, 2));
+  const QByteArray deep = Contents(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/w8_h8_24bit.bmp"));
+  const int open = int(Entry::Open), as_it_is = int(Entry::AsItIs), image = int(Entry::Image);
+  QTest::newRow("picture") << "a.ems" << ems << open << false;
+  QTest::newRow("picture, BMP inside") << "a.ems" << bmp << open << false;
+  QTest::newRow("one-bit BMP") << "a.BMP" << bmp << as_it_is << true;
+  QTest::newRow("24-bit BMP") << "a.bmp" << deep << image << false;
+  QTest::newRow("BMP, no extension") << "a" << bmp << as_it_is << true;
+  QTest::newRow("24-bit BMP, exported type's extension") << "a.txt" << deep << image << false;
+  QTest::newRow("PNG") << "a.png" << QByteArray("not even a PNG") << image << false;
+  QTest::newRow("OTB") << "a.otb" << QByteArray() << image << false;
+  QTest::newRow("picture, no extension") << "a" << ems << -1 << false;
+  QTest::newRow("text") << "a.txt" << QByteArray("BA") << -1 << false;
+}
+
+void FileFormatsTest::namedFileComesInByTheTable() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, bytes);
+  QFETCH(int, entry);
+  QFETCH(bool, asItIs);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(name);
+  Store(path, bytes);
+  const NamedFile file = TypeOfNamedFile(path);
+  QCOMPARE(file.format ? int(file.format->entry) : -1, entry);
+  QCOMPARE(bool(file.picture), asItIs);
+  if (asItIs) QVERIFY(file.picture->width == 24 && file.picture->height == 26);
+}
+
+// Qt's writer refuses an empty image: the refusal reaches the caller and no
+// bytes are given for a file.
+void FileFormatsTest::failedPngWriteIsAFailure() {
+  QByteArray bytes = "untouched";
+  QCOMPARE(PngBytes(QImage(), bytes), FormatStatus::NotEncoded);
+  QCOMPARE(bytes, QByteArray("untouched"));
+  QCOMPARE(PngBytes(QImage(1, 1, QImage::Format_Mono), bytes), FormatStatus::Ok);
+  QVERIFY(bytes.startsWith("\x89PNG"));
 }
 
 QTEST_GUILESS_MAIN(FileFormatsTest)

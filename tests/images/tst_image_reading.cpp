@@ -116,7 +116,7 @@ void ImageReadingTest::readsOrRefuses_data() {
   PixelGrid cells;
   for (int y = 1; y <= 14; ++y)
     for (int x = 1; x <= 72; x += 3) cells(x, y) = kOn;
-  const QByteArray otb = EncodeOtb(72, 14, cells);
+  const QByteArray otb = EncodeOtb({72, 14, cells});
   const auto row = [&](const char* name, const QByteArray& bytes, const char* format, int limit_mb,
                        FormatStatus status, QSize size = {}, bool as_it_is = false) {
     QTest::newRow(name) << bytes << QByteArray(format) << limit_mb << status << size << as_it_is;

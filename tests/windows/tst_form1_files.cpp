@@ -108,7 +108,7 @@ void Form1FilesTest::openAndSaveFromShortcutsAndButtons() {
   FillRandom(picture, 8);
   QFile file(dir_->filePath(QStringLiteral("cat.ems")));
   QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(EncodeEms(16, 16, picture));
+  file.write(EncodeEms({16, 16, picture}));
   file.close();
 
   dialogs_.Choose(dir_->path(), {QStringLiteral("cat.ems")});
@@ -116,12 +116,12 @@ void Form1FilesTest::openAndSaveFromShortcutsAndButtons() {
   QCOMPARE(form_->State().FileName, file.fileName());
   QCOMPARE(form_->windowTitle(), QStringLiteral("cat - Tochkograf"));
   QCOMPARE(form_->State().MX, 16);
-  QCOMPARE(dialogs_.shown[0].initial_dir, dir_->path() + QStringLiteral("/start/"));
+  QCOMPARE(dialogs_.shown[0].folder, dir_->path() + QStringLiteral("/start"));
 
   form_->State().Pixels(1, 1) = form_->State().Pixels(1, 1) ? kOff : kOn;
   QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
   QCOMPARE(file.open(QIODevice::ReadOnly), true);
-  QCOMPARE(file.readAll(), EncodeEms(16, 16, form_->State().Pixels));
+  QCOMPARE(file.readAll(), EncodeEms({16, 16, form_->State().Pixels}));
   file.close();
 
   QTest::mouseClick(Button(2), Qt::LeftButton);  // save again, no dialog
@@ -215,7 +215,7 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType() {
   QFETCH(bool, converted);
   const QString path = dir_->filePath(name);
   if (name.endsWith(QLatin1String(".ems"))) {
-    Store(path, EncodeEms(24, 26, PixelGrid()));
+    Store(path, EncodeEms({24, 26, PixelGrid()}));
   } else if (name == QLatin1String("cat.bmp")) {
     QVERIFY(QFile::copy(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/w72_h14.bmp"), path));
   } else if (name == QLatin1String("halves.bmp")) {
@@ -258,8 +258,8 @@ void Form1FilesTest::saveGoesWhereTheFileCameFrom() {
   const QDir work(dir_->path());
   QVERIFY(work.mkdir(QStringLiteral("a")) && work.mkdir(QStringLiteral("b")));
   const QString a = work.filePath(QStringLiteral("a")), b = work.filePath(QStringLiteral("b"));
-  Store(a + "/cat.ems", EncodeEms(8, 8, PixelGrid()));
-  const QByteArray unrelated = EncodeEms(8, 2, PixelGrid());
+  Store(a + "/cat.ems", EncodeEms({8, 8, PixelGrid()}));
+  const QByteArray unrelated = EncodeEms({8, 2, PixelGrid()});
   Store(b + "/cat.ems", unrelated);
   Store(b + "/bad.ems", QByteArray::fromHex("020000"));
   dialogs_.Choose(a, {QStringLiteral("cat.ems")});
@@ -273,7 +273,7 @@ void Form1FilesTest::saveGoesWhereTheFileCameFrom() {
   form_->findChild<QAction*>(menu)->trigger();
   QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
 
-  QCOMPARE(Contents(a + "/cat.ems"), EncodeEms(8, 8, form_->State().Pixels));
+  QCOMPARE(Contents(a + "/cat.ems"), EncodeEms({8, 8, form_->State().Pixels}));
   QCOMPARE(Contents(b + "/cat.ems"), unrelated);
   QCOMPARE(dialogs_.shown.size(), 2);  // Save asked for no name
 }
@@ -307,7 +307,7 @@ void Form1FilesTest::drawingAreaFollowsPictureSize() {
   form_->resize(form_->width() + 120, form_->height());  // the user's own stretching
   QTRY_VERIFY(!square());
   const QString path = dir_->filePath(QStringLiteral("cat.ems"));
-  Store(path, EncodeEms(size.width(), size.height(), PixelGrid()));
+  Store(path, EncodeEms({size.width(), size.height(), PixelGrid()}));
   dialogs_.Choose(dir_->path(), {QStringLiteral("cat.ems")});
   windows_.size_chosen = size;
   if (how == QLatin1String("open")) item("fileopen");

@@ -12,7 +12,6 @@
 
 #include "fakes/file_bytes.h"
 #include "fakes/modal.h"
-#include "files/com_dlg_and_funcs.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_user_messages.h"
 #include "windows/russian_file_details.h"
@@ -36,13 +35,15 @@ QString Touch(const QString& path) {
   return path;
 }
 
-FileDialogRecord Record(int mode, const QString& folder) {
-  FileDialogRecord record;
-  record.title = mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
-  record.flags = mode == kOpenMode ? kOpenDialogFlags : kSaveDialogFlags;
-  record.filter = FilterText({{"EMS-рисунок (EMS)", "*.ems"}, {"Все файлы", "*.*"}});
-  record.initial_dir = AddBackslash(folder);
-  return record;
+constexpr int kOpenMode = 0, kSaveMode = 1;
+
+FileDialogRequest Request(int mode, const QString& folder) {
+  FileDialogRequest request;
+  request.mode = mode == kOpenMode ? FileDialogMode::Open : FileDialogMode::Save;
+  request.title = mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
+  request.filters = {{"EMS-рисунок (EMS)", {"*.ems"}}, {"Все файлы", {"*"}}};
+  request.folder = folder;
+  return request;
 }
 
 QStringList ButtonTexts(QMessageBox* box) {
@@ -62,7 +63,7 @@ class QtDialogsTest : public QObject {
   void init();
   void cleanup();
 
-  void nameFiltersFromFilterText();
+  void nameFiltersFromTable();
   void typedNameIsTakenWhole_data();
   void typedNameIsTakenWhole();
   void openDialogChoosesOneFile();
@@ -96,12 +97,11 @@ void QtDialogsTest::cleanup() {
   dir_.reset();
 }
 
-void QtDialogsTest::nameFiltersFromFilterText() {
-  QCOMPARE(NameFilters(FilterText({{"EMS-рисунок (EMS)", "*.ems"}, {"Все файлы", "*.*"}})),
+void QtDialogsTest::nameFiltersFromTable() {
+  QCOMPARE(NameFilters({{"EMS-рисунок (EMS)", {"*.ems"}}, {"Все файлы", {"*"}}}),
            (QStringList{"EMS-рисунок (EMS) (*.ems)", "Все файлы (*)"}));
-  QCOMPARE(NameFilters(FilterText({{"Картинки", "*.bmp;*.ems"}})),
-           QStringList{"Картинки (*.bmp *.ems)"});
-  QCOMPARE(NameFilters(QString()), QStringList());
+  QCOMPARE(NameFilters({{"Картинки", {"*.bmp", "*.ems"}}}), QStringList{"Картинки (*.bmp *.ems)"});
+  QCOMPARE(NameFilters({}), QStringList());
 }
 
 // Qt's dialog reads quote marks as setting several names apart; a name with
@@ -126,23 +126,22 @@ void QtDialogsTest::typedNameIsTakenWhole() {
   QVERIFY(QDir(folder).mkdir(QStringLiteral("sub")));
   Touch(folder + QStringLiteral("/\"x\".ems"));
   Touch(folder + QStringLiteral("/x"));  // what a split name would open
-  FileDialogRecord record = Record(mode, folder);
+  const FileDialogRequest request = Request(mode, folder);
   OnNextModal([&](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
     edit->setText(QString(typed).replace(QStringLiteral("<dir>"), folder));
     QMetaObject::invokeMethod(modal, "accept");
   });
-  QCOMPARE(mode == kOpenMode ? QtFileDialogs().GetOpenFileName(record)
-                             : QtFileDialogs().GetSaveFileName(record),
-           1);
-  QCOMPARE(record.chosen, QStringList{folder + QLatin1Char('/') + path});
+  FileDialogChoice choice;
+  QVERIFY(QtFileDialogs().Show(request, choice));
+  QCOMPARE(choice.paths, QStringList{folder + QLatin1Char('/') + path});
 }
 
 void QtDialogsTest::openDialogChoosesOneFile() {
   const QString folder = dir_->path();
   Touch(folder + "/a.ems");
-  FileDialogRecord record = Record(kOpenMode, folder);
+  const FileDialogRequest request = Request(kOpenMode, folder);
   OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     QVERIFY(dialog);
@@ -154,9 +153,10 @@ void QtDialogsTest::openDialogChoosesOneFile() {
     dialog->selectFile(QStringLiteral("a.ems"));
     static_cast<QDialog*>(dialog)->accept();
   });
-  QCOMPARE(QtFileDialogs().GetOpenFileName(record), 1);
-  QCOMPARE(record.chosen.size(), 1);
-  QCOMPARE(QFileInfo(record.chosen[0]).canonicalFilePath(),
+  FileDialogChoice choice;
+  QVERIFY(QtFileDialogs().Show(request, choice));
+  QCOMPARE(choice.paths.size(), 1);
+  QCOMPARE(QFileInfo(choice.paths[0]).canonicalFilePath(),
            QFileInfo(folder + "/a.ems").canonicalFilePath());
   QCOMPARE(QDir::currentPath(), start_);
 }
@@ -165,7 +165,7 @@ void QtDialogsTest::openDialogChoosesSeveralFiles() {
   const QString folder = dir_->path();
   Touch(folder + "/a.ems");
   Touch(folder + "/b.ems");
-  FileDialogRecord record = Record(kOpenMode, folder);
+  const FileDialogRequest request = Request(kOpenMode, folder);
   OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     QVERIFY(dialog);
@@ -173,26 +173,27 @@ void QtDialogsTest::openDialogChoosesSeveralFiles() {
         ->setText(QStringLiteral("\"a.ems\" \"b.ems\""));
     static_cast<QDialog*>(dialog)->accept();
   });
-  QCOMPARE(QtFileDialogs().GetOpenFileName(record), 1);
+  FileDialogChoice choice;
+  QVERIFY(QtFileDialogs().Show(request, choice));
   QStringList names;
-  for (const QString& path : record.chosen) names.append(QFileInfo(path).canonicalFilePath());
+  for (const QString& path : choice.paths) names.append(QFileInfo(path).canonicalFilePath());
   names.sort();
   QCOMPARE(names, (QStringList{QFileInfo(folder + "/a.ems").canonicalFilePath(),
                                QFileInfo(folder + "/b.ems").canonicalFilePath()}));
 }
 
 void QtDialogsTest::cancelledDialogLeavesFolder() {
-  FileDialogRecord record = Record(kSaveMode, dir_->path());
   OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-  QCOMPARE(QtFileDialogs().GetSaveFileName(record), 0);
-  QCOMPARE(record.chosen, QStringList());
+  FileDialogChoice choice;
+  QVERIFY(!QtFileDialogs().Show(Request(kSaveMode, dir_->path()), choice));
+  QCOMPARE(choice.paths, QStringList());
   QCOMPARE(QDir::currentPath(), start_);
 }
 
 void QtDialogsTest::saveDialogAsksBeforeReplacing() {
   const QString folder = dir_->path();
   Touch(folder + "/old.ems");
-  FileDialogRecord record = Record(kSaveMode, folder);
+  const FileDialogRequest request = Request(kSaveMode, folder);
   QString question;
   OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -215,19 +216,20 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing() {
     });
     static_cast<QDialog*>(dialog)->accept();
   });
-  QCOMPARE(QtFileDialogs().GetSaveFileName(record), 1);
+  FileDialogChoice choice;
+  QVERIFY(QtFileDialogs().Show(request, choice));
   QVERIFY2(question.contains(QStringLiteral("old.ems")) && question.contains(QStringLiteral("существует")),
            qPrintable(question));
-  QCOMPARE(record.chosen.size(), 1);
-  QVERIFY(record.chosen[0].endsWith(QStringLiteral("/old.ems")));
+  QCOMPARE(choice.paths.size(), 1);
+  QVERIFY(choice.paths[0].endsWith(QStringLiteral("/old.ems")));
 }
 
 // The export's dialog: a name and a type to start with, and the type chosen.
 void QtDialogsTest::saveDialogOffersNameAndTellsType() {
-  FileDialogRecord record = Record(kSaveMode, dir_->path());
-  record.filter = FilterText({{"PNG", "*.png"}, {"PBM", "*.pbm"}, {"OTB", "*.otb"}});
-  record.file_name = QStringLiteral("cat");
-  record.filter_index = 2;
+  FileDialogRequest request = Request(kSaveMode, dir_->path());
+  request.filters = {{"PNG", {"*.png"}}, {"PBM", {"*.pbm"}}, {"OTB", {"*.otb"}}};
+  request.name = QStringLiteral("cat");
+  request.filter = 2;
   QString offered, shown_type;
   OnNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -237,11 +239,12 @@ void QtDialogsTest::saveDialogOffersNameAndTellsType() {
     dialog->selectNameFilter(dialog->nameFilters()[1]);
     QMetaObject::invokeMethod(dialog, "accept");
   });
-  QCOMPARE(QtFileDialogs().GetSaveFileName(record), 1);
+  FileDialogChoice choice;
+  QVERIFY(QtFileDialogs().Show(request, choice));
   QCOMPARE(offered, QStringLiteral("cat"));
   QVERIFY(shown_type.startsWith(QStringLiteral("OTB")));
-  QCOMPARE(record.filter_index, 1);
-  QCOMPARE(record.chosen, QStringList{dir_->filePath(QStringLiteral("cat"))});
+  QCOMPARE(choice.filter, 1);
+  QCOMPARE(choice.paths, QStringList{dir_->filePath(QStringLiteral("cat"))});
 }
 
 void QtDialogsTest::messageBoxesInRussian() {
@@ -333,8 +336,8 @@ void QtDialogsTest::fileListShowsSizeAndDateInRussian() {
     size = model->index(name.row(), 1, name.parent()).data().toString();
     date = model->index(name.row(), 3, name.parent()).data().toString();
   });
-  FileDialogRecord record = Record(kOpenMode, folder);
-  QtFileDialogs().GetOpenFileName(record);
+  FileDialogChoice choice;
+  QtFileDialogs().Show(Request(kOpenMode, folder), choice);
   QCOMPARE(size, QStringLiteral("1,50 КБ"));
   QCOMPARE(date, QLocale(QLocale::Russian).toString(written, QLocale::ShortFormat));
 }
@@ -360,8 +363,8 @@ ColumnFit FitOfFileList(const QString& folder, int entries) {
     fit = {view->sizeHintForColumn(0), list->header()->sectionSize(0),
            view->sizeHintForColumn(2), list->header()->sectionSize(2)};
   });
-  FileDialogRecord record = Record(kOpenMode, folder);
-  QtFileDialogs().GetOpenFileName(record);
+  FileDialogChoice choice;
+  QtFileDialogs().Show(Request(kOpenMode, folder), choice);
   return fit;
 }
 
@@ -411,8 +414,8 @@ void QtDialogsTest::fileDialogReadsAndStoresNoSettings() {
       shown = dialog->viewMode();
       dialog->reject();
     });
-    FileDialogRecord record = Record(save ? kSaveMode : kOpenMode, dir_->path());
-    save ? QtFileDialogs().GetSaveFileName(record) : QtFileDialogs().GetOpenFileName(record);
+    FileDialogChoice choice;
+    QtFileDialogs().Show(Request(save ? kSaveMode : kOpenMode, dir_->path()), choice);
     QCOMPARE(shown, QFileDialog::Detail);
   }
   QCOMPARE(Contents(settings_file), planted);

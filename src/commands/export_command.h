@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include "commands/document_commands.h"
+
+namespace tochkograf {
+
+inline const QString kExportTitle = QStringLiteral("Экспорт");
+
+// Writes the picture to a file of one of the types "Экспорт..." offers,
+// chosen in a save dialog that starts in the picture's folder with its name.
+// A name without an extension gets the chosen type's; an extension of one of
+// the types chooses that type. An existing file is replaced only when the
+// user agrees, and only once the whole new file is written. The document is
+// never changed: its file, caption and unsaved changes stay as they were. A
+// picture that cannot be exported gets one message naming the file and why.
+void fileexport(DocumentCommands& commands);
+
+}  // namespace tochkograf

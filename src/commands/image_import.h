@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include "commands/document_commands.h"
+#include "images/image_conversion.h"
+#include "images/image_reading.h"
+
+namespace tochkograf {
+
+inline const QString kImageImportTitle = QStringLiteral("Импорт изображения");
+
+// The conversion dialog as the import sees it. The main window shows the
+// real one; tests script it.
+class ConversionWindow {
+ public:
+  virtual ~ConversionWindow() = default;
+  // Shows how `image` converts, starting from `settings`, the preview drawn
+  // with the grid or without it as the main window draws. On "OK" it
+  // writes the settings chosen and returns true; otherwise it changes
+  // nothing.
+  virtual bool ShowConversionDialog(const ImportedImage& image, bool grid,
+                                    ConversionSettings& settings) = 0;
+};
+
+// "Импорт изображения...": asks about unsaved changes as the BMP import
+// does, then for a file, and imports it.
+void ImportImage(DocumentCommands& commands, ConversionWindow& window);
+
+// The import itself, once the file has been chosen (read as
+// ReadImportedFile has it); whether the picture changed. An OTB file, or an
+// image of at most two colours that fits the editor, comes in as it is; any
+// other goes through the conversion dialog, whose Cancel changes nothing.
+// The picture takes the new one's size and pixels and is untitled with
+// unsaved changes; undo brings back the picture from before the import, and
+// the caption stays as it is. A file that cannot be read gets one message
+// naming the reason and changes nothing.
+bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name);
+
+// The message of a failed import.
+QString ImageImportFailure(const QString& name, const QString& reason);
+
+}  // namespace tochkograf

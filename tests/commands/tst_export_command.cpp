@@ -1,0 +1,151 @@
+#include <QtTest>
+#include <memory>
+
+#include "commands/export_command.h"
+#include "fakes/document_harness.h"
+#include "fakes/file_bytes.h"
+#include "fakes/scripted_file_dialogs.h"
+#include "files/status_texts.h"
+#include "images/file_formats.h"
+
+using namespace tochkograf;
+
+namespace {
+
+// The bytes the type named by `extension` writes for the harness's picture.
+QByteArray Expected(const DocumentState& state, const QString& path) {
+  QByteArray bytes;
+  FormatOfName(BuiltInFormats(), path)->write({state.MX, state.MY, state.Pixels}, {path}, bytes);
+  return bytes;
+}
+
+int TypeIndex(const QString& extension) {
+  const FileFormatList formats = Where(BuiltInFormats(), Exported);
+  for (int i = 0; i < formats.size(); ++i)
+    if (formats[i]->extensions.contains(extension)) return i;
+  return -1;
+}
+
+}  // namespace
+
+class ExportCommandTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void dialogStartsWithThePicturesFolderAndName();
+  void typeFromExtensionOrChoice_data();
+  void typeFromExtensionOrChoice();
+  void refusalsWriteNothing_data();
+  void refusalsWriteNothing();
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<DocumentHarness> h_;
+  ScriptedFileDialogs dialogs_;
+  QObject owner_;
+  std::unique_ptr<DocumentCommands> commands_;
+};
+
+void ExportCommandTest::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  h_ = std::make_unique<DocumentHarness>();
+  h_->state.MX = 24;
+  h_->state.MY = 26;
+  FillRandom(h_->state.Pixels, 3);
+  h_->state.IZM = kOn;
+  h_->state.FileName = dir_->filePath(QStringLiteral("cat.ems"));
+  dialogs_ = ScriptedFileDialogs();
+  commands_ =
+      std::make_unique<DocumentCommands>(h_->context, dialogs_, QStringLiteral("/"), &owner_);
+}
+
+void ExportCommandTest::dialogStartsWithThePicturesFolderAndName() {
+  dialogs_.Cancel();
+  fileexport(*commands_);
+  const FileDialogRequest& shown = dialogs_.shown.value(0);
+  QCOMPARE(dialogs_.saves, QList<bool>{true});
+  QCOMPARE(shown.title, QStringLiteral("Экспорт"));
+  QCOMPARE(shown.folder, dir_->path());
+  QCOMPARE(shown.name, QStringLiteral("cat"));
+  QCOMPARE(shown.owner, &owner_);
+  QVERIFY(Patterns(shown).contains(QStringLiteral("*.otb")));
+  QVERIFY(!Patterns(shown).contains(QStringLiteral("*.ems")));
+}
+
+// The document never changes, whatever is exported.
+void ExportCommandTest::typeFromExtensionOrChoice_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("chosen");   // the extension of the type chosen in the dialog
+  QTest::addColumn<QString>("written");  // the file that must hold the picture
+  QTest::newRow("no extension: the chosen type") << "pic"
+                                                 << "pbm"
+                                                 << "pic.pbm";
+  QTest::newRow("an extension chooses the type") << "pic.OTB"
+                                                 << "png"
+                                                 << "pic.OTB";
+  QTest::newRow("other extension kept, type added") << "pic.v2"
+                                                    << "xbm"
+                                                    << "pic.v2.xbm";
+  QTest::newRow("EMS element") << "sms"
+                               << "txt"
+                               << "sms.txt";
+}
+
+void ExportCommandTest::typeFromExtensionOrChoice() {
+  QFETCH(QString, typed);
+  QFETCH(QString, chosen);
+  QFETCH(QString, written);
+  const DocumentState before = h_->state;
+  dialogs_.Choose(dir_->path(), {typed}, TypeIndex(chosen));
+  fileexport(*commands_);
+  const QString path = dir_->filePath(written);
+  QCOMPARE(Contents(path), Expected(before, path));
+  QVERIFY(SameDocument(h_->state, before));
+  QVERIFY(h_->caption.captions.isEmpty());
+  QVERIFY(h_->messages.failures.isEmpty());
+}
+
+void ExportCommandTest::refusalsWriteNothing_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<bool>("replace");  // the answer to the replace question
+  QTest::addColumn<bool>("message");
+  QTest::addColumn<FileStatus>("why");  // of a file that cannot be written
+  QTest::newRow("too large for an SMS")
+      << "sms.txt" << QSize(72, 28) << true << true << FileStatus::Ok;
+  QTest::newRow("replace declined")
+      << "old.png" << QSize(24, 26) << false << false << FileStatus::Ok;
+  QTest::newRow("a folder of that name")
+      << "folder.png" << QSize(24, 26) << true << true << FileStatus::NotAFile;
+  QTest::newRow("no such folder") << "nowhere/pic.png" << QSize(24, 26) << true << true
+                                  << FileStatus::Missing;
+  QTest::newRow("name too long") << QString(300, QLatin1Char('x')) + QStringLiteral(".png")
+                                 << QSize(24, 26) << true << true << FileStatus::NameTooLong;
+}
+
+void ExportCommandTest::refusalsWriteNothing() {
+  QFETCH(QString, typed);
+  QFETCH(QSize, size);
+  QFETCH(bool, replace);
+  QFETCH(bool, message);
+  QFETCH(FileStatus, why);
+  Store(dir_->filePath(QStringLiteral("old.png")), "old");
+  Store(dir_->filePath(QStringLiteral("sms.txt")), "old");
+  QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.png")));
+  const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden);
+  h_->state.MX = size.width();
+  h_->state.MY = size.height();
+  h_->messages.replace_answers.enqueue(replace);
+  dialogs_.Choose(dir_->path(), {typed});
+  fileexport(*commands_);
+  QCOMPARE(h_->messages.failures.size(), message ? 1 : 0);
+  if (message) QVERIFY(h_->messages.failures[0].contains(QFileInfo(typed).fileName().left(20)));
+  if (why != FileStatus::Ok) QVERIFY(h_->messages.failures[0].contains(WriteFailureReason(why)));
+  QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+  QCOMPARE(Contents(dir_->filePath(QStringLiteral("old.png"))), QByteArray("old"));
+  QCOMPARE(Contents(dir_->filePath(QStringLiteral("sms.txt"))), QByteArray("old"));
+}
+
+QTEST_GUILESS_MAIN(ExportCommandTest)
+#include "tst_export_command.moc"
