@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <cstdint>
 
@@ -23,9 +24,21 @@ class PixelGrid {
   static constexpr int kColumns = kMaxWidth + 1;
   static constexpr int kRows = kMaxHeight + 1;
 
-  // The column index varies fastest: (x, y) sits at y * 129 + x.
-  Flag& operator()(int x, int y) { return cells_[y * kColumns + x]; }
-  Flag operator()(int x, int y) const { return cells_[y * kColumns + x]; }
+  // The column index varies fastest: (x, y) sits at y * 129 + x. A cell
+  // outside the grid stops a debug build (a sanitizer build too) at once,
+  // where it would otherwise read or write a neighbouring row's cell.
+  Flag& operator()(int x, int y) {
+    Q_ASSERT(Holds(x, y));
+    return cells_[y * kColumns + x];
+  }
+  Flag operator()(int x, int y) const {
+    Q_ASSERT(Holds(x, y));
+    return cells_[y * kColumns + x];
+  }
+
+  static constexpr bool Holds(int x, int y) {
+    return x >= 0 && x < kColumns && y >= 0 && y < kRows;
+  }
 
   bool operator==(const PixelGrid&) const = default;
 
