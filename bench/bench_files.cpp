@@ -81,10 +81,10 @@ int main(int argc, char* argv[]) {
 
   std::printf("== Files, 128 x 96 picture (%lld .ems bytes, %lld BMP bytes)\n",
               static_cast<long long>(ems.size()), static_cast<long long>(bmp.size()));
-  const Figure copy_ems = Measure([&] { std::memcpy(copy.data(), ems.constData(), ems.size()); },
-                                  31, 20000);
-  const Figure copy_bmp = Measure([&] { std::memcpy(copy.data(), bmp.constData(), bmp.size()); },
-                                  31, 20000);
+  const Figure copy_ems =
+      Measure([&] { std::memcpy(copy.data(), ems.constData(), ems.size()); }, 31, 20000);
+  const Figure copy_bmp =
+      Measure([&] { std::memcpy(copy.data(), bmp.constData(), bmp.size()); }, 31, 20000);
   const Figure encode = Measure([&] { (void)EncodeEms(largest); }, 31, 2000);
   const Figure decode = Measure([&] { DecodeEms(ems, decoded); }, 31, 2000);
   const Figure decode_bmp = Measure([&] { DecodeBmp(bmp, picture); }, 31, 2000);

@@ -14,8 +14,7 @@ QString ReadInputPicture(const CommandLine& command, Picture& picture) {
   ImportedImage image;
   if (file.picture) {
     image = ImageOfPicture(*file.picture);
-  } else if (const ReadStatus status = ReadAsImage(command.in, *file.format, image);
-             !status.Ok()) {
+  } else if (const ReadStatus status = ReadAsImage(command.in, *file.format, image); !status.Ok()) {
     return status.Reason();
   }
   if (image.picture && !command.options.Any()) {

@@ -31,9 +31,12 @@ void DocumentCommands::Used(const QString& path) { last_folder_ = QFileInfo(path
 bool DocumentCommands::MayDropChanges(const QString& title) {
   if (document_.state.IZM == kOff) return true;
   switch (document_.messages.AskSaveChanges(title)) {
-    case SaveAnswer::Yes: return filesave();
-    case SaveAnswer::No: return true;
-    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::Yes:
+      return filesave();
+    case SaveAnswer::No:
+      return true;
+    case SaveAnswer::Cancel:
+      return false;
   }
   return false;
 }

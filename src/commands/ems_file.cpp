@@ -13,7 +13,8 @@ bool WriteEmsFile(DocumentContext& document, const QString& path) {
   DocumentState& state = document.state;
   QByteArray bytes;
   QString reason;
-  if (const FormatStatus encoded = OwnFormat().write({state.MX, state.MY, state.Pixels}, {path}, bytes);
+  if (const FormatStatus encoded =
+          OwnFormat().write({state.MX, state.MY, state.Pixels}, {path}, bytes);
       encoded != FormatStatus::Ok)
     reason = FormatFailureReason(encoded);
   else if (const FileStatus saved = SaveWhole(path, bytes); saved != FileStatus::Ok)

@@ -38,7 +38,8 @@ Fields InfoFields(const QByteArray& bytes) {
 }
 
 bool KnownHeaderSize(std::uint32_t size) {
-  return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 64 || size == 108 || size == 124;
+  return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 64 || size == 108 ||
+         size == 124;
 }
 
 struct Layout {
@@ -49,18 +50,19 @@ struct Layout {
 };
 
 FormatStatus ReadLayout(const QByteArray& bytes, Layout& layout) {
-  if (bytes.size() < kFileHeaderSize + 4 || !bytes.startsWith("BM")) return FormatStatus::NotThisFormat;
+  if (bytes.size() < kFileHeaderSize + 4 || !bytes.startsWith("BM"))
+    return FormatStatus::NotThisFormat;
   const std::uint32_t info_size = Read32(bytes, 14);
   if (!KnownHeaderSize(info_size)) return FormatStatus::Unsupported;
-  if (bytes.size() < kFileHeaderSize + static_cast<int>(info_size)) return FormatStatus::NotThisFormat;
+  if (bytes.size() < kFileHeaderSize + static_cast<int>(info_size))
+    return FormatStatus::NotThisFormat;
   const Fields fields = info_size == kCoreHeaderSize ? CoreFields(bytes) : InfoFields(bytes);
   if (fields.bits_per_pixel != 1 || fields.compression != 0 || fields.colours_used > 2)
     return FormatStatus::Unsupported;
 
   const std::int32_t width = fields.width;
   const std::int32_t height = fields.height;
-  if (width < 1 || width > kMaxWidth || height == 0 || height < -kMaxHeight ||
-      height > kMaxHeight)
+  if (width < 1 || width > kMaxWidth || height == 0 || height < -kMaxHeight || height > kMaxHeight)
     return FormatStatus::BadSize;
 
   layout.width = width;

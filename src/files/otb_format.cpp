@@ -48,7 +48,8 @@ FormatStatus DecodeOtb(const QByteArray& bytes, Picture& picture) {
   picture.height = bitmap.height;
   for (int y = 1; y <= bitmap.height; ++y)
     for (int x = 1; x <= bitmap.width; ++x)
-      picture.cells(x, y) = OtbInk(bytes, bitmap, qint64(y - 1) * bitmap.width + x - 1) ? kOn : kOff;
+      picture.cells(x, y) =
+          OtbInk(bytes, bitmap, qint64(y - 1) * bitmap.width + x - 1) ? kOn : kOff;
   return FormatStatus::Ok;
 }
 

@@ -13,8 +13,8 @@ constexpr int kBytesPerLine = 12;
 QByteArray EncodeXbm(const Picture& picture, const QString& name) {
   const QByteArray id = name.toLatin1();
   const QByteArray bits = PackBits(picture, BitOrder::LeftmostLow, RowEnd::PadToByte);
-  QByteArray text = "#define " + id + "_width " + QByteArray::number(picture.width) +
-                    "\n#define " + id + "_height " + QByteArray::number(picture.height) +
+  QByteArray text = "#define " + id + "_width " + QByteArray::number(picture.width) + "\n#define " +
+                    id + "_height " + QByteArray::number(picture.height) +
                     "\nstatic unsigned char " + id + "_bits[] = {";
   for (qsizetype i = 0; i < bits.size(); ++i) {
     text += i % kBytesPerLine == 0 ? "\n   " : " ";

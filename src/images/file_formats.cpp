@@ -56,9 +56,8 @@ const QList<FileFormat>& BuiltInRows() {
        .read_limit = kPngReadLimit,
        .image = true,
        .by_content = true,
-       .write = [](const Picture& picture, const WriteOptions&, QByteArray& bytes) {
-         return EncodePng(picture, bytes);
-       },
+       .write = [](const Picture& picture, const WriteOptions&,
+                   QByteArray& bytes) { return EncodePng(picture, bytes); },
        .exported = true},
       {.name = QStringLiteral("Однобитный BMP"),
        .filter = QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)"),
@@ -92,10 +91,11 @@ const QList<FileFormat>& BuiltInRows() {
        .entry = Entry::Image,
        .image = true,
        .by_content = true,
-       .write = [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
-         bytes = EncodeXbm(picture, CIdentifierFromFileName(options.file_name));
-         return FormatStatus::Ok;
-       },
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             bytes = EncodeXbm(picture, CIdentifierFromFileName(options.file_name));
+             return FormatStatus::Ok;
+           },
        .exported = true},
       {.name = QStringLiteral("PBM"),
        .filter = QStringLiteral("PBM"),
@@ -110,9 +110,8 @@ const QList<FileFormat>& BuiltInRows() {
       {.name = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
        .filter = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
        .extensions = {QStringLiteral("txt")},
-       .write = [](const Picture& picture, const WriteOptions&, QByteArray& bytes) {
-         return EncodeEmsElement(picture, bytes);
-       },
+       .write = [](const Picture& picture, const WriteOptions&,
+                   QByteArray& bytes) { return EncodeEmsElement(picture, bytes); },
        .exported = true},
   };
   return rows;
@@ -128,7 +127,8 @@ const QList<PluginType>& KnownPluginTypes() {
   static const QList<PluginType> types = {
       {QStringLiteral("JPEG"), {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
       {QStringLiteral("GIF"), {QStringLiteral("gif")}},
-      {QStringLiteral("Значки Windows (ICO, CUR)"), {QStringLiteral("ico"), QStringLiteral("cur")}}};
+      {QStringLiteral("Значки Windows (ICO, CUR)"),
+       {QStringLiteral("ico"), QStringLiteral("cur")}}};
   return types;
 }
 

@@ -40,12 +40,13 @@ struct FileFormat {
   using Writer = FormatStatus (*)(const Picture& picture, const WriteOptions& options,
                                   QByteArray& bytes);
 
-  QString name;            // as the command line's help names it
-  QString filter;          // as the file dialogs offer it
-  QStringList extensions;  // lower case, without the dot; the first is the usual one
+  // Every member has its initial value, so that a row names only what it has.
+  QString name{};            // as the command line's help names it
+  QString filter{};          // as the file dialogs offer it
+  QStringList extensions{};  // lower case, without the dot; the first is the usual one
   Entry entry = Entry::None;
-  Reader read = nullptr;   // null where the program has no reader of its own for it
-  qint64 read_limit = 0;   // the most bytes `read` needs; more are not read
+  Reader read = nullptr;  // null where the program has no reader of its own for it
+  qint64 read_limit = 0;  // the most bytes `read` needs; more are not read
   // The image import reads it with ReadImage, by the reader its extension
   // names: the program's own for PNG and OTB, Qt's for the others.
   bool image = false;
@@ -56,7 +57,7 @@ struct FileFormat {
   bool exported = false;   // offered by "Экспорт...", in the table's order
   // The first bytes that tell a file of this type whose name has no
   // extension of the table's.
-  QByteArray signature;
+  QByteArray signature{};
 };
 
 using FileFormatList = QList<const FileFormat*>;

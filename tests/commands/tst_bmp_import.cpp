@@ -1,11 +1,11 @@
 #include <QtTest>
 #include <memory>
 
+#include "commands/bmp_import.h"
+#include "commands/edit_commands.h"
 #include "fakes/child_process.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
-#include "commands/bmp_import.h"
-#include "commands/edit_commands.h"
 #include "files/status_texts.h"
 #include "picture/undo_clipboard.h"
 
@@ -95,9 +95,10 @@ void BmpImportTest::dialogOffersBmpFiles() {
   QCOMPARE(shown.title, QStringLiteral("Открыть файл"));
   QCOMPARE(shown.folder, QStringLiteral("/pics"));
   QCOMPARE(shown.owner, &i.owner);
-  QCOMPARE(shown.filters,
-           (FilterTable{{QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)"), {"*.bmp"}},
-                        {QStringLiteral("Все файлы"), {"*"}}}));
+  QCOMPARE(
+      shown.filters,
+      (FilterTable{{QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)"), {"*.bmp"}},
+                   {QStringLiteral("Все файлы"), {"*"}}}));
   QCOMPARE(shown.filter, 0);
 }
 
@@ -124,11 +125,15 @@ void BmpImportTest::questionAnswers() {
   i.h.state.IZM = kOn;
   i.h.messages.answers.enqueue(SaveAnswer(answer));
   if (answer == int(SaveAnswer::Yes)) {
-    if (saveAsChooses) i.dialogs.Choose(saves.path(), {QStringLiteral("kept")});
-    else i.dialogs.Cancel();
+    if (saveAsChooses)
+      i.dialogs.Choose(saves.path(), {QStringLiteral("kept")});
+    else
+      i.dialogs.Cancel();
   }
-  if (imported) i.Choose(QStringLiteral("w16_h16.bmp"));
-  else if (dialogShown) i.dialogs.Cancel();
+  if (imported)
+    i.Choose(QStringLiteral("w16_h16.bmp"));
+  else if (dialogShown)
+    i.dialogs.Cancel();
   const DocumentState before = i.h.state;
 
   frombmp(i.commands);

@@ -33,8 +33,8 @@ void ComDlgAndFuncsTest::requestReachesTheDialog_data() {
   QTest::addColumn<QString>("shown");
   QTest::newRow("open") << FileDialogMode::Open << QString() << true << "Открыть файл";
   QTest::newRow("save") << FileDialogMode::Save << QString() << true << "Сохранить файл";
-  QTest::newRow("save, asked elsewhere") << FileDialogMode::Save << QString() << false
-                                         << "Сохранить файл";
+  QTest::newRow("save, asked elsewhere")
+      << FileDialogMode::Save << QString() << false << "Сохранить файл";
   QTest::newRow("own title") << FileDialogMode::Open << "Импорт изображения" << true
                              << "Импорт изображения";
 }

@@ -120,15 +120,14 @@ void DocumentCommandsTest::newClearsEverythingButSize() {
 
 void DocumentCommandsTest::newAsksAndFollowsAnswer_data() {
   QTest::addColumn<int>("answer");
-  QTest::addColumn<QString>("name");         // the drawing's file name
-  QTest::addColumn<bool>("saveAsChooses");   // the Save as dialog is confirmed
+  QTest::addColumn<QString>("name");        // the drawing's file name
+  QTest::addColumn<bool>("saveAsChooses");  // the Save as dialog is confirmed
   QTest::addColumn<bool>("cleared");
   QTest::addColumn<bool>("written");
   QTest::newRow("Cancel") << int(SaveAnswer::Cancel) << "cat.ems" << false << false << false;
   QTest::newRow("No") << int(SaveAnswer::No) << "cat.ems" << false << true << false;
   QTest::newRow("Yes, titled") << int(SaveAnswer::Yes) << "cat.ems" << false << true << true;
-  QTest::newRow("Yes, untitled, saved as")
-      << int(SaveAnswer::Yes) << "*" << true << true << true;
+  QTest::newRow("Yes, untitled, saved as") << int(SaveAnswer::Yes) << "*" << true << true << true;
   QTest::newRow("Yes, untitled, Save as cancelled")
       << int(SaveAnswer::Yes) << "*" << false << false << false;
   QTest::newRow("Yes, write fails")
@@ -248,11 +247,21 @@ void DocumentCommandsTest::saveAsAppendsExtensionWhenNoFullStop_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("file");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("bare name") << "pic" << "pic.ems" << "pic - Tochkograf";
-  QTest::newRow("other extension") << "my.picture" << "my.picture" << "my.picture - Tochkograf";
-  QTest::newRow("with extension") << "cat.ems" << "cat.ems" << "cat - Tochkograf";
-  QTest::newRow("Cyrillic, spaces") << "мой кот" << "мой кот.ems" << "мой кот - Tochkograf";
-  QTest::newRow("short name with stop") << "a.b" << "a.b" << "a.b - Tochkograf";
+  QTest::newRow("bare name") << "pic"
+                             << "pic.ems"
+                             << "pic - Tochkograf";
+  QTest::newRow("other extension") << "my.picture"
+                                   << "my.picture"
+                                   << "my.picture - Tochkograf";
+  QTest::newRow("with extension") << "cat.ems"
+                                  << "cat.ems"
+                                  << "cat - Tochkograf";
+  QTest::newRow("Cyrillic, spaces") << "мой кот"
+                                    << "мой кот.ems"
+                                    << "мой кот - Tochkograf";
+  QTest::newRow("short name with stop") << "a.b"
+                                        << "a.b"
+                                        << "a.b - Tochkograf";
 }
 
 void DocumentCommandsTest::saveAsAppendsExtensionWhenNoFullStop() {
@@ -285,8 +294,7 @@ void DocumentCommandsTest::saveAsAsksBeforeReplacingAppendedName() {
   c.dialogs.Choose(pics_, {QStringLiteral("pic")});
   c.h.messages.replace_answers.enqueue(false);
   QVERIFY(!c.commands.filesaveas());
-  QCOMPARE(c.h.messages.replace_questions,
-           QStringList{QStringLiteral("Сохранить файл|pic.ems")});
+  QCOMPARE(c.h.messages.replace_questions, QStringList{QStringLiteral("Сохранить файл|pic.ems")});
   QCOMPARE(Contents(pics_ + QStringLiteral("/pic.ems")), old);
   QCOMPARE(c.h.state.FileName, QStringLiteral("cat.ems"));
   QCOMPARE(c.h.state.IZM, kOn);
@@ -386,8 +394,7 @@ void DocumentCommandsTest::closingAsksLikeExit() {
   if (saveAsChooses) c.dialogs.Choose(pics_, {QStringLiteral("last")});
 
   QCOMPARE(c.commands.MayClose(), closes);
-  QCOMPARE(c.h.messages.questions,
-           changed ? QStringList{QStringLiteral("Выход")} : QStringList());
+  QCOMPARE(c.h.messages.questions, changed ? QStringList{QStringLiteral("Выход")} : QStringList());
   QCOMPARE(QFileInfo::exists(pics_ + QStringLiteral("/last.ems")), saveAsChooses);
 }
 

@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <memory>
 
+#include "commands/ems_file.h"
 #include "fakes/child_process.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
-#include "commands/ems_file.h"
 #include "files/ems_format.h"
 #include "files/file_size_signal.h"
 #include "files/status_texts.h"

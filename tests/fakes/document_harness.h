@@ -1,10 +1,10 @@
 #pragma once
 
+#include "commands/document_context.h"
 #include "fakes/pictures.h"
 #include "fakes/recording_caption.h"
 #include "fakes/recording_view.h"
 #include "fakes/scripted_messages.h"
-#include "commands/document_context.h"
 
 namespace tochkograf {
 

@@ -13,7 +13,7 @@ namespace tochkograf {
 class ScriptedFileDialogs : public FileDialogPlatform {
  public:
   struct Choice {
-    QString folder;      // empty: the dialog is cancelled
+    QString folder;  // empty: the dialog is cancelled
     QStringList names;
     int type = -1;  // the file type chosen; -1: the one shown first
   };

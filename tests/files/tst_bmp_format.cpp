@@ -114,8 +114,8 @@ void BmpFormatTest::matchesWhatQtWrites_data() {
   QTest::addColumn<int>("width");
   QTest::addColumn<int>("height");
   QTest::addColumn<bool>("blackFirst");
-  for (const QSize size : {QSize(1, 1), QSize(8, 14), QSize(14, 14), QSize(16, 16),
-                           QSize(32, 32), QSize(33, 2), QSize(72, 14), QSize(128, 96)})
+  for (const QSize size : {QSize(1, 1), QSize(8, 14), QSize(14, 14), QSize(16, 16), QSize(32, 32),
+                           QSize(33, 2), QSize(72, 14), QSize(128, 96)})
     for (bool black_first : {true, false})
       QTest::addRow("%d x %d, %s first", size.width(), size.height(),
                     black_first ? "black" : "white")
@@ -127,8 +127,9 @@ void BmpFormatTest::matchesWhatQtWrites() {
   QFETCH(int, height);
   QFETCH(bool, blackFirst);
   QImage shown;
-  const QByteArray bytes = WrittenByQt(width, height, blackFirst ? qRgb(0, 0, 0) : qRgb(255, 255, 255),
-                                       width * 131 + height, &shown);
+  const QByteArray bytes =
+      WrittenByQt(width, height, blackFirst ? qRgb(0, 0, 0) : qRgb(255, 255, 255),
+                  width * 131 + height, &shown);
   Picture picture;
   QCOMPARE(DecodeBmp(bytes, picture), FormatStatus::Ok);
   QCOMPARE(picture.width, width);
@@ -147,8 +148,10 @@ void BmpFormatTest::refusesWhatItCannotShow_data() {
   QTest::newRow("97 high") << Fixture("w16_h97.bmp") << int(FormatStatus::BadSize);
   QTest::newRow("truncated") << Fixture("w16_h96_truncated.bmp") << int(FormatStatus::Truncated);
   QTest::newRow("compressed") << Fixture("w16_h16_rle.bmp") << int(FormatStatus::Unsupported);
-  QTest::newRow("12-byte header") << Fixture("w16_h16_header12.bmp") << int(FormatStatus::Unsupported);
-  QTest::newRow("24 bits per pixel") << Fixture("w8_h8_24bit.bmp") << int(FormatStatus::Unsupported);
+  QTest::newRow("12-byte header") << Fixture("w16_h16_header12.bmp")
+                                  << int(FormatStatus::Unsupported);
+  QTest::newRow("24 bits per pixel")
+      << Fixture("w8_h8_24bit.bmp") << int(FormatStatus::Unsupported);
   QTest::newRow("not a BMP") << Fixture("not_a_bmp.bmp") << int(FormatStatus::NotThisFormat);
   QTest::newRow("empty") << QByteArray() << int(FormatStatus::NotThisFormat);
   QTest::newRow("signature only") << QByteArray("BM") << int(FormatStatus::NotThisFormat);
@@ -159,14 +162,22 @@ void BmpFormatTest::refusesWhatItCannotShow_data() {
     bytes.replace(offset, value.size(), value);
     return bytes;
   };
-  QTest::newRow("width 0") << patched(18, QByteArray::fromHex("00000000")) << int(FormatStatus::BadSize);
-  QTest::newRow("width -16") << patched(18, QByteArray::fromHex("f0ffffff")) << int(FormatStatus::BadSize);
-  QTest::newRow("height 0") << patched(22, QByteArray::fromHex("00000000")) << int(FormatStatus::BadSize);
-  QTest::newRow("height -97") << patched(22, QByteArray::fromHex("9fffffff")) << int(FormatStatus::BadSize);
-  QTest::newRow("three colours") << patched(46, QByteArray::fromHex("03000000")) << int(FormatStatus::Unsupported);
-  QTest::newRow("data beyond the end") << patched(10, QByteArray::fromHex("ff000000")) << int(FormatStatus::Truncated);
-  QTest::newRow("data over the headers") << patched(10, QByteArray::fromHex("10000000")) << int(FormatStatus::Truncated);
-  QTest::newRow("huge data offset") << patched(10, QByteArray::fromHex("ffffffff")) << int(FormatStatus::Truncated);
+  QTest::newRow("width 0") << patched(18, QByteArray::fromHex("00000000"))
+                           << int(FormatStatus::BadSize);
+  QTest::newRow("width -16") << patched(18, QByteArray::fromHex("f0ffffff"))
+                             << int(FormatStatus::BadSize);
+  QTest::newRow("height 0") << patched(22, QByteArray::fromHex("00000000"))
+                            << int(FormatStatus::BadSize);
+  QTest::newRow("height -97") << patched(22, QByteArray::fromHex("9fffffff"))
+                              << int(FormatStatus::BadSize);
+  QTest::newRow("three colours") << patched(46, QByteArray::fromHex("03000000"))
+                                 << int(FormatStatus::Unsupported);
+  QTest::newRow("data beyond the end")
+      << patched(10, QByteArray::fromHex("ff000000")) << int(FormatStatus::Truncated);
+  QTest::newRow("data over the headers")
+      << patched(10, QByteArray::fromHex("10000000")) << int(FormatStatus::Truncated);
+  QTest::newRow("huge data offset")
+      << patched(10, QByteArray::fromHex("ffffffff")) << int(FormatStatus::Truncated);
 }
 
 void BmpFormatTest::refusesWhatItCannotShow() {
@@ -180,9 +191,11 @@ void BmpFormatTest::refusesWhatItCannotShow() {
 }
 
 void BmpFormatTest::refusesOtherDepthsWrittenByQt() {
-  for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_Indexed8, QImage::Format_RGB32}) {
+  for (QImage::Format format :
+       {QImage::Format_RGB888, QImage::Format_Indexed8, QImage::Format_RGB32}) {
     QImage image(16, 16, format);
-    if (format == QImage::Format_Indexed8) image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    if (format == QImage::Format_Indexed8)
+      image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     image.fill(0);
     QByteArray bytes;
     QBuffer buffer(&bytes);

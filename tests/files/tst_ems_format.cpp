@@ -88,9 +88,10 @@ void EmsFormatTest::roundTripKeepsPictureAndSpareCells() {
       for (int y = 0; y < PixelGrid::kRows; ++y)
         for (int x = 0; x < PixelGrid::kColumns; ++x) {
           const bool read = x >= 1 && x <= covered && y >= 1 && y <= height;
-          QVERIFY2(target(x, y) == (read ? original(x, y) : before(x, y)),
-                   qPrintable(QStringLiteral("%1 x %2, cell (%3, %4)")
-                                  .arg(width).arg(height).arg(x).arg(y)));
+          QVERIFY2(
+              target(x, y) == (read ? original(x, y) : before(x, y)),
+              qPrintable(
+                  QStringLiteral("%1 x %2, cell (%3, %4)").arg(width).arg(height).arg(x).arg(y)));
         }
     }
 }
@@ -129,8 +130,8 @@ void EmsFormatTest::acceptsAnyMarkerAndIgnoresJunkAfterData() {
   FillRandom(original, 9);
   const QByteArray file = EncodeEms({24, 26, original});
   for (char marker : {'\0', '\2', '\xff'}) {
-    for (const QByteArray& junk : {QByteArray(), QByteArray("junk after the picture"),
-                                   QByteArray(5000, '\xaa')}) {
+    for (const QByteArray& junk :
+         {QByteArray(), QByteArray("junk after the picture"), QByteArray(5000, '\xaa')}) {
       QByteArray bytes = file + junk;
       bytes[0] = marker;
       Picture picture;
@@ -143,7 +144,11 @@ void EmsFormatTest::acceptsAnyMarkerAndIgnoresJunkAfterData() {
 
 void EmsFormatTest::spareBitsLandBeyondRightEdge() {
   Picture picture;
-  QCOMPARE(DecodeEms(Hex("020A02" "00FF" "0000"), picture), FormatStatus::Ok);
+  QCOMPARE(DecodeEms(Hex("020A02"
+                         "00FF"
+                         "0000"),
+                     picture),
+           FormatStatus::Ok);
   for (int x = 9; x <= 16; ++x) QCOMPARE(picture.cells(x, 1), kOn);
   QCOMPARE(picture.cells(17, 1), kOff);
   QCOMPARE(CountOn(picture.cells), 8);

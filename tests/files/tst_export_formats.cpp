@@ -239,7 +239,10 @@ void ExportFormatsTest::otbReadsBack() {
   QVERIFY(OtbInk(wide, bitmap, 511));
   Picture picture;
   QCOMPARE(DecodeOtb(wide, picture), FormatStatus::BadSize);
-  const QByteArray narrow = QByteArray::fromHex("1000100002" "01") + QByteArray(4, '\xff');
+  const QByteArray narrow = QByteArray::fromHex(
+                                "1000100002"
+                                "01") +
+                            QByteArray(4, '\xff');
   QCOMPARE(DecodeOtb(narrow, picture), FormatStatus::Ok);
   QCOMPARE(QSize(picture.width, picture.height), QSize(16, 2));
   QCOMPARE(DecodeOtb(narrow.chopped(1), picture), FormatStatus::Truncated);

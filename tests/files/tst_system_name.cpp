@@ -4,10 +4,10 @@
 
 #include <QtTest>
 
+#include "commands/document_commands.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/system_files.h"
-#include "commands/document_commands.h"
 #include "files/ems_format.h"
 #include "files/system_name.h"
 
