@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "files/system_name.h"
+#include "images/file_formats.h"
 #include "picture/document_state.h"
 
 namespace tochkograf {
@@ -10,7 +11,7 @@ namespace tochkograf {
 QString CaptionFor(const QString& file_name) {
   if (file_name == kUntitled) return kProductName;
   const QString name = ReadableName(QFileInfo(file_name).fileName());
-  const QString ending = QStringLiteral(".ems");
+  const QString ending = QLatin1Char('.') + OwnFormat().extensions.first();
   const bool drop = name.size() > ending.size() && name.endsWith(ending, Qt::CaseInsensitive);
   const QString shown = drop ? name.chopped(ending.size()) : name;
   return shown + QStringLiteral(" - ") + kProductName;
