@@ -28,9 +28,10 @@ class ConversionWindow {
 void ImportImage(DocumentCommands& commands, ConversionWindow& window);
 
 // The import itself, once the file has been chosen (read as
-// ReadImportedFile has it); whether the picture changed. An OTB file, or an
-// image of at most two colours that fits the editor, comes in as it is; any
-// other goes through the conversion dialog, whose Cancel changes nothing.
+// ReadImportedFile has it); whether the picture changed. An image of at
+// most two colours that fits the editor (an OTB picture that fits, too)
+// comes in as it is; any other goes through the conversion dialog, whose
+// Cancel changes nothing.
 // The picture takes the new one's size and pixels and is untitled with
 // unsaved changes; undo brings back the picture from before the import, and
 // the caption stays as it is. A file that cannot be read gets one message

@@ -47,8 +47,9 @@ struct FileFormat {
   Entry entry = Entry::None;
   Reader read = nullptr;  // null where the program has no reader of its own for it
   qint64 read_limit = 0;  // the most bytes `read` needs; more are not read
-  // The image import reads it with ReadImage, by the reader its extension
-  // names: the program's own for PNG and OTB, Qt's for the others.
+  // How the image import reads it: with ReadImage, by the reader its
+  // extension names (the program's own for PNG and OTB, Qt's for the
+  // others); where false, with `read`, the picture as it is.
   bool image = false;
   // The image import's dialog tells it from its content; otherwise only the
   // name's extension tells it (OTB's bytes show nothing of their type).
