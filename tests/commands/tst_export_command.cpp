@@ -69,6 +69,8 @@ void ExportCommandTest::dialogStartsWithThePicturesFolderAndName() {
   QCOMPARE(shown.folder, dir_->path());
   QCOMPARE(shown.name, QStringLiteral("cat"));
   QCOMPARE(shown.owner, &owner_);
+  // The export asks itself, once the name has its extension.
+  QVERIFY(!shown.ask_before_replacing);
   QVERIFY(Patterns(shown).contains(QStringLiteral("*.otb")));
   QVERIFY(!Patterns(shown).contains(QStringLiteral("*.ems")));
 }
