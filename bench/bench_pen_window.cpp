@@ -26,9 +26,8 @@ namespace {
 
 class NoSideWindows : public SideWindows {
  public:
-  void ShowSplash() override {}
   void ShowAbout() override {}
-  bool ShowSizeDialog(DocumentState&) override { return false; }
+  std::optional<QSize> ShowSizeDialog() override { return std::nullopt; }
   void ShowHelp() override {}
   bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
     return false;
