@@ -36,7 +36,7 @@ void PolePainter::PrepareColumns(bool grid, const CellGeometry& g, int left, int
 // A lookup per pixel rather than a fill per cell: cells are often only two
 // or three pixels wide, where fills cost more than they write.
 void PolePainter::BuildScanline(QRgb* line, const ShownCells& cells, int y) {
-  row_colours_[0] = kGridColour.rgb();
+  row_colours_[0] = kGridRgb;
   cells.RowColours(y, first_cell_, last_cell_, row_colours_.data());
   // Held in locals and promised not to overlap, so that the compiler keeps
   // them in registers and unrolls the loop: otherwise every store into the
@@ -53,7 +53,6 @@ void PolePainter::BuildScanline(QRgb* line, const ShownCells& cells, int y) {
 // A row of cells is built once and copied down the other rows it covers.
 void PolePainter::WriteBand(const ShownCells& cells, const CellGeometry& g, int first, int end) {
   const bool grid = cells.Grid();
-  const QRgb grid_colour = kGridColour.rgb();
   uchar* const bits = band_.bits();
   const qsizetype stride = band_.bytesPerLine();
   int y = g.RowAt(first);
@@ -64,7 +63,7 @@ void PolePainter::WriteBand(const ShownCells& cells, const CellGeometry& g, int 
     auto* target = reinterpret_cast<QRgb*>(bits + (r - first) * stride);
     while (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) < r) ++next_grid_row;
     if (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) == r) {
-      std::fill_n(target, exposed_width_, grid_colour);
+      std::fill_n(target, exposed_width_, kGridRgb);
     } else if (built) {
       std::memcpy(target, built, sizeof(QRgb) * exposed_width_);
     } else {

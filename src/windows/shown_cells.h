@@ -7,9 +7,12 @@
 
 namespace tochkograf {
 
-inline const QColor kInkColour(0, 0, 128);        // navy
-inline const QColor kPaperColour(255, 255, 255);  // white
-inline const QColor kGridColour(192, 192, 192);   // light grey
+constexpr QRgb kInkRgb = qRgb(0, 0, 128);        // navy
+constexpr QRgb kPaperRgb = qRgb(255, 255, 255);  // white
+constexpr QRgb kGridRgb = qRgb(192, 192, 192);   // light grey
+inline const QColor kInkColour{kInkRgb};
+inline const QColor kPaperColour{kPaperRgb};
+inline const QColor kGridColour{kGridRgb};
 
 // What the drawing area shows in each cell, and whether it outlines them.
 // Today a cell shows the picture's ink or paper. Whatever else comes to be
@@ -27,8 +30,7 @@ class ShownCells {
 
   // The colours of cells first..last of row y, into colours[first..last].
   void RowColours(int y, int first, int last, QRgb* colours) const {
-    const QRgb ink = kInkColour.rgb(), paper = kPaperColour.rgb();
-    for (int x = first; x <= last; ++x) colours[x] = pixels_(x, y) ? ink : paper;
+    for (int x = first; x <= last; ++x) colours[x] = pixels_(x, y) ? kInkRgb : kPaperRgb;
   }
 
  private:
