@@ -94,6 +94,7 @@ class Form2Test : public QObject {
   void opensModallyCentredOverOwner();
   void sizeTextNeedsNoFontOfItsOwn();
   void partialRepaintSetsOnlyItsDots();
+  void latticeStaysDotsAtAFractionalScale();
 
  private:
   Form2* dialog_ = nullptr;
@@ -345,6 +346,26 @@ void Form2Test::partialRepaintSetsOnlyItsDots() {
     }
   // Columns 91, 93 .. 125 and rows 61, 63 .. 99 of the part.
   QCOMPARE(dots, 18 * 20);
+}
+
+// On a screen scaled by a fraction each dot covers one or two device pixels
+// each way, and no row of the lattice comes out as a solid line.
+void Form2Test::latticeStaysDotsAtAFractionalScale() {
+  dialog_->show();
+  const qreal ratio = 1.25;
+  QImage image((QSizeF(dialog_->size()) * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  dialog_->render(&image);
+  const QRgb ink = dialog_->palette().color(QPalette::WindowText).rgb();
+  // The 32 x 32 lattice spans (120, 90) to (182, 152).
+  const QRect lattice((QRectF(120, 90, 63, 63).topLeft() * ratio).toPoint(), QSize(78, 78));
+  for (int y = lattice.top() - 2; y <= lattice.bottom() + 2; ++y) {
+    int run = 0;
+    for (int x = lattice.left() - 2; x <= lattice.right() + 2; ++x) {
+      run = image.pixel(x, y) == ink ? run + 1 : 0;
+      QVERIFY2(run <= 2, qPrintable(QStringLiteral("ink along row %1 at %2").arg(y).arg(x)));
+    }
+  }
 }
 
 void Form2Test::okClosesWithTheChosenSize() {
