@@ -92,7 +92,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // size has changed since the last time, so its cells are square.
   void FollowPictureSize();
 
-  // Menu items, by the names of their actions.
+  // The commands' handlers (form1_commands.cpp), by their actions' names.
   void filenew_Click();
   void fileopen_Click();
   void filesave_Click();

@@ -191,26 +191,28 @@ void Form2::showEvent(QShowEvent* event) {
   RedrawPreview();
 }
 
-// The lattice is not kept anywhere: every repaint fills its rectangle with
-// a pattern of one dot in every two by two pixels, over the background's
-// own colour, in one painter call however many dots there are.
+// The lattice is not kept anywhere: every repaint lays its rows of dots
+// over the background Qt has just painted, a row to a painter call. (A
+// pattern brush over the whole lattice is one call, but Qt hands a fill of
+// that many rows to its worker threads, and waking them costs four times
+// the preview.)
 void Form2::paintEvent(QPaintEvent*) {
   const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
   if (lattice.isEmpty()) return;
+  const QImage dots = DotRow(lattice.width());
   QPainter painter(this);
-  painter.setBrushOrigin(lattice.topLeft());
-  painter.fillRect(lattice, LatticeBrush());
+  for (int y = lattice.top(); y <= lattice.bottom(); y += 2)
+    painter.drawImage(QPoint(lattice.left(), y), dots);
 }
 
-// As wide as the widest lattice, so that a row is copied in one piece rather
-// than two pixels at a time.
-QBrush Form2::LatticeBrush() const {
-  QImage pattern(PreviewLattice(kMaxWidth, kMaxHeight).width() + 1, 2, QImage::Format_RGB32);
-  pattern.fill(palette().color(QPalette::Window));
+// Dots in every other pixel, the background's colour between them.
+QImage Form2::DotRow(int width) const {
+  QImage row(width, 1, QImage::Format_RGB32);
+  row.fill(palette().color(QPalette::Window));
   const QRgb ink = palette().color(QPalette::WindowText).rgb();
-  auto* dots = reinterpret_cast<QRgb*>(pattern.scanLine(0));
-  for (int x = 0; x < pattern.width(); x += 2) dots[x] = ink;
-  return QBrush(pattern);
+  auto* pixels = reinterpret_cast<QRgb*>(row.scanLine(0));
+  for (int x = 0; x < width; x += 2) pixels[x] = ink;
+  return row;
 }
 
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key

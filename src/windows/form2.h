@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <array>
 
 #include "picture/document_state.h"
@@ -45,7 +46,7 @@ class Form2 : public QDialog {
   void PlaceControls();
   void ConnectControls();
   void RedrawPreview();
-  QBrush LatticeBrush() const;
+  QImage DotRow(int width) const;
 
   void Command3_Click(int index);
 

@@ -11,6 +11,9 @@ namespace {
 // A band of pixel rows small enough to stay in the processor's cache between
 // being built and being painted.
 constexpr int kBandBytes = 128 * 1024;
+// From this width of a row on, a painter call per row costs less than
+// copying the row once more into a band.
+constexpr int kRowCallBytes = 2048;
 
 }  // namespace
 
@@ -77,15 +80,51 @@ void PolePainter::Paint(QPainter& painter, const ShownCells& cells, const CellGe
                         const QRect& exposed) {
   const QRect area = exposed & QRect(0, 0, g.Width(), g.Height());
   if (area.isEmpty() || g.Columns() == 0 || g.Rows() == 0) return;
+  PrepareColumns(cells.Grid(), g, area.left(), area.right() + 1);
+  if (area.width() * 4 >= kRowCallBytes)
+    PaintRowByRow(painter, cells, g, area);
+  else
+    PaintInBands(painter, cells, g, area);
+}
+
+void PolePainter::PaintInBands(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
+                               const QRect& area) {
   const int width = area.width();
   const int band_rows = std::clamp(kBandBytes / (width * 4), 1, area.height());
   if (band_.width() < width || band_.height() < band_rows)
     band_ = QImage(QSize(width, band_rows).expandedTo(band_.size()), QImage::Format_RGB32);
-  PrepareColumns(cells.Grid(), g, area.left(), area.right() + 1);
   for (int top = area.top(); top <= area.bottom(); top += band_rows) {
     const int end = std::min(top + band_rows, area.bottom() + 1);
     WriteBand(cells, g, top, end);
     painter.drawImage(QPoint(area.left(), top), band_, QRect(0, 0, width, end - top));
+  }
+}
+
+// Each pixel row goes to the painter straight from the one scanline of its
+// row of cells (band row 1) or of the grid (band row 0), never copied again.
+void PolePainter::PaintRowByRow(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
+                                const QRect& area) {
+  const int width = area.width();
+  if (band_.width() < width || band_.height() < 2)
+    band_ = QImage(QSize(width, 2).expandedTo(band_.size()), QImage::Format_RGB32);
+  const bool grid = cells.Grid();
+  if (grid) std::fill_n(reinterpret_cast<QRgb*>(band_.scanLine(0)), width, kGridRgb);
+  const QRect grid_row(0, 0, width, 1), cell_row(0, 1, width, 1);
+  int y = g.RowAt(area.top());
+  int built = 0;          // the row of cells in band row 1
+  int next_grid_row = 0;  // index of the next horizontal grid line to meet
+  for (int r = area.top(); r <= area.bottom(); ++r) {
+    while (r >= g.EdgeY(y)) ++y;
+    while (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) < r) ++next_grid_row;
+    if (grid && next_grid_row <= g.Rows() && g.LineY(next_grid_row) == r) {
+      painter.drawImage(QPoint(area.left(), r), band_, grid_row);
+      continue;
+    }
+    if (built != y) {
+      BuildScanline(reinterpret_cast<QRgb*>(band_.scanLine(1)), cells, y);
+      built = y;
+    }
+    painter.drawImage(QPoint(area.left(), r), band_, cell_row);
   }
 }
 

@@ -14,11 +14,11 @@ class QPainter;
 
 namespace tochkograf {
 
-// Paints the enlarged picture through a QPainter. The result is what
+// Paints the enlarged picture through a QPainter alone. The result is what
 // painting every cell as a filled rectangle followed by its grid outline
 // would give, pixel for pixel; but each row of cells is built once as a
-// scanline and copied down the pixel rows it covers, into a band of rows
-// that the painter is handed in one piece, instead of a rectangle and an
+// scanline, through a map from pixel columns to cells, and handed to the
+// painter for every pixel row it covers, instead of a rectangle and an
 // outline for every cell.
 class PolePainter {
  public:
@@ -29,6 +29,12 @@ class PolePainter {
  private:
   void PrepareColumns(bool grid, const CellGeometry& g, int left, int right);
   void BuildScanline(QRgb* line, const ShownCells& cells, int y);
+  // Narrow rows are copied down a band of rows, which the painter is handed
+  // in one piece; wide ones are handed over a row at a time.
+  void PaintInBands(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
+                    const QRect& area);
+  void PaintRowByRow(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
+                     const QRect& area);
   // Writes pixel rows [first, end) of the area into the band, from its top.
   void WriteBand(const ShownCells& cells, const CellGeometry& g, int first, int end);
 
