@@ -8,9 +8,9 @@ namespace tochkograf {
 
 namespace {
 
-// A band of pixel rows small enough to stay in the processor's cache between
-// being built and being painted.
-constexpr int kBandBytes = 128 * 1024;
+// A band of pixel rows small enough to stay in the processor's first cache
+// between being built and being painted, and to add little to the memory.
+constexpr int kBandBytes = 32 * 1024;
 // From this width of a row on, a painter call per row costs less than
 // copying the row once more into a band.
 constexpr int kRowCallBytes = 2048;
