@@ -14,6 +14,9 @@ constexpr int kBandBytes = 32 * 1024;
 // From this width of a row on, a painter call per row costs less than
 // copying the row once more into a band.
 constexpr int kRowCallBytes = 2048;
+// Cells at least this wide are filled a cell at a time, this many pixels to
+// a store; the stores may run this many pixels less one past a row's end.
+constexpr int kFillPixels = 4;
 
 }  // namespace
 
@@ -30,17 +33,57 @@ void PolePainter::PrepareColumns(bool grid, const CellGeometry& g, int left, int
     if (grid)
       for (int i = 0; i <= g.Columns(); ++i) column_cell_[g.LineX(i)] = 0;
   }
+  geometry_ = &g;
   exposed_left_ = left;
   exposed_width_ = right - left;
   first_cell_ = g.ColumnAt(left);
   last_cell_ = g.ColumnAt(right - 1);
+  for (int x = first_cell_ - 1; x <= last_cell_; ++x) cell_edges_[x] = g.EdgeX(x) - left;
 }
 
-// A lookup per pixel rather than a fill per cell: cells are often only two
-// or three pixels wide, where fills cost more than they write.
 void PolePainter::BuildScanline(QRgb* line, const ShownCells& cells, int y) {
   row_colours_[0] = kGridRgb;
   cells.RowColours(y, first_cell_, last_cell_, row_colours_.data());
+  if (geometry_->Width() >= kFillPixels * geometry_->Columns())
+    FillCells(line);
+  else
+    LookUpPixels(line);
+}
+
+// Wide cells: a few stores a cell, each laying several pixels of its colour,
+// the first of them beginning with the grid's column where the cell begins.
+// A store may run past its cell into the next one, which is laid after it,
+// and past the row's end into the room the band keeps there.
+void PolePainter::FillCells(QRgb* line) const {
+  // In locals promised not to overlap the line, as in LookUpPixels; the run
+  // is a vector, so that it is laid with one store.
+  using Run = QRgb __attribute__((vector_size(sizeof(QRgb) * kFillPixels)));
+  const int* __restrict const edges = cell_edges_.data();
+  const QRgb* __restrict const colours = row_colours_.data();
+  QRgb* __restrict const out = line;
+  const int width = exposed_width_;
+  const bool grid = columns_key_.grid;
+  for (int x = first_cell_; x <= last_cell_; ++x) {
+    const QRgb colour = colours[x];
+    Run run = {colour, colour, colour, colour};
+    int c = edges[x - 1];
+    const int end = std::min(edges[x], width);
+    if (c >= 0 && grid) {
+      Run first = run;
+      first[0] = kGridRgb;
+      std::memcpy(out + c, &first, sizeof first);
+      c += kFillPixels;
+    }
+    for (c = std::max(c, 0); c < end; c += kFillPixels) std::memcpy(out + c, &run, sizeof run);
+  }
+  // The far edge's line lies on the last cell's last pixel.
+  const int far = geometry_->LineX(geometry_->Columns()) - exposed_left_;
+  if (grid && far < width) out[far] = kGridRgb;
+}
+
+// Narrow cells: a lookup per pixel rather than a fill per cell, where cells
+// are only two or three pixels wide and fills cost more than they write.
+void PolePainter::LookUpPixels(QRgb* line) const {
   // Held in locals and promised not to overlap, so that the compiler keeps
   // them in registers and unrolls the loop: otherwise every store into the
   // line would oblige it to read the width, the map and the colours again,
@@ -87,12 +130,19 @@ void PolePainter::Paint(QPainter& painter, const ShownCells& cells, const CellGe
     PaintInBands(painter, cells, g, area);
 }
 
+// Room for `rows` rows of `width` pixels, and for the fills' last stores past
+// a row's end.
+void PolePainter::EnsureBand(int width, int rows) {
+  const QSize size(width + kFillPixels - 1, rows);
+  if (band_.width() < size.width() || band_.height() < size.height())
+    band_ = QImage(size.expandedTo(band_.size()), QImage::Format_RGB32);
+}
+
 void PolePainter::PaintInBands(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
                                const QRect& area) {
   const int width = area.width();
   const int band_rows = std::clamp(kBandBytes / (width * 4), 1, area.height());
-  if (band_.width() < width || band_.height() < band_rows)
-    band_ = QImage(QSize(width, band_rows).expandedTo(band_.size()), QImage::Format_RGB32);
+  EnsureBand(width, band_rows);
   for (int top = area.top(); top <= area.bottom(); top += band_rows) {
     const int end = std::min(top + band_rows, area.bottom() + 1);
     WriteBand(cells, g, top, end);
@@ -105,8 +155,7 @@ void PolePainter::PaintInBands(QPainter& painter, const ShownCells& cells, const
 void PolePainter::PaintRowByRow(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
                                 const QRect& area) {
   const int width = area.width();
-  if (band_.width() < width || band_.height() < 2)
-    band_ = QImage(QSize(width, 2).expandedTo(band_.size()), QImage::Format_RGB32);
+  EnsureBand(width, 2);
   const bool grid = cells.Grid();
   if (grid) std::fill_n(reinterpret_cast<QRgb*>(band_.scanLine(0)), width, kGridRgb);
   const QRect grid_row(0, 0, width, 1), cell_row(0, 1, width, 1);

@@ -29,6 +29,9 @@ class PolePainter {
  private:
   void PrepareColumns(bool grid, const CellGeometry& g, int left, int right);
   void BuildScanline(QRgb* line, const ShownCells& cells, int y);
+  void FillCells(QRgb* line) const;
+  void LookUpPixels(QRgb* line) const;
+  void EnsureBand(int width, int rows);
   // Narrow rows are copied down a band of rows, which the painter is handed
   // in one piece; wide ones are handed over a row at a time.
   void PaintInBands(QPainter& painter, const ShownCells& cells, const CellGeometry& g,
@@ -49,9 +52,14 @@ class PolePainter {
     bool grid = false;
     bool operator==(const ColumnsKey&) const = default;
   } columns_key_;
-  // The pixel columns being painted, and the cell columns they meet.
+  // The layout of the repaint under way, the pixel columns being painted,
+  // and the cell columns they meet.
+  const CellGeometry* geometry_ = nullptr;
   int exposed_left_ = 0, exposed_width_ = 0;
   int first_cell_ = 1, last_cell_ = 0;
+  // Where each cell column ends in the pixels being painted (and the next
+  // begins), counted from their left.
+  std::array<int, kMaxWidth + 1> cell_edges_{};
   // The colours of one row of cells by cell column; entry 0 is the grid's.
   std::array<QRgb, kMaxWidth + 1> row_colours_{};
 };
