@@ -69,8 +69,7 @@ void Form1::CreateControls() {
   for (const PlacedAction& placed : toolbar_actions_) {
     auto* button = new ActionButton(placed.action, area_);
     button->setObjectName(QStringLiteral("Command1_%1").arg(Command1_.size()));
-    button->setGeometry(placed.place.left, placed.place.top, placed.place.size,
-                        placed.place.size);
+    button->setGeometry(placed.place.left, placed.place.top, placed.place.size, placed.place.size);
     button->installEventFilter(this);
     Command1_.push_back(button);
   }
