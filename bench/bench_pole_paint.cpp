@@ -33,11 +33,12 @@ void BenchArea(int width, int height, Flag grid) {
   const QRect whole(0, 0, width, height);
   const CellGeometry geometry(width, height, state.MX, state.MY);
   PolePainter pole;
+  const ShownCells cells = ShownCells::Of(state);
 
   const Figure fill = Measure([&] { painter.fillRect(whole, kPaperColour); });
-  const Figure full = Measure([&] { pole.Paint(painter, state, geometry, whole); });
+  const Figure full = Measure([&] { pole.Paint(painter, cells, geometry, whole); });
   const Figure pen = Measure(
-      [&] { pole.Paint(painter, state, geometry, CellPaintRect(geometry, 64, 48)); }, 31, 2000);
+      [&] { pole.Paint(painter, cells, geometry, CellPaintRect(geometry, 64, 48)); }, 31, 2000);
 
   std::printf("%d x %d area, 128 x 96 random picture, grid %s\n", width, height,
               grid ? "on" : "off");

@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "bench/stats.h"
-#include "picture/document_state.h"
 #include "windows/form2.h"
 
 using namespace tochkograf;
@@ -16,8 +15,7 @@ using namespace tochkograf::bench;
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  DocumentState state;
-  Form2 dialog(state);
+  Form2 dialog;
   dialog.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(128);
   dialog.findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(96);
   dialog.resize(543, 264);

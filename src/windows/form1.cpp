@@ -7,22 +7,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
-#include <initializer_list>
 
-#include "commands/bmp_import.h"
 #include "commands/caption.h"
-#include "commands/edit_commands.h"
 #include "commands/ems_file.h"
-#include "commands/export_command.h"
 #include "commands/image_import.h"
 #include "commands/open_named_file.h"
 #include "picture/pen.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
+#include "windows/action_button.h"
+#include "windows/caption_menu.h"
 #include "windows/keyboard_menu_bar.h"
 #include "windows/latin_shortcut.h"
 #include "windows/pole.h"
@@ -38,14 +35,6 @@ namespace tochkograf {
 namespace {
 
 constexpr QSize kInitialInnerSize(306, 362);
-
-struct ButtonPlace {
-  int left, top, size;
-};
-// The gaps group the buttons: new | open, save | cut, copy, paste | size.
-constexpr std::array<ButtonPlace, 7> kButtonPlaces = {{
-    {0, 0, 30}, {40, 0, 30}, {72, 0, 29}, {112, 0, 29},
-    {144, 0, 29}, {176, 0, 29}, {216, 0, 29}}};
 constexpr QRect kLabel1Place(0, 32, 121, 17);
 constexpr QRect kLabel2Place(128, 32, 73, 17);
 
@@ -54,19 +43,16 @@ constexpr QRect kLabel2Place(128, 32, 73, 17);
 Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   if (!seams.messages) own_messages_ = std::make_unique<QtUserMessages>(this);
   messages_ = seams.messages ? seams.messages : own_messages_.get();
-  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this);
+  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this, seams.splash);
   windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
   const QString folder = seams.start_folder.isEmpty() ? QDir::currentPath() : seams.start_folder;
   commands_ = std::make_unique<DocumentCommands>(
       DocumentContext{state_, *this, *this, *messages_}, dialogs, folder, this);
-  // The load handler, with its splash, runs before the window's own
-  // controls are built: nothing of them shows until the splash has gone, and
-  // the splash comes up sooner.
   Load();
+  CreateActions();
   CreateControls();
-  CreateMenus();
   ConnectPole();
   RedrawPole(state_, *this);
   resize(InitialInnerSize() + QSize(0, menuBar()->sizeHint().height()));
@@ -81,17 +67,12 @@ void Form1::CreateControls() {
   setCentralWidget(area_);
   area_->installEventFilter(this);
 
-  for (int i = 0; i < 7; ++i) {
-    auto* button = new QPushButton(area_);
-    button->setObjectName(QStringLiteral("Command1_%1").arg(i));
-    const ButtonPlace& place = kButtonPlaces[i];
-    button->setGeometry(place.left, place.top, place.size, place.size);
-    button->setIcon(ToolbarIcon(i));
-    button->setIconSize(QSize(24, 24));
-    button->setFocusPolicy(Qt::StrongFocus);
+  for (const PlacedAction& placed : toolbar_actions_) {
+    auto* button = new ActionButton(placed.action, area_);
+    button->setObjectName(QStringLiteral("Command1_%1").arg(Command1_.size()));
+    button->setGeometry(placed.place.left, placed.place.top, placed.place.size, placed.place.size);
     button->installEventFilter(this);
-    connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    Command1_[i] = button;
+    Command1_.push_back(button);
   }
 
   Label1_ = new QLabel(QStringLiteral("Размер изображения:"), area_);
@@ -108,9 +89,17 @@ void Form1::CreateControls() {
   pole_ = new Pole(state_, area_);
   pole_->setGeometry(0, band_height_, 305, 305);
 
-  for (int i = 0; i < 5; ++i) setTabOrder(Command1_[i], Command1_[i + 1]);
-  setTabOrder(Command1_[5], pole_);
-  setTabOrder(pole_, Command1_[6]);
+  // The buttons in their order, with the drawing area just before the
+  // picture size button.
+  QWidget* previous = nullptr;
+  for (ActionButton* button : Command1_) {
+    if (button->Action()->objectName() == QLatin1String("size")) {
+      if (previous) setTabOrder(previous, pole_);
+      previous = pole_;
+    }
+    if (previous) setTabOrder(previous, button);
+    previous = button;
+  }
 }
 
 // Each label keeps its place at 96 dpi unless its text needs more room at the
@@ -143,74 +132,41 @@ int Form1::NarrowestInnerWidth() const {
   return std::max(menuBar()->sizeHint().width(), Label2_->geometry().right() + 1);
 }
 
-void Form1::CreateMenus() {
-  using Handler = void (Form1::*)();
-  struct Item {
-    const char* name;
-    QString caption;  // "-" for a separator
-    QKeySequence shortcut;
-    Handler run;
-  };
+// Each command becomes one action, which its menu item and its toolbar
+// button both run.
+void Form1::CreateActions() {
   setMenuBar(new KeyboardMenuBar(this));
-  const auto add_menu = [this](const char* name, const QString& caption,
-                               std::initializer_list<Item> items) {
-    QMenu* menu = menuBar()->addMenu(caption);
-    menu->setObjectName(QLatin1String(name));
-    for (const Item& item : items) {
-      QAction* action = item.caption == QLatin1String("-")
-                            ? menu->addSeparator()
-                            : menu->addAction(item.caption);
-      action->setObjectName(QLatin1String(item.name));
-      action->setShortcut(item.shortcut);
-      if (item.run) connect(action, &QAction::triggered, this, item.run);
-    }
-  };
-  const QString separator = QStringLiteral("-");
-  add_menu(
-      "filemenu", QStringLiteral("Файл"),
-      {
-          {"filenew", QStringLiteral("Новый файл"), QKeySequence(Qt::CTRL | Qt::Key_N),
-           &Form1::filenew_Click},
-          {"fileopen", QStringLiteral("Открыть файл..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-           &Form1::fileopen_Click},
-          {"t1", separator, {}, nullptr},
-          {"filesave", QStringLiteral("Сохранить файл"), QKeySequence(Qt::CTRL | Qt::Key_S),
-           &Form1::filesave_Click},
-          {"filesaveas", QStringLiteral("Сохранить файл как..."), {}, &Form1::filesaveas_Click},
-          {"t5", separator, {}, nullptr},
-          {"frombmp", QStringLiteral("Импорт из BMP"), {}, &Form1::frombmp_Click},
-          {"fromimage", QStringLiteral("Импорт изображения..."), {}, &Form1::fromimage_Click},
-          {"fileexport", QStringLiteral("Экспорт..."), {}, &Form1::fileexport_Click},
-          {"t8", separator, {}, nullptr},
-          {"fileexit", QStringLiteral("Выход"), {}, &Form1::fileexit_Click},
+  for (const Menu& table_menu : CommandTable()) {
+    auto* menu = new CaptionMenu(table_menu.caption, menuBar());
+    menuBar()->addMenu(menu);
+    menu->setObjectName(QLatin1String(table_menu.name));
+    for (const Command& command : table_menu.commands) {
+      if (command.caption.isEmpty()) {
+        menu->addSeparator()->setObjectName(QLatin1String(command.name));
+        continue;
+      }
+      auto* action = new QAction(command.caption, this);
+      action->setObjectName(QLatin1String(command.name));
+      action->setShortcut(command.shortcut);
+      menu->addAction(action);
+      connect(action, &QAction::triggered, this, [this, run = command.run] {
+        (this->*run)();
+        ShowChecks();
       });
-  add_menu("edit", QStringLiteral("Редактирование"), {
-      {"editundo", QStringLiteral("Отмена"), QKeySequence(Qt::CTRL | Qt::Key_Z), &Form1::editundo_Click},
-      {"t7", separator, {}, nullptr},
-      {"editcut", QStringLiteral("Вырезать"), QKeySequence(Qt::CTRL | Qt::Key_X), &Form1::editcut_Click},
-      {"editcopy", QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C), &Form1::editcopy_Click},
-      {"editpaste", QStringLiteral("Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), &Form1::editpaste_Click},
-      {"t4", separator, {}, nullptr},
-      {"sup", QStringLiteral("Скролл вверх (8)"), {}, &Form1::sup_Click},
-      {"sdown", QStringLiteral("Скролл вниз (2)"), {}, &Form1::sdown_Click},
-      {"sleft", QStringLiteral("Скролл влево (4)"), {}, &Form1::sleft_Click},
-      {"sright", QStringLiteral("Скролл вправо (6)"), {}, &Form1::sright_Click},
-  });
-  add_menu("options", QStringLiteral("Опции"), {
-      {"setka", QStringLiteral("Сетка"), QKeySequence(Qt::CTRL | Qt::Key_G), &Form1::setka_Click},
-      {"t3", separator, {}, nullptr},
-      {"size", QStringLiteral("Размер изображения..."), {}, &Form1::size_Click},
-  });
-  add_menu("help", QStringLiteral("Справка"), {
-      {"helpme", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), &Form1::helpme_Click},
-      {"t6", separator, {}, nullptr},
-      {"about", QStringLiteral("О программе..."), {}, &Form1::about_Click},
-  });
-  // The grid item carries its check mark from the start; Qt turns the mark
-  // over on every trigger, while setka_Click turns GridOn over.
-  auto* setka = findChild<QAction*>(QStringLiteral("setka"));
-  setka->setCheckable(true);
-  setka->setChecked(true);
+      if (command.checked) {
+        action->setCheckable(true);
+        checked_actions_.push_back({action, command.checked});
+      }
+      if (command.picture) action->setIcon(ToolbarIcon(command.picture));
+      if (command.button) toolbar_actions_.push_back({action, *command.button});
+    }
+  }
+  ShowChecks();
+}
+
+void Form1::ShowChecks() {
+  for (const CheckedAction& checked : checked_actions_)
+    checked.action->setChecked(checked.checked(state_));
 }
 
 void Form1::ConnectPole() {
@@ -231,7 +187,6 @@ void Form1::PlaceCentred() {
 }
 
 void Form1::Load() {
-  windows_->ShowSplash();
   state_.IZM = kOff;
   state_.FileName = kUntitled;
   state_.MX = 32;
@@ -252,15 +207,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::filenew_Click() { commands_->filenew(); }
-void Form1::fileopen_Click() { commands_->fileopen(); }
-void Form1::filesave_Click() { commands_->filesave(); }
-void Form1::filesaveas_Click() { commands_->filesaveas(); }
-void Form1::frombmp_Click() { frombmp(*commands_); }
-void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
-
 void Form1::OpenFile(const QString& path) { OpenNamedFile(*commands_, *windows_, path); }
-void Form1::fileexport_Click() { fileexport(*commands_); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (!commands_->MayClose()) {
@@ -289,40 +236,6 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     }
   }
   QMainWindow::keyPressEvent(event);
-}
-
-// The dialog closes before the new size is drawn, so redraw here rather than
-// rely on the uncovered part being repainted.
-void Form1::size_Click() {
-  if (windows_->ShowSizeDialog(state_)) RedrawPole(state_, *this);
-}
-
-void Form1::helpme_Click() { windows_->ShowHelp(); }
-void Form1::about_Click() { windows_->ShowAbout(); }
-
-void Form1::fileexit_Click() { close(); }
-
-void Form1::editundo_Click() { editundo(state_, *this); }
-void Form1::editcut_Click() { editcut(state_, *this); }
-void Form1::editcopy_Click() { editcopy(state_); }
-void Form1::editpaste_Click() { editpaste(state_, *this); }
-
-void Form1::sup_Click() { sup(state_, *this); }
-void Form1::sdown_Click() { sdown(state_, *this); }
-void Form1::sleft_Click() { sleft(state_, *this); }
-void Form1::sright_Click() { sright(state_, *this); }
-
-void Form1::setka_Click() {
-  state_.GridOn = static_cast<Flag>(~state_.GridOn);
-  RedrawPole(state_, *this);
-}
-
-void Form1::Command1_Click(int index) {
-  static constexpr std::array<void (Form1::*)(), 7> kRuns = {
-      &Form1::filenew_Click, &Form1::fileopen_Click, &Form1::filesave_Click,
-      &Form1::editcut_Click, &Form1::editcopy_Click, &Form1::editpaste_Click,
-      &Form1::size_Click};
-  if (index >= 0 && index < static_cast<int>(kRuns.size())) (this->*kRuns[index])();
 }
 
 void Form1::DigitKeyPress(const QString& text) {

@@ -1,23 +1,25 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "commands/document_commands.h"
 #include "commands/file_dialog_platform.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
+#include "windows/command_table.h"
 #include "windows/side_windows.h"
 
 class QAction;
 class QLabel;
-class QPushButton;
 
 namespace tochkograf {
 
+class ActionButton;
+class Form3;
 class Pole;
 
 // What the main window asks of the outside world. Anything left null gets
@@ -29,10 +31,14 @@ struct Form1Seams {
   // Where file dialogs start while the picture has no folder of its own;
   // empty: the working directory the program was started in.
   QString start_folder{};
+  // The splash the program started with, which "О программе..." shows
+  // again; null: the about box is made at its first opening.
+  Form3* splash = nullptr;
 };
 
-// The main window: it owns the document, lays out the toolbar, the size
-// labels and the drawing area, and routes menus, buttons and keys to the
+// The main window: it owns the document, makes its commands from one table
+// into actions, builds the menus and the toolbar from them, lays out the
+// toolbar, the size labels and the drawing area, and routes keys to the
 // commands.
 class Form1 : public QMainWindow, private PictureView, private CaptionView {
   Q_OBJECT
@@ -68,12 +74,17 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Every menu and command of the window, in order: the one table the
+  // actions, the menus and the toolbar buttons are all made from.
+  static std::vector<Menu> CommandTable();
+
+  void CreateActions();
   void CreateControls();
   void PlaceLabels();
   QSize InitialInnerSize() const;
-  void CreateMenus();
   void ConnectPole();
   void PlaceCentred();
+  // The document's starting state.
   void Load();
   // The narrowest the inner area may be: its menus and labels need that.
   int NarrowestInnerWidth() const;
@@ -81,7 +92,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // size has changed since the last time, so its cells are square.
   void FollowPictureSize();
 
-  // Menu items, by the names of their actions.
+  // The commands' handlers (form1_commands.cpp), by their actions' names.
   void filenew_Click();
   void fileopen_Click();
   void filesave_Click();
@@ -103,7 +114,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void helpme_Click();
   void about_Click();
 
-  void Command1_Click(int index);
+  // Sets the check marks from the states they show, after every command.
+  void ShowChecks();
   // The shift digits, typed while Pole or a toolbar button has the focus.
   void DigitKeyPress(const QString& text);
   void Form_Resize();
@@ -126,7 +138,17 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar
-  std::array<QPushButton*, 7> Command1_{};
+  struct CheckedAction {
+    QAction* action;
+    bool (*checked)(const DocumentState&);
+  };
+  std::vector<CheckedAction> checked_actions_;
+  struct PlacedAction {
+    QAction* action;
+    ButtonPlace place;
+  };
+  std::vector<PlacedAction> toolbar_actions_;  // in the order of the table
+  std::vector<ActionButton*> Command1_;        // the toolbar, in the same order
   QLabel* Label1_ = nullptr;
   QLabel* Label2_ = nullptr;
   Pole* pole_ = nullptr;

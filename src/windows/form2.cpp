@@ -8,10 +8,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/centre_over.h"
-#include "windows/direct_pixels.h"
 #include "windows/text_room.h"
 
 namespace tochkograf {
@@ -73,10 +71,9 @@ QScrollBar* MakeBar(Qt::Orientation orientation, int lowest, int highest, const 
 
 }  // namespace
 
-Form2::Form2(DocumentState& state, QWidget* parent)
+Form2::Form2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state) {
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("Выберите размер изображения"));
   CreateControls();
   PlaceControls();
@@ -169,7 +166,7 @@ void Form2::PlaceControls() {
 }
 
 void Form2::ConnectControls() {
-  connect(Command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
+  connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
   connect(Command2_, &QPushButton::clicked, this, &QDialog::reject);
   for (int i = 0; i < static_cast<int>(Command3_.size()); ++i)
     connect(Command3_[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
@@ -194,56 +191,28 @@ void Form2::showEvent(QShowEvent* event) {
   RedrawPreview();
 }
 
-// The lattice is not kept anywhere: every repaint draws it again over the
-// cleared background.
-void Form2::paintEvent(QPaintEvent* event) {
+// The lattice is not kept anywhere: every repaint lays its rows of dots
+// over the background Qt has just painted, a row to a painter call. (A
+// pattern brush over the whole lattice is one call, but Qt hands a fill of
+// that many rows to its worker threads, and waking them costs four times
+// the preview.)
+void Form2::paintEvent(QPaintEvent*) {
   const QRect lattice = PreviewLattice(HScroll1_->value(), VScroll1_->value());
   if (lattice.isEmpty()) return;
+  const QImage dots = DotRow(lattice.width());
   QPainter painter(this);
-  QPoint offset;
-  if (QImage* image = DirectTarget(painter, &offset)) {
-    PutDots(*image, lattice, offset, event->region());
-    return;
-  }
-  DrawLattice(painter, lattice);
+  for (int y = lattice.top(); y <= lattice.bottom(); y += 2)
+    painter.drawImage(QPoint(lattice.left(), y), dots);
 }
 
-// Where the window's pixels can be reached, the dots are set there over the
-// background Qt has just painted: no painter call, no picture of the lattice.
-void Form2::PutDots(QImage& image, const QRect& lattice, const QPoint& offset,
-                    const QRegion& exposed) const {
+// Dots in every other pixel, the background's colour between them.
+QImage Form2::DotRow(int width) const {
+  QImage row(width, 1, QImage::Format_RGB32);
+  row.fill(palette().color(QPalette::Window));
   const QRgb ink = palette().color(QPalette::WindowText).rgb();
-  uchar* const bits = image.bits();
-  const qsizetype stride = image.bytesPerLine();
-  for (const QRect& part : exposed) {
-    const QRect area = (part & lattice).translated(offset) & image.rect();
-    if (area.isEmpty()) continue;
-    // The first dot row and column at or after the area's corner.
-    const int top = lattice.top() + offset.y(), left = lattice.left() + offset.x();
-    for (int y = area.top() + (area.top() - top) % 2; y <= area.bottom(); y += 2) {
-      auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-      for (int x = area.left() + (area.left() - left) % 2; x <= area.right(); x += 2) row[x] = ink;
-    }
-  }
-}
-
-// Elsewhere the lattice is laid out as rows of dots between rows of
-// background and handed over in one call however many dots there are. Its
-// picture is made once at the largest size, so that no change of size has
-// an old and a new one in memory together.
-void Form2::DrawLattice(QPainter& painter, const QRect& lattice) {
-  if (lattice_rows_.isNull())
-    lattice_rows_ = QImage(PreviewLattice(kMaxWidth, kMaxHeight).size(), QImage::Format_RGB32);
-  const QRgb paper = palette().color(QPalette::Window).rgb();
-  const QRgb ink = palette().color(QPalette::WindowText).rgb();
-  auto* dots = reinterpret_cast<QRgb*>(lattice_rows_.scanLine(0));
-  for (int x = 0; x < lattice.width(); ++x) dots[x] = x % 2 ? paper : ink;
-  for (int y = 1; y < lattice.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(lattice_rows_.scanLine(y));
-    if (y % 2) std::fill_n(row, lattice.width(), paper);
-    else std::copy_n(dots, lattice.width(), row);
-  }
-  painter.drawImage(lattice.topLeft(), lattice_rows_, QRect(QPoint(), lattice.size()));
+  auto* pixels = reinterpret_cast<QRgb*>(row.scanLine(0));
+  for (int x = 0; x < width; x += 2) pixels[x] = ink;
+  return row;
 }
 
 // Enter and Escape must neither confirm nor cancel, so QDialog's own key
@@ -265,11 +234,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void Form2::Command1_Click() {
-  SetPictureSize(state_, HScroll1_->value(), VScroll1_->value());
-  accept();
-  state_.IZM = kOn;
-}
+QSize Form2::ChosenSize() const { return QSize(HScroll1_->value(), VScroll1_->value()); }
 
 // Width first, then height; a bar already at its preset raises nothing.
 void Form2::Command3_Click(int index) {

@@ -14,9 +14,9 @@ namespace tochkograf {
 
 // The picture size dialog: two scroll bars and four presets choose the width
 // and height, shown as text and as a lattice of dots. It always opens at
-// 32 x 32 and remembers nothing between openings. Only "OK" touches the
-// document: it writes MX, MY (the undo snapshot takes the same size) and
-// then IZM. Enter and Escape are not bound.
+// 32 x 32 and remembers nothing between openings. It touches no document:
+// "OK" accepts it, and the one who opened it gives the picture ChosenSize().
+// Enter and Escape are not bound.
 class Form2 : public QDialog {
   Q_OBJECT
 
@@ -26,7 +26,10 @@ class Form2 : public QDialog {
   static constexpr int kLowestHeight = 1;
   static constexpr int kOpeningSize = 32;
 
-  Form2(DocumentState& state, QWidget* parent = nullptr);
+  explicit Form2(QWidget* parent = nullptr);
+
+  // The size the bars show: the size "OK" chose, once accepted.
+  QSize ChosenSize() const;
 
  signals:
   // Raised by every RedrawPreview, with the size it shows.
@@ -43,14 +46,10 @@ class Form2 : public QDialog {
   void PlaceControls();
   void ConnectControls();
   void RedrawPreview();
-  void PutDots(QImage& image, const QRect& lattice, const QPoint& offset,
-               const QRegion& exposed) const;
-  void DrawLattice(QPainter& painter, const QRect& lattice);
+  QImage DotRow(int width) const;
 
-  void Command1_Click();
   void Command3_Click(int index);
 
-  DocumentState& state_;
   QPushButton* Command1_ = nullptr;
   QPushButton* Command2_ = nullptr;
   std::array<QPushButton*, 4> Command3_{};
@@ -58,10 +57,6 @@ class Form2 : public QDialog {
   QLabel* Label2_ = nullptr;
   QScrollBar* HScroll1_ = nullptr;
   QScrollBar* VScroll1_ = nullptr;
-  // Working memory of the preview's repaint where the window's pixels can't
-  // be reached, kept only to spare an allocation each time; every repaint
-  // lays the lattice out again.
-  QImage lattice_rows_;
 };
 
 }  // namespace tochkograf

@@ -71,8 +71,8 @@ void Form3::Timer1_Timer() {
 
 bool Form3::TimerRunning() const { return Timer1_->isActive(); }
 
-// Centred on the screen, not over the main window, which is not on the
-// screen yet at start-up.
+// Centred on the screen, not over the main window, which does not exist yet
+// at start-up.
 void Form3::PlaceOnScreenCentre() {
   QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -99,6 +99,7 @@ void Form3::hideEvent(QHideEvent* event) {
   logo_ = QPixmap();
   QMetaObject::invokeMethod(this, [this] { if (isHidden()) destroy(); }, Qt::QueuedConnection);
   if (modal_loop_) modal_loop_->quit();
+  emit Hidden();
 }
 
 // Any key, even Shift or Escape, hides the window.

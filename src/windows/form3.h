@@ -11,9 +11,9 @@ class QTimer;
 namespace tochkograf {
 
 // The splash window, also the about box: the logo with the version line, no
-// border, no taskbar entry. It is shown modally and only ever hidden. From
-// its creation Timer1 ticks; the 101st tick hides the window and stops the
-// timer for good. A key or mouse press hides it at once but leaves the timer
+// border, no taskbar entry. It is only ever hidden, never closed. From its
+// creation Timer1 ticks; the 101st tick hides the window and stops the timer
+// for good. A key or mouse press hides it at once but leaves the timer
 // alone, so an about box opened before that tick is hidden by it too.
 class Form3 : public QWidget {
   Q_OBJECT
@@ -27,12 +27,17 @@ class Form3 : public QWidget {
   // comes and call Timer1_Timer themselves.
   explicit Form3(QWidget* parent = nullptr, int tick_milliseconds = kTickMilliseconds);
 
-  // Shows the window modally; returns once it has been hidden.
+  // Shows the window modally, as the about box; returns once it has been
+  // hidden.
   void ShowModal();
 
   void Timer1_Timer();
   std::int16_t SplashTicks() const { return SplashTicks_; }
   bool TimerRunning() const;
+
+ signals:
+  // The window has been hidden, by its timer or by a press.
+  void Hidden();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -6,9 +6,8 @@
 #include "cli/run_without_window.h"
 #include "files/file_size_signal.h"
 #include "files/system_name.h"
-#include "windows/artwork.h"
-#include "windows/form1.h"
 #include "windows/russian_translation.h"
+#include "windows/start_up.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ void Print(std::FILE* stream, const QString& text) {
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-// The editor's window, with `file` opened in it once the splash has gone.
+// The splash, then the editor's window with `file` opened in it.
 // Qt is given the program's name alone: it would take arguments of its own
 // (-style, -reverse, -platform...) from among the user's, which are the
 // program's, such as a file named "-reverse".
@@ -31,17 +30,9 @@ int RunEditor(char* program, const std::optional<QString>& file) {
   // The desktop entry of the same name ties the running program to its menu
   // item.
   QGuiApplication::setDesktopFileName(QStringLiteral("tochkograf"));
-  // Making the main window shows the splash and waits for it to go.
-  tochkograf::Form1 form;
-  // Every window of the program shows the icon from here on. The borderless
-  // splash shows none, so it is given after the splash: reading the icon
-  // would only keep the splash from coming up sooner.
-  QApplication::setWindowIcon(tochkograf::AppIcon());
-  QObject::connect(&form, &tochkograf::Form1::Unloaded, &app, &QApplication::quit,
+  tochkograf::StartUp start(file);
+  QObject::connect(&start, &tochkograf::StartUp::Unloaded, &app, &QApplication::quit,
                    Qt::QueuedConnection);
-  form.show();
-  // Shown first, so that a message about the file comes up over the window.
-  if (file) form.OpenFile(tochkograf::AbsoluteName(*file));
   return app.exec();
 }
 

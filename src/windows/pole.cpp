@@ -66,7 +66,8 @@ void Pole::paintEvent(QPaintEvent* event) {
   painter.translate(inner.topLeft());
   const double ratio = devicePixelRatioF();
   if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
-  painter_.Paint(painter, state_, DeviceGeometry(inner, ratio), Covering(exposed, ratio));
+  painter_.Paint(painter, ShownCells::Of(state_), DeviceGeometry(inner, ratio),
+                 Covering(exposed, ratio));
 }
 
 QPointF Pole::InnerPosition(const QMouseEvent* event) const {

@@ -5,19 +5,17 @@
 
 namespace tochkograf {
 
-void QtSideWindows::ShowSplash() { ShowForm3(); }
-void QtSideWindows::ShowAbout() { ShowForm3(); }
-
-// The splash and the about box are one window, made at its first showing;
-// its timer runs from then on, whichever way it was first shown.
-void QtSideWindows::ShowForm3() {
-  if (!splash_) splash_ = new Form3(owner_, splash_tick_milliseconds_);
+// The splash and the about box are one window, whose timer runs from its
+// making: an about box opened before the splash's last tick goes with it.
+void QtSideWindows::ShowAbout() {
+  if (!splash_) splash_ = new Form3(owner_);
   splash_->ShowModal();
 }
 
-bool QtSideWindows::ShowSizeDialog(DocumentState& state) {
-  Form2 dialog(state, owner_);
-  return dialog.exec() == QDialog::Accepted;
+std::optional<QSize> QtSideWindows::ShowSizeDialog() {
+  Form2 dialog(owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.ChosenSize();
 }
 
 bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,

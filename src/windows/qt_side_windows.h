@@ -10,27 +10,23 @@ class QWidget;
 
 namespace tochkograf {
 
-// The real splash, size, help and conversion windows, owned by the main
-// window. The splash is made once and then only hidden; the help window
-// lives until its close box is pressed; the size and conversion dialogs are
-// made afresh for every opening.
+// The real about, size, help and conversion windows of the main window. The
+// about box is the splash the program started with, shown again, or else one
+// made at its first opening and then only hidden; the help window lives
+// until its close box is pressed; the size and conversion dialogs are made
+// afresh for every opening. All but a splash given here belong to `owner`.
 class QtSideWindows : public SideWindows {
  public:
-  // `splash_tick_milliseconds` paces the splash timer; tests slow it down.
-  explicit QtSideWindows(QWidget* owner, int splash_tick_milliseconds = Form3::kTickMilliseconds)
-      : owner_(owner), splash_tick_milliseconds_(splash_tick_milliseconds) {}
-  void ShowSplash() override;
+  explicit QtSideWindows(QWidget* owner, Form3* splash = nullptr)
+      : owner_(owner), splash_(splash) {}
   void ShowAbout() override;
-  bool ShowSizeDialog(DocumentState& state) override;
+  std::optional<QSize> ShowSizeDialog() override;
   void ShowHelp() override;
   bool ShowConversionDialog(const ImportedImage& image, bool grid,
                             ConversionSettings& settings) override;
 
  private:
-  void ShowForm3();
-
   QWidget* owner_;
-  int splash_tick_milliseconds_;
   QPointer<Form3> splash_;
   QPointer<Form4> help_;
 };

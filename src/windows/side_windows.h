@@ -1,24 +1,24 @@
 #pragma once
 
+#include <QSize>
+#include <optional>
+
 #include "commands/image_import.h"
-#include "picture/document_state.h"
 
 namespace tochkograf {
 
 // The windows the main window opens besides message boxes and file dialogs:
-// the splash (also the about box), the picture size dialog, the help
-// window and the image import's conversion dialog. The real ones are Form2,
-// Form3, Form4 and ConversionDialog; tests put fakes here.
+// the about box (the start-up splash again), the picture size dialog, the
+// help window and the image import's conversion dialog. The real ones are
+// Form3, Form2, Form4 and ConversionDialog; tests put fakes here.
 class SideWindows : public ConversionWindow {
  public:
   virtual ~SideWindows() = default;
-  // The start-up splash, modal; returns once it has been hidden.
-  virtual void ShowSplash() = 0;
-  // The same window again as the about box, modal.
+  // The about box, modal; returns once it has been hidden.
   virtual void ShowAbout() = 0;
-  // The picture size dialog, modal. On "OK" it writes MX, MY and then IZM
-  // of `state` and returns true; otherwise it changes nothing.
-  virtual bool ShowSizeDialog(DocumentState& state) = 0;
+  // The picture size dialog, modal: the size chosen with "OK", or nothing
+  // when it was cancelled. It changes no document itself.
+  virtual std::optional<QSize> ShowSizeDialog() = 0;
   // The help window, not modal.
   virtual void ShowHelp() = 0;
 };

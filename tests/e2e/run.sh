@@ -7,10 +7,10 @@
 set -u
 export LC_ALL=C
 
-for tool in Xvfb xdotool xwininfo xprop setxkbmap xkbcomp xwd; do
+for tool in Xvfb xdotool xwininfo xprop setxkbmap xkbcomp xwd pngtopnm; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed (make test installs xvfb, xdotool, x11-utils," \
-      "x11-xkb-utils, x11-apps)"
+      "x11-xkb-utils, x11-apps, netpbm)"
     exit 77
   fi
 done
@@ -217,10 +217,10 @@ russian_layout_alone() {
   expect_file "$app_dir/ru.ems"
 
   local grid
-  grid=$(region_digest "$main_window" 0 $((menu_h + BAND_HEIGHT)) "$win_w" 40)
+  grid=$(region_digest "$main_window" 0 "$pole_top" "$win_w" 40)
   ctrl_keys G
-  wait_for "the grid going at Ctrl+G" region_differs "$grid" "$main_window" 0 \
-    $((menu_h + BAND_HEIGHT)) "$win_w" 40
+  wait_for "the grid going at Ctrl+G" region_differs "$grid" "$main_window" 0 "$pole_top" \
+    "$win_w" 40
   # A new picture has no name, so saving it asks for one.
   ctrl_keys N S
   use_layout us
@@ -252,19 +252,110 @@ russian_beside_latin() {
   expect_exit_status 0
 }
 
+# design_image FILE: writes FILE, a 256 x 192 image of black and white whose
+# 2 x 2 blocks are the cells of a 128 x 96 picture (a checkerboard of 16 x 12
+# blocks with steps cut into its corner), as a raw PGM; and sets pic_w,
+# pic_h and `ink` to that picture.
+design_image() {
+  local x y on row
+  pic_w=128 pic_h=96
+  ink_clear
+  {
+    printf 'P5\n256 192\n255\n'
+    for ((y = 1; y <= pic_h; y++)); do
+      row=""
+      for ((x = 1; x <= pic_w; x++)); do
+        on=$((((x - 1) / 16 + (y - 1) / 12) % 2 == 0))
+        ((y <= 3 && x <= 2 * y)) && on=$((!on))
+        if ((on)); then
+          ink_on "$x" "$y"
+          row+='\x00\x00'
+        else
+          row+='\xff\xff'
+        fi
+      done
+      printf %b%b "$row" "$row"
+    done
+  } >"$1"
+}
+
+# "Импорт изображения..." of an image larger than any picture opens the
+# conversion dialog, once the picture drawn is let go: Esc there leaves that
+# picture as it was; OK, with "Инвертировать" ticked from the keyboard,
+# brings the image in fitted to 128 x 96 and inverted, and the window fits
+# itself to it. "Экспорт..." then writes the picture as a PBM, checked byte
+# for byte, and as a PNG, read back by netpbm's pngtopnm; and Ctrl+S writes
+# it as an .ems picture.
+import_convert_export() {
+  local dialog
+  start_past_splash key
+  design_image "$app_dir/design.pgm"
+  pic_w=32 pic_h=32
+  ink_clear
+  click_cell 1 5 5 && ink_on 5 5
+  menu_file_import
+  wait_question "Импорт изображения"
+  xdo key Tab Return  # "Нет": the picture may go
+  answer_file_dialog "Импорт изображения" "$app_dir/design.pgm"
+  wait_for "the conversion dialog" find_window dialog "Преобразование изображения"
+  wait_for "the conversion dialog taking the keyboard" has_focus "$dialog"
+  xdo key Escape
+  wait_for "the conversion dialog closing at Esc" window_gone "$dialog"
+  focus_main
+  xdo key ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/kept"
+  expect_file "$app_dir/kept.ems"
+
+  design_image "$app_dir/design.pgm"  # again, for its picture in `ink`
+  focus_main
+  menu_file_import
+  answer_file_dialog "Импорт изображения" "$app_dir/design.pgm"
+  wait_for "the conversion dialog" find_window dialog "Преобразование изображения"
+  wait_for "the conversion dialog taking the keyboard" has_focus "$dialog"
+  # The keyboard starts on OK; the box before it is "Инвертировать".
+  xdo key shift+Tab space Return
+  wait_for "the conversion dialog closing at OK" window_gone "$dialog"
+  pic_w=128 pic_h=96
+  ink_invert
+  wait_for "square cells of the imported picture" fitted_main_window
+
+  focus_main
+  menu_file_export
+  answer_file_dialog "Экспорт" "$app_dir/out.pbm"
+  write_expected_pbm "$app_dir/out.pbm.expected"
+  expect_same "$app_dir/out.pbm" "$app_dir/out.pbm.expected"
+
+  focus_main
+  menu_file_export
+  answer_file_dialog "Экспорт" "$app_dir/out.png"
+  wait_for "\"$app_dir/out.png\" written" test -s "$app_dir/out.png"
+  pngtopnm "$app_dir/out.png" >"$app_dir/out.png.pnm" || fail "pngtopnm could not read out.png"
+  write_expected_pgm "$app_dir/out.png.expected"
+  expect_same "$app_dir/out.png.pnm" "$app_dir/out.png.expected"
+
+  focus_main
+  xdo key ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/imported"
+  wait_for "the caption naming the file" caption_is "imported - Tochkograf"
+  expect_file "$app_dir/imported.ems"
+  menu_file_exit
+  expect_exit_status 0
+}
+
 # A lone Alt gives the menu bar the keyboard and highlights a title there;
 # Esc, Alt again and a click in the drawing area each take it back.
 alt_shows_the_menu_bar_has_the_keys() {
   start_past_splash key
   local plain leave
-  plain=$(region_digest "$main_window" 0 0 "$win_w" "$menu_h")
+  local top=4  # the menu bar's top rows, which a highlighted title's box covers
+  plain=$(region_digest "$main_window" 0 0 "$win_w" "$top")
   for leave in Escape alt click; do
     xdo key alt
     wait_for "a menu title highlighted after Alt" region_differs "$plain" "$main_window" 0 0 \
-      "$win_w" "$menu_h"
+      "$win_w" "$top"
     if [[ $leave == click ]]; then click_cell 3 16 16; else xdo key "$leave"; fi
     wait_for "the highlight gone after $leave" region_is "$plain" "$main_window" 0 0 \
-      "$win_w" "$menu_h"
+      "$win_w" "$top"
   done
   # The digit keys reach the drawing area again.
   click_cell 1 1 1
@@ -280,7 +371,8 @@ alt_shows_the_menu_bar_has_the_keys() {
 start_xvfb "$work/display"
 for scenario in splash_times_out draw_save_new open_shift_save open_named_on_command_line \
   arguments_are_the_programs exit_cancel_then_no exit_yes_saves \
-  russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys; do
+  russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys \
+  import_convert_export; do
   started=$(now_ms)
   setxkbmap -layout us
   (trap stop_program EXIT; "$scenario") &

@@ -8,15 +8,16 @@
 
 readonly SCREEN_W=1280 SCREEN_H=1024
 readonly WAIT_SECONDS=15    # for windows, focus, files: generous for a busy machine
-readonly BAND_HEIGHT=56     # toolbar and size label above the drawing area
 readonly POLE_FRAME=2       # sunken panel around the drawing area
-readonly CLIENT_W=306 CLIENT_H=362  # the main window below its menu bar, at start
+readonly POLE_START=306     # the drawing area's width and height, frame included, at start
+readonly GRID_GREY=c0c0c0   # the grid's colour
 
 # Set by run.sh.
 program="" work="" xvfb_pid=""
 # Set by each scenario.
 scenario="" app_dir="" app_pid="" main_window="" question=""
-win_x=0 win_y=0 win_w=0 win_h=0 menu_h=0
+win_x=0 win_y=0 win_w=0 win_h=0
+pole_top=0  # the drawing area's first inner row, in the window, read from its pixels
 pic_w=32 pic_h=32  # the picture's size; a new one is 32 x 32
 # Set by read_geometry and cell_point.
 geo_x=0 geo_y=0 geo_w=0 geo_h=0 cell_x=0 cell_y=0
@@ -178,27 +179,56 @@ read_geometry() {
 
 # The main window after the splash: found, measured, given the keyboard.
 # The main window, captioned "Tochkograf" or, with a file open, after it.
-# At start it has its first size; with a file open, it has fitted itself
-# to the picture.
+# At start its drawing area is square, as large as it was drawn; with a file
+# open, it has fitted itself to the picture.
 wait_main_window() {
   local caption=${1:-Tochkograf}
   wait_for "the main window \"$caption\"" find_window main_window "$caption"
+  wait_for "the drawing area's grid in the main window" drawing_area_top "$main_window"
   wait_for "square cells of the $pic_w x $pic_h picture" fitted_main_window
-  [[ $caption != Tochkograf ]] || ((win_w == CLIENT_W && win_h - menu_h == CLIENT_H)) ||
-    fail "main window is $win_w x $((win_h - menu_h)) below its menu bar, not $CLIENT_W x $CLIENT_H"
+  local pole_w=$win_w pole_h=$((win_h - pole_top + POLE_FRAME))
+  [[ $caption != Tochkograf ]] || ((pole_w == POLE_START && pole_h == POLE_START)) ||
+    fail "the drawing area is $pole_w x $pole_h at start, not $POLE_START x $POLE_START"
   focus_main
 }
 
-# fitted_main_window: true once the drawing area below the band shows the
-# pic_w x pic_h picture in square cells under a menu bar of a likely height,
-# as the window makes it whenever the picture's size changes; then sets
-# win_x, win_y, win_w, win_h and menu_h.
+# drawing_area_top WINDOW: sets pole_top to the first row inside the drawing
+# area, in the window's coordinates, as the window shows it: the first row
+# that is the grid's grey all across the inside, which is the grid's top
+# line while the grid is on. Everything above it (the menu bar, the band of
+# buttons and labels, whose height the desktop's font sets) never is.
+drawing_area_top() {
+  local shot="$app_dir/shot.xwd" row
+  local -a head
+  xwd -silent -id "$1" -out "$shot" || return 1
+  read -r -a head < <(od -An -v -tu4 --endian=big -N 80 "$shot" | tr -s ' \n' ' ')
+  local bytes=$((head[11] / 8)) line=${head[12]} start=$((head[0] + head[19] * 12))
+  row=$(od -An -v -tx1 -w"$line" -j "$start" "$shot" |
+    awk -v first="$POLE_FRAME" -v end=$((head[4] - POLE_FRAME)) -v bytes="$bytes" \
+      -v grey="$GRID_GREY" '
+      {
+        for (x = first; x < end; x++) {
+          pixel = ""
+          for (b = 1; b <= bytes; b++) pixel = pixel $(x * bytes + b)
+          if (index(pixel, grey) == 0) next
+        }
+        print NR - 1
+        exit
+      }')
+  [[ -n $row ]] || return 1
+  pole_top=$row
+}
+
+# fitted_main_window: true once the drawing area shows the pic_w x pic_h
+# picture in square cells (to the pixel the window rounds to), as the window
+# makes it whenever the picture's size changes; then sets win_x, win_y,
+# win_w and win_h.
 fitted_main_window() {
   read_geometry "$main_window"
-  local inner_w=$((geo_w - 2 * POLE_FRAME))
-  local menu=$((geo_h - BAND_HEIGHT - 2 * POLE_FRAME - (inner_w * pic_h + pic_w / 2) / pic_w))
-  ((menu > 0 && menu <= 60)) || return 1
-  win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h menu_h=$menu
+  local inner_w=$((geo_w - 2 * POLE_FRAME)) inner_h=$((geo_h - pole_top - POLE_FRAME))
+  local off=$((inner_h - (inner_w * pic_h + pic_w / 2) / pic_w))
+  ((off * off <= 1)) || return 1
+  win_x=$geo_x win_y=$geo_y win_w=$geo_w win_h=$geo_h
 }
 
 # Bare X has no window manager to give the main window the keyboard back when
@@ -242,12 +272,12 @@ point_at() {
 }
 
 # cell_point COLUMN ROW: sets cell_x, cell_y to the centre of the cell, from
-# the drawing area's inner rectangle below the band.
+# the drawing area's inner rectangle.
 cell_point() {
   local inner_x=$((win_x + POLE_FRAME))
-  local inner_y=$((win_y + menu_h + BAND_HEIGHT + POLE_FRAME))
+  local inner_y=$((win_y + pole_top))
   local inner_w=$((win_w - 2 * POLE_FRAME))
-  local inner_h=$((win_h - menu_h - BAND_HEIGHT - 2 * POLE_FRAME))
+  local inner_h=$((win_h - pole_top - POLE_FRAME))
   cell_x=$((inner_x + (2 * $1 - 1) * inner_w / (2 * pic_w)))
   cell_y=$((inner_y + (2 * $2 - 1) * inner_h / (2 * pic_h)))
 }
@@ -271,15 +301,23 @@ drag_cells() {
   xdo mouseup "$1"
 }
 
-menu_file_exit() {
-  local popup
-  point_at $((win_x + 15)) $((win_y + menu_h / 2))
+# menu_file PLACE: clicks the title "Файл", whose box reaches up to the
+# window's top edge, and chooses the item PLACE items up from the bottom:
+# Up from the top of a freshly opened menu lands on its last item.
+menu_file() {
+  local popup up
+  local -a keys=()
+  point_at $((win_x + 15)) $((win_y + 3))
   xdo click 1
   wait_for "the menu \"Файл\" opening" find_popup popup
-  # Up from the top of a freshly opened menu lands on its last item, "Выход".
-  xdo key Up Return
+  for ((up = 0; up < $1; up++)); do keys+=(Up); done
+  xdo key "${keys[@]}" Return
   wait_for "the menu closing" window_gone "$popup"
 }
+
+menu_file_exit() { menu_file 1; }      # "Выход"
+menu_file_export() { menu_file 2; }    # "Экспорт..."
+menu_file_import() { menu_file 3; }    # "Импорт изображения..."
 
 # answer_file_dialog TITLE PATH: types the full path into the name box.
 answer_file_dialog() {
@@ -366,11 +404,22 @@ ink_shift() {
   for key in "${!moved[@]}"; do ink[$key]=1; done
 }
 
-# write_expected FILE: the file the program must write for `ink`: marker 2,
-# width, height, rows of whole bytes, leftmost pixel in the top bit.
-write_expected() {
-  local row byte bit value escapes
-  escapes=$(printf '\\x%02x' 2 "$pic_w" "$pic_h")
+# ink_invert: every cell of the pic_w x pic_h picture the other way round.
+ink_invert() {
+  local -A was=()
+  local key x y
+  for key in "${!ink[@]}"; do was[$key]=1; done
+  ink=()
+  for ((y = 1; y <= pic_h; y++)); do
+    for ((x = 1; x <= pic_w; x++)); do [[ -n ${was[$x,$y]:-} ]] || ink[$x,$y]=1; done
+  done
+}
+
+# packed_rows: the rows of `ink` at pic_w x pic_h as printf escapes, in
+# whole bytes, the leftmost pixel in the top bit and ink as 1: the rows of
+# an .ems picture, and of a PBM alike.
+packed_rows() {
+  local row byte bit value escapes=""
   for ((row = 1; row <= pic_h; row++)); do
     for ((byte = 0; byte * 8 < pic_w; byte++)); do
       value=0
@@ -380,24 +429,52 @@ write_expected() {
       escapes+=$(printf '\\x%02x' "$value")
     done
   done
-  printf %b "$escapes" >"$1"
+  echo "$escapes"
+}
+
+# write_expected FILE: the file the program must write for `ink`: marker 2,
+# width, height, then the packed rows.
+write_expected() {
+  printf %b "$(printf '\\x%02x' 2 "$pic_w" "$pic_h")$(packed_rows)" >"$1"
+}
+
+# write_expected_pbm FILE: `ink` as a raw PBM (P4), 1 for black.
+write_expected_pbm() {
+  printf 'P4\n%d %d\n%b' "$pic_w" "$pic_h" "$(packed_rows)" >"$1"
+}
+
+# write_expected_pgm FILE: `ink` as a raw PGM (P5) of black and white, as
+# netpbm's pngtopnm reads a one-bit PNG of black ink on white paper.
+write_expected_pgm() {
+  local row x escapes=""
+  for ((row = 1; row <= pic_h; row++)); do
+    for ((x = 1; x <= pic_w; x++)); do
+      if [[ -n ${ink[$x,$row]:-} ]]; then escapes+='\x00'; else escapes+='\xff'; fi
+    done
+  done
+  printf 'P5\n%d %d\n255\n%b' "$pic_w" "$pic_h" "$escapes" >"$1"
+}
+
+# expect_same FILE EXPECTED: FILE comes to hold exactly the bytes of
+# EXPECTED.
+expect_same() {
+  local deadline=$(($(now_ms) + WAIT_SECONDS * 1000))
+  until cmp -s "$1" "$2"; do
+    if (($(now_ms) >= deadline)); then
+      [[ -e $1 ]] || fail "\"$1\" was not written"
+      echo "  expected:" >&2
+      od -An -tx1 -v "$2" | head -20 >&2
+      echo "  found:" >&2
+      od -An -tx1 -v "$1" | head -20 >&2
+      fail "\"$1\" does not hold the picture drawn"
+    fi
+    sleep 0.02
+  done
 }
 
 # expect_file FILE: FILE comes to hold exactly the bytes of `ink`, at
 # pic_w x pic_h.
 expect_file() {
-  local expected="$1.expected"
-  write_expected "$expected"
-  local deadline=$(($(now_ms) + WAIT_SECONDS * 1000))
-  until cmp -s "$1" "$expected"; do
-    if (($(now_ms) >= deadline)); then
-      [[ -e $1 ]] || fail "\"$1\" was not written"
-      echo "  expected:" >&2
-      od -An -tx1 -v "$expected" >&2
-      echo "  found:" >&2
-      od -An -tx1 -v "$1" >&2
-      fail "\"$1\" does not hold the picture drawn"
-    fi
-    sleep 0.02
-  done
+  write_expected "$1.expected"
+  expect_same "$1" "$1.expected"
 }

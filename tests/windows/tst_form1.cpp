@@ -234,6 +234,12 @@ void Form1Test::gridToggleFollowsCtrlG() {
   QTest::keyClick(form_, Qt::Key_G, Qt::ControlModifier);
   QCOMPARE(form_->State().GridOn, kOn);
   QVERIFY(setka->isChecked());
+  // The mark is set from the grid's state, not turned over beside it, so the
+  // two agree whatever the state was.
+  form_->State().GridOn = kOff;
+  setka->trigger();
+  QCOMPARE(form_->State().GridOn, kOn);
+  QVERIFY(setka->isChecked());
 }
 
 void Form1Test::digitKeysShiftFromPoleAndButtons() {

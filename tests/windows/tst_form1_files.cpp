@@ -28,6 +28,7 @@ class Form1FilesTest : public QObject {
   void init();
   void cleanup();
 
+  void buttonsRunTheirMenuItems();
   void newFromMenuShortcutAndButton_data();
   void newFromMenuShortcutAndButton();
   void openAndSaveFromShortcutsAndButtons();
@@ -71,6 +72,20 @@ void Form1FilesTest::cleanup() {
   form_.reset();
   QDir::setCurrent(QDir::tempPath());
   dir_.reset();
+}
+
+// Each toolbar button runs its menu item's command and shows its picture.
+void Form1FilesTest::buttonsRunTheirMenuItems() {
+  const char* const items[] = {"filenew",  "fileopen",  "filesave", "editcut",
+                               "editcopy", "editpaste", "size"};
+  for (int i = 0; i < 7; ++i) {
+    auto* action = form_->findChild<QAction*>(QLatin1String(items[i]));
+    QSignalSpy ran(action, &QAction::triggered);
+    QTest::mouseClick(Button(i), Qt::LeftButton);
+    QVERIFY2(ran.size() == 1, items[i]);
+    QCOMPARE(Button(i)->icon().pixmap(24).toImage(), action->icon().pixmap(24).toImage());
+  }
+  QCOMPARE(windows_.calls, QStringList{QStringLiteral("size")});
 }
 
 void Form1FilesTest::newFromMenuShortcutAndButton_data() {

@@ -6,10 +6,12 @@
 #include "fakes/modal.h"
 #include "fakes/pictures.h"
 #include "fakes/side_windows.h"
+#include "files/ems_format.h"
 #include "windows/form1.h"
 #include "windows/form3.h"
 #include "windows/form4.h"
 #include "windows/pole.h"
+#include "windows/start_up.h"
 
 using namespace tochkograf;
 
@@ -23,20 +25,15 @@ QAction* Item(Form1& form, const char* name) {
   return form.findChild<QAction*>(QLatin1String(name));
 }
 
-bool AnyForm1Visible() {
+QList<QWidget*> VisibleWindows() {
+  QList<QWidget*> visible;
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<Form1*>(w) && w->isVisible()) return true;
-  return false;
+    if (w->isVisible()) visible << w;
+  return visible;
 }
 
-// What the document looked like, and whether the main window was on the
-// screen, while the splash was up.
-struct SplashMoment {
-  bool seen = false;
-  DocumentState state;
-  bool main_window_visible = true;
-  QString caption;
-};
+// A pace the splash's timer never reaches within a test.
+constexpr int kNever = 3'600'000;
 
 }  // namespace
 
@@ -44,8 +41,10 @@ class Form1WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void splashComesBeforeTheStartingState();
-  void realSplashHoldsTheLoadUntilAKey();
+  void startShowsTheSplashAloneThenTheWindow_data();
+  void startShowsTheSplashAloneThenTheWindow();
+  void makingTheWindowShowsNothing();
+  void aboutShowsTheStartingSplashAgain();
   void sizeDialogOpensFromMenuAndButton_data();
   void sizeDialogOpensFromMenuAndButton();
   void helpAndAboutOpenTheirWindows();
@@ -53,68 +52,90 @@ class Form1WindowsTest : public QObject {
   void mainWindowStaysUsableUnderHelp();
 };
 
-void Form1WindowsTest::splashComesBeforeTheStartingState() {
-  FakeSideWindows windows;
-  SplashMoment moment;
-  windows.on_splash = [&] {
-    moment.seen = true;
-    moment.main_window_visible = AnyForm1Visible();
-  };
-  Form1 form(Form1Seams{.windows = &windows});
-  QVERIFY(moment.seen);
-  QVERIFY(!moment.main_window_visible);
-  QCOMPARE(windows.calls, QStringList{QStringLiteral("splash")});
-  QCOMPARE(form.State().MX, 32);
-  QCOMPARE(form.State().GridOn, kOn);
+void Form1WindowsTest::startShowsTheSplashAloneThenTheWindow_data() {
+  QTest::addColumn<QString>("file");  // named on the command line
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("size");
+  QTest::newRow("no file") << QString() << "Tochkograf"
+                           << " 32 x 32";
+  QTest::newRow("a picture named") << "cat.ems"
+                                   << "cat - Tochkograf"
+                                   << " 16 x 12";
 }
 
-void Form1WindowsTest::realSplashHoldsTheLoadUntilAKey() {
-  SplashMoment moment;
-  Form3* splash = nullptr;
-  OnNextModal([&](QWidget* modal) {
-    splash = qobject_cast<Form3*>(modal);
-    QVERIFY(splash);
-    auto* loading = qobject_cast<Form1*>(splash->parentWidget());
-    QVERIFY(loading);
-    moment.seen = true;
-    moment.state = loading->State();
-    moment.main_window_visible = loading->isVisible();
-    moment.caption = loading->windowTitle();
-    QTest::keyClick(splash, Qt::Key_Shift);
-  });
-  Form1 form;
-  QVERIFY(moment.seen);
-  QVERIFY(!moment.main_window_visible);
-  // Nothing of the starting state is set while the splash is up.
-  QCOMPARE(moment.state.MX, 0);
-  QCOMPARE(moment.state.MY, 0);
-  QCOMPARE(moment.state.GridOn, kOff);
-  QVERIFY(moment.state.FileName.isEmpty());
-  QVERIFY(moment.caption.isEmpty());
+// The splash is the only window until it has gone, and no main window is
+// made while it is up; the main window then comes with the file in it.
+void Form1WindowsTest::startShowsTheSplashAloneThenTheWindow() {
+  QFETCH(QString, file);
+  QFETCH(QString, caption);
+  QFETCH(QString, size);
+  QTemporaryDir dir;
+  QFile picture(dir.filePath(QStringLiteral("cat.ems")));
+  QVERIFY(picture.open(QIODevice::WriteOnly));
+  picture.write(EncodeEms({16, 12, PixelGrid()}));
+  picture.close();
+  std::optional<QString> named;
+  if (!file.isEmpty()) named = dir.filePath(file);
 
-  QVERIFY(!splash->isVisible());
-  QCOMPARE(form.State().MX, 32);
-  QCOMPARE(form.State().MY, 32);
-  QCOMPARE(form.State().FileName, QStringLiteral("*"));
+  FakeSideWindows windows;
+  StartUp start(named, Form1Seams{.windows = &windows}, kNever);
+  QVERIFY(QTest::qWaitForWindowExposed(start.Splash()));
+  QTest::qWait(50);
+  QCOMPARE(VisibleWindows(), QList<QWidget*>{start.Splash()});
+  QVERIFY(!start.MainWindow());
+
+  QTest::keyClick(start.Splash(), Qt::Key_Shift);
+  QVERIFY(!start.Splash()->isVisible());
+  QTRY_VERIFY(start.MainWindow() && start.MainWindow()->isVisible());
+  Form1& form = *start.MainWindow();
+  QCOMPARE(VisibleWindows(), QList<QWidget*>{&form});
+  QCOMPARE(form.windowTitle(), caption);
+  QCOMPARE(SizeLabel(form), size);
   QCOMPARE(form.State().GridOn, kOn);
+  QCOMPARE(form.State().IZM, kOff);
+}
+
+// No window, and so no event loop of its own, while the main window is made.
+void Form1WindowsTest::makingTheWindowShowsNothing() {
+  Form1 form;
+  QVERIFY(VisibleWindows().isEmpty());
+  QVERIFY(form.findChildren<Form3*>().isEmpty());
+  QCOMPARE(form.State().MX, 32);
   QCOMPARE(form.windowTitle(), QStringLiteral("Tochkograf"));
-  QCOMPARE(SizeLabel(form), QStringLiteral(" 32 x 32"));
+}
+
+// The about box is the very splash the program started with.
+void Form1WindowsTest::aboutShowsTheStartingSplashAgain() {
+  StartUp start(std::nullopt, {}, kNever);
+  QTest::mouseClick(start.Splash(), Qt::LeftButton);
+  QTRY_VERIFY(start.MainWindow() && start.MainWindow()->isVisible());
+  QWidget* shown = nullptr;
+  OnNextModal([&](QWidget* modal) {
+    shown = modal;
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  Item(*start.MainWindow(), "about")->trigger();
+  QVERIFY(shown && shown == start.Splash());
+  QVERIFY(start.MainWindow()->findChildren<Form3*>().isEmpty());
 }
 
 void Form1WindowsTest::sizeDialogOpensFromMenuAndButton_data() {
   QTest::addColumn<bool>("from_button");
-  QTest::addColumn<bool>("confirmed");
-  QTest::newRow("button 6, OK") << true << true;
-  QTest::newRow("menu, OK") << false << true;
-  QTest::newRow("button 6, cancelled") << true << false;
-  QTest::newRow("menu, cancelled") << false << false;
+  QTest::addColumn<QSize>("chosen");  // none: cancelled
+  QTest::newRow("button 6, OK") << true << QSize(72, 14);
+  QTest::newRow("menu, OK") << false << QSize(72, 14);
+  QTest::newRow("menu, OK at the same size") << false << QSize(32, 32);
+  QTest::newRow("button 6, cancelled") << true << QSize();
+  QTest::newRow("menu, cancelled") << false << QSize();
 }
 
+// The size chosen is the picture's, and the undo snapshot's, and counts as
+// a change even where it is the size the picture had.
 void Form1WindowsTest::sizeDialogOpensFromMenuAndButton() {
   QFETCH(bool, from_button);
-  QFETCH(bool, confirmed);
+  QFETCH(QSize, chosen);
   FakeSideWindows windows;
-  if (confirmed) windows.size_chosen = QSize(72, 14);
+  if (chosen.isValid()) windows.size_chosen = chosen;
   Form1 form(Form1Seams{.windows = &windows});
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -123,8 +144,10 @@ void Form1WindowsTest::sizeDialogOpensFromMenuAndButton() {
   else
     Item(form, "size")->trigger();
   QCOMPARE(windows.calls.last(), QStringLiteral("size"));
-  QCOMPARE(SizeLabel(form), confirmed ? QStringLiteral(" 72 x 14") : QStringLiteral(" 32 x 32"));
-  QCOMPARE(form.State().IZM, confirmed ? kOn : kOff);
+  const QSize now = chosen.isValid() ? chosen : QSize(32, 32);
+  QCOMPARE(SizeLabel(form), QStringLiteral(" %1 x %2").arg(now.width()).arg(now.height()));
+  QCOMPARE(QSize(form.State().Undo.MX, form.State().Undo.MY), now);
+  QCOMPARE(form.State().IZM, chosen.isValid() ? kOn : kOff);
 }
 
 void Form1WindowsTest::helpAndAboutOpenTheirWindows() {
@@ -135,13 +158,12 @@ void Form1WindowsTest::helpAndAboutOpenTheirWindows() {
   QTest::keyClick(&form, Qt::Key_F1);
   Item(form, "helpme")->trigger();
   Item(form, "about")->trigger();
-  QCOMPARE(windows.calls, (QStringList{"splash", "help", "help", "about"}));
+  QCOMPARE(windows.calls, (QStringList{"help", "help", "about"}));
 }
 
 // The dialog closes before the main window gets to repaint: the size label
 // and the drawing area must show the new size straight after "OK".
 void Form1WindowsTest::realSizeDialogShowsTheNewSizeAtOnce() {
-  OnNextModal([](QWidget* splash) { QTest::mouseClick(splash, Qt::RightButton); });
   Form1 form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -158,7 +180,6 @@ void Form1WindowsTest::realSizeDialogShowsTheNewSizeAtOnce() {
 }
 
 void Form1WindowsTest::mainWindowStaysUsableUnderHelp() {
-  OnNextModal([](QWidget* splash) { QTest::keyClick(splash, Qt::Key_Escape); });
   Form1 form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -61,7 +61,7 @@ QImage Fast(const DocumentState& s, const CellGeometry& g, int tiles,
   const int tile_w = (g.Width() + tiles - 1) / tiles, tile_h = (g.Height() + tiles - 1) / tiles;
   for (int top = 0; top < g.Height(); top += tile_h)
     for (int left = 0; left < g.Width(); left += tile_w)
-      painter.Paint(p, s, g, QRect(left, top, tile_w, tile_h));
+      painter.Paint(p, ShownCells::Of(s), g, QRect(left, top, tile_w, tile_h));
   p.end();
   if (target == Target::kOtherFormat) return image.convertToFormat(QImage::Format_RGB32);
   if (target != Target::kShiftedImage) return image;
@@ -185,7 +185,7 @@ void PolePainterTest::halfOpaquePainterBlends() {
   QImage image = Blank(QSize(40, 40));
   QPainter p(&image);
   p.setOpacity(0.5);
-  PolePainter().Paint(p, state, g, QRect(0, 0, 40, 40));
+  PolePainter().Paint(p, ShownCells::Of(state), g, QRect(0, 0, 40, 40));
   p.end();
   const QColor shown = image.pixelColor(5, 5);
   QVERIFY2(shown != kPaperColour && shown != QColor(Qt::magenta), qPrintable(shown.name()));

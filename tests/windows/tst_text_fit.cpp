@@ -39,7 +39,7 @@ const ImportedImage& WideImage() {
 }
 
 // Each window as it is shown, its size texts at their widest.
-std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side, DocumentState& state) {
+std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side) {
   std::unique_ptr<QWidget> window;
   switch (which) {
     case Window::kMain: {
@@ -50,7 +50,7 @@ std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side, DocumentStat
       break;
     }
     case Window::kSizeDialog:
-      window = std::make_unique<Form2>(state);
+      window = std::make_unique<Form2>();
       window->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(kMaxWidth);
       window->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(kMaxHeight);
       break;
@@ -159,8 +159,7 @@ void TextFitTest::textsShowWhole_data() {
 void TextFitTest::textsShowWhole() {
   QFETCH(Window, which);
   FakeSideWindows side;
-  DocumentState state;
-  const std::unique_ptr<QWidget> window = Shown(which, side, state);
+  const std::unique_ptr<QWidget> window = Shown(which, side);
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   const QList<Text> texts = TextsOf(*window);
   QVERIFY(!texts.isEmpty());

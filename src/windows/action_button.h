@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPushButton>
+
+class QAction;
+
+namespace tochkograf {
+
+// A toolbar button that runs its QAction and shows the action's picture,
+// pressed while the action is checked. A push button, not a tool button, so
+// that it looks as the band was drawn; and with no tooltip, since the band's
+// buttons carry pictures only.
+class ActionButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  ActionButton(QAction* action, QWidget* parent);
+  QAction* Action() const { return action_; }
+
+ private:
+  void FollowAction();
+
+  QAction* action_;
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "picture/document_state.h"
+
+namespace tochkograf {
+
+class Form1;
+
+// Where a toolbar button sits in the band above the drawing area, at 96 dpi:
+// a square `size` pixels wide with its top-left corner at (left, top).
+struct ButtonPlace {
+  int left = 0, top = 0, size = 0;
+};
+
+// One command of the main window, made into one QAction: its menu item and,
+// where it has a place there, its toolbar button. An entry with no caption
+// is a separator of the menu.
+struct Command {
+  const char* name = nullptr;  // the action's object name, as the menu item's: "filenew"
+  QString caption{};
+  QKeySequence shortcut{};
+  void (Form1::*run)() = nullptr;
+  const char* const* picture = nullptr;  // the toolbar button's 24 x 24 picture
+  std::optional<ButtonPlace> button{};
+  // A command that shows a state of the document by its check mark reads
+  // that state here; the mark is set from it after every command.
+  bool (*checked)(const DocumentState&) = nullptr;
+};
+
+struct Menu {
+  const char* name;  // the menu's object name: "filemenu"
+  QString caption{};
+  std::vector<Command> commands;
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,171 @@
+// The main window's commands: the one table they are made from, and their
+// handlers.
+
+#include "commands/bmp_import.h"
+#include "commands/edit_commands.h"
+#include "commands/export_command.h"
+#include "commands/image_import.h"
+#include "picture/undo_clipboard.h"
+#include "picture/view.h"
+#include "windows/form1.h"
+#include "windows/icons/editcopy.xpm"
+#include "windows/icons/editcut.xpm"
+#include "windows/icons/editpaste.xpm"
+#include "windows/icons/filenew.xpm"
+#include "windows/icons/fileopen.xpm"
+#include "windows/icons/filesave.xpm"
+#include "windows/icons/size.xpm"
+
+namespace tochkograf {
+
+// Menus and their items in order. The gaps between the toolbar buttons group
+// them: new | open, save | cut, copy, paste | size.
+std::vector<Menu> Form1::CommandTable() {
+  const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+  const auto separator = [](const char* name) { return Command{.name = name}; };
+  return {
+      {"filemenu",
+       QStringLiteral("Файл"),
+       {
+           {.name = "filenew",
+            .caption = QStringLiteral("Новый файл"),
+            .shortcut = ctrl(Qt::Key_N),
+            .run = &Form1::filenew_Click,
+            .picture = filenew_xpm,
+            .button = ButtonPlace{0, 0, 30}},
+           {.name = "fileopen",
+            .caption = QStringLiteral("Открыть файл..."),
+            .shortcut = ctrl(Qt::Key_O),
+            .run = &Form1::fileopen_Click,
+            .picture = fileopen_xpm,
+            .button = ButtonPlace{40, 0, 30}},
+           separator("t1"),
+           {.name = "filesave",
+            .caption = QStringLiteral("Сохранить файл"),
+            .shortcut = ctrl(Qt::Key_S),
+            .run = &Form1::filesave_Click,
+            .picture = filesave_xpm,
+            .button = ButtonPlace{72, 0, 29}},
+           {.name = "filesaveas",
+            .caption = QStringLiteral("Сохранить файл как..."),
+            .run = &Form1::filesaveas_Click},
+           separator("t5"),
+           {.name = "frombmp",
+            .caption = QStringLiteral("Импорт из BMP"),
+            .run = &Form1::frombmp_Click},
+           {.name = "fromimage",
+            .caption = QStringLiteral("Импорт изображения..."),
+            .run = &Form1::fromimage_Click},
+           {.name = "fileexport",
+            .caption = QStringLiteral("Экспорт..."),
+            .run = &Form1::fileexport_Click},
+           separator("t8"),
+           {.name = "fileexit", .caption = QStringLiteral("Выход"), .run = &Form1::fileexit_Click},
+       }},
+      {"edit",
+       QStringLiteral("Редактирование"),
+       {
+           {.name = "editundo",
+            .caption = QStringLiteral("Отмена"),
+            .shortcut = ctrl(Qt::Key_Z),
+            .run = &Form1::editundo_Click},
+           separator("t7"),
+           {.name = "editcut",
+            .caption = QStringLiteral("Вырезать"),
+            .shortcut = ctrl(Qt::Key_X),
+            .run = &Form1::editcut_Click,
+            .picture = editcut_xpm,
+            .button = ButtonPlace{112, 0, 29}},
+           {.name = "editcopy",
+            .caption = QStringLiteral("Копировать"),
+            .shortcut = ctrl(Qt::Key_C),
+            .run = &Form1::editcopy_Click,
+            .picture = editcopy_xpm,
+            .button = ButtonPlace{144, 0, 29}},
+           {.name = "editpaste",
+            .caption = QStringLiteral("Вставить"),
+            .shortcut = ctrl(Qt::Key_V),
+            .run = &Form1::editpaste_Click,
+            .picture = editpaste_xpm,
+            .button = ButtonPlace{176, 0, 29}},
+           separator("t4"),
+           {.name = "sup", .caption = QStringLiteral("Скролл вверх (8)"), .run = &Form1::sup_Click},
+           {.name = "sdown",
+            .caption = QStringLiteral("Скролл вниз (2)"),
+            .run = &Form1::sdown_Click},
+           {.name = "sleft",
+            .caption = QStringLiteral("Скролл влево (4)"),
+            .run = &Form1::sleft_Click},
+           {.name = "sright",
+            .caption = QStringLiteral("Скролл вправо (6)"),
+            .run = &Form1::sright_Click},
+       }},
+      {"options",
+       QStringLiteral("Опции"),
+       {
+           {.name = "setka",
+            .caption = QStringLiteral("Сетка"),
+            .shortcut = ctrl(Qt::Key_G),
+            .run = &Form1::setka_Click,
+            .checked = [](const DocumentState& state) { return state.GridOn != kOff; }},
+           separator("t3"),
+           {.name = "size",
+            .caption = QStringLiteral("Размер изображения..."),
+            .run = &Form1::size_Click,
+            .picture = size_xpm,
+            .button = ButtonPlace{216, 0, 29}},
+       }},
+      {"help",
+       QStringLiteral("Справка"),
+       {
+           {.name = "helpme",
+            .caption = QStringLiteral("Помощь"),
+            .shortcut = QKeySequence(Qt::Key_F1),
+            .run = &Form1::helpme_Click},
+           separator("t6"),
+           {.name = "about",
+            .caption = QStringLiteral("О программе..."),
+            .run = &Form1::about_Click},
+       }},
+  };
+}
+
+void Form1::filenew_Click() { commands_->filenew(); }
+void Form1::fileopen_Click() { commands_->fileopen(); }
+void Form1::filesave_Click() { commands_->filesave(); }
+void Form1::filesaveas_Click() { commands_->filesaveas(); }
+void Form1::frombmp_Click() { frombmp(*commands_); }
+void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
+void Form1::fileexport_Click() { fileexport(*commands_); }
+void Form1::fileexit_Click() { close(); }
+
+void Form1::editundo_Click() { editundo(state_, *this); }
+void Form1::editcut_Click() { editcut(state_, *this); }
+void Form1::editcopy_Click() { editcopy(state_); }
+void Form1::editpaste_Click() { editpaste(state_, *this); }
+
+void Form1::sup_Click() { sup(state_, *this); }
+void Form1::sdown_Click() { sdown(state_, *this); }
+void Form1::sleft_Click() { sleft(state_, *this); }
+void Form1::sright_Click() { sright(state_, *this); }
+
+void Form1::setka_Click() {
+  state_.GridOn = static_cast<Flag>(~state_.GridOn);
+  RedrawPole(state_, *this);
+}
+
+// The dialog chooses a size and leaves the picture alone; the size is given
+// here, and the picture drawn at once, since the dialog closes before the
+// uncovered part would be repainted.
+void Form1::size_Click() {
+  const std::optional<QSize> size = windows_->ShowSizeDialog();
+  if (!size) return;
+  SetPictureSize(state_, size->width(), size->height());
+  state_.IZM = kOn;
+  RedrawPole(state_, *this);
+}
+
+void Form1::helpme_Click() { windows_->ShowHelp(); }
+void Form1::about_Click() { windows_->ShowAbout(); }
+
+}  // namespace tochkograf
