@@ -7,10 +7,14 @@ PACKAGES := g++ cmake make qt6-base-dev libpng-dev qt6-translations-l10n fonts-d
 # The end-to-end run needs an X server of its own and a way to type and click
 # (and to switch the keyboard's layout and read the screen); the check of the
 # installed tree, the desktop's validators and MIME tools; the readers the
-# exported XBM and the manual page are checked with (netpbm, man).
+# exported XBM and the manual page are checked with (netpbm, man); the
+# layout check of the sources (clang-format).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
-                shared-mime-info netpbm man-db
+                shared-mime-info netpbm man-db clang-format
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# WERROR=ON turns every compiler warning into an error, as CI builds.
+WERROR   ?= OFF
 
 FUZZ_SECONDS ?= 300
 PREFIX   ?= /usr/local
@@ -43,7 +47,7 @@ install-missing:
 # The program alone; with TESTS=ON every test program beside it.
 TESTS ?= OFF
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTS) -DTOCHKOGRAF_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -66,7 +70,7 @@ bench:
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps-e2e
-	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DTOCHKOGRAF_WERROR=$(WERROR) \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen \

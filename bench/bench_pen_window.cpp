@@ -5,15 +5,16 @@
 // request that does nothing, written to the X server on the same connection.
 // Run on an X display.
 
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <functional>
-#include <vector>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QtTest/QTest>
 #include <cstdio>
-#include <xcb/xcb.h>
+#include <functional>
+#include <vector>
 
 #include "bench/stats.h"
 #include "windows/form1.h"
@@ -115,14 +116,15 @@ void BenchWindow(Form1& form, QSize inner) {
   auto* pole = form.findChild<Pole*>(QStringLiteral("Pole"));
   PaintWatch watch(pole);
 
-  const Figure full = Latency(watch, [&] { pole->update(); }, 101);
+  const Figure full = Latency(
+      watch, [&] { pole->update(); }, 101);
   QMouseEvent press(QEvent::MouseButtonPress, CellCentre(pole, 64, 48),
                     pole->mapToGlobal(CellCentre(pole, 64, 48)), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   PaintedAfter(watch, [&] { QApplication::sendEvent(pole, &press); });
   int step = 0;
-  const Figure pen =
-      Latency(watch, [&] { Move(pole, CellCentre(pole, 60 + step++ % 8, 48)); }, 301);
+  const Figure pen = Latency(
+      watch, [&] { Move(pole, CellCentre(pole, 60 + step++ % 8, 48)); }, 301);
 
   watch.largest = QSize();
   for (int x = 1; x <= kMaxWidth; ++x) {
@@ -131,12 +133,12 @@ void BenchWindow(Form1& form, QSize inner) {
     });
   }
   QMouseEvent release(QEvent::MouseButtonRelease, CellCentre(pole, 128, 96),
-                      pole->mapToGlobal(CellCentre(pole, 128, 96)), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
+                      pole->mapToGlobal(CellCentre(pole, 128, 96)), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   QApplication::sendEvent(pole, &release);
 
-  std::printf("drawing area %d x %d in a real window, 128 x 96 picture, grid on\n",
-              pole->width(), pole->height());
+  std::printf("drawing area %d x %d in a real window, 128 x 96 picture, grid on\n", pole->width(),
+              pole->height());
   Print("full repaint (update to painted)", full);
   Print("pen move (event to cell painted)", pen);
   PrintRatio("pen move / full repaint", pen, full, "(report)");

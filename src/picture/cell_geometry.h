@@ -37,9 +37,7 @@ class CellGeometry {
 
  private:
   static std::vector<int> Edges(int extent, int count);
-  static int LinePosition(int edge, int extent) {
-    return edge < extent ? edge : extent - 1;
-  }
+  static int LinePosition(int edge, int extent) { return edge < extent ? edge : extent - 1; }
   static int CellAt(const std::vector<int>& edges, int pixel);
 
   int width_, height_, columns_, rows_;

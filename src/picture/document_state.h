@@ -21,7 +21,7 @@ struct UndoSnapshot {
 // The one document of the main window. It starts zeroed; the main window's
 // start-up gives it its first size, name and grid setting.
 struct DocumentState {
-  Flag IZM = kOff;  // the picture has changes that are not saved
+  Flag IZM = kOff;      // the picture has changes that are not saved
   std::int32_t MX = 0;  // picture width, 1..128 once started
   std::int32_t MY = 0;  // picture height, 1..96 once started
   QString FileName;     // the absolute path of the picture's file; "*" while it has none

@@ -7,8 +7,8 @@
 
 namespace tochkograf {
 
-void PoleMouseDown(DocumentState& state, PictureView& view, std::uint8_t button,
-                   double X, double Y) {
+void PoleMouseDown(DocumentState& state, PictureView& view, std::uint8_t button, double X,
+                   double Y) {
   SaveUndo(state);
   state.DrawButton = button;
   DrawAtMouse(state, view, X, Y);

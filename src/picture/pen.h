@@ -10,16 +10,16 @@ namespace tochkograf {
 // Mouse button codes of the drawing area.
 enum MouseButtonCode : std::uint8_t {
   kNoButton = 0,
-  kLeftButton = 1,   // ink
-  kRightButton = 2,  // paper
-  kMiddleButton = 4, // changes no pixel, but marks the picture changed
+  kLeftButton = 1,    // ink
+  kRightButton = 2,   // paper
+  kMiddleButton = 4,  // changes no pixel, but marks the picture changed
 };
 
 // Positions are in the drawing area's own units, origin at the top-left of
 // its inner area. Every press first takes the undo snapshot, so one undo
 // takes back one whole stroke.
-void PoleMouseDown(DocumentState& state, PictureView& view, std::uint8_t button,
-                   double X, double Y);
+void PoleMouseDown(DocumentState& state, PictureView& view, std::uint8_t button, double X,
+                   double Y);
 void PoleMouseMove(DocumentState& state, PictureView& view, double X, double Y);
 void PoleMouseUp(DocumentState& state);
 // A new size of the drawing area repaints it at the new scale and ends the

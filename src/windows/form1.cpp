@@ -48,8 +48,8 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
   const QString folder = seams.start_folder.isEmpty() ? QDir::currentPath() : seams.start_folder;
-  commands_ = std::make_unique<DocumentCommands>(
-      DocumentContext{state_, *this, *this, *messages_}, dialogs, folder, this);
+  commands_ = std::make_unique<DocumentCommands>(DocumentContext{state_, *this, *this, *messages_},
+                                                 dialogs, folder, this);
   Load();
   CreateActions();
   CreateControls();
@@ -182,8 +182,8 @@ void Form1::ConnectPole() {
 
 void Form1::PlaceCentred() {
   if (QScreen* screen = this->screen())
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen->availableGeometry()));
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
 
 void Form1::Load() {
@@ -239,10 +239,14 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::DigitKeyPress(const QString& text) {
-  if (text == QLatin1String("4")) sleft_Click();
-  else if (text == QLatin1String("6")) sright_Click();
-  else if (text == QLatin1String("8")) sup_Click();
-  else if (text == QLatin1String("2")) sdown_Click();
+  if (text == QLatin1String("4"))
+    sleft_Click();
+  else if (text == QLatin1String("6"))
+    sright_Click();
+  else if (text == QLatin1String("8"))
+    sup_Click();
+  else if (text == QLatin1String("2"))
+    sdown_Click();
 }
 
 void Form1::Form_Resize() {

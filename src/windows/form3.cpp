@@ -97,7 +97,12 @@ void Form3::hideEvent(QHideEvent* event) {
   // Hidden, the window holds no picture and no surface; both come back at
   // its next showing.
   logo_ = QPixmap();
-  QMetaObject::invokeMethod(this, [this] { if (isHidden()) destroy(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (isHidden()) destroy();
+      },
+      Qt::QueuedConnection);
   if (modal_loop_) modal_loop_->quit();
   emit Hidden();
 }

@@ -77,10 +77,17 @@ QPointF Pole::InnerPosition(const QMouseEvent* event) const {
 void Pole::mousePressEvent(QMouseEvent* event) {
   std::uint8_t code = kNoButton;
   switch (event->button()) {
-    case Qt::LeftButton: code = kLeftButton; break;
-    case Qt::RightButton: code = kRightButton; break;
-    case Qt::MiddleButton: code = kMiddleButton; break;
-    default: return;  // extra buttons take no part in drawing
+    case Qt::LeftButton:
+      code = kLeftButton;
+      break;
+    case Qt::RightButton:
+      code = kRightButton;
+      break;
+    case Qt::MiddleButton:
+      code = kMiddleButton;
+      break;
+    default:
+      return;  // extra buttons take no part in drawing
   }
   const QPointF at = InnerPosition(event);
   emit MouseDown(code, at.x(), at.y());

@@ -18,9 +18,9 @@ class FileTypeTexts : public QTranslator {
   bool isEmpty() const override { return false; }
   QString translate(const char* context, const char* source, const char*, int) const override {
     static const QHash<QByteArray, QString> kTexts = {
-        {"Folder", QStringLiteral("Папка")},     {"File", QStringLiteral("Файл")},
-        {"%1 File", QStringLiteral("Файл %1")},  {"Drive", QStringLiteral("Диск")},
-        {"Shortcut", QStringLiteral("Ярлык")},   {"Alias", QStringLiteral("Псевдоним")},
+        {"Folder", QStringLiteral("Папка")},      {"File", QStringLiteral("Файл")},
+        {"%1 File", QStringLiteral("Файл %1")},   {"Drive", QStringLiteral("Диск")},
+        {"Shortcut", QStringLiteral("Ярлык")},    {"Alias", QStringLiteral("Псевдоним")},
         {"Unknown", QStringLiteral("Неизвестно")}};
     if (qstrcmp(context, "QAbstractFileIconProvider") != 0 &&
         qstrcmp(context, "QFileSystemModel") != 0)

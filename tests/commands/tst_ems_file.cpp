@@ -78,8 +78,8 @@ void EmsFileTest::init() {
   dir_ = std::make_unique<QTemporaryDir>();
   QVERIFY(dir_->isValid());
   // The unprivileged child must be able to reach the folders inside.
-  QFile::setPermissions(dir_->path(), QFile::permissions(dir_->path()) | QFile::ExeOther |
-                                          QFile::ReadOther);
+  QFile::setPermissions(dir_->path(),
+                        QFile::permissions(dir_->path()) | QFile::ExeOther | QFile::ReadOther);
   QVERIFY(QDir::setCurrent(dir_->path()));
 }
 
@@ -125,8 +125,8 @@ void EmsFileTest::readsPictureWithSnapshotAndRedraw() {
 }
 
 void EmsFileTest::namesWithSpacesAndCyrillic() {
-  for (const QString& name : {QStringLiteral("мой рисунок.ems"), QStringLiteral("a b  c.ems"),
-                              QStringLiteral("кот")}) {
+  for (const QString& name :
+       {QStringLiteral("мой рисунок.ems"), QStringLiteral("a b  c.ems"), QStringLiteral("кот")}) {
     DocumentHarness writer;
     Draw(writer, name);
     QVERIFY(WriteEmsFile(writer.context, name));
@@ -166,8 +166,10 @@ void EmsFileTest::failedReadChangesNothing() {
   QFETCH(QString, name);
   QFETCH(QByteArray, bytes);
   QFETCH(QString, reason);
-  if (bytes == "<dir>") QVERIFY(QDir().mkdir(name));
-  else if (bytes != "<none>") Store(name, bytes);
+  if (bytes == "<dir>")
+    QVERIFY(QDir().mkdir(name));
+  else if (bytes != "<none>")
+    Store(name, bytes);
 
   DocumentHarness h;
   Draw(h, QStringLiteral("old.ems"));

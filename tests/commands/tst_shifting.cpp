@@ -64,7 +64,8 @@ void ShiftingTest::singlePixelMovesAndWraps() {
 }
 
 void ShiftingTest::rotatesInsideSizeOnly() {
-  const QSize sizes[] = {{32, 32}, {16, 16}, {72, 14}, {24, 26}, {128, 96}, {1, 1}, {2, 3}, {127, 95}};
+  const QSize sizes[] = {{32, 32},  {16, 16}, {72, 14}, {24, 26},
+                         {128, 96}, {1, 1},   {2, 3},   {127, 95}};
   quint32 seed = 10;
   for (const QSize size : sizes)
     for (const Direction& d : kDirections) {
@@ -73,9 +74,10 @@ void ShiftingTest::rotatesInsideSizeOnly() {
       FillRandom(state.Pixels, ++seed);
       const PixelGrid expected = Rotated(state.Pixels, size.width(), size.height(), d.dx, d.dy);
       d.shift(state, view);
-      QVERIFY2(state.Pixels == expected,
-               qPrintable(QStringLiteral("%1 at %2 x %3").arg(QLatin1String(d.name))
-                              .arg(size.width()).arg(size.height())));
+      QVERIFY2(state.Pixels == expected, qPrintable(QStringLiteral("%1 at %2 x %3")
+                                                        .arg(QLatin1String(d.name))
+                                                        .arg(size.width())
+                                                        .arg(size.height())));
     }
 }
 

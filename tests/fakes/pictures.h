@@ -24,8 +24,7 @@ inline DocumentState StartedDocument(int width = 32, int height = 32) {
 inline void FillRandom(PixelGrid& grid, quint32 seed) {
   QRandomGenerator random(seed);
   for (int y = 0; y < PixelGrid::kRows; ++y)
-    for (int x = 0; x < PixelGrid::kColumns; ++x)
-      grid(x, y) = random.bounded(2) ? kOn : kOff;
+    for (int x = 0; x < PixelGrid::kColumns; ++x) grid(x, y) = random.bounded(2) ? kOn : kOff;
 }
 
 // A picture of the given size with its cells set at random (those beyond

@@ -41,8 +41,7 @@ class ScriptedMessages : public UserMessages {
     const QStringList lines = failures[0].split(QLatin1Char('\n'));
     const QString name = QFileInfo(path).fileName();
     return lines.size() == 2 && lines[0] == sentence && lines[1].contains(name.left(20)) &&
-           lines[1].contains(name.right(20)) && lines[1].contains(reason) &&
-           lines[1].size() < 100;
+           lines[1].contains(name.right(20)) && lines[1].contains(reason) && lines[1].size() < 100;
   }
 };
 

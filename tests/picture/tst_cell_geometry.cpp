@@ -13,14 +13,18 @@ struct Shape {
   int width, height, columns, rows;
 };
 
-const Shape kShapes[] = {
-    {301, 301, 32, 32}, {305, 305, 32, 32}, {300, 300, 72, 14}, {301, 301, 1, 1},
-    {1920, 1080, 128, 96}, {1000, 750, 24, 26}, {10, 10, 6, 6}, {50, 40, 128, 96},
-    {7, 300, 16, 16}, {1, 1, 128, 96}, {999, 3, 3, 3}};
+const Shape kShapes[] = {{301, 301, 32, 32}, {305, 305, 32, 32},    {300, 300, 72, 14},
+                         {301, 301, 1, 1},   {1920, 1080, 128, 96}, {1000, 750, 24, 26},
+                         {10, 10, 6, 6},     {50, 40, 128, 96},     {7, 300, 16, 16},
+                         {1, 1, 128, 96},    {999, 3, 3, 3}};
 
 QByteArray Describe(const Shape& s) {
   return QStringLiteral("%1 x %2 area, %3 x %4 picture")
-      .arg(s.width).arg(s.height).arg(s.columns).arg(s.rows).toLatin1();
+      .arg(s.width)
+      .arg(s.height)
+      .arg(s.columns)
+      .arg(s.rows)
+      .toLatin1();
 }
 
 }  // namespace
@@ -65,8 +69,9 @@ void CellGeometryTest::pixelsBelongToTheCellThePenDrawsThere() {
     for (int c = 0; c < s.width; c += std::max(1, s.width / 200)) {
       view.Clear();
       DrawAtMouse(state, view, c, s.height - 1);
-      QVERIFY2(view.cells.size() == 1 && view.cells[0] == QPoint(g.ColumnAt(c), g.RowAt(s.height - 1)),
-               Describe(s) + " column " + QByteArray::number(c));
+      QVERIFY2(
+          view.cells.size() == 1 && view.cells[0] == QPoint(g.ColumnAt(c), g.RowAt(s.height - 1)),
+          Describe(s) + " column " + QByteArray::number(c));
     }
     for (int r = 0; r < s.height; r += std::max(1, s.height / 200)) {
       view.Clear();

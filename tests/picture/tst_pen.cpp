@@ -32,14 +32,19 @@ void PenTest::mapsPositionToCell_data() {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   QTest::newRow("origin") << 320.0 << 320.0 << 32 << 32 << 0.0 << 0.0 << QPoint(1, 1);
-  QTest::newRow("just left of a boundary") << 320.0 << 320.0 << 32 << 32 << 9.99 << 5.0 << QPoint(1, 1);
-  QTest::newRow("on a boundary goes right") << 320.0 << 320.0 << 32 << 32 << 10.0 << 5.0 << QPoint(2, 1);
-  QTest::newRow("on a boundary goes down") << 320.0 << 320.0 << 32 << 32 << 5.0 << 10.0 << QPoint(1, 2);
+  QTest::newRow("just left of a boundary")
+      << 320.0 << 320.0 << 32 << 32 << 9.99 << 5.0 << QPoint(1, 1);
+  QTest::newRow("on a boundary goes right")
+      << 320.0 << 320.0 << 32 << 32 << 10.0 << 5.0 << QPoint(2, 1);
+  QTest::newRow("on a boundary goes down")
+      << 320.0 << 320.0 << 32 << 32 << 5.0 << 10.0 << QPoint(1, 2);
   QTest::newRow("last column") << 320.0 << 320.0 << 32 << 32 << 319.9 << 319.9 << QPoint(32, 32);
   QTest::newRow("right edge is outside") << 320.0 << 320.0 << 32 << 32 << 320.0 << 5.0 << QPoint();
   QTest::newRow("bottom edge is outside") << 320.0 << 320.0 << 32 << 32 << 5.0 << 320.0 << QPoint();
-  QTest::newRow("floor, not truncation, left") << 320.0 << 320.0 << 32 << 32 << -0.1 << 5.0 << QPoint();
-  QTest::newRow("floor, not truncation, top") << 320.0 << 320.0 << 32 << 32 << 5.0 << -0.1 << QPoint();
+  QTest::newRow("floor, not truncation, left")
+      << 320.0 << 320.0 << 32 << 32 << -0.1 << 5.0 << QPoint();
+  QTest::newRow("floor, not truncation, top")
+      << 320.0 << 320.0 << 32 << 32 << 5.0 << -0.1 << QPoint();
   QTest::newRow("far outside") << 320.0 << 320.0 << 32 << 32 << 1e300 << -1e300 << QPoint();
   QTest::newRow("infinite") << 320.0 << 320.0 << 32 << 32 << inf << 5.0 << QPoint();
   QTest::newRow("minus infinite") << 320.0 << 320.0 << 32 << 32 << 5.0 << -inf << QPoint();
@@ -48,11 +53,15 @@ void PenTest::mapsPositionToCell_data() {
   QTest::newRow("zero-high area") << 320.0 << 0.0 << 32 << 32 << 5.0 << 0.0 << QPoint();
   QTest::newRow("zero-sized area") << 0.0 << 0.0 << 32 << 32 << 0.0 << 0.0 << QPoint();
   // 72 x 14 in a square area: cells 4.1667 wide and 21.4286 high.
-  QTest::newRow("wide cells, column 1") << 300.0 << 300.0 << 72 << 14 << 4.16 << 21.42 << QPoint(1, 1);
-  QTest::newRow("wide cells, next cell") << 300.0 << 300.0 << 72 << 14 << 4.17 << 21.43 << QPoint(2, 2);
-  QTest::newRow("wide cells, last") << 300.0 << 300.0 << 72 << 14 << 299.99 << 299.99 << QPoint(72, 14);
+  QTest::newRow("wide cells, column 1")
+      << 300.0 << 300.0 << 72 << 14 << 4.16 << 21.42 << QPoint(1, 1);
+  QTest::newRow("wide cells, next cell")
+      << 300.0 << 300.0 << 72 << 14 << 4.17 << 21.43 << QPoint(2, 2);
+  QTest::newRow("wide cells, last")
+      << 300.0 << 300.0 << 72 << 14 << 299.99 << 299.99 << QPoint(72, 14);
   QTest::newRow("one cell fills all") << 305.0 << 305.0 << 1 << 1 << 304.9 << 0.0 << QPoint(1, 1);
-  QTest::newRow("largest picture") << 1920.0 << 1080.0 << 128 << 96 << 1919.0 << 1079.0 << QPoint(128, 96);
+  QTest::newRow("largest picture")
+      << 1920.0 << 1080.0 << 128 << 96 << 1919.0 << 1079.0 << QPoint(128, 96);
 }
 
 void PenTest::mapsPositionToCell() {

@@ -100,7 +100,7 @@ void Form1Test::laysOutControls() {
   QCOMPARE(label2->geometry(), QRect(128 + wider, 32, 73, 17));
   QVERIFY(label2->alignment() & Qt::AlignHCenter);
   QVERIFY(label2->frameShape() != QFrame::NoFrame);
-  const QRect places[] = {{0, 0, 30, 30}, {40, 0, 30, 30}, {72, 0, 29, 29}, {112, 0, 29, 29},
+  const QRect places[] = {{0, 0, 30, 30},   {40, 0, 30, 30},  {72, 0, 29, 29}, {112, 0, 29, 29},
                           {144, 0, 29, 29}, {176, 0, 29, 29}, {216, 0, 29, 29}};
   for (int i = 0; i < 7; ++i) {
     QCOMPARE(Button(*form_, i)->geometry(), places[i]);
@@ -110,7 +110,7 @@ void Form1Test::laysOutControls() {
   }
   // Tab order: buttons 0..5, the drawing area, button 6.
   QWidget* expected[] = {Button(*form_, 1), Button(*form_, 2), Button(*form_, 3), Button(*form_, 4),
-                         Button(*form_, 5), PoleOf(*form_), Button(*form_, 6)};
+                         Button(*form_, 5), PoleOf(*form_),    Button(*form_, 6)};
   QWidget* w = Button(*form_, 0);
   for (QWidget* next : expected) {
     w = w->nextInFocusChain();
@@ -135,15 +135,20 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "fileexport=Экспорт...=",
                                        "t8=-=",
                                        "fileexit=Выход="};
-  QTest::newRow("edit") << "edit" << "Редактирование"
-      << QStringList{"editundo=Отмена=Ctrl+Z", "t7=-=", "editcut=Вырезать=Ctrl+X",
-                     "editcopy=Копировать=Ctrl+C", "editpaste=Вставить=Ctrl+V", "t4=-=",
-                     "sup=Скролл вверх (8)=", "sdown=Скролл вниз (2)=", "sleft=Скролл влево (4)=",
-                     "sright=Скролл вправо (6)="};
-  QTest::newRow("options") << "options" << "Опции"
-      << QStringList{"setka=Сетка=Ctrl+G", "t3=-=", "size=Размер изображения...="};
-  QTest::newRow("help") << "help" << "Справка"
-      << QStringList{"helpme=Помощь=F1", "t6=-=", "about=О программе...="};
+  QTest::newRow("edit") << "edit"
+                        << "Редактирование"
+                        << QStringList{"editundo=Отмена=Ctrl+Z",    "t7=-=",
+                                       "editcut=Вырезать=Ctrl+X",   "editcopy=Копировать=Ctrl+C",
+                                       "editpaste=Вставить=Ctrl+V", "t4=-=",
+                                       "sup=Скролл вверх (8)=",     "sdown=Скролл вниз (2)=",
+                                       "sleft=Скролл влево (4)=",   "sright=Скролл вправо (6)="};
+  QTest::newRow("options") << "options"
+                           << "Опции"
+                           << QStringList{"setka=Сетка=Ctrl+G",
+                                          "t3=-=", "size=Размер изображения...="};
+  QTest::newRow("help") << "help"
+                        << "Справка"
+                        << QStringList{"helpme=Помощь=F1", "t6=-=", "about=О программе...="};
 }
 
 void Form1Test::menusHoldEveryItem() {
@@ -181,8 +186,9 @@ void Form1Test::mouseDrawsAndErasesCells() {
 
   QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 1, 1));
   QTest::mouseMove(pole, CellCentre(pole, s, 2, 1));
-  QMouseEvent drag(QEvent::MouseMove, CellCentre(pole, s, 5, 1), pole->mapToGlobal(CellCentre(pole, s, 5, 1)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent drag(QEvent::MouseMove, CellCentre(pole, s, 5, 1),
+                   pole->mapToGlobal(CellCentre(pole, s, 5, 1)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(pole, &drag);
   QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 5, 1));
   QCOMPARE(s.Pixels(1, 1), kOn);
@@ -311,8 +317,9 @@ void Form1Test::resizeDuringStrokeEndsIt() {
   QCOMPARE(s.DrawButton, kLeftButton);
   form_->resize(form_->width() + 40, form_->height() + 40);
   QTRY_COMPARE(s.DrawButton, kNoButton);
-  QMouseEvent drag(QEvent::MouseMove, CellCentre(pole, s, 6, 6), pole->mapToGlobal(CellCentre(pole, s, 6, 6)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent drag(QEvent::MouseMove, CellCentre(pole, s, 6, 6),
+                   pole->mapToGlobal(CellCentre(pole, s, 6, 6)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(pole, &drag);
   QCOMPARE(CountOn(s.Pixels), 1);
 }

@@ -324,7 +324,7 @@ void Form2Test::previewLattice() {
 // A repaint of part of the dialog sets the dots of that part and no others.
 void Form2Test::partialRepaintSetsOnlyItsDots() {
   dialog_->show();
-  SetSize(*dialog_, 101, 77);  // odd sizes: the lattice starts on odd pixels
+  SetSize(*dialog_, 101, 77);        // odd sizes: the lattice starts on odd pixels
   const QRect part(90, 61, 37, 40);  // starts between dots
   QImage image(dialog_->size(), QImage::Format_RGB32);
   image.fill(Qt::magenta);

@@ -15,7 +15,8 @@ namespace {
 void PaintReference(QPainter& p, const DocumentState& s, const CellGeometry& g) {
   for (int x = 1; x <= s.MX; ++x)
     for (int y = 1; y <= s.MY; ++y) {
-      const QRect fill(QPoint(g.EdgeX(x - 1), g.EdgeY(y - 1)), QPoint(g.EdgeX(x) - 1, g.EdgeY(y) - 1));
+      const QRect fill(QPoint(g.EdgeX(x - 1), g.EdgeY(y - 1)),
+                       QPoint(g.EdgeX(x) - 1, g.EdgeY(y) - 1));
       p.fillRect(fill, s.Pixels(x, y) ? kInkColour : kPaperColour);
       if (!s.GridOn) continue;
       const int left = g.LineX(x - 1), top = g.LineY(y - 1);
@@ -77,7 +78,10 @@ QString FirstDifference(const QImage& a, const QImage& b) {
     for (int x = 0; x < a.width(); ++x)
       if (a.pixel(x, y) != b.pixel(x, y))
         return QStringLiteral("pixel (%1, %2): %3 instead of %4")
-            .arg(x).arg(y).arg(a.pixel(x, y), 0, 16).arg(b.pixel(x, y), 0, 16);
+            .arg(x)
+            .arg(y)
+            .arg(a.pixel(x, y), 0, 16)
+            .arg(b.pixel(x, y), 0, 16);
   return {};
 }
 
@@ -126,11 +130,10 @@ void PolePainterTest::matchesPlainCellByCellPainting() {
       const QImage painted = Fast(state, g, tiles, target);
       QVERIFY2(!painted.isNull(), "painted outside the area");
       const QString difference = FirstDifference(painted, reference);
-      QVERIFY2(difference.isEmpty(),
-               qPrintable(QStringLiteral("%1, target %2: %3")
-                              .arg(grid ? "grid on" : "grid off")
-                              .arg(static_cast<int>(target))
-                              .arg(difference)));
+      QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("%1, target %2: %3")
+                                                    .arg(grid ? "grid on" : "grid off")
+                                                    .arg(static_cast<int>(target))
+                                                    .arg(difference)));
     }
   }
 }
@@ -232,8 +235,14 @@ void PolePainterTest::cellRepaintCoversWhatTheCellChanges() {
               reinterpret_cast<const QRgb*>(after.constScanLine(r))[c])
             QVERIFY2(cell.contains(c, r),
                      qPrintable(QStringLiteral("cell %1,%2 changed pixel %3,%4 outside %5,%6 %7x%8")
-                                    .arg(x).arg(y).arg(c).arg(r).arg(cell.x()).arg(cell.y())
-                                    .arg(cell.width()).arg(cell.height())));
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(c)
+                                    .arg(r)
+                                    .arg(cell.x())
+                                    .arg(cell.y())
+                                    .arg(cell.width())
+                                    .arg(cell.height())));
     }
 }
 

@@ -40,7 +40,8 @@ constexpr int kOpenMode = 0, kSaveMode = 1;
 FileDialogRequest Request(int mode, const QString& folder) {
   FileDialogRequest request;
   request.mode = mode == kOpenMode ? FileDialogMode::Open : FileDialogMode::Save;
-  request.title = mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
+  request.title =
+      mode == kOpenMode ? QStringLiteral("Открыть файл") : QStringLiteral("Сохранить файл");
   request.filters = {{"EMS-рисунок (EMS)", {"*.ems"}}, {"Все файлы", {"*"}}};
   request.folder = folder;
   return request;
@@ -48,7 +49,8 @@ FileDialogRequest Request(int mode, const QString& folder) {
 
 QStringList ButtonTexts(QMessageBox* box) {
   QStringList texts;
-  for (QAbstractButton* button : box->buttons()) texts.append(button->text().remove(QLatin1Char('&')));
+  for (QAbstractButton* button : box->buttons())
+    texts.append(button->text().remove(QLatin1Char('&')));
   texts.sort();
   return texts;
 }
@@ -218,7 +220,8 @@ void QtDialogsTest::saveDialogAsksBeforeReplacing() {
   });
   FileDialogChoice choice;
   QVERIFY(QtFileDialogs().Show(request, choice));
-  QVERIFY2(question.contains(QStringLiteral("old.ems")) && question.contains(QStringLiteral("существует")),
+  QVERIFY2(question.contains(QStringLiteral("old.ems")) &&
+               question.contains(QStringLiteral("существует")),
            qPrintable(question));
   QCOMPARE(choice.paths.size(), 1);
   QVERIFY(choice.paths[0].endsWith(QStringLiteral("/old.ems")));
@@ -284,12 +287,14 @@ void QtDialogsTest::messageBoxesInRussian() {
     box->button(QMessageBox::Yes)->click();
   });
   QVERIFY(messages.AskReplace(QStringLiteral("Сохранить файл"), QStringLiteral("pic.ems")));
-  QVERIFY2(text.startsWith(QStringLiteral("pic.ems")) && text.contains(QStringLiteral("существует")),
-           qPrintable(text));
+  QVERIFY2(
+      text.startsWith(QStringLiteral("pic.ems")) && text.contains(QStringLiteral("существует")),
+      qPrintable(text));
 }
 
 void QtDialogsTest::fileDialogTextsInRussian() {
-  QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("Папка"));
+  QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
+           QStringLiteral("Папка"));
   QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:").remove(QLatin1Char('&')),
            QStringLiteral("Имя файла:"));
   QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
@@ -307,8 +312,8 @@ void QtDialogsTest::fileSizesReadAsInRussian_data() {
   QTest::newRow("hundreds of kilobytes") << qint64(700 * 1024) << QStringLiteral("700 КБ");
   QTest::newRow("megabytes") << qint64(5'000'000) << QStringLiteral("4,77 МБ");
   QTest::newRow("gigabytes") << qint64(3) * 1024 * 1024 * 1024 << QStringLiteral("3,00 ГБ");
-  QTest::newRow("beyond terabytes") << qint64(2048) * 1024 * 1024 * 1024 * 1024
-                                   << QStringLiteral("2\u00A0048 ТБ");
+  QTest::newRow("beyond terabytes")
+      << qint64(2048) * 1024 * 1024 * 1024 * 1024 << QStringLiteral("2\u00A0048 ТБ");
 }
 
 void QtDialogsTest::fileSizesReadAsInRussian() {
@@ -328,8 +333,9 @@ void QtDialogsTest::fileListShowsSizeAndDateInRussian() {
     QVERIFY(list);
     const QAbstractItemModel* model = list->model();
     QModelIndex name;
-    QTRY_VERIFY((name = model->match(model->index(0, 0, list->rootIndex()), Qt::DisplayRole,
-                                     QStringLiteral("a.ems"), 1, Qt::MatchExactly)
+    QTRY_VERIFY((name = model
+                            ->match(model->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                    QStringLiteral("a.ems"), 1, Qt::MatchExactly)
                             .value(0))
                     .isValid());
     QTRY_VERIFY(!model->index(name.row(), 3, name.parent()).data().toString().isEmpty());
@@ -360,8 +366,8 @@ ColumnFit FitOfFileList(const QString& folder, int entries) {
     QTRY_COMPARE(model->rowCount(list->rootIndex()), entries);
     QTRY_VERIFY(!model->index(0, 2, list->rootIndex()).data().toString().isEmpty());
     const auto* view = static_cast<const QAbstractItemView*>(list);
-    fit = {view->sizeHintForColumn(0), list->header()->sectionSize(0),
-           view->sizeHintForColumn(2), list->header()->sectionSize(2)};
+    fit = {view->sizeHintForColumn(0), list->header()->sectionSize(0), view->sizeHintForColumn(2),
+           list->header()->sectionSize(2)};
   });
   FileDialogChoice choice;
   QtFileDialogs().Show(Request(kOpenMode, folder), choice);
@@ -379,7 +385,8 @@ void QtDialogsTest::fileListShowsNamesWholeAndTypesInTheRoomLeft() {
       {"b.bmp", QByteArray("BM").append(60, '\0')},
       {"c.txt", QByteArray("text\n")},
       {"d.png", QByteArray("\x89PNG\r\n\x1a\n").append(16, '\0')}};
-  for (const auto& [name, bytes] : files) Store(folder + QLatin1Char('/') + QLatin1String(name), bytes);
+  for (const auto& [name, bytes] : files)
+    Store(folder + QLatin1Char('/') + QLatin1String(name), bytes);
   QVERIFY(QDir(folder).mkdir(QStringLiteral("e")));
   const ColumnFit short_names = FitOfFileList(folder, 5);
   QVERIFY(short_names.name_needed <= short_names.name_given);
