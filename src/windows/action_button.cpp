@@ -1,6 +1,7 @@
 #include "windows/action_button.h"
 
 #include <QAction>
+#include <QPointer>
 
 namespace tochkograf {
 
@@ -10,7 +11,13 @@ ActionButton::ActionButton(QAction* action, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   FollowAction();
   connect(action_, &QAction::changed, this, &ActionButton::FollowAction);
-  connect(this, &QPushButton::clicked, action_, &QAction::trigger);
+  // A click turns a checkable button over by itself; the action, checked
+  // from the document after it has run, says how it stays.
+  connect(this, &QPushButton::clicked, this, [this] {
+    const QPointer<ActionButton> alive(this);
+    action_->trigger();
+    if (alive) FollowAction();
+  });
 }
 
 void ActionButton::FollowAction() {

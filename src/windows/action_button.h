@@ -8,8 +8,8 @@ namespace tochkograf {
 
 // A toolbar button that runs its QAction and shows the action's picture,
 // pressed while the action is checked. A push button, not a tool button, so
-// that it looks as the band was drawn; and with no tooltip, since the band's
-// buttons carry pictures only.
+// that it looks as the band was drawn; with no tooltip unless one is given
+// it, since the band's first buttons carry pictures only.
 class ActionButton : public QPushButton {
   Q_OBJECT
 

@@ -26,6 +26,12 @@ bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,
   return true;
 }
 
+std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
+  TextDialog dialog(start, owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
 void QtSideWindows::ShowHelp() {
   if (!help_) help_ = new Form4(owner_);
   help_->show();
