@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace tochkograf {
 
@@ -25,6 +27,14 @@ void ActionButton::FollowAction() {
   setEnabled(action_->isEnabled());
   setCheckable(action_->isCheckable());
   setChecked(action_->isChecked());
+}
+
+void ActionButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  if (isChecked()) option.state |= QStyle::State_Sunken;
+  painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 }  // namespace tochkograf

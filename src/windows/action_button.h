@@ -17,6 +17,11 @@ class ActionButton : public QPushButton {
   ActionButton(QAction* action, QWidget* parent);
   QAction* Action() const { return action_; }
 
+ protected:
+  // A checked button is drawn as held down: the style's own mark of a
+  // checked push button is too faint to tell the tool in use at a glance.
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   void FollowAction();
 
