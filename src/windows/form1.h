@@ -13,7 +13,7 @@
 #include "picture/picture_view.h"
 #include "windows/command_table.h"
 #include "windows/side_windows.h"
-#include "windows/text_dialog.h"
+#include "windows/text_choice.h"
 
 class QAction;
 class QLabel;

@@ -2,6 +2,7 @@
 
 #include "windows/conversion_dialog.h"
 #include "windows/form2.h"
+#include "windows/text_dialog.h"
 
 namespace tochkograf {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "commands/image_import.h"
-#include "windows/text_dialog.h"
+#include "windows/text_choice.h"
 
 namespace tochkograf {
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "picture/pixel_font.h"
+#include "windows/text_choice.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,12 +13,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace tochkograf {
-
-// A line of text and the font to write it in.
-struct TextChoice {
-  QString text;
-  FontSize font = FontSize::kNormal;
-};
 
 // "Текст": a line of text, one of the built-in fonts and a preview of the
 // text as it will be drawn, with the characters the font lacks named.
