@@ -126,7 +126,7 @@ screenshot: build
 art: deps
 	cmake -S . -B $(BUILD)-art -DCMAKE_BUILD_TYPE=Release -DTOCHKOGRAF_ARTWORK=ON
 	cmake --build $(BUILD)-art -j $(JOBS) --target tochkograf_artwork
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)-art/tools/artwork/tochkograf_artwork src/windows/art
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)-art/tools/artwork/tochkograf_artwork src/windows/art src/windows/icons
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-art $(DEB_BUILD)

@@ -30,6 +30,7 @@ class NoSideWindows : public SideWindows {
   void ShowAbout() override {}
   std::optional<QSize> ShowSizeDialog() override { return std::nullopt; }
   void ShowHelp() override {}
+  std::optional<TextChoice> AskText(const TextChoice&) override { return std::nullopt; }
   bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
     return false;
   }

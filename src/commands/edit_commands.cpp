@@ -3,6 +3,7 @@
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
+#include "picture/whole_picture.h"
 
 namespace tochkograf {
 
@@ -13,6 +14,17 @@ namespace {
 void Edited(DocumentState& state, PictureView& view, bool changed) {
   if (changed) state.IZM = kOn;
   RedrawPole(state, view);
+}
+
+// An edit that is a step of undo of its own; one that changes nothing
+// leaves the snapshot there was.
+template <typename Edit>
+void UndoableEdit(DocumentState& state, PictureView& view, Edit edit) {
+  const UndoSnapshot before = state.Undo;
+  SaveUndo(state);
+  const bool changed = edit(state);
+  if (!changed) state.Undo = before;
+  Edited(state, view, changed);
 }
 
 }  // namespace
@@ -36,5 +48,16 @@ void sup(DocumentState& state, PictureView& view) { Edited(state, view, ShiftUp(
 void sdown(DocumentState& state, PictureView& view) { Edited(state, view, ShiftDown(state)); }
 void sleft(DocumentState& state, PictureView& view) { Edited(state, view, ShiftLeft(state)); }
 void sright(DocumentState& state, PictureView& view) { Edited(state, view, ShiftRight(state)); }
+
+void editfliph(DocumentState& state, PictureView& view) {
+  UndoableEdit(state, view, FlipLeftRight);
+}
+void editflipv(DocumentState& state, PictureView& view) {
+  UndoableEdit(state, view, FlipTopBottom);
+}
+void editrotate(DocumentState& state, PictureView& view) {
+  UndoableEdit(state, view, RotateHalfTurn);
+}
+void editinvert(DocumentState& state, PictureView& view) { UndoableEdit(state, view, Invert); }
 
 }  // namespace tochkograf

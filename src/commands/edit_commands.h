@@ -27,4 +27,12 @@ void sdown(DocumentState& state, PictureView& view);
 void sleft(DocumentState& state, PictureView& view);
 void sright(DocumentState& state, PictureView& view);
 
+// The whole picture, MX x MY, flipped left to right, top to bottom, turned
+// half round or inverted; each is one step of undo, the snapshot taken only
+// where the picture changes.
+void editfliph(DocumentState& state, PictureView& view);
+void editflipv(DocumentState& state, PictureView& view);
+void editrotate(DocumentState& state, PictureView& view);
+void editinvert(DocumentState& state, PictureView& view);
+
 }  // namespace tochkograf

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "picture/drawing_tool.h"
 #include "picture/pixel_grid.h"
 
 namespace tochkograf {
@@ -31,6 +32,7 @@ struct DocumentState {
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
   Flag GridOn = kOff;
   std::array<Flag, kMaxWidth + 1> ShiftLine{};  // the line that wraps round in a shift
+  DrawingTool Tool = DrawingTool::kPen;         // what a press on the drawing area does
 };
 
 // The name FileName holds while the picture has no file.

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "picture/cell_runs.h"
+
 namespace tochkograf {
 
 // What the picture logic needs from the screen: the drawing area's inner size
@@ -16,6 +18,12 @@ class PictureView {
   // Cell (x, y), 1-based, with its grid outline.
   virtual void RepaintCell(int x, int y) = 0;
   virtual void RepaintAll() = 0;
+  // The cells of the runs, all within the picture, at once: what a shape, a
+  // fill or a line of text changed.
+  virtual void RepaintCells(const CellRuns& runs) {
+    for (const CellRun& run : runs)
+      for (int x = run.first; x <= run.last; ++x) RepaintCell(x, run.y);
+  }
   virtual void SetSizeLabel(const QString& caption) = 0;
 };
 

@@ -1,6 +1,9 @@
 #include "windows/action_button.h"
 
 #include <QAction>
+#include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace tochkograf {
 
@@ -10,7 +13,13 @@ ActionButton::ActionButton(QAction* action, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   FollowAction();
   connect(action_, &QAction::changed, this, &ActionButton::FollowAction);
-  connect(this, &QPushButton::clicked, action_, &QAction::trigger);
+  // A click turns a checkable button over by itself; the action, checked
+  // from the document after it has run, says how it stays.
+  connect(this, &QPushButton::clicked, this, [this] {
+    const QPointer<ActionButton> alive(this);
+    action_->trigger();
+    if (alive) FollowAction();
+  });
 }
 
 void ActionButton::FollowAction() {
@@ -18,6 +27,14 @@ void ActionButton::FollowAction() {
   setEnabled(action_->isEnabled());
   setCheckable(action_->isCheckable());
   setChecked(action_->isChecked());
+}
+
+void ActionButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  if (isChecked()) option.state |= QStyle::State_Sunken;
+  painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 }  // namespace tochkograf

@@ -30,6 +30,12 @@ struct Command {
   // A command that shows a state of the document by its check mark reads
   // that state here; the mark is set from it after every command.
   bool (*checked)(const DocumentState&) = nullptr;
+  // Checked commands of one group are one choice: their items show the
+  // check mark as a dot, and choosing one clears the others.
+  const char* group = nullptr;
+  // The toolbar button's tooltip, for a button whose picture alone does
+  // not say what it does.
+  QString tooltip{};
 };
 
 struct Menu {

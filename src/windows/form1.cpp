@@ -1,6 +1,7 @@
 #include "windows/form1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
@@ -10,12 +11,13 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <map>
+#include <string>
 
 #include "commands/caption.h"
 #include "commands/ems_file.h"
 #include "commands/image_import.h"
 #include "commands/open_named_file.h"
-#include "picture/pen.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/action_button.h"
@@ -67,10 +69,15 @@ void Form1::CreateControls() {
   setCentralWidget(area_);
   area_->installEventFilter(this);
 
+  // The buttons are numbered from the left, whichever menu holds them.
+  std::stable_sort(
+      toolbar_actions_.begin(), toolbar_actions_.end(),
+      [](const PlacedAction& a, const PlacedAction& b) { return a.place.left < b.place.left; });
   for (const PlacedAction& placed : toolbar_actions_) {
     auto* button = new ActionButton(placed.action, area_);
     button->setObjectName(QStringLiteral("Command1_%1").arg(Command1_.size()));
     button->setGeometry(placed.place.left, placed.place.top, placed.place.size, placed.place.size);
+    button->setToolTip(placed.tooltip);
     button->installEventFilter(this);
     Command1_.push_back(button);
   }
@@ -87,6 +94,7 @@ void Form1::CreateControls() {
   PlaceLabels();
 
   pole_ = new Pole(state_, area_);
+  pole_->SetPreview(&tools_.Preview());
   pole_->setGeometry(0, band_height_, 305, 305);
 
   // The buttons in their order, with the drawing area just before the
@@ -119,23 +127,34 @@ void Form1::PlaceLabels() {
   band_height_ = std::max(kBandHeight, Label2_->geometry().bottom() + 1 + below);
 }
 
-// Wide enough for every menu title and the labels; the drawing area starts
-// as square as it is at 96 dpi.
+// Wide enough for every menu title, the labels and the buttons; the
+// drawing area starts with the picture in square cells of whole pixels, at
+// least as large as it was drawn at 96 dpi.
 QSize Form1::InitialInnerSize() const {
-  const int width = std::max(kInitialInnerSize.width(), NarrowestInnerWidth());
-  const int pole_height =
-      kInitialInnerSize.height() - kBandHeight + width - kInitialInnerSize.width();
-  return QSize(width, band_height_ + pole_height);
+  const QSize frame = pole_->size() - pole_->contentsRect().size();
+  const QSize drawn =
+      QSize(kInitialInnerSize.width(), kInitialInnerSize.height() - kBandHeight) - frame;
+  // The screen's room, less the band, the menu bar and a title bar.
+  const QSize around(0, band_height_ + menuBar()->sizeHint().height() + 2 * kBandHeight);
+  const QSize largest =
+      (screen() ? screen()->availableGeometry().size() : QSize(4096, 4096)) - around - frame;
+  const QSize inner = SquareCellArea(QSize(state_.MX, state_.MY), drawn,
+                                     NarrowestInnerWidth() - frame.width(), largest);
+  return QSize(inner.width() + frame.width(), band_height_ + inner.height() + frame.height());
 }
 
 int Form1::NarrowestInnerWidth() const {
-  return std::max(menuBar()->sizeHint().width(), Label2_->geometry().right() + 1);
+  int width = std::max(menuBar()->sizeHint().width(), Label2_->geometry().right() + 1);
+  for (const ActionButton* button : Command1_)
+    width = std::max(width, button->geometry().right() + 1);
+  return width;
 }
 
 // Each command becomes one action, which its menu item and its toolbar
 // button both run.
 void Form1::CreateActions() {
   setMenuBar(new KeyboardMenuBar(this));
+  std::map<std::string, QActionGroup*> groups;
   for (const Menu& table_menu : CommandTable()) {
     auto* menu = new CaptionMenu(table_menu.caption, menuBar());
     menuBar()->addMenu(menu);
@@ -150,6 +169,7 @@ void Form1::CreateActions() {
       action->setShortcut(command.shortcut);
       menu->addAction(action);
       connect(action, &QAction::triggered, this, [this, run = command.run] {
+        BeforeCommand();
         (this->*run)();
         ShowChecks();
       });
@@ -157,8 +177,13 @@ void Form1::CreateActions() {
         action->setCheckable(true);
         checked_actions_.push_back({action, command.checked});
       }
+      if (command.group) {
+        QActionGroup*& group = groups[command.group];
+        if (!group) group = new QActionGroup(this);
+        group->addAction(action);
+      }
       if (command.picture) action->setIcon(ToolbarIcon(command.picture));
-      if (command.button) toolbar_actions_.push_back({action, *command.button});
+      if (command.button) toolbar_actions_.push_back({action, *command.button, command.tooltip});
     }
   }
   ShowChecks();
@@ -169,15 +194,35 @@ void Form1::ShowChecks() {
     checked.action->setChecked(checked.checked(state_));
 }
 
+void Form1::BeforeCommand() { tools_.Cancel(state_, *this); }
+
 void Form1::ConnectPole() {
-  connect(pole_, &Pole::MouseDown, this, [this](std::uint8_t button, double X, double Y) {
-    PoleMouseDown(state_, *this, button, X, Y);
-  });
+  connect(pole_, &Pole::MouseDown, this, &Form1::Pole_MouseDown);
   connect(pole_, &Pole::MouseMove, this,
-          [this](double X, double Y) { PoleMouseMove(state_, *this, X, Y); });
-  connect(pole_, &Pole::MouseUp, this, [this] { PoleMouseUp(state_); });
-  connect(pole_, &Pole::Resized, this, [this] { PoleResized(state_, *this); });
+          [this](double X, double Y, bool shift) { tools_.MouseMove(state_, *this, X, Y, shift); });
+  connect(pole_, &Pole::MouseUp, this, &Form1::Pole_MouseUp);
+  connect(pole_, &Pole::Resized, this, [this] { tools_.Resized(state_, *this); });
   connect(pole_, &Pole::KeyPress, this, &Form1::DigitKeyPress);
+}
+
+void Form1::Pole_MouseDown(std::uint8_t button, double X, double Y, bool shift) {
+  tools_.MouseDown(state_, *this, button, X, Y, shift);
+}
+
+// The text's dialog opens once the click is over, from the event loop, so
+// that the drawing area is done with the mouse.
+void Form1::Pole_MouseUp(std::uint8_t button) {
+  tools_.MouseUp(state_, *this, button);
+  if (const std::optional<TextClick> click = tools_.TakeTextClick())
+    QMetaObject::invokeMethod(
+        this, [this, click = *click] { AskText(click); }, Qt::QueuedConnection);
+}
+
+void Form1::AskText(const TextClick& click) {
+  const std::optional<TextChoice> choice = windows_->AskText(last_text_);
+  if (!choice) return;
+  last_text_ = *choice;
+  PlaceText(state_, *this, click, choice->text, BuiltInFont(choice->font));
 }
 
 void Form1::PlaceCentred() {
@@ -226,6 +271,11 @@ void Form1::focusInEvent(QFocusEvent* event) {
 // Only presses no shortcut has taken come here, so a command never runs twice
 // where a Latin layout is there as well.
 void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && tools_.Dragging()) {
+    tools_.Cancel(state_, *this);
+    return;
+  }
+  if (event->key() == Qt::Key_Shift) tools_.ShiftChanged(state_, *this, true);
   const QKeySequence latin = LatinShortcutFor(*event);
   if (!latin.isEmpty()) {
     for (QAction* action : findChildren<QAction*>()) {
@@ -238,7 +288,15 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+void Form1::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Shift) tools_.ShiftChanged(state_, *this, false);
+  QMainWindow::keyReleaseEvent(event);
+}
+
 void Form1::DigitKeyPress(const QString& text) {
+  if (text == QLatin1String("4") || text == QLatin1String("6") || text == QLatin1String("8") ||
+      text == QLatin1String("2"))
+    BeforeCommand();
   if (text == QLatin1String("4"))
     sleft_Click();
   else if (text == QLatin1String("6"))
@@ -261,6 +319,7 @@ void Form1::SetCaption(const QString& caption) { setWindowTitle(caption); }
 double Form1::InnerWidth() const { return pole_->InnerWidth(); }
 double Form1::InnerHeight() const { return pole_->InnerHeight(); }
 void Form1::RepaintCell(int x, int y) { pole_->RepaintCell(x, y); }
+void Form1::RepaintCells(const CellRuns& runs) { pole_->RepaintCells(runs); }
 void Form1::RepaintAll() {
   pole_->update();
   FollowPictureSize();

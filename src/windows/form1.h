@@ -9,9 +9,11 @@
 #include "commands/file_dialog_platform.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
+#include "picture/drawing_tools.h"
 #include "picture/picture_view.h"
 #include "windows/command_table.h"
 #include "windows/side_windows.h"
+#include "windows/text_choice.h"
 
 class QAction;
 class QLabel;
@@ -70,8 +72,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // Shows the whole file name while the window itself has the focus.
   void focusInEvent(QFocusEvent* event) override;
   // A shortcut's key in a layout without Latin letters, which Qt has not
-  // matched, runs the command all the same.
+  // matched, runs the command all the same. Esc cancels a shape being
+  // dragged, and Shift holds it to its straight lines, square or circle.
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   // Every menu and command of the window, in order: the one table the
@@ -109,6 +113,13 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void sdown_Click();
   void sleft_Click();
   void sright_Click();
+  void editfliph_Click();
+  void editflipv_Click();
+  void editrotate_Click();
+  void editinvert_Click();
+  // The items of "Рисование", one for each tool.
+  template <DrawingTool tool>
+  void ChooseTool();
   void setka_Click();
   void size_Click();
   void helpme_Click();
@@ -116,6 +127,13 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
 
   // Sets the check marks from the states they show, after every command.
   void ShowChecks();
+  // What comes before every command: a shape being dragged is cancelled.
+  void BeforeCommand();
+  // The mouse on the drawing area, for the tool in use.
+  void Pole_MouseDown(std::uint8_t button, double X, double Y, bool shift);
+  void Pole_MouseUp(std::uint8_t button);
+  // The text tool's dialog, for a click at `click`.
+  void AskText(const TextClick& click);
   // The shift digits, typed while Pole or a toolbar button has the focus.
   void DigitKeyPress(const QString& text);
   void Form_Resize();
@@ -125,6 +143,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   double InnerHeight() const override;
   void RepaintCell(int x, int y) override;
   void RepaintAll() override;
+  void RepaintCells(const CellRuns& runs) override;
   void SetSizeLabel(const QString& caption) override;
   // CaptionView
   void SetCaption(const QString& caption) override;
@@ -146,14 +165,17 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   struct PlacedAction {
     QAction* action;
     ButtonPlace place;
+    QString tooltip;
   };
-  std::vector<PlacedAction> toolbar_actions_;  // in the order of the table
+  std::vector<PlacedAction> toolbar_actions_;  // from the left
   std::vector<ActionButton*> Command1_;        // the toolbar, in the same order
   QLabel* Label1_ = nullptr;
   QLabel* Label2_ = nullptr;
   Pole* pole_ = nullptr;
   int band_height_ = kBandHeight;
   QSize fitted_size_;  // the picture size the drawing area was last fitted to
+  DrawingTools tools_;
+  TextChoice last_text_;  // the text dialog starts where it was left
 };
 
 }  // namespace tochkograf

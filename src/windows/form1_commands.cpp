@@ -5,6 +5,7 @@
 #include "commands/edit_commands.h"
 #include "commands/export_command.h"
 #include "commands/image_import.h"
+#include "picture/drawing_tools.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/form1.h"
@@ -15,11 +16,31 @@
 #include "windows/icons/fileopen.xpm"
 #include "windows/icons/filesave.xpm"
 #include "windows/icons/size.xpm"
+#include "windows/icons/toolbox.xpm"
+#include "windows/icons/tooldisc.xpm"
+#include "windows/icons/toolellipse.xpm"
+#include "windows/icons/toolfill.xpm"
+#include "windows/icons/toolline.xpm"
+#include "windows/icons/toolpen.xpm"
+#include "windows/icons/toolrect.xpm"
+#include "windows/icons/tooltext.xpm"
 
 namespace tochkograf {
 
+namespace {
+
+template <DrawingTool tool>
+bool ToolInUse(const DocumentState& state) {
+  return state.Tool == tool;
+}
+
+// The place of the tools' button `index`, after the size button and a gap.
+ButtonPlace ToolButton(int index) { return ButtonPlace{256 + 32 * index, 0, 29}; }
+
+}  // namespace
+
 // Menus and their items in order. The gaps between the toolbar buttons group
-// them: new | open, save | cut, copy, paste | size.
+// them: new | open, save | cut, copy, paste | size | the drawing tools.
 std::vector<Menu> Form1::CommandTable() {
   const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
   const auto separator = [](const char* name) { return Command{.name = name}; };
@@ -99,6 +120,95 @@ std::vector<Menu> Form1::CommandTable() {
            {.name = "sright",
             .caption = QStringLiteral("Скролл вправо (6)"),
             .run = &Form1::sright_Click},
+           separator("tflips"),
+           {.name = "editfliph",
+            .caption = QStringLiteral("Отразить слева направо"),
+            .run = &Form1::editfliph_Click},
+           {.name = "editflipv",
+            .caption = QStringLiteral("Отразить сверху вниз"),
+            .run = &Form1::editflipv_Click},
+           {.name = "editrotate",
+            .caption = QStringLiteral("Повернуть на 180°"),
+            .run = &Form1::editrotate_Click},
+           {.name = "editinvert",
+            .caption = QStringLiteral("Инвертировать"),
+            .run = &Form1::editinvert_Click},
+       }},
+      {"draw",
+       QStringLiteral("Рисование"),
+       {
+           {.name = "drawpen",
+            .caption = QStringLiteral("Карандаш"),
+            .shortcut = QKeySequence(Qt::Key_P),
+            .run = &Form1::ChooseTool<DrawingTool::kPen>,
+            .picture = toolpen_xpm,
+            .button = ToolButton(0),
+            .checked = ToolInUse<DrawingTool::kPen>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Карандаш (P)")},
+           {.name = "drawline",
+            .caption = QStringLiteral("Линия"),
+            .shortcut = QKeySequence(Qt::Key_L),
+            .run = &Form1::ChooseTool<DrawingTool::kLine>,
+            .picture = toolline_xpm,
+            .button = ToolButton(1),
+            .checked = ToolInUse<DrawingTool::kLine>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Линия (L)")},
+           {.name = "drawrect",
+            .caption = QStringLiteral("Прямоугольник"),
+            .shortcut = QKeySequence(Qt::Key_R),
+            .run = &Form1::ChooseTool<DrawingTool::kRectangle>,
+            .picture = toolrect_xpm,
+            .button = ToolButton(2),
+            .checked = ToolInUse<DrawingTool::kRectangle>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Прямоугольник (R)")},
+           {.name = "drawbox",
+            .caption = QStringLiteral("Закрашенный прямоугольник"),
+            .shortcut = QKeySequence(Qt::SHIFT | Qt::Key_R),
+            .run = &Form1::ChooseTool<DrawingTool::kFilledRectangle>,
+            .picture = toolbox_xpm,
+            .button = ToolButton(3),
+            .checked = ToolInUse<DrawingTool::kFilledRectangle>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Закрашенный прямоугольник (Shift+R)")},
+           {.name = "drawellipse",
+            .caption = QStringLiteral("Эллипс"),
+            .shortcut = QKeySequence(Qt::Key_E),
+            .run = &Form1::ChooseTool<DrawingTool::kEllipse>,
+            .picture = toolellipse_xpm,
+            .button = ToolButton(4),
+            .checked = ToolInUse<DrawingTool::kEllipse>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Эллипс (E)")},
+           {.name = "drawdisc",
+            .caption = QStringLiteral("Закрашенный эллипс"),
+            .shortcut = QKeySequence(Qt::SHIFT | Qt::Key_E),
+            .run = &Form1::ChooseTool<DrawingTool::kFilledEllipse>,
+            .picture = tooldisc_xpm,
+            .button = ToolButton(5),
+            .checked = ToolInUse<DrawingTool::kFilledEllipse>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Закрашенный эллипс (Shift+E)")},
+           {.name = "drawfill",
+            .caption = QStringLiteral("Заливка"),
+            .shortcut = QKeySequence(Qt::Key_F),
+            .run = &Form1::ChooseTool<DrawingTool::kFill>,
+            .picture = toolfill_xpm,
+            .button = ToolButton(6),
+            .checked = ToolInUse<DrawingTool::kFill>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Заливка (F)")},
+           {.name = "drawtext",
+            .caption = QStringLiteral("Текст..."),
+            .shortcut = QKeySequence(Qt::Key_T),
+            .run = &Form1::ChooseTool<DrawingTool::kText>,
+            .picture = tooltext_xpm,
+            .button = ToolButton(7),
+            .checked = ToolInUse<DrawingTool::kText>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Текст (T)")},
        }},
       {"options",
        QStringLiteral("Опции"),
@@ -148,6 +258,16 @@ void Form1::sup_Click() { sup(state_, *this); }
 void Form1::sdown_Click() { sdown(state_, *this); }
 void Form1::sleft_Click() { sleft(state_, *this); }
 void Form1::sright_Click() { sright(state_, *this); }
+
+void Form1::editfliph_Click() { editfliph(state_, *this); }
+void Form1::editflipv_Click() { editflipv(state_, *this); }
+void Form1::editrotate_Click() { editrotate(state_, *this); }
+void Form1::editinvert_Click() { editinvert(state_, *this); }
+
+template <DrawingTool tool>
+void Form1::ChooseTool() {
+  state_.Tool = tool;
+}
 
 void Form1::setka_Click() {
   state_.GridOn = static_cast<Flag>(~state_.GridOn);

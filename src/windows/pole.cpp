@@ -23,6 +23,22 @@ QRect Covering(const QRect& rect, double scale) {
                       static_cast<int>(std::ceil((rect.bottom() + 1) * scale)) - 1));
 }
 
+// The code of a mouse button; extra buttons take no part in drawing.
+std::uint8_t ButtonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return kLeftButton;
+    case Qt::RightButton:
+      return kRightButton;
+    case Qt::MiddleButton:
+      return kMiddleButton;
+    default:
+      return kNoButton;
+  }
+}
+
+bool ShiftHeld(const QInputEvent* event) { return event->modifiers() & Qt::ShiftModifier; }
+
 }  // namespace
 
 Pole::Pole(const DocumentState& state, QWidget* parent) : QFrame(parent), state_(state) {
@@ -54,20 +70,38 @@ void Pole::RepaintCell(int x, int y) {
   repaint(logical.translated(inner.topLeft()));
 }
 
+// One repaint for all the cells, however many: each repaint costs far more
+// than a cell's pixels, and Qt paints and shows only the region's own
+// rectangles, the runs of a row joined into one and equal rows into a band.
+void Pole::RepaintCells(const CellRuns& runs) {
+  if (runs.empty()) return;
+  const QRect inner = contentsRect();
+  const double ratio = devicePixelRatioF();
+  const CellGeometry& g = DeviceGeometry(inner, ratio);
+  QRegion region;
+  for (const CellRun& run : runs) {
+    const QRect cells = CellPaintRect(g, run.first, run.y) | CellPaintRect(g, run.last, run.y);
+    if (!cells.isEmpty()) region += Covering(cells, 1 / ratio).translated(inner.topLeft());
+  }
+  if (!region.isEmpty()) repaint(region);
+}
+
 void Pole::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect inner = contentsRect();
   // The style's frame costs more than many cells: draw it only when the
   // repaint reaches it, which a pen stroke's never does.
   if (!inner.contains(event->rect())) drawFrame(&painter);
-  const QRect exposed = (event->rect() & inner).translated(-inner.topLeft());
-  if (exposed.isEmpty()) return;
   painter.setClipRect(inner);
   painter.translate(inner.topLeft());
   const double ratio = devicePixelRatioF();
   if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
-  painter_.Paint(painter, ShownCells::Of(state_), DeviceGeometry(inner, ratio),
-                 Covering(exposed, ratio));
+  const ShownCells cells = ShownCells::Of(state_, preview_);
+  const CellGeometry& geometry = DeviceGeometry(inner, ratio);
+  for (const QRect& rect : event->region()) {
+    const QRect exposed = (rect & inner).translated(-inner.topLeft());
+    if (!exposed.isEmpty()) painter_.Paint(painter, cells, geometry, Covering(exposed, ratio));
+  }
 }
 
 QPointF Pole::InnerPosition(const QMouseEvent* event) const {
@@ -75,30 +109,18 @@ QPointF Pole::InnerPosition(const QMouseEvent* event) const {
 }
 
 void Pole::mousePressEvent(QMouseEvent* event) {
-  std::uint8_t code = kNoButton;
-  switch (event->button()) {
-    case Qt::LeftButton:
-      code = kLeftButton;
-      break;
-    case Qt::RightButton:
-      code = kRightButton;
-      break;
-    case Qt::MiddleButton:
-      code = kMiddleButton;
-      break;
-    default:
-      return;  // extra buttons take no part in drawing
-  }
+  const std::uint8_t code = ButtonCode(event->button());
+  if (code == kNoButton) return;
   const QPointF at = InnerPosition(event);
-  emit MouseDown(code, at.x(), at.y());
+  emit MouseDown(code, at.x(), at.y(), ShiftHeld(event));
 }
 
 void Pole::mouseMoveEvent(QMouseEvent* event) {
   const QPointF at = InnerPosition(event);
-  emit MouseMove(at.x(), at.y());
+  emit MouseMove(at.x(), at.y(), ShiftHeld(event));
 }
 
-void Pole::mouseReleaseEvent(QMouseEvent*) { emit MouseUp(); }
+void Pole::mouseReleaseEvent(QMouseEvent* event) { emit MouseUp(ButtonCode(event->button())); }
 
 void Pole::keyPressEvent(QKeyEvent* event) {
   emit KeyPress(event->text());

@@ -5,28 +5,35 @@
 #include <optional>
 
 #include "picture/cell_geometry.h"
+#include "picture/cell_mask.h"
 #include "picture/document_state.h"
 #include "windows/pole_painter.h"
 
 namespace tochkograf {
 
-// The drawing area: a bordered box that shows the enlarged picture and
-// passes its mouse, key and resize events to the main window. Positions it
-// reports are in its own units with the origin at the inner top-left corner.
+// The drawing area: a bordered box that shows the enlarged picture, with
+// the shape being dragged over it, and passes its mouse, key and resize
+// events to the main window. Positions it reports are in its own units with
+// the origin at the inner top-left corner; `shift` says whether Shift is
+// held.
 class Pole : public QFrame {
   Q_OBJECT
 
  public:
   Pole(const DocumentState& state, QWidget* parent);
+  // The shape shown over the picture from now on, or none.
+  void SetPreview(const ShapePreview* preview) { preview_ = preview; }
 
   double InnerWidth() const { return contentsRect().width(); }
   double InnerHeight() const { return contentsRect().height(); }
   void RepaintCell(int x, int y);
+  // The cells of the runs, at once, in one repaint of their pixels alone.
+  void RepaintCells(const CellRuns& runs);
 
  signals:
-  void MouseDown(std::uint8_t button, double X, double Y);
-  void MouseMove(double X, double Y);
-  void MouseUp();
+  void MouseDown(std::uint8_t button, double X, double Y, bool shift);
+  void MouseMove(double X, double Y, bool shift);
+  void MouseUp(std::uint8_t button);
   void KeyPress(const QString& text);
   void Resized();
 
@@ -50,6 +57,7 @@ class Pole : public QFrame {
   QPointF InnerPosition(const QMouseEvent* event) const;
 
   const DocumentState& state_;
+  const ShapePreview* preview_ = nullptr;
   PolePainter painter_;
   mutable std::optional<CellGeometry> geometry_;
 };

@@ -2,6 +2,7 @@
 
 #include "windows/conversion_dialog.h"
 #include "windows/form2.h"
+#include "windows/text_dialog.h"
 
 namespace tochkograf {
 
@@ -24,6 +25,12 @@ bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,
   if (dialog.exec() != QDialog::Accepted) return false;
   settings = dialog.Settings();
   return true;
+}
+
+std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
+  TextDialog dialog(start, owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
 void QtSideWindows::ShowHelp() {

@@ -22,6 +22,7 @@ class QtSideWindows : public SideWindows {
   void ShowAbout() override;
   std::optional<QSize> ShowSizeDialog() override;
   void ShowHelp() override;
+  std::optional<TextChoice> AskText(const TextChoice& start) override;
   bool ShowConversionDialog(const ImportedImage& image, bool grid,
                             ConversionSettings& settings) override;
 

@@ -4,13 +4,15 @@
 #include <optional>
 
 #include "commands/image_import.h"
+#include "windows/text_choice.h"
 
 namespace tochkograf {
 
 // The windows the main window opens besides message boxes and file dialogs:
 // the about box (the start-up splash again), the picture size dialog, the
-// help window and the image import's conversion dialog. The real ones are
-// Form3, Form2, Form4 and ConversionDialog; tests put fakes here.
+// help window, the image import's conversion dialog and the text tool's
+// dialog. The real ones are Form3, Form2, Form4, ConversionDialog and
+// TextDialog; tests put fakes here.
 class SideWindows : public ConversionWindow {
  public:
   virtual ~SideWindows() = default;
@@ -21,6 +23,9 @@ class SideWindows : public ConversionWindow {
   virtual std::optional<QSize> ShowSizeDialog() = 0;
   // The help window, not modal.
   virtual void ShowHelp() = 0;
+  // The text tool's dialog, modal, showing `start`: the text and font
+  // chosen with "OK", or nothing when it was cancelled.
+  virtual std::optional<TextChoice> AskText(const TextChoice& start) = 0;
 };
 
 }  // namespace tochkograf

@@ -368,11 +368,46 @@ alt_shows_the_menu_bar_has_the_keys() {
   expect_exit_status 0
 }
 
+# A line and an ellipse dragged out with the mouse, the ellipse's tool
+# chosen by its key in a Russian layout; a rectangle cancelled with Esc
+# while dragged, and a filled one taken back by undo. The saved file holds
+# the line and the ellipse, worked out here cell by cell.
+draw_shapes_undo_save() {
+  start_past_splash key
+  ink_clear
+  xdo key l
+  drag_cells 1 2 3 10 7
+  # Two across for one down, the half-way cells taken below.
+  ink_on 2 3 && ink_on 3 4 && ink_on 4 4 && ink_on 5 5 && ink_on 6 5 && ink_on 7 6 &&
+    ink_on 8 6 && ink_on 9 7 && ink_on 10 7
+  use_layout ru
+  xdo key "$(key_code E)"
+  use_layout us
+  drag_cells 1 14 2 18 6
+  # The 5 x 5 circle: three cells at the top and bottom, three down each side.
+  local i
+  for i in 15 16 17; do ink_on "$i" 2 && ink_on "$i" 6; done
+  for i in 3 4 5; do ink_on 14 "$i" && ink_on 18 "$i"; done
+  xdo key r
+  point_at_cell 20 20
+  xdo mousedown 1
+  point_at_cell 28 28
+  xdo key Escape
+  xdo mouseup 1
+  xdo key shift+r
+  drag_cells 1 3 20 6 22
+  xdo key ctrl+z ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/shapes"
+  expect_file "$app_dir/shapes.ems"
+  menu_file_exit
+  expect_exit_status 0
+}
+
 start_xvfb "$work/display"
 for scenario in splash_times_out draw_save_new open_shift_save open_named_on_command_line \
   arguments_are_the_programs exit_cancel_then_no exit_yes_saves \
   russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys \
-  import_convert_export; do
+  import_convert_export draw_shapes_undo_save; do
   started=$(now_ms)
   setxkbmap -layout us
   (trap stop_program EXIT; "$scenario") &

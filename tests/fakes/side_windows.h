@@ -10,7 +10,8 @@
 namespace tochkograf {
 
 // Side windows that only record which were asked for. The size dialog
-// chooses `size_chosen` when it is set, and is cancelled otherwise;
+// chooses `size_chosen` when it is set, and is cancelled otherwise, and the
+// text dialog likewise `text_chosen`;
 // the conversion dialog keeps what it was shown and answers through
 // `on_conversion` ("OK" when that returns true), cancelled without one.
 class FakeSideWindows : public SideWindows {
@@ -21,6 +22,11 @@ class FakeSideWindows : public SideWindows {
     return size_chosen;
   }
   void ShowHelp() override { calls << QStringLiteral("help"); }
+  std::optional<TextChoice> AskText(const TextChoice& start) override {
+    calls << QStringLiteral("text");
+    shown_text = start;
+    return text_chosen;
+  }
   bool ShowConversionDialog(const ImportedImage& image, bool grid,
                             ConversionSettings& settings) override {
     calls << QStringLiteral("conversion");
@@ -32,6 +38,8 @@ class FakeSideWindows : public SideWindows {
 
   QStringList calls;
   std::optional<QSize> size_chosen;
+  std::optional<TextChoice> text_chosen;  // the text dialog's answer: nothing is "Отмена"
+  TextChoice shown_text;
   std::function<bool(ConversionSettings&)> on_conversion;
   ImportedImage shown_image;
   bool shown_grid = false;

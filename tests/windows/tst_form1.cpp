@@ -55,6 +55,7 @@ class Form1Test : public QObject {
   void resizeDuringStrokeEndsIt();
   void exitClosesWindow();
   void strokeRepaintsOnlyItsCells();
+  void toolsFromKeysAndButtonsDragShapes();
 
  private:
   FakeSideWindows windows_;  // keeps the splash from holding up every case
@@ -86,8 +87,14 @@ void Form1Test::startsWithEmptyPictureAndGrid() {
 }
 
 void Form1Test::laysOutControls() {
-  QCOMPARE(form_->centralWidget()->size(), QSize(306, 362));
-  QCOMPARE(PoleOf(*form_)->geometry(), QRect(0, 56, 306, 306));  // full width after layout
+  // Room for every button, and the picture in square cells of whole pixels.
+  const QSize area = form_->centralWidget()->size();
+  QCOMPARE(PoleOf(*form_)->geometry(), QRect(0, 56, area.width(), area.height() - 56));
+  const QSize inner = PoleOf(*form_)->contentsRect().size();
+  QVERIFY(area.width() >= Button(*form_, 14)->geometry().right() + 1 ||
+          form_->screen()->availableGeometry().width() < 600);  // a screen too small
+  if (form_->screen()->availableGeometry().height() >= 700)
+    QVERIFY(inner.width() == inner.height() && inner.width() % 32 == 0 && inner.width() >= 300);
   // A face wider than the one the band was drawn for widens the first label
   // as its text needs, and the size label moves right by as much.
   auto* label1 = form_->findChild<QLabel*>(QStringLiteral("Label1"));
@@ -107,6 +114,15 @@ void Form1Test::laysOutControls() {
     QVERIFY(Button(*form_, i)->text().isEmpty());
     QVERIFY(Button(*form_, i)->toolTip().isEmpty());
     QVERIFY(!Button(*form_, i)->icon().isNull());
+  }
+  // The tools after a gap, named in their tooltips, the pen pressed.
+  int left = 245 + 2;
+  for (int i = 7; i < 15; ++i) {
+    const QRect place = Button(*form_, i)->geometry();
+    QVERIFY(place.left() > left && place.right() < area.width() && place.size() == QSize(29, 29));
+    QVERIFY(!Button(*form_, i)->toolTip().isEmpty() && !Button(*form_, i)->icon().isNull());
+    QCOMPARE(Button(*form_, i)->isChecked(), i == 7);
+    left = place.right() + 1;
   }
   // Tab order: buttons 0..5, the drawing area, button 6.
   QWidget* expected[] = {Button(*form_, 1), Button(*form_, 2), Button(*form_, 3), Button(*form_, 4),
@@ -137,11 +153,28 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "fileexit=Выход="};
   QTest::newRow("edit") << "edit"
                         << "Редактирование"
-                        << QStringList{"editundo=Отмена=Ctrl+Z",    "t7=-=",
-                                       "editcut=Вырезать=Ctrl+X",   "editcopy=Копировать=Ctrl+C",
-                                       "editpaste=Вставить=Ctrl+V", "t4=-=",
-                                       "sup=Скролл вверх (8)=",     "sdown=Скролл вниз (2)=",
-                                       "sleft=Скролл влево (4)=",   "sright=Скролл вправо (6)="};
+                        << QStringList{"editundo=Отмена=Ctrl+Z",
+                                       "t7=-=",
+                                       "editcut=Вырезать=Ctrl+X",
+                                       "editcopy=Копировать=Ctrl+C",
+                                       "editpaste=Вставить=Ctrl+V",
+                                       "t4=-=",
+                                       "sup=Скролл вверх (8)=",
+                                       "sdown=Скролл вниз (2)=",
+                                       "sleft=Скролл влево (4)=",
+                                       "sright=Скролл вправо (6)=",
+                                       "tflips=-=",
+                                       "editfliph=Отразить слева направо=",
+                                       "editflipv=Отразить сверху вниз=",
+                                       "editrotate=Повернуть на 180°=",
+                                       "editinvert=Инвертировать="};
+  QTest::newRow("draw")
+      << "draw"
+      << "Рисование"
+      << QStringList{"drawpen=Карандаш=P",       "drawline=Линия=L",
+                     "drawrect=Прямоугольник=R", "drawbox=Закрашенный прямоугольник=Shift+R",
+                     "drawellipse=Эллипс=E",     "drawdisc=Закрашенный эллипс=Shift+E",
+                     "drawfill=Заливка=F",       "drawtext=Текст...=T"};
   QTest::newRow("options") << "options"
                            << "Опции"
                            << QStringList{"setka=Сетка=Ctrl+G",
@@ -172,7 +205,8 @@ void Form1Test::menusHoldEveryItem() {
       QVERIFY(a->isEnabled() && a->isVisible());
     }
   }
-  QCOMPARE(form_->menuBar()->actions().size(), 4);
+  QCOMPARE(form_->menuBar()->actions().size(), 5);
+  QCOMPARE(form_->menuBar()->actions()[2]->text(), QStringLiteral("Рисование"));
 }
 
 void Form1Test::mouseDrawsAndErasesCells() {
@@ -366,12 +400,40 @@ void Form1Test::strokeRepaintsOnlyItsCells() {
   }
   QTest::mouseRelease(pole, Qt::LeftButton);
   QApplication::processEvents();
-  // A cell here is under 3 x 4 pixels.
-  const QSize cell(pole->contentsRect().width() / 128 + 1, pole->contentsRect().height() / 96 + 1);
+  // A cell's pixels, rounded out on both sides.
+  const QSize cell(pole->contentsRect().width() / 128 + 2, pole->contentsRect().height() / 96 + 2);
   for (const QRect& rect : recorder.painted)
     QVERIFY2(rect.width() <= cell.width() && rect.height() <= cell.height(),
              qPrintable(QStringLiteral("%1 x %2").arg(rect.width()).arg(rect.height())));
   QCOMPARE(CountOn(s.Pixels), 128);
+}
+
+// One tool at a time, pressed and checked; a shape cancelled with Esc
+// leaves the picture as it was, and one released is drawn.
+void Form1Test::toolsFromKeysAndButtonsDragShapes() {
+  DocumentState& s = form_->State();
+  Pole* pole = PoleOf(*form_);
+  QTest::keyClick(form_, Qt::Key_L);
+  QCOMPARE(s.Tool, DrawingTool::kLine);
+  QVERIFY(Item(*form_, "drawline")->isChecked() && !Item(*form_, "drawpen")->isChecked());
+  QVERIFY(Button(*form_, 8)->isChecked() && !Button(*form_, 7)->isChecked());
+  QTest::keyClick(form_, Qt::Key_E, Qt::ShiftModifier);
+  QCOMPARE(s.Tool, DrawingTool::kFilledEllipse);
+  QTest::mouseClick(Button(*form_, 11), Qt::LeftButton);
+  QCOMPARE(s.Tool, DrawingTool::kEllipse);
+  QVERIFY(Button(*form_, 11)->isChecked() && Item(*form_, "drawellipse")->isChecked());
+
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
+  QTest::mouseMove(pole, CellCentre(pole, s, 8, 6));
+  QTest::keyClick(form_, Qt::Key_Escape);
+  QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 8, 6));
+  QCOMPARE(CountOn(s.Pixels), 0);
+  QCOMPARE(s.IZM, kOff);
+  QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
+  QTest::mouseMove(pole, CellCentre(pole, s, 6, 6));
+  QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 6, 6));
+  QCOMPARE(CountOn(s.Pixels), 12);  // the 5 x 5 circle
+  QCOMPARE(s.IZM, kOn);
 }
 
 QTEST_MAIN(Form1Test)

@@ -18,6 +18,7 @@
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/form4.h"
+#include "windows/text_dialog.h"
 
 using namespace tochkograf;
 
@@ -28,7 +29,7 @@ using namespace tochkograf;
 
 namespace {
 
-enum class Window { kMain, kSizeDialog, kSplash, kHelp, kConversionDialog };
+enum class Window { kMain, kSizeDialog, kSplash, kHelp, kConversionDialog, kTextDialog };
 
 // A wide image, and the picture in the editor at the largest size: the
 // size texts at their widest.
@@ -67,6 +68,9 @@ std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side) {
       window = std::make_unique<ConversionDialog>(WideImage(), settings, true);
       break;
     }
+    case Window::kTextDialog:
+      window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет, 中")});
+      break;
   }
   window->show();
   return window;
@@ -154,6 +158,7 @@ void TextFitTest::textsShowWhole_data() {
   QTest::newRow("splash") << Window::kSplash;
   QTest::newRow("help") << Window::kHelp;
   QTest::newRow("conversion dialog") << Window::kConversionDialog;
+  QTest::newRow("text dialog") << Window::kTextDialog;
 }
 
 void TextFitTest::textsShowWhole() {
