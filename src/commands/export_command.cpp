@@ -54,7 +54,7 @@ void fileexport(DocumentCommands& commands) {
   const DocumentState& state = document.state;
   const Picture picture{state.MX, state.MY, state.Pixels};
   QByteArray bytes;
-  const FormatStatus written = format->write(picture, {path}, bytes);
+  const FormatStatus written = format->write(picture, WritingTo(path), bytes);
   if (written != FormatStatus::Ok) {
     document.messages.ShowFailure(Failure(path, FormatFailureReason(written)));
     return;
