@@ -14,7 +14,7 @@ bool WriteEmsFile(DocumentContext& document, const QString& path) {
   QByteArray bytes;
   QString reason;
   if (const FormatStatus encoded =
-          OwnFormat().write({state.MX, state.MY, state.Pixels}, WritingTo(path), bytes);
+          OwnFormat().write({state.MX, state.MY, state.Pixels}, {path}, bytes);
       encoded != FormatStatus::Ok)
     reason = FormatFailureReason(encoded);
   else if (const FileStatus saved = SaveWhole(path, bytes); saved != FileStatus::Ok)

@@ -29,10 +29,12 @@ std::optional<PhoneNumber> ParsePhoneNumber(const QString& typed) {
 QByteArray AddressField(const PhoneNumber& number) {
   QByteArray field =
       Octets({int(number.digits.size()), number.international ? kInternational : kUnknownType});
-  const QString digits =
-      number.digits + (number.digits.size() % 2 ? QStringLiteral("F") : QString());
-  for (qsizetype i = 0; i < digits.size(); i += 2)
-    field += Octets({digits[i + 1].digitValue() << 4 | digits[i].digitValue()});
+  constexpr int kPadding = 0xF;
+  const QString& digits = number.digits;
+  for (qsizetype i = 0; i < digits.size(); i += 2) {
+    const int high = i + 1 < digits.size() ? digits[i + 1].digitValue() : kPadding;
+    field += Octets({high << 4 | digits[i].digitValue()});
+  }
   return field;
 }
 

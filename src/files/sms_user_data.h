@@ -30,11 +30,11 @@ enum class Concatenation {
 
 // What the user data of a message, or of its concatenated parts, holds.
 struct MessageContent {
-  QList<InformationElement> every;  // first in every part's header (application ports)
-  QList<HeaderObject> objects;      // in the headers, in order, after the concatenation
+  QList<InformationElement> every{};  // first in every part's header (application ports)
+  QList<HeaderObject> objects{};      // in the headers, in order, after the concatenation
   // The text (or data) after the header, in pieces a message never splits:
   // septets of the GSM 7-bit alphabet, one an octet, or else octets.
-  QList<QByteArray> text;
+  QList<QByteArray> text{};
   bool septets = false;
   Concatenation concatenation = Concatenation::Reference16;
   int reference = 0;  // the concatenation's, its low 8 or 16 bits

@@ -18,17 +18,10 @@ namespace tochkograf {
 // after the file dialog (a phone number, a layout of bytes) carries the
 // answers here.
 struct WriteOptions {
-  QString file_name;    // the file written; an X bitmap takes its C names from it
-  SmsOptions sms;       // the messages for a modem: recipient, text, kind
-  NetworkCode network;  // an operator logo's, in a .nol file or a message
+  QString file_name;      // the file written; an X bitmap takes its C names from it
+  SmsOptions sms{};       // the messages for a modem: recipient, text, kind
+  NetworkCode network{};  // an operator logo's, in a .nol file or a message
 };
-
-// The options of a type that asks nothing.
-inline WriteOptions WritingTo(const QString& file_name) {
-  WriteOptions options;
-  options.file_name = file_name;
-  return options;
-}
 
 // What "Экспорт..." asks for a type after the file dialog, into its
 // WriteOptions, before the file is written.

@@ -7,6 +7,7 @@
 
 #include "commands/document_commands.h"
 #include "commands/file_dialog_platform.h"
+#include "commands/phone_export.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
@@ -28,6 +29,7 @@ struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
   FileDialogPlatform* file_dialogs = nullptr;
+  PhoneExportDialogs* phone_dialogs = nullptr;  // the export's questions for the phones' types
   // Where file dialogs start while the picture has no folder of its own;
   // empty: the working directory the program was started in.
   QString start_folder{};
@@ -135,6 +137,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::unique_ptr<SideWindows> own_windows_;
   SideWindows* windows_;
   std::unique_ptr<FileDialogPlatform> own_file_dialogs_;
+  std::unique_ptr<PhoneExportDialogs> own_phone_dialogs_;
+  PhoneExportDialogs* phone_dialogs_;
   std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar
