@@ -22,6 +22,7 @@ NetworkCodeDialog::NetworkCodeDialog(const NetworkCode& start, QWidget* parent)
   problem_ = new QLabel(this);
   problem_->setObjectName(QStringLiteral("problem"));
   problem_->setWordWrap(true);
+  problem_->setMinimumHeight(2 * problem_->fontMetrics().lineSpacing());
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
       ->setObjectName(QStringLiteral("ok"));
@@ -34,6 +35,7 @@ NetworkCodeDialog::NetworkCodeDialog(const NetworkCode& start, QWidget* parent)
   column->addWidget(fields_);
   column->addWidget(problem_);
   column->addWidget(buttons);
+  column->setSizeConstraint(QLayout::SetFixedSize);
   layout()->activate();
   if (parent) CentreOver(this, parent->window());
 }

@@ -52,6 +52,9 @@ SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const Netwo
   problem_ = Named(new QLabel(this), "problem");
   problem_->setWordWrap(true);
   problem_->setMinimumWidth(360);
+  // Room for two lines, so that the buttons stay where they are whether or
+  // not there is something to say.
+  problem_->setMinimumHeight(2 * problem_->fontMetrics().lineSpacing());
   auto* buttons = new QDialogButtonBox(this);
   Named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok")
       ->setDefault(true);
@@ -69,6 +72,7 @@ SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const Netwo
   form->addRow(QStringLiteral("&Сеть оператора:"), network_);
   form->addRow(problem_);
   form->addRow(buttons);
+  form->setSizeConstraint(QLayout::SetFixedSize);
   KindChanged();
   layout()->activate();
   if (parent) CentreOver(this, parent->window());
