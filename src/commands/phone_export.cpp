@@ -22,6 +22,9 @@ QString SmsAnswersProblem(const SmsOptions& sms, int width, int height) {
 
 bool AskPhoneExportOptions(PhoneExportDialogs& dialogs, const FileFormat& format,
                            const Picture& picture, WriteOptions& options) {
+  // No question for a picture the type's writer will refuse with its message.
+  if (!format.sizes.isEmpty() && !format.sizes.contains(QSize(picture.width, picture.height)))
+    return true;
   switch (format.asks) {
     case ExportQuestions::None:
       return true;

@@ -28,7 +28,8 @@ class PhoneExportDialogs {
 QString SmsAnswersProblem(const SmsOptions& sms, int width, int height);
 
 // Asks what `format` needs besides the picture into `options`; true at
-// once for a type that asks nothing, false when the user cancelled.
+// once for a type that asks nothing or does not take the picture's size
+// (its writer then says which it takes), false when the user cancelled.
 bool AskPhoneExportOptions(PhoneExportDialogs& dialogs, const FileFormat& format,
                            const Picture& picture, WriteOptions& options);
 

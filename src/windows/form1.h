@@ -29,13 +29,13 @@ struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
   FileDialogPlatform* file_dialogs = nullptr;
-  PhoneExportDialogs* phone_dialogs = nullptr;  // the export's questions for the phones' types
   // Where file dialogs start while the picture has no folder of its own;
   // empty: the working directory the program was started in.
   QString start_folder{};
   // The splash the program started with, which "О программе..." shows
   // again; null: the about box is made at its first opening.
   Form3* splash = nullptr;
+  PhoneExportDialogs* phone_dialogs = nullptr;  // the export's questions for the phones' types
 };
 
 // The main window: it owns the document, makes its commands from one table
