@@ -79,8 +79,8 @@ SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const Netwo
 }
 
 SmsOptions SmsDialog::Options() const {
-  const auto kind = SmsKind(kind_->currentData().toInt());
-  return {recipient_->text().trimmed(), SmsKindHasText(kind) ? text_->text() : QString(), kind};
+  // The text stays for the next export even where this kind sends none.
+  return {recipient_->text().trimmed(), text_->text(), SmsKind(kind_->currentData().toInt())};
 }
 
 NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
