@@ -7,10 +7,11 @@ PACKAGES := g++ cmake make qt6-base-dev libpng-dev qt6-translations-l10n fonts-d
 # The end-to-end run needs an X server of its own and a way to type and click
 # (and to switch the keyboard's layout and read the screen); the check of the
 # installed tree, the desktop's validators and MIME tools; the readers the
-# exported XBM and the manual page are checked with (netpbm, man); the
+# exported XBM and the manual page are checked with (netpbm, man); the phone
+# tool that reads the SMS messages and the Nokia logo files (gammu); the
 # layout check of the sources (clang-format).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
-                shared-mime-info netpbm man-db clang-format
+                shared-mime-info netpbm man-db gammu python3-gammu clang-format
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # WERROR=ON turns every compiler warning into an error, as CI builds.

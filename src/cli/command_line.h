@@ -6,6 +6,7 @@
 
 #include "cli/conversion_options.h"
 #include "cli/help_text.h"
+#include "cli/phone_options.h"
 
 namespace tochkograf {
 
@@ -25,6 +26,7 @@ struct CommandLine {
   QString in, out;              // Thumbnail and Convert
   int size = 0;                 // Thumbnail: the largest side of the image
   ConversionOptions options;    // Convert: how images are converted
+  PhoneOptions phone;           // Convert: what goes into a file for a phone
   QString problem;              // Misuse: what is wrong, in Russian
 };
 

@@ -1,6 +1,7 @@
 #include "cli/help_text.h"
 
 #include "cli/conversion_options.h"
+#include "cli/phone_options.h"
 #include "images/file_formats.h"
 #include "picture/picture.h"
 #include "version.h"
@@ -59,7 +60,8 @@ HelpText CommandLineHelpText() {
   HelpText help;
   help.calls = {QStringLiteral("[ФАЙЛ]"), QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
                 QStringLiteral("--convert ВХОД ВЫХОД [--size\u00a0ШxВ] [--threshold\u00a0N] "
-                               "[--dither\u00a0none|floyd|bayer] [--invert]"),
+                               "[--dither\u00a0none|floyd|bayer] [--invert] [--to\u00a0НОМЕР] "
+                               "[--text\u00a0ТЕКСТ] [--kind\u00a0ВИД] [--network\u00a0MCC-MNC]"),
                 QStringLiteral("--help | --version")};
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
@@ -81,6 +83,7 @@ HelpText CommandLineHelpText() {
                       "преобразование меняют параметры:")
            .arg(most)}};
   help.items += ConversionOptionsHelp();
+  help.items += PhoneOptionsHelp();
   help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
                  {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
   help.notes = {

@@ -60,6 +60,25 @@ Outcome MakeThumbnail(const CommandLine& command) {
   return error.isEmpty() ? Outcome{} : Failed(error);
 }
 
+// What the dialogs of the export would ask for `target`, from the options;
+// the option missing, if one is.
+QString PhoneAnswers(const FileFormat& target, const PhoneOptions& phone, WriteOptions& options) {
+  options.sms = phone.sms;
+  options.network = phone.network.value_or(NetworkCode{});
+  const QString network = QStringLiteral("нужен код сети: --network MCC-MNC");
+  switch (target.asks) {
+    case ExportQuestions::None:
+      return {};
+    case ExportQuestions::Sms:
+      if (phone.sms.recipient.isEmpty())
+        return QStringLiteral("нужен номер получателя: --to НОМЕР");
+      return phone.sms.kind == SmsKind::OperatorLogo && !phone.network ? network : QString();
+    case ExportQuestions::NetworkCode:
+      return phone.network ? QString() : network;
+  }
+  return {};
+}
+
 Outcome Convert(const CommandLine& command) {
   const FileFormatList writers = Where(BuiltInFormats(), Writes);
   const FileFormat* target = FormatOfName(writers, command.out);
@@ -68,8 +87,11 @@ Outcome Convert(const CommandLine& command) {
   Picture picture;
   if (const QString reason = ReadInputPicture(command, picture); !reason.isEmpty())
     return Failed(ReadFailure(command.in, reason));
+  WriteOptions options{command.out};
+  if (const QString missing = PhoneAnswers(*target, command.phone, options); !missing.isEmpty())
+    return Failed(WriteFailure(command.out, missing));
   QByteArray bytes;
-  const FormatStatus status = target->write(picture, {command.out}, bytes);
+  const FormatStatus status = target->write(picture, options, bytes);
   if (status != FormatStatus::Ok)
     return Failed(WriteFailure(command.out, FormatFailureReason(status)));
   const QString error = Save(command.out, bytes);

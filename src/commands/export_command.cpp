@@ -37,7 +37,7 @@ QString OfferedName(const DocumentState& state) {
 
 }  // namespace
 
-void fileexport(DocumentCommands& commands) {
+void fileexport(DocumentCommands& commands, PhoneExportDialogs* phone) {
   DocumentContext& document = commands.Document();
   const FileFormatList formats = Where(BuiltInFormats(), Exported);
   int type = 0;
@@ -53,8 +53,10 @@ void fileexport(DocumentCommands& commands) {
   if (target.exists() && !document.messages.AskReplace(kExportTitle, target.fileName())) return;
   const DocumentState& state = document.state;
   const Picture picture{state.MX, state.MY, state.Pixels};
+  WriteOptions options{path};
+  if (phone && !AskPhoneExportOptions(*phone, *format, picture, options)) return;
   QByteArray bytes;
-  const FormatStatus written = format->write(picture, {path}, bytes);
+  const FormatStatus written = format->write(picture, options, bytes);
   if (written != FormatStatus::Ok) {
     document.messages.ShowFailure(Failure(path, FormatFailureReason(written)));
     return;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "commands/document_commands.h"
+#include "commands/phone_export.h"
 
 namespace tochkograf {
 
@@ -15,6 +16,8 @@ inline const QString kExportTitle = QStringLiteral("Экспорт");
 // user agrees, and only once the whole new file is written. The document is
 // never changed: its file, caption and unsaved changes stay as they were. A
 // picture that cannot be exported gets one message naming the file and why.
-void fileexport(DocumentCommands& commands);
+// The types that go to a phone ask what they need through `phone` after the
+// file dialog; cancelling there writes nothing.
+void fileexport(DocumentCommands& commands, PhoneExportDialogs* phone = nullptr);
 
 }  // namespace tochkograf

@@ -1,35 +1,35 @@
 #include "files/ems_element.h"
 
 #include "files/bit_packing.h"
+#include "files/octets.h"
 
 namespace tochkograf {
 
 namespace {
 
-constexpr char kLargePicture = 0x10;
-constexpr char kSmallPicture = 0x11;
-constexpr char kVariablePicture = 0x12;
-constexpr char kAtStartOfText = 0x00;
-
-QByteArray Element(int width, int height, const QByteArray& data) {
-  QByteArray element;
-  if (width == 32 && height == 32) {
-    element.append(kLargePicture).append(char(1 + data.size())).append(kAtStartOfText);
-  } else if (width == 16 && height == 16) {
-    element.append(kSmallPicture).append(char(1 + data.size())).append(kAtStartOfText);
-  } else {
-    element.append(kVariablePicture).append(char(3 + data.size())).append(kAtStartOfText);
-    element.append(char((width + 7) / 8)).append(char(height));
-  }
-  return element + data;
-}
+constexpr unsigned char kLargePicture = 0x10;
+constexpr unsigned char kSmallPicture = 0x11;
+constexpr unsigned char kVariablePicture = 0x12;
+constexpr int kAtStartOfText = 0x00;
 
 }  // namespace
 
-FormatStatus EncodeEmsElement(const Picture& picture, QByteArray& line) {
+std::optional<InformationElement> EmsPictureElement(const Picture& picture) {
   const QByteArray data = PackBits(picture, BitOrder::LeftmostHigh, RowEnd::PadToByte);
-  if (data.size() > kMaxElementData) return FormatStatus::TooLargeForMessage;
-  line = Element(picture.width, picture.height, data).toHex().toUpper() + '\n';
+  if (data.size() > kMaxElementData) return std::nullopt;
+  const QByteArray at = Octets({kAtStartOfText});
+  if (picture.width == 32 && picture.height == 32)
+    return InformationElement{kLargePicture, at + data};
+  if (picture.width == 16 && picture.height == 16)
+    return InformationElement{kSmallPicture, at + data};
+  return InformationElement{kVariablePicture,
+                            at + Octets({(picture.width + 7) / 8, picture.height}) + data};
+}
+
+FormatStatus EncodeEmsElement(const Picture& picture, QByteArray& line) {
+  const std::optional<InformationElement> element = EmsPictureElement(picture);
+  if (!element) return FormatStatus::TooLargeForMessage;
+  line = element->Encoded().toHex().toUpper() + '\n';
   return FormatStatus::Ok;
 }
 

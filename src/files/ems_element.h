@@ -1,25 +1,30 @@
 #pragma once
 
 #include <QByteArray>
+#include <optional>
 
 #include "files/format_status.h"
+#include "files/information_element.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
 
 // A picture as it travels inside an SMS: one information element of the
-// user data header, written as a line of upper-case hex. 32 x 32 is a
-// large picture and 16 x 16 a small one; any other size is a variable
-// picture, which gives its width in octets and its height. Each element
-// places the picture at the start of the text (position 0); its rows are
-// whole octets, the leftmost pixel in the most significant bit, a set bit
-// black.
+// user data header. 32 x 32 is a large picture and 16 x 16 a small one; any
+// other size is a variable picture, which gives its width in octets and its
+// height. Each element places the picture at the start of the text
+// (position 0); its rows are whole octets, the leftmost pixel in the most
+// significant bit, a set bit black.
 
 // A variable picture must fit in one message.
 constexpr int kMaxElementData = 128;
 
-// The element's line; TooLargeForMessage, with `line` as it was, where its
-// pixels take more than kMaxElementData octets.
+// The picture's element; nothing where its pixels take more than
+// kMaxElementData octets.
+std::optional<InformationElement> EmsPictureElement(const Picture& picture);
+
+// The element as a line of upper-case hex; TooLargeForMessage, with `line`
+// as it was, where the picture takes no element.
 FormatStatus EncodeEmsElement(const Picture& picture, QByteArray& line);
 
 }  // namespace tochkograf

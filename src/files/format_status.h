@@ -17,6 +17,16 @@ enum class FormatStatus {
   NotAnImage,          // no image of a type the program reads
   TooLarge,            // an image that would take more memory than images may have
   NotEncoded,          // a writer's failure: the encoder gave no file
+  // The phones' types: a writer's refusal of a picture of another size than
+  // the kind takes, each naming the sizes.
+  NotSmsOperatorLogoSize,  // 72 x 14
+  NotOperatorLogoSize,     // 72 x 14 or 78 x 21
+  NotCallerGroupSize,      // 72 x 14
+  NotPictureMessageSize,   // 72 x 28
+  NotStartupLogoSize,      // 84 x 48
+  NotLogoManagerSize,      // any of those
+  BadRecipient,            // a number no message can be sent to
+  TooManyMessages,         // more than 255 concatenated messages
 };
 
 // The most memory an image being imported may take once decoded; larger

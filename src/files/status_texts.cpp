@@ -3,12 +3,17 @@
 #include <QFileInfo>
 
 #include "files/ems_element.h"
+#include "files/phone_number.h"
+#include "files/phone_sizes.h"
+#include "files/sms_user_data.h"
 #include "files/system_name.h"
 #include "picture/pixel_grid.h"
 
 namespace tochkograf {
 
 namespace {
+
+QString SizeOf(QSize size) { return SizeText(size.width(), size.height()); }
 
 QString CommonReason(FileStatus status) {
   switch (status) {
@@ -79,6 +84,32 @@ QString FormatFailureReason(FormatStatus status) {
           .arg(kImageMemoryLimitMb);
     case FormatStatus::NotEncoded:
       return QStringLiteral("ошибка при кодировании изображения");
+    case FormatStatus::NotSmsOperatorLogoSize:
+      return QStringLiteral("логотип оператора Nokia должен быть %1 точек").arg(SizeOf(kNokiaLogo));
+    case FormatStatus::NotOperatorLogoSize:
+      return QStringLiteral("логотип оператора Nokia должен быть %1 или %2 точек")
+          .arg(SizeOf(kNokiaLogo), SizeOf(kNokiaLargeLogo));
+    case FormatStatus::NotCallerGroupSize:
+      return QStringLiteral("картинка группы Nokia должна быть %1 точек").arg(SizeOf(kNokiaLogo));
+    case FormatStatus::NotPictureMessageSize:
+      return QStringLiteral("картинка-сообщение Nokia должна быть %1 точек")
+          .arg(SizeOf(kNokiaPicture));
+    case FormatStatus::NotStartupLogoSize:
+      return QStringLiteral("заставка Nokia должна быть %1 точек").arg(SizeOf(kNokiaStartupLogo));
+    case FormatStatus::NotLogoManagerSize:
+      return QStringLiteral(
+                 "в файл Nokia Logo Manager входят рисунки %1 и %2 (логотип оператора), %3 "
+                 "(заставка) и %4 (картинка-сообщение)")
+          .arg(SizeOf(kNokiaLogo), SizeOf(kNokiaLargeLogo), SizeOf(kNokiaStartupLogo),
+               SizeOf(kNokiaPicture));
+    case FormatStatus::BadRecipient:
+      return QStringLiteral(
+                 "номер получателя должен быть из цифр (не больше %1), международный — с «+» "
+                 "впереди")
+          .arg(kMostNumberDigits);
+    case FormatStatus::TooManyMessages:
+      return QStringLiteral("текст слишком длинный: он не поместится и в %1 связанных SMS")
+          .arg(kMostConcatenatedMessages);
   }
   return {};
 }

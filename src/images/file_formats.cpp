@@ -9,8 +9,14 @@
 #include "files/ems_element.h"
 #include "files/ems_format.h"
 #include "files/file_access.h"
+#include "files/modem_commands.h"
+#include "files/nlm_format.h"
+#include "files/nokia_logo_format.h"
+#include "files/nsl_format.h"
 #include "files/otb_format.h"
 #include "files/pbm_format.h"
+#include "files/phone_sizes.h"
+#include "files/wbmp_format.h"
 #include "files/xbm_format.h"
 #include "images/png_codec.h"
 
@@ -112,6 +118,67 @@ const QList<FileFormat>& BuiltInRows() {
        .extensions = {QStringLiteral("txt")},
        .write = [](const Picture& picture, const WriteOptions&,
                    QByteArray& bytes) { return EncodeEmsElement(picture, bytes); },
+       .exported = true},
+      {.name = QStringLiteral("SMS для модема, AT-команды"),
+       .filter = QStringLiteral("SMS для модема, AT-команды"),
+       .extensions = {QStringLiteral("at")},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             return EncodeModemCommands(picture, options.sms, options.network, bytes);
+           },
+       .exported = true,
+       .asks = ExportQuestions::Sms},
+      {.name = QStringLiteral("Логотип оператора Nokia"),
+       .filter = QStringLiteral("Логотип оператора Nokia"),
+       .extensions = {QStringLiteral("nol")},
+       .entry = Entry::Image,
+       .read = DecodeNol,
+       .read_limit = kNokiaLogoReadLimit,
+       .write = [](const Picture& picture, const WriteOptions& options,
+                   QByteArray& bytes) { return EncodeNol(picture, options.network, bytes); },
+       .exported = true,
+       .asks = ExportQuestions::NetworkCode,
+       .sizes = {kNokiaLogo, kNokiaLargeLogo},
+       .signature = QByteArrayLiteral("NOL\0")},
+      {.name = QStringLiteral("Картинка группы Nokia"),
+       .filter = QStringLiteral("Картинка группы Nokia"),
+       .extensions = {QStringLiteral("ngg")},
+       .entry = Entry::Image,
+       .read = DecodeNgg,
+       .read_limit = kNokiaLogoReadLimit,
+       .write = [](const Picture& picture, const WriteOptions&,
+                   QByteArray& bytes) { return EncodeNgg(picture, bytes); },
+       .exported = true,
+       .sizes = {kNokiaLogo},
+       .signature = QByteArrayLiteral("NGG\0")},
+      {.name = QStringLiteral("Nokia Logo Manager"),
+       .filter = QStringLiteral("Nokia Logo Manager"),
+       .extensions = {QStringLiteral("nlm")},
+       .entry = Entry::Image,
+       .read = DecodeNlm,
+       .read_limit = kNlmReadLimit,
+       .write = [](const Picture& picture, const WriteOptions&,
+                   QByteArray& bytes) { return EncodeNlm(picture, bytes); },
+       .exported = true,
+       .sizes = {kNokiaLogo, kNokiaLargeLogo, kNokiaStartupLogo, kNokiaPicture},
+       .signature = QByteArrayLiteral("NLM ")},
+      {.name = QStringLiteral("Заставка Nokia"),
+       .filter = QStringLiteral("Заставка Nokia"),
+       .extensions = {QStringLiteral("nsl")},
+       .entry = Entry::Image,
+       .read = DecodeNsl,
+       .read_limit = kNslReadLimit,
+       .write = [](const Picture& picture, const WriteOptions&,
+                   QByteArray& bytes) { return EncodeNsl(picture, bytes); },
+       .exported = true,
+       .sizes = {kNokiaStartupLogo}},
+      {.name = QStringLiteral("WAP-рисунок WBMP"),
+       .filter = QStringLiteral("WAP-рисунок WBMP"),
+       .extensions = {QStringLiteral("wbmp")},
+       .entry = Entry::Image,
+       .read = DecodeWbmp,
+       .read_limit = kWbmpReadLimit,
+       .write = AlwaysWrites<EncodeWbmp>,
        .exported = true},
   };
   return rows;

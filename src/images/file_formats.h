@@ -2,10 +2,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include "files/format_status.h"
+#include "files/network_code.h"
+#include "files/sms_options.h"
 #include "files/status_texts.h"
 #include "picture/picture.h"
 
@@ -15,7 +18,17 @@ namespace tochkograf {
 // after the file dialog (a phone number, a layout of bytes) carries the
 // answers here.
 struct WriteOptions {
-  QString file_name;  // the file written; an X bitmap takes its C names from it
+  QString file_name;      // the file written; an X bitmap takes its C names from it
+  SmsOptions sms{};       // the messages for a modem: recipient, text, kind
+  NetworkCode network{};  // an operator logo's, in a .nol file or a message
+};
+
+// What "Экспорт..." asks for a type after the file dialog, into its
+// WriteOptions, before the file is written.
+enum class ExportQuestions {
+  None,
+  Sms,          // the messages' recipient, text and kind ("SMS")
+  NetworkCode,  // an operator logo's MCC and MNC
 };
 
 // How a file of a type comes into the editor.
@@ -56,6 +69,9 @@ struct FileFormat {
   bool by_content = false;
   Writer write = nullptr;  // null where it is not written
   bool exported = false;   // offered by "Экспорт...", in the table's order
+  ExportQuestions asks = ExportQuestions::None;
+  // The only sizes `write` takes, where it does not take every picture.
+  QList<QSize> sizes{};
   // The first bytes that tell a file of this type whose name has no
   // extension of the table's.
   QByteArray signature{};

@@ -26,6 +26,7 @@
 #include "windows/latin_shortcut.h"
 #include "windows/pole.h"
 #include "windows/qt_file_dialogs.h"
+#include "windows/qt_phone_export_dialogs.h"
 #include "windows/qt_side_windows.h"
 #include "windows/qt_user_messages.h"
 #include "windows/square_cells.h"
@@ -49,6 +50,8 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
+  if (!seams.phone_dialogs) own_phone_dialogs_ = std::make_unique<QtPhoneExportDialogs>(this);
+  phone_dialogs_ = seams.phone_dialogs ? seams.phone_dialogs : own_phone_dialogs_.get();
   const QString folder = seams.start_folder.isEmpty() ? QDir::currentPath() : seams.start_folder;
   commands_ = std::make_unique<DocumentCommands>(DocumentContext{state_, *this, *this, *messages_},
                                                  dialogs, folder, this);

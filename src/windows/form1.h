@@ -7,6 +7,7 @@
 
 #include "commands/document_commands.h"
 #include "commands/file_dialog_platform.h"
+#include "commands/phone_export.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/drawing_tools.h"
@@ -36,6 +37,7 @@ struct Form1Seams {
   // The splash the program started with, which "О программе..." shows
   // again; null: the about box is made at its first opening.
   Form3* splash = nullptr;
+  PhoneExportDialogs* phone_dialogs = nullptr;  // the export's questions for the phones' types
 };
 
 // The main window: it owns the document, makes its commands from one table
@@ -154,6 +156,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::unique_ptr<SideWindows> own_windows_;
   SideWindows* windows_;
   std::unique_ptr<FileDialogPlatform> own_file_dialogs_;
+  std::unique_ptr<PhoneExportDialogs> own_phone_dialogs_;
+  PhoneExportDialogs* phone_dialogs_;
   std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar

@@ -246,7 +246,7 @@ void Form1::filesave_Click() { commands_->filesave(); }
 void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() { frombmp(*commands_); }
 void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
-void Form1::fileexport_Click() { fileexport(*commands_); }
+void Form1::fileexport_Click() { fileexport(*commands_, phone_dialogs_); }
 void Form1::fileexit_Click() { close(); }
 
 void Form1::editundo_Click() { editundo(state_, *this); }

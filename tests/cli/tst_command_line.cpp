@@ -81,6 +81,14 @@ Picture Decoded(const QString& name, const QByteArray& bytes) {
   return picture;
 }
 
+// The answers --to and --network give in convertsBetweenEveryType.
+WriteOptions PhoneAnswers(const QString& out) {
+  WriteOptions options{out};
+  options.sms.recipient = QStringLiteral("+79161234567");
+  options.network = {250, 1};
+  return options;
+}
+
 QStringList Names(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
@@ -187,6 +195,12 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("size of nothing") << convert({"--size", "0x10"}) << 2 << "0x10";
   QTest::newRow("size not a size") << convert({"--size", "big"}) << 2 << "big";
   QTest::newRow("option without --convert") << QStringList{"--invert", "a.ems"} << 2 << "--convert";
+  QTest::newRow("number with letters") << convert({"--to", "+7916ABC"}) << 2 << "+7916ABC";
+  QTest::newRow("unknown kind") << convert({"--kind", "fax"}) << 2 << "fax";
+  QTest::newRow("network not MCC-MNC") << convert({"--network", "25001"}) << 2 << "25001";
+  QTest::newRow("no number") << convert({"--to"}) << 2 << "--to";
+  QTest::newRow("number without --convert")
+      << QStringList{"--to", "1", "a.ems"} << 2 << "--convert";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -250,30 +264,47 @@ void CommandLineTest::helpAndManualSayTheSame() {
 void CommandLineTest::convertsBetweenEveryType_data() {
   QTest::addColumn<QString>("in");
   QTest::addColumn<QString>("out");
+  QTest::addColumn<QSize>("size");
   for (const FileFormat* from : Where(BuiltInFormats(), Reads))
     for (const FileFormat* to : Where(BuiltInFormats(), Writes)) {
       const QString in = QStringLiteral("in.") + from->extensions.first();
       // Upper case too: the type comes from the extension in any case.
       const QString out = QStringLiteral("OUT.") + to->extensions.first().toUpper();
-      QTest::addRow("%s to %s", qPrintable(in), qPrintable(out)) << in << out;
+      // A size both take; one small enough for one SMS where either takes any.
+      QList<QSize> sizes = from->sizes.isEmpty() ? to->sizes : from->sizes;
+      if (!from->sizes.isEmpty() && !to->sizes.isEmpty())
+        sizes.removeIf([&](QSize size) { return !to->sizes.contains(size); });
+      if (from->sizes.isEmpty() && to->sizes.isEmpty()) sizes = {QSize(45, 20)};
+      // A writer may refuse even that (an EMS element of too many pixels).
+      QByteArray bytes;
+      if (!sizes.isEmpty() &&
+          to->write(RandomPicture(sizes.first().width(), sizes.first().height(), 4),
+                    PhoneAnswers(out), bytes) == FormatStatus::Ok)
+        QTest::addRow("%s to %s", qPrintable(in), qPrintable(out)) << in << out << sizes.first();
     }
 }
 
 void CommandLineTest::convertsBetweenEveryType() {
   QFETCH(QString, in);
   QFETCH(QString, out);
+  QFETCH(QSize, size);
   QTemporaryDir folder;
-  const Picture picture = RandomPicture(45, 20, 4);  // small enough for one SMS
+  const Picture picture = RandomPicture(size.width(), size.height(), 4);
   Store(folder.filePath(in), Encoded(in, picture));
   Store(folder.filePath(out), "an older file in the way");
-  const Result result = Run(folder.path(), {"--convert", in, out});
+  // What the export asks for the types that go to a phone; the others ignore it.
+  const Result result =
+      Run(folder.path(), {"--convert", in, out, "--to", "+79161234567", "--network", "250-01"});
   QCOMPARE(result.code, 0);
   QCOMPARE(result.err, QString());
   QCOMPARE(result.out, QString());
   // The written bytes are the writer's own for the picture read.
   const Picture read = Decoded(in, Contents(folder.filePath(in)));
   QVERIFY(read == picture);
-  QCOMPARE(Contents(folder.filePath(out)), Encoded(out, read));
+  QByteArray written;
+  QCOMPARE(FormatOfName(BuiltInFormats(), out)->write(read, PhoneAnswers(out), written),
+           FormatStatus::Ok);
+  QCOMPARE(Contents(folder.filePath(out)), written);
   QCOMPARE(Names(folder.path()).size(), 2);
 }
 
@@ -371,14 +402,18 @@ void CommandLineTest::convertsImages() {
 
 void CommandLineTest::thumbnailIsThePictureDrawn_data() {
   QTest::addColumn<QString>("in");
+  QTest::addColumn<QSize>("size");  // one the type's writer takes
   for (const FileFormat* format : Where(BuiltInFormats(), Reads))
-    QTest::newRow(qPrintable(format->name)) << QStringLiteral("in.") + format->extensions.first();
+    QTest::newRow(qPrintable(format->name))
+        << QStringLiteral("in.") + format->extensions.first()
+        << (format->sizes.isEmpty() ? QSize(kMaxWidth, kMaxHeight) : format->sizes.last());
 }
 
 void CommandLineTest::thumbnailIsThePictureDrawn() {
   QFETCH(QString, in);
+  QFETCH(QSize, size);
   QTemporaryDir folder;
-  const Picture picture = RandomPicture(kMaxWidth, kMaxHeight, 8);
+  const Picture picture = RandomPicture(size.width(), size.height(), 8);
   Store(folder.filePath(in), Encoded(in, picture));
   // A file manager's name for the thumbnail need not end in .png.
   const Result result = Run(folder.path(), {"--thumbnail", in, "thumbnail.tmp", "200"});
@@ -426,6 +461,15 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("file-size limit") << convert("in.ems", "out.bmp") << ems << old << 1 << "out.bmp";
   QTest::newRow("too large for an SMS")
       << convert("in.ems", "out.txt") << ems << old << 0 << "out.txt";
+  QTest::newRow("messages without a number")
+      << convert("in.ems", "out.at") << ems << old << 0 << "out.at";
+  QTest::newRow("operator logo without its network")
+      << convert("in.ems", "out.nol") << Encoded("x.ems", RandomPicture(72, 14, 1)) << none << 0
+      << "out.nol";
+  QTest::newRow("operator logo message of another size")
+      << convert("in.ems", "out.at") +
+             QStringList{"--to", "8916", "--kind", "operator", "--network", "250-01"}
+      << ems << none << 0 << "out.at";
 }
 
 void CommandLineTest::failureWritesNothing() {

@@ -1,0 +1,111 @@
+#include "cli/phone_options.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include "files/phone_number.h"
+#include "files/status_texts.h"
+
+namespace tochkograf {
+
+namespace {
+
+const QString kTo = QStringLiteral("to");
+const QString kText = QStringLiteral("text");
+const QString kKind = QStringLiteral("kind");
+const QString kNetwork = QStringLiteral("network");
+
+struct KindName {
+  const char* name;
+  SmsKind kind;
+};
+constexpr KindName kKindNames[] = {{"ems", SmsKind::Ems},
+                                   {"operator", SmsKind::OperatorLogo},
+                                   {"caller", SmsKind::CallerGroup},
+                                   {"picture", SmsKind::PictureMessage}};
+
+QString ReadRecipient(const QString& text, QString& recipient) {
+  if (!ParsePhoneNumber(text))
+    return QStringLiteral("--to: %1, а не %2")
+        .arg(FormatFailureReason(FormatStatus::BadRecipient), Quoted(text));
+  recipient = text;
+  return {};
+}
+
+QString ReadKind(const QString& text, SmsKind& kind) {
+  QStringList names;
+  for (const KindName& known : kKindNames) {
+    if (text == QLatin1String(known.name)) {
+      kind = known.kind;
+      return {};
+    }
+    names << QLatin1String(known.name);
+  }
+  return QStringLiteral("--kind ждёт одно из: %1, а не %2")
+      .arg(names.join(QStringLiteral(", ")), Quoted(text));
+}
+
+QString ReadNetwork(const QString& text, std::optional<NetworkCode>& network) {
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("^([0-9]{3})-([0-9]{2})$")).match(text);
+  if (!match.hasMatch())
+    return QStringLiteral(
+               "--network ждёт код сети MCC-MNC из 3 и 2 цифр (например 250-01), а не %1")
+        .arg(Quoted(text));
+  network = NetworkCode{match.captured(1).toInt(), match.captured(2).toInt()};
+  return {};
+}
+
+}  // namespace
+
+QList<QCommandLineOption> PhoneOptionList() {
+  return {QCommandLineOption(kTo, {}, QStringLiteral("NUMBER")),
+          QCommandLineOption(kText, {}, QStringLiteral("TEXT")),
+          QCommandLineOption(kKind, {}, QStringLiteral("KIND")),
+          QCommandLineOption(kNetwork, {}, QStringLiteral("MCC-MNC"))};
+}
+
+bool AnyPhoneOption(const QCommandLineParser& parser) {
+  for (const QString& name : {kTo, kText, kKind, kNetwork})
+    if (parser.isSet(name)) return true;
+  return false;
+}
+
+QString ReadPhoneOptions(const QCommandLineParser& parser, PhoneOptions& options) {
+  QString problem;
+  if (parser.isSet(kTo)) problem = ReadRecipient(parser.value(kTo), options.sms.recipient);
+  if (problem.isEmpty() && parser.isSet(kKind))
+    problem = ReadKind(parser.value(kKind), options.sms.kind);
+  if (problem.isEmpty() && parser.isSet(kNetwork))
+    problem = ReadNetwork(parser.value(kNetwork), options.network);
+  options.sms.text = parser.value(kText);
+  return problem;
+}
+
+QString MissingPhoneValue(const QStringList& arguments) {
+  if (arguments.isEmpty()) return {};
+  for (const QString& name : {kTo, kText, kKind, kNetwork})
+    if (arguments.last() == QStringLiteral("--") + name)
+      return QStringLiteral("после --%1 нужно значение").arg(name);
+  return {};
+}
+
+QList<HelpItem> PhoneOptionsHelp() {
+  return {
+      {{},
+       QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима PDU); для "
+                      "него нужен номер получателя:")},
+      {QStringLiteral("--to НОМЕР"),
+       QStringLiteral("номер получателя: международный с «+» (+79161234567) или из цифр")},
+      {QStringLiteral("--text ТЕКСТ"),
+       QStringLiteral("текст сообщения после рисунка EMS или картинки-сообщения")},
+      {QStringLiteral("--kind ems|operator|caller|picture"),
+       QStringLiteral("что отправить: рисунок EMS (по умолчанию), логотип оператора Nokia "
+                      "(72\u00a0x\u00a014), картинку группы Nokia (72\u00a0x\u00a014), "
+                      "картинку-сообщение Nokia (72\u00a0x\u00a028)")},
+      {QStringLiteral("--network MCC-MNC"),
+       QStringLiteral("код сети логотипа оператора (например 250-01): для --kind operator и для "
+                      "ВЫХОДА .nol")}};
+}
+
+}  // namespace tochkograf

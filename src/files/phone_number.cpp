@@ -1,0 +1,41 @@
+#include "files/phone_number.h"
+
+#include <QRegularExpression>
+
+#include "files/octets.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr int kInternational = 0x91;
+constexpr int kUnknownType = 0x81;
+
+}  // namespace
+
+std::optional<PhoneNumber> ParsePhoneNumber(const QString& typed) {
+  static const QRegularExpression number(QStringLiteral("^(\\+?)(\\d(?:[ -]?\\d)*)$"));
+  const QRegularExpressionMatch match = number.match(typed.trimmed());
+  if (!match.hasMatch()) return std::nullopt;
+  QString digits = match.captured(2);
+  digits.remove(u' ').remove(u'-');
+  // \d would also take the digits of other scripts.
+  for (const QChar c : digits)
+    if (c < u'0' || c > u'9') return std::nullopt;
+  if (digits.size() > kMostNumberDigits) return std::nullopt;
+  return PhoneNumber{!match.captured(1).isEmpty(), digits};
+}
+
+QByteArray AddressField(const PhoneNumber& number) {
+  QByteArray field =
+      Octets({int(number.digits.size()), number.international ? kInternational : kUnknownType});
+  constexpr int kPadding = 0xF;
+  const QString& digits = number.digits;
+  for (qsizetype i = 0; i < digits.size(); i += 2) {
+    const int high = i + 1 < digits.size() ? digits[i + 1].digitValue() : kPadding;
+    field += Octets({high << 4 | digits[i].digitValue()});
+  }
+  return field;
+}
+
+}  // namespace tochkograf

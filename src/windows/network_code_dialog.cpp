@@ -1,0 +1,54 @@
+#include "windows/network_code_dialog.h"
+
+#include <QBoxLayout>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "windows/centre_over.h"
+#include "windows/network_code_fields.h"
+
+namespace tochkograf {
+
+NetworkCodeDialog::NetworkCodeDialog(const NetworkCode& start, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setWindowTitle(QStringLiteral("Логотип оператора Nokia"));
+  auto* intro = new QLabel(QStringLiteral("Код сети, в которой телефон покажет логотип:"), this);
+  fields_ = new NetworkCodeFields(this);
+  fields_->setObjectName(QStringLiteral("network"));
+  fields_->SetCode(start);
+  problem_ = new QLabel(this);
+  problem_->setObjectName(QStringLiteral("problem"));
+  problem_->setWordWrap(true);
+  problem_->setMinimumHeight(2 * problem_->fontMetrics().lineSpacing());
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
+      ->setObjectName(QStringLiteral("ok"));
+  buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole)
+      ->setObjectName(QStringLiteral("cancel"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &NetworkCodeDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &NetworkCodeDialog::reject);
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(intro);
+  column->addWidget(fields_);
+  column->addWidget(problem_);
+  column->addWidget(buttons);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  layout()->activate();
+  if (parent) CentreOver(this, parent->window());
+}
+
+NetworkCode NetworkCodeDialog::Code() const { return fields_->Code().value_or(NetworkCode{}); }
+
+void NetworkCodeDialog::accept() {
+  if (fields_->Code()) {
+    QDialog::accept();
+    return;
+  }
+  problem_->setText(NetworkCodeFields::ShortCodeProblem());
+  fields_->FirstShort()->setFocus();
+}
+
+}  // namespace tochkograf

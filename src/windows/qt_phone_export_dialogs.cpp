@@ -1,0 +1,24 @@
+#include "windows/qt_phone_export_dialogs.h"
+
+#include "windows/network_code_dialog.h"
+#include "windows/sms_dialog.h"
+
+namespace tochkograf {
+
+bool QtPhoneExportDialogs::AskSms(int width, int height, SmsOptions& sms, NetworkCode& network) {
+  SmsDialog dialog(width, height, sms_, network_, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  sms = sms_ = dialog.Options();
+  if (sms.kind == SmsKind::OperatorLogo) network_ = dialog.Network();
+  network = network_;
+  return true;
+}
+
+bool QtPhoneExportDialogs::AskNetworkCode(NetworkCode& network) {
+  NetworkCodeDialog dialog(network_, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  network = network_ = dialog.Code();
+  return true;
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,112 @@
+#include "windows/sms_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "commands/phone_export.h"
+#include "files/phone_number.h"
+#include "files/status_texts.h"
+#include "windows/centre_over.h"
+#include "windows/network_code_fields.h"
+
+namespace tochkograf {
+
+namespace {
+
+struct KindName {
+  SmsKind kind;
+  const char16_t* name;
+};
+constexpr KindName kKinds[] = {{SmsKind::Ems, u"Рисунок EMS"},
+                               {SmsKind::OperatorLogo, u"Логотип оператора Nokia"},
+                               {SmsKind::CallerGroup, u"Картинка группы Nokia"},
+                               {SmsKind::PictureMessage, u"Картинка-сообщение Nokia"}};
+
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+  control->setObjectName(QLatin1String(name));
+  return control;
+}
+
+}  // namespace
+
+SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const NetworkCode& network,
+                     QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      width_(width),
+      height_(height) {
+  setWindowTitle(QStringLiteral("SMS"));
+  recipient_ = Named(new QLineEdit(start.recipient, this), "recipient");
+  recipient_->setPlaceholderText(QStringLiteral("+79161234567"));
+  text_ = Named(new QLineEdit(start.text, this), "text");
+  kind_ = Named(new QComboBox(this), "kind");
+  for (const KindName& kind : kKinds) kind_->addItem(QString::fromUtf16(kind.name), int(kind.kind));
+  kind_->setCurrentIndex(kind_->findData(int(start.kind)));
+  network_ = Named(new NetworkCodeFields(this), "network");
+  network_->SetCode(network);
+  problem_ = Named(new QLabel(this), "problem");
+  problem_->setWordWrap(true);
+  problem_->setMinimumWidth(360);
+  // Room for two lines, so that the buttons stay where they are whether or
+  // not there is something to say.
+  problem_->setMinimumHeight(2 * problem_->fontMetrics().lineSpacing());
+  auto* buttons = new QDialogButtonBox(this);
+  Named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok")
+      ->setDefault(true);
+  Named(buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole), "cancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &SmsDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &SmsDialog::reject);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &SmsDialog::KindChanged);
+
+  auto* form = new QFormLayout(this);
+  form->addRow(QStringLiteral("Рисунок:"),
+               new QLabel(QStringLiteral("%1 точек").arg(SizeText(width, height)), this));
+  form->addRow(QStringLiteral("&Номер получателя:"), recipient_);
+  form->addRow(QStringLiteral("&Текст (необязательно):"), text_);
+  form->addRow(QStringLiteral("&Отправить как:"), kind_);
+  form->addRow(QStringLiteral("&Сеть оператора:"), network_);
+  form->addRow(problem_);
+  form->addRow(buttons);
+  form->setSizeConstraint(QLayout::SetFixedSize);
+  KindChanged();
+  layout()->activate();
+  if (parent) CentreOver(this, parent->window());
+}
+
+SmsOptions SmsDialog::Options() const {
+  // The text stays for the next export even where this kind sends none.
+  return {recipient_->text().trimmed(), text_->text(), SmsKind(kind_->currentData().toInt())};
+}
+
+NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
+
+void SmsDialog::accept() {
+  QString problem = SmsAnswersProblem(Options(), width_, height_);
+  QWidget* mend = nullptr;
+  if (!problem.isEmpty())
+    mend = ParsePhoneNumber(Options().recipient) ? static_cast<QWidget*>(kind_) : recipient_;
+  if (problem.isEmpty() && Options().kind == SmsKind::OperatorLogo && !network_->Code()) {
+    problem = NetworkCodeFields::ShortCodeProblem();
+    mend = network_->FirstShort();
+  }
+  problem_->setText(problem);
+  if (!mend) {
+    QDialog::accept();
+    return;
+  }
+  mend->setFocus();
+}
+
+void SmsDialog::KindChanged() {
+  const auto kind = SmsKind(kind_->currentData().toInt());
+  text_->setEnabled(SmsKindHasText(kind));
+  network_->setEnabled(kind == SmsKind::OperatorLogo);
+  problem_->clear();
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,126 @@
+#include <QtTest>
+#include <memory>
+
+#include "commands/export_command.h"
+#include "fakes/document_harness.h"
+#include "fakes/file_bytes.h"
+#include "fakes/scripted_file_dialogs.h"
+#include "files/modem_commands.h"
+
+using namespace tochkograf;
+
+namespace {
+
+// Answers the export's questions as scripted; an empty script cancels.
+struct ScriptedPhoneDialogs : PhoneExportDialogs {
+  std::optional<SmsOptions> sms;
+  std::optional<NetworkCode> network;
+  QStringList asked;
+
+  bool AskSms(int width, int height, SmsOptions& options, NetworkCode& code) override {
+    asked << QStringLiteral("SMS %1 x %2").arg(width).arg(height);
+    if (!sms) return false;
+    options = *sms;
+    code = network.value_or(NetworkCode{});
+    return true;
+  }
+  bool AskNetworkCode(NetworkCode& code) override {
+    asked << QStringLiteral("network");
+    if (!network) return false;
+    code = *network;
+    return true;
+  }
+};
+
+}  // namespace
+
+// "Экспорт..." to the phones' types: the questions after the file dialog,
+// and what their answers write.
+class PhoneExportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void answersWritten_data();
+  void answersWritten();
+  void sizeProblems_data();
+  void sizeProblems();
+};
+
+void PhoneExportTest::answersWritten_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<bool>("answered");
+  QTest::addColumn<QString>("asked");
+  QTest::newRow("modem") << "pic.at" << QSize(16, 16) << true << "SMS 16 x 16";
+  QTest::newRow("modem, cancelled") << "pic.at" << QSize(16, 16) << false << "SMS 16 x 16";
+  QTest::newRow("operator logo") << "logo.nol" << QSize(72, 14) << true << "network";
+  QTest::newRow("operator logo, cancelled") << "logo.nol" << QSize(72, 14) << false << "network";
+  QTest::newRow("png asks nothing") << "pic.png" << QSize(16, 16) << true << "";
+  QTest::newRow("logo of another size, refused unasked")
+      << "logo.nol" << QSize(16, 16) << false << "";
+}
+
+void PhoneExportTest::answersWritten() {
+  QFETCH(QString, name);
+  QFETCH(QSize, size);
+  QFETCH(bool, answered);
+  QFETCH(QString, asked);
+  QTemporaryDir dir;
+  DocumentHarness h;
+  h.state.MX = size.width();
+  h.state.MY = size.height();
+  FillRandom(h.state.Pixels, 9);
+  ScriptedFileDialogs files;
+  QObject owner;
+  DocumentCommands commands(h.context, files, dir.path(), &owner);
+  ScriptedPhoneDialogs phone;
+  const SmsOptions sms{QStringLiteral("+79161234567"), QStringLiteral("Hi"), SmsKind::Ems};
+  if (answered) {
+    phone.sms = sms;
+    phone.network = NetworkCode{250, 1};
+  }
+  files.Choose(dir.path(), {name});
+  fileexport(commands, &phone);
+  QCOMPARE(phone.asked.join(u' '), asked);
+  // Only the refused size has a message, naming the sizes the type takes.
+  QCOMPARE(h.messages.failures.size(), size == QSize(16, 16) && name.endsWith(".nol") ? 1 : 0);
+  const QString path = dir.filePath(name);
+  QCOMPARE(QFileInfo::exists(path), answered);
+  const Picture picture{size.width(), size.height(), h.state.Pixels};
+  QByteArray expected;
+  if (name.endsWith(".at")) {
+    QCOMPARE(EncodeModemCommands(picture, sms, {}, expected), FormatStatus::Ok);
+    QCOMPARE(Contents(path), answered ? expected : QByteArray("<unreadable>"));
+  } else if (name.endsWith(".nol") && answered) {
+    QCOMPARE(Contents(path).mid(6, 4), QByteArray::fromHex("FA000100"));  // MCC 250, MNC 1
+  }
+}
+
+void PhoneExportTest::sizeProblems_data() {
+  QTest::addColumn<QString>("to");
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<QString>("problem");  // a part of it; empty: none
+  QTest::newRow("national") << "8 916 123 45 67" << int(SmsKind::Ems) << QSize(5, 5) << "";
+  QTest::newRow("no number") << "" << int(SmsKind::Ems) << QSize(5, 5) << "омер получателя";
+  QTest::newRow("logo") << "+7916" << int(SmsKind::OperatorLogo) << QSize(72, 28)
+                        << "Логотип оператора Nokia должен быть 72 x 14 точек.";
+  QTest::newRow("caller") << "+7916" << int(SmsKind::CallerGroup) << QSize(72, 28)
+                          << "Картинка группы Nokia должна быть 72 x 14 точек.";
+  QTest::newRow("picture") << "+7916" << int(SmsKind::PictureMessage) << QSize(72, 14)
+                           << "Картинка-сообщение Nokia должна быть 72 x 28 точек.";
+}
+
+void PhoneExportTest::sizeProblems() {
+  QFETCH(QString, to);
+  QFETCH(int, kind);
+  QFETCH(QSize, size);
+  QFETCH(QString, problem);
+  const QString found =
+      SmsAnswersProblem({to, QString(), SmsKind(kind)}, size.width(), size.height())
+          .replace(u'\u00a0', u' ');
+  QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.contains(problem), qPrintable(found));
+}
+
+QTEST_GUILESS_MAIN(PhoneExportTest)
+#include "tst_phone_export.moc"
