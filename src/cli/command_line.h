@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/conversion_options.h"
+#include "cli/display_options.h"
 #include "cli/help_text.h"
 
 namespace tochkograf {
@@ -25,6 +26,7 @@ struct CommandLine {
   QString in, out;              // Thumbnail and Convert
   int size = 0;                 // Thumbnail: the largest side of the image
   ConversionOptions options;    // Convert: how images are converted
+  DisplayArrayOptions display;  // Convert: how C arrays are written and read
   QString problem;              // Misuse: what is wrong, in Russian
 };
 

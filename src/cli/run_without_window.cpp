@@ -69,7 +69,8 @@ Outcome Convert(const CommandLine& command) {
   if (const QString reason = ReadInputPicture(command, picture); !reason.isEmpty())
     return Failed(ReadFailure(command.in, reason));
   QByteArray bytes;
-  const FormatStatus status = target->write(picture, {command.out}, bytes);
+  const FormatStatus status =
+      target->write(picture, {command.out, command.display.Written()}, bytes);
   if (status != FormatStatus::Ok)
     return Failed(WriteFailure(command.out, FormatFailureReason(status)));
   const QString error = Save(command.out, bytes);

@@ -17,6 +17,8 @@ enum class FormatStatus {
   NotAnImage,          // no image of a type the program reads
   TooLarge,            // an image that would take more memory than images may have
   NotEncoded,          // a writer's failure: the encoder gave no file
+  NoArray,             // C source without an array of byte values
+  NotBytes,            // C source whose only arrays of numbers hold one above 255
 };
 
 // The most memory an image being imported may take once decoded; larger

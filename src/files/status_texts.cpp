@@ -79,6 +79,11 @@ QString FormatFailureReason(FormatStatus status) {
           .arg(kImageMemoryLimitMb);
     case FormatStatus::NotEncoded:
       return QStringLiteral("ошибка при кодировании изображения");
+    case FormatStatus::NoArray:
+      return QStringLiteral(
+          "в тексте нет массива байтов (чисел от 0 до 255 через запятую в фигурных скобках)");
+    case FormatStatus::NotBytes:
+      return QStringLiteral("в массиве есть число больше 255, а байт не бывает больше 255");
   }
   return {};
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/c_array_format.h"
 #include "files/format_status.h"
 #include "files/status_texts.h"
 #include "picture/picture.h"
@@ -16,6 +17,15 @@ namespace tochkograf {
 // answers here.
 struct WriteOptions {
   QString file_name;  // the file written; an X bitmap takes its C names from it
+  // The C array's layout and names; an empty name is made of the file's.
+  CArrayOptions c_array{};
+};
+
+// What "Экспорт..." asks after its file dialog, before a file of the type
+// is written.
+enum class ExportQuestion {
+  None,
+  CArray,  // the "Массив C" dialog: the layout, the set bit, the name, PROGMEM
 };
 
 // How a file of a type comes into the editor.
@@ -26,6 +36,8 @@ enum class Entry {
            // reader refuses is left to the next type of its extension
   Image,   // through the image import: as it is where it has two colours and
            // fits the editor, otherwise through the conversion dialog
+  CArray,  // through the C-array import: its first array of bytes, read as its
+           // dialog says
 };
 
 // One type of file the program knows. Everything that reads, writes or
@@ -56,6 +68,7 @@ struct FileFormat {
   bool by_content = false;
   Writer write = nullptr;  // null where it is not written
   bool exported = false;   // offered by "Экспорт...", in the table's order
+  ExportQuestion question = ExportQuestion::None;
   // The first bytes that tell a file of this type whose name has no
   // extension of the table's.
   QByteArray signature{};
@@ -84,6 +97,7 @@ inline bool ComesIn(const FileFormat& format) { return format.entry != Entry::No
 inline bool IsOwn(const FileFormat& format) { return format.entry == Entry::Open; }
 inline bool TakenAsItIs(const FileFormat& format) { return format.entry == Entry::AsItIs; }
 inline bool ImportedAsImage(const FileFormat& format) { return format.entry == Entry::Image; }
+inline bool ImportedAsCArray(const FileFormat& format) { return format.entry == Entry::CArray; }
 
 // Those of `formats` whose extensions hold the name's (in any case), in
 // their order; and the first of them, null when none does.

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "commands/desktop_clipboard.h"
 #include "commands/document_commands.h"
 #include "commands/file_dialog_platform.h"
 #include "commands/user_messages.h"
@@ -28,6 +29,7 @@ struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
   FileDialogPlatform* file_dialogs = nullptr;
+  DesktopClipboard* clipboard = nullptr;
   // Where file dialogs start while the picture has no folder of its own;
   // empty: the working directory the program was started in.
   QString start_folder{};
@@ -72,6 +74,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // A shortcut's key in a layout without Latin letters, which Qt has not
   // matched, runs the command all the same.
   void keyPressEvent(QKeyEvent* event) override;
+  // A file dropped from another program opens as `tochkograf FILE` opens
+  // it, after the unsaved-changes question; only the first of several.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Every menu and command of the window, in order: the one table the
@@ -99,12 +105,16 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void filesaveas_Click();
   void frombmp_Click();
   void fromimage_Click();
+  void fromcarray_Click();
   void fileexport_Click();
   void fileexit_Click();
   void editundo_Click();
   void editcut_Click();
   void editcopy_Click();
   void editpaste_Click();
+  void editcopyimage_Click();
+  void editpasteimage_Click();
+  void editcopyc_Click();
   void sup_Click();
   void sdown_Click();
   void sleft_Click();
@@ -135,6 +145,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::unique_ptr<SideWindows> own_windows_;
   SideWindows* windows_;
   std::unique_ptr<FileDialogPlatform> own_file_dialogs_;
+  std::unique_ptr<DesktopClipboard> own_clipboard_;
+  DesktopClipboard* clipboard_;
   std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar

@@ -3,15 +3,19 @@
 #include <QSize>
 #include <optional>
 
+#include "commands/c_array_import.h"
+#include "commands/export_command.h"
 #include "commands/image_import.h"
 
 namespace tochkograf {
 
 // The windows the main window opens besides message boxes and file dialogs:
 // the about box (the start-up splash again), the picture size dialog, the
-// help window and the image import's conversion dialog. The real ones are
-// Form3, Form2, Form4 and ConversionDialog; tests put fakes here.
-class SideWindows : public ConversionWindow {
+// help window, the image import's conversion dialog, the export's dialogs
+// and the C-array import's. The real ones are Form3, Form2, Form4,
+// ConversionDialog, CArrayExportDialog and CArrayImportDialog; tests put
+// fakes here.
+class SideWindows : public ConversionWindow, public ExportOptionsWindow, public CArrayImportWindow {
  public:
   virtual ~SideWindows() = default;
   // The about box, modal; returns once it has been hidden.

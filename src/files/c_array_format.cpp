@@ -1,0 +1,58 @@
+#include "files/c_array_format.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr int kBytesPerLine = 16;
+
+QByteArray Comment(const Picture& picture, const CArrayOptions& options) {
+  const LayoutName& layout = NameOf(options.layout);
+  const SetBitName& meaning = NameOf(options.set_bit);
+  return QStringLiteral(
+             "/* Tochkograf: рисунок %1 x %2 точек для дисплея, %3 байт.\n"
+             " * Раскладка: %4 (--layout %5);\n"
+             " * установленный бит — %6 (--set-bit %7). */\n")
+      .arg(picture.width)
+      .arg(picture.height)
+      .arg(DisplayByteCount(picture.width, picture.height, options.layout))
+      .arg(layout.caption.toLower(), layout.option, meaning.caption, meaning.option)
+      .toUtf8();
+}
+
+// Arduino's cores for other chips give PROGMEM themselves; a compiler for
+// anything else has never heard of it.
+constexpr char kProgmem[] =
+    "#if defined(__AVR__)\n"
+    "#include <avr/pgmspace.h>\n"
+    "#endif\n"
+    "#ifndef PROGMEM\n"
+    "#define PROGMEM\n"
+    "#endif\n";
+
+QByteArray Lines(const QByteArray& bytes) {
+  QByteArray text;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    text += i % kBytesPerLine == 0 ? "    " : " ";
+    text +=
+        "0x" + QByteArray::number(static_cast<unsigned char>(bytes[i]), 16).rightJustified(2, '0');
+    if (i + 1 < bytes.size()) text += ',';
+    if (i % kBytesPerLine == kBytesPerLine - 1 || i + 1 == bytes.size()) text += '\n';
+  }
+  return text;
+}
+
+}  // namespace
+
+QByteArray EncodeCArray(const Picture& picture, const CArrayOptions& options) {
+  const QByteArray name = options.name.toLatin1();
+  const QByteArray macro = name.toUpper();
+  QByteArray text = Comment(picture, options) + "#pragma once\n\n#include <stdint.h>\n";
+  if (options.progmem) text += kProgmem;
+  text += "\n#define " + macro + "_WIDTH " + QByteArray::number(picture.width) + "\n#define " +
+          macro + "_HEIGHT " + QByteArray::number(picture.height) + "\n\nconst uint8_t " + name +
+          "[]" + (options.progmem ? " PROGMEM" : "") + " = {\n";
+  return text + Lines(PackDisplayBytes(picture, options.layout, options.set_bit)) + "};\n";
+}
+
+}  // namespace tochkograf
