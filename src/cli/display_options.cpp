@@ -80,7 +80,7 @@ QList<HelpItem> DisplayArrayOptionsHelp() {
   QStringList layouts;
   for (const LayoutName& name : LayoutNames())
     layouts << QStringLiteral("%1 — %2").arg(name.option, name.caption.toLower());
-  return {{QStringLiteral("--layout %1").arg(Options(LayoutNames()).join(u'|')),
+  return {{QStringLiteral("--layout РАСКЛАДКА"),
            QStringLiteral("раскладка байтов массива C (.h) для дисплея: %1; по умолчанию %2")
                .arg(layouts.join(QStringLiteral("; ")), LayoutNames().first().option)},
           {QStringLiteral("--set-bit %1").arg(Options(SetBitNames()).join(u'|')),

@@ -63,10 +63,10 @@ HelpText CommandLineHelpText() {
                 QStringLiteral("--convert ВХОД ВЫХОД [--size\u00a0ШxВ] [--threshold\u00a0N] "
                                "[--dither\u00a0none|floyd|bayer] [--invert] "
                                "[--fit\u00a0contain|cover]"),
-                QStringLiteral("--convert ВХОД ВЫХОД.h [--layout\u00a0rows-msb|rows-lsb|"
-                               "pages-lsb|pages-msb] [--set-bit\u00a0ink|paper] [--progmem]"),
-                QStringLiteral("--convert ВХОД.h ВЫХОД [--size\u00a0ШxВ] [--layout\u00a0...] "
-                               "[--set-bit\u00a0...]"),
+                QStringLiteral("--convert ВХОД ВЫХОД.h [--layout\u00a0РАСКЛАДКА] "
+                               "[--set-bit\u00a0ink|paper] [--progmem]"),
+                QStringLiteral("--convert ВХОД.h ВЫХОД [--size\u00a0ШxВ] [--layout\u00a0РАСКЛАДКА] "
+                               "[--set-bit\u00a0ink|paper]"),
                 QStringLiteral("--help | --version")};
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")

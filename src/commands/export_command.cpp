@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
+#include "commands/c_array_export.h"
 #include "commands/file_filters.h"
-#include "files/c_identifier.h"
 #include "files/file_access.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
@@ -36,28 +36,9 @@ QString OfferedName(const DocumentState& state) {
   return state.FileName == kUntitled ? QString() : QFileInfo(state.FileName).completeBaseName();
 }
 
-// What the type asks after the file dialog; false when the user cancelled.
-bool Ask(const FileFormat& format, const Picture& picture, DocumentCommands& commands,
-         ExportOptionsWindow& window, WriteOptions& options) {
-  switch (format.question) {
-    case ExportQuestion::None:
-      return true;
-    case ExportQuestion::CArray: {
-      CArrayOptions c_array = commands.LastCArrayOptions();
-      c_array.name = CIdentifierFromFileName(options.file_name);
-      if (!window.AskCArrayOptions(picture, c_array)) return false;
-      options.c_array = c_array;
-      c_array.name.clear();  // the next file has a name of its own
-      commands.LastCArrayOptions() = c_array;
-      return true;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
-void fileexport(DocumentCommands& commands, ExportOptionsWindow& window) {
+void fileexport(DocumentCommands& commands, CArrayOptionsWindow& c_array) {
   DocumentContext& document = commands.Document();
   const FileFormatList formats = Where(BuiltInFormats(), Exported);
   int type = 0;
@@ -74,7 +55,9 @@ void fileexport(DocumentCommands& commands, ExportOptionsWindow& window) {
   const DocumentState& state = document.state;
   const Picture picture{state.MX, state.MY, state.Pixels};
   WriteOptions options{path};
-  if (!Ask(*format, picture, commands, window, options)) return;
+  if (format->question == ExportQuestion::CArray &&
+      !AskCArrayExport(commands, c_array, picture, options))
+    return;
   QByteArray bytes;
   const FormatStatus written = format->write(picture, options, bytes);
   if (written != FormatStatus::Ok) {

@@ -29,10 +29,10 @@ struct Form1Seams {
   UserMessages* messages = nullptr;
   SideWindows* windows = nullptr;
   FileDialogPlatform* file_dialogs = nullptr;
-  DesktopClipboard* clipboard = nullptr;
   // Where file dialogs start while the picture has no folder of its own;
   // empty: the working directory the program was started in.
   QString start_folder{};
+  DesktopClipboard* clipboard = nullptr;  // null: the system's
   // The splash the program started with, which "О программе..." shows
   // again; null: the about box is made at its first opening.
   Form3* splash = nullptr;

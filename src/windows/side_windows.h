@@ -3,8 +3,8 @@
 #include <QSize>
 #include <optional>
 
+#include "commands/c_array_export.h"
 #include "commands/c_array_import.h"
-#include "commands/export_command.h"
 #include "commands/image_import.h"
 
 namespace tochkograf {
@@ -15,7 +15,7 @@ namespace tochkograf {
 // and the C-array import's. The real ones are Form3, Form2, Form4,
 // ConversionDialog, CArrayExportDialog and CArrayImportDialog; tests put
 // fakes here.
-class SideWindows : public ConversionWindow, public ExportOptionsWindow, public CArrayImportWindow {
+class SideWindows : public ConversionWindow, public CArrayOptionsWindow, public CArrayImportWindow {
  public:
   virtual ~SideWindows() = default;
   // The about box, modal; returns once it has been hidden.

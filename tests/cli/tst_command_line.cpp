@@ -71,13 +71,13 @@ bool Russian(const QString& text) {
 
 QByteArray Encoded(const QString& name, const Picture& picture) {
   QByteArray bytes;
-  FormatOfName(BuiltInFormats(), name)->write(picture, {name}, bytes);
+  FormatOfName(Where(BuiltInFormats(), Writes), name)->write(picture, {name}, bytes);
   return bytes;
 }
 
 Picture Decoded(const QString& name, const QByteArray& bytes) {
   Picture picture;
-  FormatOfName(BuiltInFormats(), name)->read(bytes, picture);
+  FormatOfName(Where(BuiltInFormats(), Reads), name)->read(bytes, picture);
   return picture;
 }
 
@@ -295,8 +295,8 @@ void CommandLineTest::convertsImages_data() {
   QTest::newRow("photo, inverted")
       << "in.jpg" << photo << QStringList{"--invert"} << QSize(128, 96) << "right";
   QTest::newRow("photo, sized and dithered")
-      << "in.JPEG" << photo << QStringList{"--size", "20x10", "--dither", "floyd"} << QSize(20, 10)
-      << "left";
+      << "in.JPEG" << photo << QStringList{"--size", "20x10", "--dither", "floyd", "--fit", "cover"}
+      << QSize(20, 10) << "left";
   QTest::newRow("photo, threshold 0")
       << "in.jpg" << photo << QStringList{"--threshold", "0"} << QSize(128, 96) << "none";
   QTest::newRow("OTB") << "in.otb" << otb << QStringList{} << QSize(45, 30) << "as it is";

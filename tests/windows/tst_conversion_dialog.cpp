@@ -141,7 +141,7 @@ void ConversionDialogTest::eachControlChangesThePreview_data() {
     const QSize size = TargetSize(expected, image_.size);
     if (size != TargetSize(start, image_.size)) {
       ImageConversion conversion(image_);
-      expected.threshold = OtsuThreshold(conversion.ScaledGreys(size));
+      expected.threshold = conversion.OtsuThresholdFor(expected);
     }
     QTest::newRow(name) << QString::fromLatin1(control) << value << expected;
   };
@@ -154,6 +154,7 @@ void ConversionDialogTest::eachControlChangesThePreview_data() {
     s.size = SizeChoice::Typed;
     s.typed.setHeight(7);
   });
+  row("display", "display", 0, [](ConversionSettings& s) { s.size = SizeChoice::Display; });
   row("threshold typed", "thresholdValue", 200, [](ConversionSettings& s) { s.threshold = 200; });
   row("Floyd-Steinberg", "floydSteinberg", 0,
       [](ConversionSettings& s) { s.dithering = Dithering::FloydSteinberg; });
@@ -198,7 +199,7 @@ void ConversionDialogTest::thresholdFollowsTheSizeUntilMoved() {
   QCOMPARE(chosen != start.threshold, !moved.isEmpty());
   const auto otsu = [this](const ConversionSettings& settings) {
     ImageConversion conversion(image_);
-    return OtsuThreshold(conversion.ScaledGreys(TargetSize(settings, image_.size)));
+    return conversion.OtsuThresholdFor(settings);
   };
   QList<int> thresholds;
   for (const char* change : {"current", "typedWidth", "fit"}) {

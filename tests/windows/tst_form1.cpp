@@ -132,16 +132,26 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "t5=-=",
                                        "frombmp=Импорт из BMP=",
                                        "fromimage=Импорт изображения...=",
+                                       "fromcarray=Импорт массива C...=",
                                        "fileexport=Экспорт...=",
                                        "t8=-=",
                                        "fileexit=Выход="};
   QTest::newRow("edit") << "edit"
                         << "Редактирование"
-                        << QStringList{"editundo=Отмена=Ctrl+Z",    "t7=-=",
-                                       "editcut=Вырезать=Ctrl+X",   "editcopy=Копировать=Ctrl+C",
-                                       "editpaste=Вставить=Ctrl+V", "t4=-=",
-                                       "sup=Скролл вверх (8)=",     "sdown=Скролл вниз (2)=",
-                                       "sleft=Скролл влево (4)=",   "sright=Скролл вправо (6)="};
+                        << QStringList{"editundo=Отмена=Ctrl+Z",
+                                       "t7=-=",
+                                       "editcut=Вырезать=Ctrl+X",
+                                       "editcopy=Копировать=Ctrl+C",
+                                       "editpaste=Вставить=Ctrl+V",
+                                       "tdesktop=-=",
+                                       "editcopyimage=Копировать как изображение=Ctrl+Shift+C",
+                                       "editpasteimage=Вставить изображение=Ctrl+Shift+V",
+                                       "editcopyc=Копировать как код C=",
+                                       "t4=-=",
+                                       "sup=Скролл вверх (8)=",
+                                       "sdown=Скролл вниз (2)=",
+                                       "sleft=Скролл влево (4)=",
+                                       "sright=Скролл вправо (6)="};
   QTest::newRow("options") << "options"
                            << "Опции"
                            << QStringList{"setka=Сетка=Ctrl+G",
