@@ -10,7 +10,7 @@ PACKAGES := g++ cmake make qt6-base-dev libpng-dev qt6-translations-l10n fonts-d
 # exported XBM and the manual page are checked with (netpbm, man); the
 # layout check of the sources (clang-format).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
-                shared-mime-info netpbm man-db clang-format
+                shared-mime-info netpbm man-db clang-format xclip
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # WERROR=ON turns every compiler warning into an error, as CI builds.
