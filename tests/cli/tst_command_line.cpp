@@ -16,6 +16,7 @@
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
+#include "files/c_array_format.h"
 #include "files/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
@@ -127,6 +128,7 @@ class CommandLineTest : public QObject {
   void thumbnailIsThePictureDrawn();
   void failureWritesNothing_data();
   void failureWritesNothing();
+  void convertsCArrays();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -187,6 +189,12 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("size of nothing") << convert({"--size", "0x10"}) << 2 << "0x10";
   QTest::newRow("size not a size") << convert({"--size", "big"}) << 2 << "big";
   QTest::newRow("option without --convert") << QStringList{"--invert", "a.ems"} << 2 << "--convert";
+  QTest::newRow("unknown layout") << convert({"--layout", "columns"}) << 2 << "columns";
+  QTest::newRow("unknown set bit") << convert({"--set-bit", "on"}) << 2 << "on";
+  QTest::newRow("unknown fit") << convert({"--fit", "stretch"}) << 2 << "stretch";
+  QTest::newRow("no fit") << convert({"--fit"}) << 2 << "--fit";
+  QTest::newRow("array option without --convert")
+      << QStringList{"--progmem", "a.ems"} << 2 << "--convert";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -389,6 +397,30 @@ void CommandLineTest::thumbnailIsThePictureDrawn() {
            Thumbnail(picture, 200).convertToFormat(QImage::Format_ARGB32));
 }
 
+// Written as the options say, and read back by what the file says of
+// itself; --size and --layout read a bare array.
+void CommandLineTest::convertsCArrays() {
+  QTemporaryDir folder;
+  const Picture picture = RandomPicture(45, 20, 6);
+  Store(folder.filePath("in.ems"), Encoded("in.ems", picture));
+  QCOMPARE(Run(folder.path(), {"--convert", "in.ems", "out.h", "--layout", "pages-msb", "--set-bit",
+                               "paper", "--progmem"})
+               .code,
+           0);
+  QCOMPARE(Contents(folder.filePath("out.h")),
+           EncodeCArray(picture, {ByteLayout::PagesMsbTop, SetBit::Paper, "out", true}));
+  QCOMPARE(Run(folder.path(), {"--convert", "out.h", "back.ems"}).code, 0);
+  QVERIFY(Decoded("back.ems", Contents(folder.filePath("back.ems"))) == picture);
+  Store(folder.filePath("bare.ino"), "byte b[] = {0x80, 0, 0, 0x01};");
+  QCOMPARE(Run(folder.path(),
+               {"--convert", "bare.ino", "bare.pbm", "--size", "2x8", "--layout", "pages-lsb"})
+               .code,
+           0);
+  // Only the first byte counts: the bottom pixel of the first column.
+  QCOMPARE(Contents(folder.filePath("bare.pbm")),
+           QByteArray("P4\n2 8\n") + QByteArray(7, '\0') + "\x80");
+}
+
 void CommandLineTest::failureWritesNothing_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<QByteArray>("in");      // what in.* holds; null: no such file
@@ -426,6 +458,11 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("file-size limit") << convert("in.ems", "out.bmp") << ems << old << 1 << "out.bmp";
   QTest::newRow("too large for an SMS")
       << convert("in.ems", "out.txt") << ems << old << 0 << "out.txt";
+  QTest::newRow("C array short of the size")
+      << convert("in.h", "out.ems") + QStringList{"--size", "16x16"}
+      << QByteArray("char a[] = {1, 2, 3};") << old << 0 << "in.h";
+  QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
+                              << "in.c";
 }
 
 void CommandLineTest::failureWritesNothing() {
