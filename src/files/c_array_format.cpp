@@ -10,7 +10,7 @@ QByteArray Comment(const Picture& picture, const CArrayOptions& options) {
   const LayoutName& layout = NameOf(options.layout);
   const SetBitName& meaning = NameOf(options.set_bit);
   return QStringLiteral(
-             "/* Tochkograf: рисунок %1 x %2 точек для дисплея, %3 байт.\n"
+             "/* Tochkograf: рисунок %1 x %2 точек для дисплея, байтов: %3.\n"
              " * Раскладка: %4 (--layout %5);\n"
              " * установленный бит — %6 (--set-bit %7). */\n")
       .arg(picture.width)

@@ -62,7 +62,7 @@ Picture CArrayPicture(const CArrayScan& scan, const CArrayReading& reading) {
 }
 
 QString MissingBytesReason(const CArrayScan& scan, const CArrayReading& reading) {
-  return QStringLiteral("в массиве %1 байт, а рисунку %2 в раскладке «%3» нужно %4")
+  return QStringLiteral("в массиве байтов: %1, а рисунку %2 в раскладке «%3» нужно %4")
       .arg(scan.count)
       .arg(SizeText(reading.size.width(), reading.size.height()),
            NameOf(reading.layout).caption.toLower())

@@ -43,7 +43,7 @@ qint64 MissingBytes(const CArrayScan& scan, const CArrayReading& reading);
 Picture CArrayPicture(const CArrayScan& scan, const CArrayReading& reading);
 
 // Why the array cannot give the picture, as the end of a sentence: "в
-// массиве 1000 байт, а рисунку 128 x 64 в этой раскладке нужно 1024".
+// массиве байтов: 1000, а рисунку 128 x 64 в раскладке «...» нужно 1024".
 QString MissingBytesReason(const CArrayScan& scan, const CArrayReading& reading);
 
 // The file types' reader: the first array of the text, read with the

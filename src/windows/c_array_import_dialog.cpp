@@ -106,7 +106,7 @@ void CArrayImportDialog::LayOut() {
 
 QString CArrayImportDialog::AboutArray() const {
   const QString name = scan_.name.isEmpty() ? QString() : QLatin1Char(' ') + Quoted(scan_.name);
-  return QStringLiteral("Массив%1 в строке %2: %3 байт").arg(name).arg(scan_.line).arg(scan_.count);
+  return QStringLiteral("Массив%1 в строке %2, байтов: %3").arg(name).arg(scan_.line).arg(scan_.count);
 }
 
 CArrayReading CArrayImportDialog::Reading() const {
@@ -143,12 +143,12 @@ void CArrayImportDialog::RedrawPreview() {
   const qint64 needed = scan_.count + missing;
   const int used = DisplayByteCount(picture.width, picture.height, reading.layout);
   if (missing > 0)
-    fill_->setText(QStringLiteral("Не хватает %1 байт: %2.")
+    fill_->setText(QStringLiteral("Не хватает байтов: %1 (%2).")
                        .arg(missing)
                        .arg(MissingBytesReason(scan_, reading)));
   else if (scan_.count > used)
     fill_->setText(
-        QStringLiteral("Последние %1 байт в рисунок не войдут.").arg(scan_.count - used));
+        QStringLiteral("Лишних байтов в конце: %1, в рисунок они не войдут.").arg(scan_.count - used));
   else
     fill_->setText(QStringLiteral("Байтов ровно столько, сколько нужно рисунку (%1).").arg(needed));
   ok_->setEnabled(missing == 0);

@@ -67,7 +67,7 @@ void CArrayDialogsTest::importRefusesTooFewBytes() {
   dialog.show();
   auto* ok = Control<QPushButton>(dialog, "ok");
   QVERIFY(!ok->isEnabled());
-  QVERIFY(Control<QLabel>(dialog, "fill")->text().contains(QStringLiteral("Не хватает 6 байт")));
+  QVERIFY(Control<QLabel>(dialog, "fill")->text().contains(QStringLiteral("Не хватает байтов: 6")));
   const DocumentState& preview = dialog.Preview();
   QCOMPARE(QSize(preview.MX, preview.MY), QSize(16, 8));
   QCOMPARE(preview.Pixels(1, 1), kOn);   // 0xff
