@@ -106,7 +106,10 @@ void CArrayImportDialog::LayOut() {
 
 QString CArrayImportDialog::AboutArray() const {
   const QString name = scan_.name.isEmpty() ? QString() : QLatin1Char(' ') + Quoted(scan_.name);
-  return QStringLiteral("Массив%1 в строке %2, байтов: %3").arg(name).arg(scan_.line).arg(scan_.count);
+  return QStringLiteral("Массив%1 в строке %2, байтов: %3")
+      .arg(name)
+      .arg(scan_.line)
+      .arg(scan_.count);
 }
 
 CArrayReading CArrayImportDialog::Reading() const {
@@ -147,8 +150,8 @@ void CArrayImportDialog::RedrawPreview() {
                        .arg(missing)
                        .arg(MissingBytesReason(scan_, reading)));
   else if (scan_.count > used)
-    fill_->setText(
-        QStringLiteral("Лишних байтов в конце: %1, в рисунок они не войдут.").arg(scan_.count - used));
+    fill_->setText(QStringLiteral("Лишних байтов в конце: %1, в рисунок они не войдут.")
+                       .arg(scan_.count - used));
   else
     fill_->setText(QStringLiteral("Байтов ровно столько, сколько нужно рисунку (%1).").arg(needed));
   ok_->setEnabled(missing == 0);
