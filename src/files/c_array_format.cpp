@@ -31,11 +31,14 @@ constexpr char kProgmem[] =
     "#endif\n";
 
 QByteArray Lines(const QByteArray& bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
   QByteArray text;
+  text.reserve(bytes.size() * 6 + 8);
   for (qsizetype i = 0; i < bytes.size(); ++i) {
-    text += i % kBytesPerLine == 0 ? "    " : " ";
-    text +=
-        "0x" + QByteArray::number(static_cast<unsigned char>(bytes[i]), 16).rightJustified(2, '0');
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    text += i % kBytesPerLine == 0 ? "    0x" : " 0x";
+    text += kDigits[byte >> 4];
+    text += kDigits[byte & 15];
     if (i + 1 < bytes.size()) text += ',';
     if (i % kBytesPerLine == kBytesPerLine - 1 || i + 1 == bytes.size()) text += '\n';
   }
