@@ -1,7 +1,6 @@
 #include "commands/desktop_clipboard_commands.h"
 
 #include "files/c_array_format.h"
-#include "files/c_identifier.h"
 #include "images/png_codec.h"
 
 namespace tochkograf {
@@ -19,7 +18,7 @@ void CopyAsImage(const DocumentState& state, DesktopClipboard& clipboard) {
 void CopyAsCCode(DocumentCommands& commands, DesktopClipboard& clipboard) {
   const DocumentState& state = commands.Document().state;
   CArrayOptions options = commands.LastCArrayOptions();
-  options.name = CIdentifierFromFileName(state.FileName == kUntitled ? QString() : state.FileName);
+  options.name = ArrayNameFromFileName(state.FileName == kUntitled ? QString() : state.FileName);
   clipboard.PutText(QString::fromUtf8(EncodeCArray(PictureOf(state), options)));
 }
 

@@ -1,5 +1,9 @@
 #include "files/c_array_format.h"
 
+#include <QSet>
+
+#include "files/c_identifier.h"
+
 namespace tochkograf {
 
 namespace {
@@ -46,6 +50,41 @@ QByteArray Lines(const QByteArray& bytes) {
 }
 
 }  // namespace
+
+bool TakenCName(const QString& name) {
+  static const QSet<QString> taken = [] {
+    QSet<QString> names;
+    const char* const words[] = {
+        "auto",         "break",         "case",        "char",      "const",
+        "continue",     "default",       "do",          "double",    "else",
+        "enum",         "extern",        "float",       "for",       "goto",
+        "if",           "inline",        "int",         "long",      "register",
+        "restrict",     "return",        "short",       "signed",    "sizeof",
+        "static",       "struct",        "switch",      "typedef",   "union",
+        "unsigned",     "void",          "volatile",    "while",     "_Bool",
+        "_Complex",     "_Imaginary",    "alignas",     "alignof",   "and",
+        "and_eq",       "asm",           "bitand",      "bitor",     "bool",
+        "catch",        "char8_t",       "char16_t",    "char32_t",  "class",
+        "compl",        "concept",       "consteval",   "constexpr", "constinit",
+        "const_cast",   "co_await",      "co_return",   "co_yield",  "decltype",
+        "delete",       "dynamic_cast",  "explicit",    "export",    "false",
+        "friend",       "mutable",       "namespace",   "new",       "noexcept",
+        "not",          "not_eq",        "nullptr",     "operator",  "or",
+        "or_eq",        "private",       "protected",   "public",    "reinterpret_cast",
+        "requires",     "static_assert", "static_cast", "template",  "this",
+        "thread_local", "throw",         "true",        "try",       "typeid",
+        "typename",     "using",         "virtual",     "wchar_t",   "xor",
+        "xor_eq",       "uint8_t",       "PROGMEM"};
+    for (const char* word : words) names.insert(QLatin1String(word));
+    return names;
+  }();
+  return taken.contains(name);
+}
+
+QString ArrayNameFromFileName(const QString& path) {
+  const QString name = CIdentifierFromFileName(path);
+  return TakenCName(name) ? name + QLatin1Char('_') : name;
+}
 
 QByteArray EncodeCArray(const Picture& picture, const CArrayOptions& options) {
   const QByteArray name = options.name.toLatin1();

@@ -19,6 +19,14 @@ struct CArrayOptions {
   bool operator==(const CArrayOptions&) const = default;
 };
 
+// Whether `name` cannot name the array: a keyword of C or C++, or a name
+// the header itself uses (uint8_t, PROGMEM).
+bool TakenCName(const QString& name);
+
+// The array's name made of a file's name (CIdentifierFromFileName), with
+// "_" after one that is taken.
+QString ArrayNameFromFileName(const QString& path);
+
 // A header of C source for a display library: a comment naming the size,
 // the layout and what a set bit is (in the words --layout and --set-bit
 // take, which the C-array import reads back), `#pragma once`, <stdint.h>,

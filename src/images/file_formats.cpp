@@ -120,7 +120,7 @@ const QList<FileFormat>& BuiltInRows() {
        .write =
            [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
              CArrayOptions c_array = options.c_array;
-             if (c_array.name.isEmpty()) c_array.name = CIdentifierFromFileName(options.file_name);
+             if (c_array.name.isEmpty()) c_array.name = ArrayNameFromFileName(options.file_name);
              bytes = EncodeCArray(picture, c_array);
              return FormatStatus::Ok;
            },

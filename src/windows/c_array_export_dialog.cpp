@@ -102,9 +102,10 @@ CArrayOptions CArrayExportDialog::Options() const {
 }
 
 // The code as it will be written, cut to its first lines. While the name is
-// empty it shows as "_", and "OK" waits for one.
+// empty, or a word C or C++ keeps for itself, it shows as "_", and "OK"
+// waits for another.
 void CArrayExportDialog::ShowCode() {
-  const bool named = !name_->text().isEmpty();
+  const bool named = !name_->text().isEmpty() && !TakenCName(name_->text());
   ok_->setEnabled(named);
   CArrayOptions options = Options();
   if (!named) options.name = QStringLiteral("_");

@@ -16,7 +16,7 @@ class DisplayBytesChoice;
 
 // "Массив C", after the export's file dialog: the layout of the bytes, what
 // a set bit is, the array's name (a C identifier: nothing else can be
-// typed, and "OK" waits for one) and PROGMEM, with the first lines of the
+// typed, and "OK" waits for one that is no keyword) and PROGMEM, with the first lines of the
 // code as they will be written, following every change. Only "OK" gives
 // the options back (Options()).
 class CArrayExportDialog : public QDialog {

@@ -59,6 +59,8 @@ class CArrayTest : public QObject {
   void badTextChangesNothing_data();
   void badTextChangesNothing();
   void hugeArrayKeepsBoundedMemory();
+  void namesFromFileNames_data();
+  void namesFromFileNames();
 };
 
 void CArrayTest::bytesByHand_data() {
@@ -310,6 +312,27 @@ void CArrayTest::hugeArrayKeepsBoundedMemory() {
   QCOMPARE(scan.count, 2'500'000);
   QVERIFY(scan.bytes.size() < 1 << 20);  // a kept part, not millions
   QCOMPARE(scan.bytes.left(3), Hex("050505"));
+}
+
+void CArrayTest::namesFromFileNames_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("plain") << "/pics/logo 2.h"
+                         << "logo_2";
+  QTest::newRow("Russian") << "Кот.h"
+                           << "Kot";
+  QTest::newRow("a C keyword") << "int.h"
+                               << "int_";
+  QTest::newRow("a C++ keyword") << "/a/class.h"
+                                 << "class_";
+  QTest::newRow("the type of the bytes") << "uint8_t.h"
+                                         << "uint8_t_";
+}
+
+void CArrayTest::namesFromFileNames() {
+  QFETCH(QString, file);
+  QFETCH(QString, name);
+  QCOMPARE(ArrayNameFromFileName(file), name);
 }
 
 QTEST_GUILESS_MAIN(CArrayTest)

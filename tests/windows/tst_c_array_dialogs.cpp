@@ -53,8 +53,12 @@ void CArrayDialogsTest::exportViewFollowsTheChoices() {
   options = {ByteLayout::PagesLsbTop, SetBit::Paper, QStringLiteral("x2"), true};
   QCOMPARE(dialog.Options(), options);
   QVERIFY(ShowsStartOf(dialog.ShownCode(), picture, options));
+  auto* ok = Control<QPushButton>(dialog, "ok");
+  QVERIFY(ok->isEnabled());
   name->clear();
-  QVERIFY(!Control<QPushButton>(dialog, "ok")->isEnabled());
+  QVERIFY(!ok->isEnabled());
+  QTest::keyClicks(name, QStringLiteral("int"));  // a keyword names no array
+  QVERIFY(!ok->isEnabled());
 }
 
 // 10 bytes of a 16 x 8 picture in rows: 5 rows are there, 3 missing.
