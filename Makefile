@@ -11,7 +11,7 @@ PACKAGES := g++ cmake make qt6-base-dev libpng-dev qt6-translations-l10n fonts-d
 # tool that reads the SMS messages and the Nokia logo files (gammu); the
 # layout check of the sources (clang-format).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
-                shared-mime-info netpbm man-db gammu python3-gammu clang-format
+                shared-mime-info netpbm man-db gammu python3-gammu clang-format xclip
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # WERROR=ON turns every compiler warning into an error, as CI builds.

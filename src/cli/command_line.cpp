@@ -85,12 +85,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   parser.addOptions({options.help, options.version, options.thumbnail, options.convert});
   parser.addOptions(ConversionOptionList());
   parser.addOptions(PhoneOptionList());
+  parser.addOptions(DisplayArrayOptionList());
   // The parser takes the program's name first.
   if (!parser.parse(QStringList{kProgramName} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (const QString missing = MissingConversionValue(arguments); !missing.isEmpty())
       return Misuse(missing);
     if (const QString missing = MissingPhoneValue(arguments); !missing.isEmpty())
+      return Misuse(missing);
+    if (const QString missing = MissingDisplayArrayValue(arguments); !missing.isEmpty())
       return Misuse(missing);
     if (unknown.isEmpty())  // the only other fault: a value given to a flag
       return Misuse(QStringLiteral("параметры программы не принимают значений через «=»"));
@@ -103,15 +106,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(options.thumbnail) && parser.isSet(options.convert))
     return Misuse(QStringLiteral("--thumbnail и --convert нельзя указывать вместе"));
   if (AnyConversionOption(parser) && !parser.isSet(options.convert))
-    return Misuse(
-        QStringLiteral("--size, --threshold, --dither и --invert действуют только с --convert"));
+    return Misuse(QStringLiteral(
+        "--size, --threshold, --dither, --invert и --fit действуют только с --convert"));
   if (AnyPhoneOption(parser) && !parser.isSet(options.convert))
     return Misuse(QStringLiteral("--to, --text, --kind и --network действуют только с --convert"));
+  if (AnyDisplayArrayOption(parser) && !parser.isSet(options.convert))
+    return Misuse(QStringLiteral("--layout, --set-bit и --progmem действуют только с --convert"));
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
   if (parser.isSet(options.convert)) {
     CommandLine command = ConvertCommand(operands);
     QString problem = ReadConversionOptions(parser, command.options);
     if (problem.isEmpty()) problem = ReadPhoneOptions(parser, command.phone);
+    if (problem.isEmpty()) problem = ReadDisplayArrayOptions(parser, command.display);
     return problem.isEmpty() || command.action == Action::Misuse ? command : Misuse(problem);
   }
   return EditCommand(operands);

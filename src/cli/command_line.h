@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/conversion_options.h"
+#include "cli/display_options.h"
 #include "cli/help_text.h"
 #include "cli/phone_options.h"
 
@@ -27,6 +28,7 @@ struct CommandLine {
   int size = 0;                 // Thumbnail: the largest side of the image
   ConversionOptions options;    // Convert: how images are converted
   PhoneOptions phone;           // Convert: what goes into a file for a phone
+  DisplayArrayOptions display;  // Convert: how C arrays are written and read
   QString problem;              // Misuse: what is wrong, in Russian
 };
 

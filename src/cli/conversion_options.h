@@ -21,8 +21,9 @@ struct ConversionOptions {
   std::optional<int> threshold;        // --threshold N
   std::optional<Dithering> dithering;  // --dither none|floyd|bayer
   bool invert = false;                 // --invert
+  std::optional<Framing> framing;      // --fit contain|cover
 
-  bool Any() const { return size || threshold || dithering || invert; }
+  bool Any() const { return size || threshold || dithering || invert || framing; }
   // The dialog's defaults for the image, with these in their place.
   ConversionSettings Settings(ImageConversion& conversion) const;
 };

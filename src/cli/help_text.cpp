@@ -1,6 +1,7 @@
 #include "cli/help_text.h"
 
 #include "cli/conversion_options.h"
+#include "cli/display_options.h"
 #include "cli/phone_options.h"
 #include "images/file_formats.h"
 #include "picture/picture.h"
@@ -58,10 +59,17 @@ QString Item(const HelpItem& item) {
 HelpText CommandLineHelpText() {
   const QString most = QStringLiteral("%1\u00a0x\u00a0%2").arg(kMaxWidth).arg(kMaxHeight);
   HelpText help;
-  help.calls = {QStringLiteral("[ФАЙЛ]"), QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
+  help.calls = {QStringLiteral("[ФАЙЛ]"),
+                QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
                 QStringLiteral("--convert ВХОД ВЫХОД [--size\u00a0ШxВ] [--threshold\u00a0N] "
-                               "[--dither\u00a0none|floyd|bayer] [--invert] [--to\u00a0НОМЕР] "
-                               "[--text\u00a0ТЕКСТ] [--kind\u00a0ВИД] [--network\u00a0MCC-MNC]"),
+                               "[--dither\u00a0none|floyd|bayer] [--invert] "
+                               "[--fit\u00a0contain|cover]"),
+                QStringLiteral("--convert ВХОД ВЫХОД.at --to\u00a0НОМЕР [--text\u00a0ТЕКСТ] "
+                               "[--kind\u00a0ВИД] [--network\u00a0MCC-MNC]"),
+                QStringLiteral("--convert ВХОД ВЫХОД.h [--layout\u00a0РАСКЛАДКА] "
+                               "[--set-bit\u00a0ink|paper] [--progmem]"),
+                QStringLiteral("--convert ВХОД.h ВЫХОД [--size\u00a0ШxВ] [--layout\u00a0РАСКЛАДКА] "
+                               "[--set-bit\u00a0ink|paper]"),
                 QStringLiteral("--help | --version")};
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
@@ -69,8 +77,9 @@ HelpText CommandLineHelpText() {
   help.items = {
       {QStringLiteral("ФАЙЛ"),
        QStringLiteral("открыть файл в редакторе: рисунок .ems открывается, двухцветный BMP "
-                      "импортируется, как командой «Импорт из BMP», а BMP другой глубины и "
-                      "изображение любого другого типа — как командой «Импорт изображения...»")},
+                      "импортируется, как командой «Импорт из BMP», BMP другой глубины и "
+                      "изображение любого другого типа — как командой «Импорт изображения...», "
+                      "а массив C (.h, .c, .ino, .txt) — как командой «Импорт массива C...»")},
       {QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
        QStringLiteral("записать эскиз рисунка ВХОД в файл PNG ВЫХОД размером не больше "
                       "РАЗМЕР\u00a0x\u00a0РАЗМЕР точек, без окна")},
@@ -84,6 +93,7 @@ HelpText CommandLineHelpText() {
            .arg(most)}};
   help.items += ConversionOptionsHelp();
   help.items += PhoneOptionsHelp();
+  help.items += DisplayArrayOptionsHelp();
   help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
                  {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
   help.notes = {

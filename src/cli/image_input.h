@@ -10,10 +10,12 @@ namespace tochkograf {
 // The picture --convert writes for its input, which comes in as a file
 // named to the editor would (TypeOfNamedFile): the program's own picture,
 // a file taken as it is (a one-bit BMP), and an image of at most two colours
-// that fits come as they are; any other image is converted with the
-// conversion dialog's defaults. With conversion options every input is
-// converted by them, from the greys the image import reads. Nothing when
-// done, else why it could not, as the end of a sentence that names the file.
+// that fits come as they are; a C array is read as --size, --layout and
+// --set-bit say, with the C-array import's guesses for the rest; any other
+// image is converted with the conversion dialog's defaults. With
+// conversion options every input is converted by them, from the greys the
+// image import reads (a C array at its own size). Nothing when done, else
+// why it could not, as the end of a sentence that names the file.
 QString ReadInputPicture(const CommandLine& command, Picture& picture);
 
 }  // namespace tochkograf

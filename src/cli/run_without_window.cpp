@@ -66,14 +66,15 @@ QString PhoneAnswers(const FileFormat& target, const PhoneOptions& phone, WriteO
   options.sms = phone.sms;
   options.network = phone.network.value_or(NetworkCode{});
   const QString network = QStringLiteral("нужен код сети: --network MCC-MNC");
-  switch (target.asks) {
-    case ExportQuestions::None:
+  switch (target.question) {
+    case ExportQuestion::None:
+    case ExportQuestion::CArray:
       return {};
-    case ExportQuestions::Sms:
+    case ExportQuestion::Sms:
       if (phone.sms.recipient.isEmpty())
         return QStringLiteral("нужен номер получателя: --to НОМЕР");
       return phone.sms.kind == SmsKind::OperatorLogo && !phone.network ? network : QString();
-    case ExportQuestions::NetworkCode:
+    case ExportQuestion::NetworkCode:
       return phone.network ? QString() : network;
   }
   return {};
@@ -91,6 +92,7 @@ Outcome Convert(const CommandLine& command) {
   if (const QString missing = PhoneAnswers(*target, command.phone, options); !missing.isEmpty())
     return Failed(WriteFailure(command.out, missing));
   QByteArray bytes;
+  options.c_array = command.display.Written();
   const FormatStatus status = target->write(picture, options, bytes);
   if (status != FormatStatus::Ok)
     return Failed(WriteFailure(command.out, FormatFailureReason(status)));

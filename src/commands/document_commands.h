@@ -5,6 +5,7 @@
 
 #include "commands/document_context.h"
 #include "commands/file_dialog_platform.h"
+#include "files/c_array_format.h"
 
 namespace tochkograf {
 
@@ -60,6 +61,11 @@ class DocumentCommands {
 
   DocumentContext& Document() { return document_; }
 
+  // The C array's layout, set bit and PROGMEM as last chosen in this run
+  // (no name): the export's "Массив C" dialog starts from them, and
+  // "Копировать как код C" writes with them.
+  CArrayOptions& LastCArrayOptions() { return last_c_array_; }
+
  private:
   // Where the next file dialog starts: the folder of the document's file,
   // else the last folder a command used in this run, else the start folder.
@@ -77,6 +83,7 @@ class DocumentCommands {
   QString start_folder_;
   QString last_folder_;
   QObject* owner_;
+  CArrayOptions last_c_array_;
 };
 
 }  // namespace tochkograf

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "commands/c_array_export.h"
 #include "commands/file_filters.h"
 #include "files/file_access.h"
 #include "files/status_texts.h"
@@ -37,7 +38,8 @@ QString OfferedName(const DocumentState& state) {
 
 }  // namespace
 
-void fileexport(DocumentCommands& commands, PhoneExportDialogs* phone) {
+void fileexport(DocumentCommands& commands, CArrayOptionsWindow& c_array,
+                PhoneExportDialogs* phone) {
   DocumentContext& document = commands.Document();
   const FileFormatList formats = Where(BuiltInFormats(), Exported);
   int type = 0;
@@ -55,6 +57,9 @@ void fileexport(DocumentCommands& commands, PhoneExportDialogs* phone) {
   const Picture picture{state.MX, state.MY, state.Pixels};
   WriteOptions options{path};
   if (phone && !AskPhoneExportOptions(*phone, *format, picture, options)) return;
+  if (format->question == ExportQuestion::CArray &&
+      !AskCArrayExport(commands, c_array, picture, options))
+    return;
   QByteArray bytes;
   const FormatStatus written = format->write(picture, options, bytes);
   if (written != FormatStatus::Ok) {

@@ -24,6 +24,10 @@ FilterTable OwnFilters() { return FiltersOf(Where(BuiltInFormats(), IsOwn)) << k
 
 FilterTable AsItIsFilters() { return FiltersOf(Where(BuiltInFormats(), TakenAsItIs)) << kAllFiles; }
 
+FilterTable CArrayFilters() {
+  return FiltersOf(Where(BuiltInFormats(), ImportedAsCArray)) << kAllFiles;
+}
+
 FilterTable ImageFilters() {
   FilterTable filters = FiltersOf(Where(FileFormats(), ImportedAsImage));
   QStringList every;

@@ -20,4 +20,7 @@ FilterTable AsItIsFilters();
 // then every file.
 FilterTable ImageFilters();
 
+// "Импорт массива C...": C sources, then every file.
+FilterTable CArrayFilters();
+
 }  // namespace tochkograf

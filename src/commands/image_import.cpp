@@ -20,6 +20,11 @@ bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const 
     document.messages.ShowFailure(ImageImportFailure(name, status.Reason()));
     return false;
   }
+  return TakeImportedImage(document, window, image);
+}
+
+bool TakeImportedImage(DocumentContext& document, ConversionWindow& window,
+                       const ImportedImage& image) {
   if (image.picture) {
     TakeImportedPicture(document, *image.picture, kOn);
     return true;

@@ -38,6 +38,11 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window);
 // naming the reason and changes nothing.
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name);
 
+// The same once the image has been read: as it is where it has two colours
+// and fits, else through the conversion dialog.
+bool TakeImportedImage(DocumentContext& document, ConversionWindow& window,
+                       const ImportedImage& image);
+
 // The message of a failed import.
 QString ImageImportFailure(const QString& name, const QString& reason);
 

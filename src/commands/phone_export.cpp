@@ -25,12 +25,13 @@ bool AskPhoneExportOptions(PhoneExportDialogs& dialogs, const FileFormat& format
   // No question for a picture the type's writer will refuse with its message.
   if (!format.sizes.isEmpty() && !format.sizes.contains(QSize(picture.width, picture.height)))
     return true;
-  switch (format.asks) {
-    case ExportQuestions::None:
+  switch (format.question) {
+    case ExportQuestion::None:
+    case ExportQuestion::CArray:
       return true;
-    case ExportQuestions::Sms:
+    case ExportQuestion::Sms:
       return dialogs.AskSms(picture.width, picture.height, options.sms, options.network);
-    case ExportQuestions::NetworkCode:
+    case ExportQuestion::NetworkCode:
       return dialogs.AskNetworkCode(options.network);
   }
   return true;

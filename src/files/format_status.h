@@ -27,6 +27,8 @@ enum class FormatStatus {
   NotLogoManagerSize,      // any of those
   BadRecipient,            // a number no message can be sent to
   TooManyMessages,         // more than 255 concatenated messages
+  NoArray,                 // C source without an array of byte values
+  NotBytes,                // C source whose only arrays of numbers hold one above 255
 };
 
 // The most memory an image being imported may take once decoded; larger

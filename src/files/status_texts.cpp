@@ -110,6 +110,11 @@ QString FormatFailureReason(FormatStatus status) {
     case FormatStatus::TooManyMessages:
       return QStringLiteral("текст слишком длинный: он не поместится и в %1 связанных SMS")
           .arg(kMostConcatenatedMessages);
+    case FormatStatus::NoArray:
+      return QStringLiteral(
+          "в тексте нет массива байтов (чисел от 0 до 255 через запятую в фигурных скобках)");
+    case FormatStatus::NotBytes:
+      return QStringLiteral("в массиве есть число больше 255, а байт не бывает больше 255");
   }
   return {};
 }

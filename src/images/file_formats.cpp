@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "files/bmp_format.h"
+#include "files/c_array_reading.h"
 #include "files/c_identifier.h"
 #include "files/ems_element.h"
 #include "files/ems_format.h"
@@ -127,7 +128,7 @@ const QList<FileFormat>& BuiltInRows() {
              return EncodeModemCommands(picture, options.sms, options.network, bytes);
            },
        .exported = true,
-       .asks = ExportQuestions::Sms},
+       .question = ExportQuestion::Sms},
       {.name = QStringLiteral("Логотип оператора Nokia"),
        .filter = QStringLiteral("Логотип оператора Nokia"),
        .extensions = {QStringLiteral("nol")},
@@ -137,7 +138,7 @@ const QList<FileFormat>& BuiltInRows() {
        .write = [](const Picture& picture, const WriteOptions& options,
                    QByteArray& bytes) { return EncodeNol(picture, options.network, bytes); },
        .exported = true,
-       .asks = ExportQuestions::NetworkCode,
+       .question = ExportQuestion::NetworkCode,
        .sizes = {kNokiaLogo, kNokiaLargeLogo},
        .signature = QByteArrayLiteral("NOL\0")},
       {.name = QStringLiteral("Картинка группы Nokia"),
@@ -180,6 +181,26 @@ const QList<FileFormat>& BuiltInRows() {
        .read_limit = kWbmpReadLimit,
        .write = AlwaysWrites<EncodeWbmp>,
        .exported = true},
+      {.name = QStringLiteral("Массив C для дисплея"),
+       .filter = QStringLiteral("Массив C для дисплея"),
+       .extensions = {QStringLiteral("h")},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             CArrayOptions c_array = options.c_array;
+             if (c_array.name.isEmpty()) c_array.name = ArrayNameFromFileName(options.file_name);
+             bytes = EncodeCArray(picture, c_array);
+             return FormatStatus::Ok;
+           },
+       .exported = true,
+       .question = ExportQuestion::CArray},
+      // Any C source, a sketch or a text with an array of bytes in it.
+      {.name = QStringLiteral("Массив байтов в исходном тексте C"),
+       .filter = QStringLiteral("Массив байтов в исходном тексте C"),
+       .extensions = {QStringLiteral("h"), QStringLiteral("c"), QStringLiteral("ino"),
+                      QStringLiteral("txt")},
+       .entry = Entry::CArray,
+       .read = DecodeCArray,
+       .read_limit = kCArrayReadLimit},
   };
   return rows;
 }

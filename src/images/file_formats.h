@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/c_array_format.h"
 #include "files/format_status.h"
 #include "files/network_code.h"
 #include "files/sms_options.h"
@@ -21,14 +22,17 @@ struct WriteOptions {
   QString file_name;      // the file written; an X bitmap takes its C names from it
   SmsOptions sms{};       // the messages for a modem: recipient, text, kind
   NetworkCode network{};  // an operator logo's, in a .nol file or a message
+  // The C array's layout and names; an empty name is made of the file's.
+  CArrayOptions c_array{};
 };
 
 // What "Экспорт..." asks for a type after the file dialog, into its
 // WriteOptions, before the file is written.
-enum class ExportQuestions {
+enum class ExportQuestion {
   None,
   Sms,          // the messages' recipient, text and kind ("SMS")
   NetworkCode,  // an operator logo's MCC and MNC
+  CArray,       // the "Массив C" dialog: the layout, the set bit, the name, PROGMEM
 };
 
 // How a file of a type comes into the editor.
@@ -39,6 +43,8 @@ enum class Entry {
            // reader refuses is left to the next type of its extension
   Image,   // through the image import: as it is where it has two colours and
            // fits the editor, otherwise through the conversion dialog
+  CArray,  // through the C-array import: its first array of bytes, read as its
+           // dialog says
 };
 
 // One type of file the program knows. Everything that reads, writes or
@@ -69,7 +75,7 @@ struct FileFormat {
   bool by_content = false;
   Writer write = nullptr;  // null where it is not written
   bool exported = false;   // offered by "Экспорт...", in the table's order
-  ExportQuestions asks = ExportQuestions::None;
+  ExportQuestion question = ExportQuestion::None;
   // The only sizes `write` takes, where it does not take every picture.
   QList<QSize> sizes{};
   // The first bytes that tell a file of this type whose name has no
@@ -100,6 +106,7 @@ inline bool ComesIn(const FileFormat& format) { return format.entry != Entry::No
 inline bool IsOwn(const FileFormat& format) { return format.entry == Entry::Open; }
 inline bool TakenAsItIs(const FileFormat& format) { return format.entry == Entry::AsItIs; }
 inline bool ImportedAsImage(const FileFormat& format) { return format.entry == Entry::Image; }
+inline bool ImportedAsCArray(const FileFormat& format) { return format.entry == Entry::CArray; }
 
 // Those of `formats` whose extensions hold the name's (in any case), in
 // their order; and the first of them, null when none does.

@@ -232,6 +232,17 @@ FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_l
   return FormatStatus::Ok;
 }
 
+ImportedImage ImportedImageOf(const QImage& decoded) {
+  ImportedImage image{decoded.size(), {}, std::nullopt};
+  Picture two_colours;
+  if (FitsEditor(decoded.width(), decoded.height()) && TwoColourPicture(decoded, two_colours))
+    image.picture = two_colours;
+  AreaScaler scaler(decoded.size(), WorkingSize(decoded.size()));
+  AddRows(decoded, scaler);
+  image.greys = scaler.Result();
+  return image;
+}
+
 ReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image) {
   QFile file;
   ReadStatus status;

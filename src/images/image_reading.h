@@ -48,6 +48,12 @@ struct ImportedImage {
 FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_limit_mb,
                        ImportedImage& image);
 
+// An image already decoded (one from the desktop's clipboard) as ReadImage
+// gives one: its greys, and its picture where it fits the editor with at
+// most two colours. Formats other than greys and 32-bit colours are
+// converted a band of rows at a time.
+ImportedImage ImportedImageOf(const QImage& image);
+
 // ReadImage on the file `name` (a regular file only: it never waits), with
 // the program's limit.
 ReadStatus ReadImageFile(const QString& name, const QByteArray& format, ImportedImage& image);

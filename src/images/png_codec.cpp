@@ -34,6 +34,10 @@ int CollectColours(const QImage& image, QRgb (&colours)[2]) {
 }  // namespace
 
 FormatStatus EncodePng(const Picture& picture, QByteArray& bytes) {
+  return PngBytes(PictureImage(picture), bytes);
+}
+
+QImage PictureImage(const Picture& picture) {
   QImage image(picture.width, picture.height, QImage::Format_Mono);
   image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
   image.fill(0);
@@ -42,7 +46,7 @@ FormatStatus EncodePng(const Picture& picture, QByteArray& bytes) {
     for (int x = 1; x <= picture.width; ++x)
       if (picture.cells(x, y) != kOff) row[(x - 1) / 8] |= 0x80 >> ((x - 1) % 8);
   }
-  return PngBytes(image, bytes);
+  return image;
 }
 
 FormatStatus PngBytes(const QImage& picture, QByteArray& bytes) {

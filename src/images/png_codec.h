@@ -14,6 +14,9 @@ namespace tochkograf {
 // A one-bit PNG with a two-entry palette: paper white, ink black.
 FormatStatus EncodePng(const Picture& picture, QByteArray& bytes);
 
+// The picture as a one-bit image of its size, paper white and ink black.
+QImage PictureImage(const Picture& picture);
+
 // Any image as PNG; NotEncoded, with `bytes` as they were, where Qt's writer
 // fails.
 FormatStatus PngBytes(const QImage& image, QByteArray& bytes);

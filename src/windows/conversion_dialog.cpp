@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -59,7 +60,7 @@ void ConversionDialog::CreateControls() {
   cancel_ = Named(new QPushButton(QStringLiteral("Отмена"), this), "cancel");
   invert_ =
       Named(new QCheckBox(QStringLiteral("Инвертировать (светлое станет чёрным)"), this), "invert");
-  LayOut(CreateSizeGroup(), CreateThresholdGroup(), CreateDitheringGroup());
+  LayOut({CreateSizeGroup(), CreateFramingGroup(), CreateThresholdGroup(), CreateDitheringGroup()});
 }
 
 QWidget* ConversionDialog::CreateSizeGroup() {
@@ -77,6 +78,9 @@ QWidget* ConversionDialog::CreateSizeGroup() {
   typed_width_->setRange(1, kMaxWidth);
   typed_height_ = Named(new QSpinBox(group), "typedHeight");
   typed_height_->setRange(1, kMaxHeight);
+  display_ = Named(new QRadioButton(QStringLiteral("Дисплей:"), group), "display");
+  display_size_ = Named(new QComboBox(group), "displaySize");
+  for (const QSize& size : ConversionDisplaySizes()) display_size_->addItem(SizeText(size), size);
 
   auto* typed_row = new QHBoxLayout;
   typed_row->addWidget(typed_);
@@ -84,10 +88,29 @@ QWidget* ConversionDialog::CreateSizeGroup() {
   typed_row->addWidget(new QLabel(QStringLiteral("x"), group));
   typed_row->addWidget(typed_height_);
   typed_row->addStretch();
+  auto* display_row = new QHBoxLayout;
+  display_row->addWidget(display_);
+  display_row->addWidget(display_size_);
+  display_row->addStretch();
   auto* rows = new QVBoxLayout(group);
   rows->addWidget(fit_);
   rows->addWidget(current_size_);
   rows->addLayout(typed_row);
+  rows->addLayout(display_row);
+  return group;
+}
+
+QWidget* ConversionDialog::CreateFramingGroup() {
+  auto* group = Named(new QGroupBox(QStringLiteral("В размер других пропорций"), this), "framing");
+  contain_ = Named(new QRadioButton(QStringLiteral("Вписать (всё изображение, белые поля)"), group),
+                   "contain");
+  cover_ = Named(
+      new QRadioButton(QStringLiteral("Заполнить (края изображения обрезаются поровну)"), group),
+      "cover");
+  auto* rows = new QVBoxLayout(group);
+  rows->addWidget(contain_);
+  rows->addWidget(cover_);
+  framing_ = group;
   return group;
 }
 
@@ -120,7 +143,7 @@ QWidget* ConversionDialog::CreateDitheringGroup() {
 
 // The preview on the left, as large at every font; the choices on the
 // right take whatever room their texts need.
-void ConversionDialog::LayOut(QWidget* size, QWidget* threshold, QWidget* dithering) {
+void ConversionDialog::LayOut(const QList<QWidget*>& groups) {
   auto* left = new QVBoxLayout;
   left->addWidget(preview_room_);
   left->addWidget(sizes_);
@@ -130,8 +153,8 @@ void ConversionDialog::LayOut(QWidget* size, QWidget* threshold, QWidget* dither
   buttons->addWidget(ok_);
   buttons->addWidget(cancel_);
   auto* right = new QVBoxLayout;
-  for (QWidget* part : {size, threshold, dithering, static_cast<QWidget*>(invert_)})
-    right->addWidget(part);
+  for (QWidget* part : groups) right->addWidget(part);
+  right->addWidget(invert_);
   right->addStretch();
   right->addLayout(buttons);
   auto* whole = new QHBoxLayout(this);
@@ -140,8 +163,9 @@ void ConversionDialog::LayOut(QWidget* size, QWidget* threshold, QWidget* dither
   whole->setSizeConstraint(QLayout::SetFixedSize);
   QWidget* previous = fit_;
   for (QWidget* next : std::initializer_list<QWidget*>{
-           current_size_, typed_, typed_width_, typed_height_, threshold_, threshold_value_,
-           no_dithering_, floyd_steinberg_, bayer_, invert_, ok_, cancel_}) {
+           current_size_, typed_, typed_width_, typed_height_, display_, display_size_, contain_,
+           cover_, threshold_, threshold_value_, no_dithering_, floyd_steinberg_, bayer_, invert_,
+           ok_, cancel_}) {
     setTabOrder(previous, next);
     previous = next;
   }
@@ -158,9 +182,15 @@ void ConversionDialog::ShowSettings(const ConversionSettings& settings) {
     case SizeChoice::Typed:
       typed_->setChecked(true);
       break;
+    case SizeChoice::Display:
+      display_->setChecked(true);
+      break;
   }
   typed_width_->setValue(settings.typed.width());
   typed_height_->setValue(settings.typed.height());
+  display_size_->setCurrentIndex(std::max(0, display_size_->findData(settings.display)));
+  (settings.framing == Framing::Contain ? contain_ : cover_)->setChecked(true);
+  framing_->setEnabled(settings.size != SizeChoice::Fit);
   threshold_->setValue(settings.threshold);
   threshold_value_->setValue(settings.threshold);
   switch (settings.dithering) {
@@ -179,10 +209,17 @@ void ConversionDialog::ShowSettings(const ConversionSettings& settings) {
 
 void ConversionDialog::ConnectControls() {
   // A radio button turned off is followed by the one turned on.
-  for (QRadioButton* choice : {fit_, current_size_, typed_})
+  for (QRadioButton* choice : {fit_, current_size_, typed_, display_, contain_, cover_})
     connect(choice, &QRadioButton::toggled, this, [this](bool on) {
       if (on) SizeChanged();
     });
+  // Choosing a display's size chooses the display.
+  connect(display_size_, &QComboBox::currentIndexChanged, this, [this] {
+    if (display_->isChecked())
+      SizeChanged();
+    else
+      display_->setChecked(true);
+  });
   for (QRadioButton* choice : {no_dithering_, floyd_steinberg_, bayer_})
     connect(choice, &QRadioButton::toggled, this, [this](bool on) {
       if (on) RedrawPreview();
@@ -212,9 +249,9 @@ void ConversionDialog::ConnectControls() {
 // Otsu's threshold of the greys at one size may part those at another
 // badly: it follows the size until the user has chosen one.
 void ConversionDialog::SizeChanged() {
+  framing_->setEnabled(!fit_->isChecked());
   if (!threshold_chosen_) {
-    const QSize size = TargetSize(Settings(), conversion_.Image().size);
-    const int threshold = OtsuThreshold(conversion_.ScaledGreys(size));
+    const int threshold = conversion_.OtsuThresholdFor(Settings());
     const QSignalBlocker quiet_slider(threshold_), quiet_value(threshold_value_);
     threshold_->setValue(threshold);
     threshold_value_->setValue(threshold);
@@ -226,9 +263,12 @@ ConversionSettings ConversionDialog::Settings() const {
   ConversionSettings settings;
   settings.size = fit_->isChecked()            ? SizeChoice::Fit
                   : current_size_->isChecked() ? SizeChoice::Current
+                  : display_->isChecked()      ? SizeChoice::Display
                                                : SizeChoice::Typed;
   settings.current = current_;
   settings.typed = QSize(typed_width_->value(), typed_height_->value());
+  settings.display = display_size_->currentData().toSize();
+  settings.framing = cover_->isChecked() ? Framing::Cover : Framing::Contain;
   settings.threshold = threshold_->value();
   settings.dithering = floyd_steinberg_->isChecked() ? Dithering::FloydSteinberg
                        : bayer_->isChecked()         ? Dithering::Bayer

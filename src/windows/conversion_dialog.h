@@ -7,6 +7,7 @@
 #include "picture/document_state.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -18,8 +19,10 @@ namespace tochkograf {
 
 class Pole;
 
-// The conversion of an imported image into a picture: its size, the
-// threshold, the dithering and inversion, with a preview of the picture
+// The conversion of an imported image into a picture: its size (fitted,
+// the editor's, typed, or a small display's) and, for any size but the
+// fitted one, whether the whole image goes in or fills it, the threshold,
+// the dithering and inversion, with a preview of the picture
 // drawn as the main window draws it. The preview follows every change, the
 // threshold slider's while it moves. Until the user moves the threshold
 // (by the slider or its number), a change of size sets it again where
@@ -49,9 +52,10 @@ class ConversionDialog : public QDialog {
  private:
   void CreateControls();
   QWidget* CreateSizeGroup();
+  QWidget* CreateFramingGroup();
   QWidget* CreateThresholdGroup();
   QWidget* CreateDitheringGroup();
-  void LayOut(QWidget* size, QWidget* threshold, QWidget* dithering);
+  void LayOut(const QList<QWidget*>& groups);
   void ShowSettings(const ConversionSettings& settings);
   void ConnectControls();
   void SizeChanged();
@@ -71,6 +75,11 @@ class ConversionDialog : public QDialog {
   QRadioButton* typed_ = nullptr;
   QSpinBox* typed_width_ = nullptr;
   QSpinBox* typed_height_ = nullptr;
+  QRadioButton* display_ = nullptr;
+  QComboBox* display_size_ = nullptr;
+  QWidget* framing_ = nullptr;
+  QRadioButton* contain_ = nullptr;
+  QRadioButton* cover_ = nullptr;
   QSlider* threshold_ = nullptr;
   QSpinBox* threshold_value_ = nullptr;
   QRadioButton* no_dithering_ = nullptr;

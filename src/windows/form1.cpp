@@ -4,10 +4,12 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
@@ -25,6 +27,7 @@
 #include "windows/keyboard_menu_bar.h"
 #include "windows/latin_shortcut.h"
 #include "windows/pole.h"
+#include "windows/qt_desktop_clipboard.h"
 #include "windows/qt_file_dialogs.h"
 #include "windows/qt_phone_export_dialogs.h"
 #include "windows/qt_side_windows.h"
@@ -52,6 +55,8 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
   if (!seams.phone_dialogs) own_phone_dialogs_ = std::make_unique<QtPhoneExportDialogs>(this);
   phone_dialogs_ = seams.phone_dialogs ? seams.phone_dialogs : own_phone_dialogs_.get();
+  if (!seams.clipboard) own_clipboard_ = std::make_unique<QtDesktopClipboard>();
+  clipboard_ = seams.clipboard ? seams.clipboard : own_clipboard_.get();
   const QString folder = seams.start_folder.isEmpty() ? QDir::currentPath() : seams.start_folder;
   commands_ = std::make_unique<DocumentCommands>(DocumentContext{state_, *this, *this, *messages_},
                                                  dialogs, folder, this);
@@ -62,6 +67,7 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   RedrawPole(state_, *this);
   resize(InitialInnerSize() + QSize(0, menuBar()->sizeHint().height()));
   PlaceCentred();
+  setAcceptDrops(true);
 }
 
 Form1::~Form1() = default;
@@ -255,7 +261,37 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::OpenFile(const QString& path) { OpenNamedFile(*commands_, *windows_, path); }
+void Form1::OpenFile(const QString& path) { OpenNamedFile(*commands_, *windows_, *windows_, path); }
+
+namespace {
+
+// The first of the files dragged; empty where they are not files here.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().isEmpty()) return {};
+  const QUrl url = data->urls().first();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+// The drop is over before the file is opened: the program that dragged it
+// would otherwise wait through the questions and dialogs it may bring.
+void Form1::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  QMetaObject::invokeMethod(
+      this,
+      [this, path] {
+        activateWindow();
+        DropFile(*commands_, *windows_, *windows_, path);
+      },
+      Qt::QueuedConnection);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (!commands_->MayClose()) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "commands/desktop_clipboard.h"
 #include "commands/document_commands.h"
 #include "commands/file_dialog_platform.h"
 #include "commands/phone_export.h"
@@ -34,6 +35,7 @@ struct Form1Seams {
   // Where file dialogs start while the picture has no folder of its own;
   // empty: the working directory the program was started in.
   QString start_folder{};
+  DesktopClipboard* clipboard = nullptr;  // null: the system's
   // The splash the program started with, which "О программе..." shows
   // again; null: the about box is made at its first opening.
   Form3* splash = nullptr;
@@ -78,6 +80,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // dragged, and Shift holds it to its straight lines, square or circle.
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  // A file dropped from another program opens as `tochkograf FILE` opens
+  // it, after the unsaved-changes question; only the first of several.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Every menu and command of the window, in order: the one table the
@@ -105,12 +111,16 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void filesaveas_Click();
   void frombmp_Click();
   void fromimage_Click();
+  void fromcarray_Click();
   void fileexport_Click();
   void fileexit_Click();
   void editundo_Click();
   void editcut_Click();
   void editcopy_Click();
   void editpaste_Click();
+  void editcopyimage_Click();
+  void editpasteimage_Click();
+  void editcopyc_Click();
   void sup_Click();
   void sdown_Click();
   void sleft_Click();
@@ -158,6 +168,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::unique_ptr<FileDialogPlatform> own_file_dialogs_;
   std::unique_ptr<PhoneExportDialogs> own_phone_dialogs_;
   PhoneExportDialogs* phone_dialogs_;
+  std::unique_ptr<DesktopClipboard> own_clipboard_;
+  DesktopClipboard* clipboard_;
   std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar

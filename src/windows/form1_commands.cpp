@@ -2,6 +2,8 @@
 // handlers.
 
 #include "commands/bmp_import.h"
+#include "commands/c_array_import.h"
+#include "commands/desktop_clipboard_commands.h"
 #include "commands/edit_commands.h"
 #include "commands/export_command.h"
 #include "commands/image_import.h"
@@ -43,6 +45,7 @@ ButtonPlace ToolButton(int index) { return ButtonPlace{256 + 32 * index, 0, 29};
 // them: new | open, save | cut, copy, paste | size | the drawing tools.
 std::vector<Menu> Form1::CommandTable() {
   const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+  const auto ctrl_shift = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
   const auto separator = [](const char* name) { return Command{.name = name}; };
   return {
       {"filemenu",
@@ -77,6 +80,9 @@ std::vector<Menu> Form1::CommandTable() {
            {.name = "fromimage",
             .caption = QStringLiteral("Импорт изображения..."),
             .run = &Form1::fromimage_Click},
+           {.name = "fromcarray",
+            .caption = QStringLiteral("Импорт массива C..."),
+            .run = &Form1::fromcarray_Click},
            {.name = "fileexport",
             .caption = QStringLiteral("Экспорт..."),
             .run = &Form1::fileexport_Click},
@@ -109,6 +115,18 @@ std::vector<Menu> Form1::CommandTable() {
             .run = &Form1::editpaste_Click,
             .picture = editpaste_xpm,
             .button = ButtonPlace{176, 0, 29}},
+           separator("tdesktop"),
+           {.name = "editcopyimage",
+            .caption = QStringLiteral("Копировать как изображение"),
+            .shortcut = ctrl_shift(Qt::Key_C),
+            .run = &Form1::editcopyimage_Click},
+           {.name = "editpasteimage",
+            .caption = QStringLiteral("Вставить изображение"),
+            .shortcut = ctrl_shift(Qt::Key_V),
+            .run = &Form1::editpasteimage_Click},
+           {.name = "editcopyc",
+            .caption = QStringLiteral("Копировать как код C"),
+            .run = &Form1::editcopyc_Click},
            separator("t4"),
            {.name = "sup", .caption = QStringLiteral("Скролл вверх (8)"), .run = &Form1::sup_Click},
            {.name = "sdown",
@@ -246,13 +264,17 @@ void Form1::filesave_Click() { commands_->filesave(); }
 void Form1::filesaveas_Click() { commands_->filesaveas(); }
 void Form1::frombmp_Click() { frombmp(*commands_); }
 void Form1::fromimage_Click() { ImportImage(*commands_, *windows_); }
-void Form1::fileexport_Click() { fileexport(*commands_, phone_dialogs_); }
+void Form1::fromcarray_Click() { ImportCArray(*commands_, *windows_); }
+void Form1::fileexport_Click() { fileexport(*commands_, *windows_, phone_dialogs_); }
 void Form1::fileexit_Click() { close(); }
 
 void Form1::editundo_Click() { editundo(state_, *this); }
 void Form1::editcut_Click() { editcut(state_, *this); }
 void Form1::editcopy_Click() { editcopy(state_); }
 void Form1::editpaste_Click() { editpaste(state_, *this); }
+void Form1::editcopyimage_Click() { CopyAsImage(state_, *clipboard_); }
+void Form1::editpasteimage_Click() { PasteImage(*commands_, *windows_, *clipboard_); }
+void Form1::editcopyc_Click() { CopyAsCCode(*commands_, *clipboard_); }
 
 void Form1::sup_Click() { sup(state_, *this); }
 void Form1::sdown_Click() { sdown(state_, *this); }

@@ -1,5 +1,7 @@
 #include "windows/qt_side_windows.h"
 
+#include "windows/c_array_export_dialog.h"
+#include "windows/c_array_import_dialog.h"
 #include "windows/conversion_dialog.h"
 #include "windows/form2.h"
 #include "windows/text_dialog.h"
@@ -31,6 +33,21 @@ std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
   TextDialog dialog(start, owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
+}
+
+bool QtSideWindows::AskCArrayOptions(const Picture& picture, CArrayOptions& options) {
+  CArrayExportDialog dialog(picture, options, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  options = dialog.Options();
+  return true;
+}
+
+bool QtSideWindows::ShowCArrayImportDialog(const CArrayScan& scan, bool grid,
+                                           CArrayReading& reading) {
+  CArrayImportDialog dialog(scan, reading, grid, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  reading = dialog.Reading();
+  return true;
 }
 
 void QtSideWindows::ShowHelp() {

@@ -10,11 +10,12 @@ class QWidget;
 
 namespace tochkograf {
 
-// The real about, size, help and conversion windows of the main window. The
-// about box is the splash the program started with, shown again, or else one
-// made at its first opening and then only hidden; the help window lives
-// until its close box is pressed; the size and conversion dialogs are made
-// afresh for every opening. All but a splash given here belong to `owner`.
+// The real about, size, help, conversion and C-array windows of the main
+// window. The about box is the splash the program started with, shown
+// again, or else one made at its first opening and then only hidden; the
+// help window lives until its close box is pressed; the size, conversion
+// and C-array dialogs are made afresh for every opening. All but a splash
+// given here belong to `owner`.
 class QtSideWindows : public SideWindows {
  public:
   explicit QtSideWindows(QWidget* owner, Form3* splash = nullptr)
@@ -25,6 +26,8 @@ class QtSideWindows : public SideWindows {
   std::optional<TextChoice> AskText(const TextChoice& start) override;
   bool ShowConversionDialog(const ImportedImage& image, bool grid,
                             ConversionSettings& settings) override;
+  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override;
+  bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
 
  private:
   QWidget* owner_;

@@ -16,6 +16,7 @@
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
+#include "files/c_array_format.h"
 #include "files/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
@@ -71,13 +72,13 @@ bool Russian(const QString& text) {
 
 QByteArray Encoded(const QString& name, const Picture& picture) {
   QByteArray bytes;
-  FormatOfName(BuiltInFormats(), name)->write(picture, {name}, bytes);
+  FormatOfName(Where(BuiltInFormats(), Writes), name)->write(picture, {name}, bytes);
   return bytes;
 }
 
 Picture Decoded(const QString& name, const QByteArray& bytes) {
   Picture picture;
-  FormatOfName(BuiltInFormats(), name)->read(bytes, picture);
+  FormatOfName(Where(BuiltInFormats(), Reads), name)->read(bytes, picture);
   return picture;
 }
 
@@ -135,6 +136,7 @@ class CommandLineTest : public QObject {
   void thumbnailIsThePictureDrawn();
   void failureWritesNothing_data();
   void failureWritesNothing();
+  void convertsCArrays();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -201,6 +203,12 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("no number") << convert({"--to"}) << 2 << "--to";
   QTest::newRow("number without --convert")
       << QStringList{"--to", "1", "a.ems"} << 2 << "--convert";
+  QTest::newRow("unknown layout") << convert({"--layout", "columns"}) << 2 << "columns";
+  QTest::newRow("unknown set bit") << convert({"--set-bit", "on"}) << 2 << "on";
+  QTest::newRow("unknown fit") << convert({"--fit", "stretch"}) << 2 << "stretch";
+  QTest::newRow("no fit") << convert({"--fit"}) << 2 << "--fit";
+  QTest::newRow("array option without --convert")
+      << QStringList{"--progmem", "a.ems"} << 2 << "--convert";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -326,8 +334,8 @@ void CommandLineTest::convertsImages_data() {
   QTest::newRow("photo, inverted")
       << "in.jpg" << photo << QStringList{"--invert"} << QSize(128, 96) << "right";
   QTest::newRow("photo, sized and dithered")
-      << "in.JPEG" << photo << QStringList{"--size", "20x10", "--dither", "floyd"} << QSize(20, 10)
-      << "left";
+      << "in.JPEG" << photo << QStringList{"--size", "20x10", "--dither", "floyd", "--fit", "cover"}
+      << QSize(20, 10) << "left";
   QTest::newRow("photo, threshold 0")
       << "in.jpg" << photo << QStringList{"--threshold", "0"} << QSize(128, 96) << "none";
   QTest::newRow("OTB") << "in.otb" << otb << QStringList{} << QSize(45, 30) << "as it is";
@@ -424,6 +432,30 @@ void CommandLineTest::thumbnailIsThePictureDrawn() {
            Thumbnail(picture, 200).convertToFormat(QImage::Format_ARGB32));
 }
 
+// Written as the options say, and read back by what the file says of
+// itself; --size and --layout read a bare array.
+void CommandLineTest::convertsCArrays() {
+  QTemporaryDir folder;
+  const Picture picture = RandomPicture(45, 20, 6);
+  Store(folder.filePath("in.ems"), Encoded("in.ems", picture));
+  QCOMPARE(Run(folder.path(), {"--convert", "in.ems", "out.h", "--layout", "pages-msb", "--set-bit",
+                               "paper", "--progmem"})
+               .code,
+           0);
+  QCOMPARE(Contents(folder.filePath("out.h")),
+           EncodeCArray(picture, {ByteLayout::PagesMsbTop, SetBit::Paper, "out", true}));
+  QCOMPARE(Run(folder.path(), {"--convert", "out.h", "back.ems"}).code, 0);
+  QVERIFY(Decoded("back.ems", Contents(folder.filePath("back.ems"))) == picture);
+  Store(folder.filePath("bare.ino"), "byte b[] = {0x80, 0, 0, 0x01};");
+  QCOMPARE(Run(folder.path(),
+               {"--convert", "bare.ino", "bare.pbm", "--size", "2x8", "--layout", "pages-lsb"})
+               .code,
+           0);
+  // Only the first byte counts: the bottom pixel of the first column.
+  QCOMPARE(Contents(folder.filePath("bare.pbm")),
+           QByteArray("P4\n2 8\n") + QByteArray(7, '\0') + "\x80");
+}
+
 void CommandLineTest::failureWritesNothing_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<QByteArray>("in");      // what in.* holds; null: no such file
@@ -470,6 +502,11 @@ void CommandLineTest::failureWritesNothing_data() {
       << convert("in.ems", "out.at") +
              QStringList{"--to", "8916", "--kind", "operator", "--network", "250-01"}
       << ems << none << 0 << "out.at";
+  QTest::newRow("C array short of the size")
+      << convert("in.h", "out.ems") + QStringList{"--size", "16x16"}
+      << QByteArray("char a[] = {1, 2, 3};") << old << 0 << "in.h";
+  QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
+                              << "in.c";
 }
 
 void CommandLineTest::failureWritesNothing() {

@@ -26,6 +26,21 @@ int TypeIndex(const QString& extension) {
   return -1;
 }
 
+// The "Массив C" dialog: records what it was shown; answers from a script,
+// cancelled without one.
+struct ScriptedCArrayWindow : CArrayOptionsWindow {
+  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override {
+    shown << options;
+    shown_picture = picture;
+    if (answers.isEmpty()) return false;
+    options = answers.dequeue();
+    return true;
+  }
+  QList<CArrayOptions> shown;
+  Picture shown_picture;
+  QQueue<CArrayOptions> answers;
+};
+
 }  // namespace
 
 class ExportCommandTest : public QObject {
@@ -38,8 +53,10 @@ class ExportCommandTest : public QObject {
   void typeFromExtensionOrChoice();
   void refusalsWriteNothing_data();
   void refusalsWriteNothing();
+  void cArrayAsksItsOptions();
 
  private:
+  ScriptedCArrayWindow c_array_;
   std::unique_ptr<QTemporaryDir> dir_;
   std::unique_ptr<DocumentHarness> h_;
   ScriptedFileDialogs dialogs_;
@@ -56,13 +73,14 @@ void ExportCommandTest::init() {
   h_->state.IZM = kOn;
   h_->state.FileName = dir_->filePath(QStringLiteral("cat.ems"));
   dialogs_ = ScriptedFileDialogs();
+  c_array_ = ScriptedCArrayWindow();
   commands_ =
       std::make_unique<DocumentCommands>(h_->context, dialogs_, QStringLiteral("/"), &owner_);
 }
 
 void ExportCommandTest::dialogStartsWithThePicturesFolderAndName() {
   dialogs_.Cancel();
-  fileexport(*commands_);
+  fileexport(*commands_, c_array_);
   const FileDialogRequest& shown = dialogs_.shown.value(0);
   QCOMPARE(dialogs_.saves, QList<bool>{true});
   QCOMPARE(shown.title, QStringLiteral("Экспорт"));
@@ -100,7 +118,7 @@ void ExportCommandTest::typeFromExtensionOrChoice() {
   QFETCH(QString, written);
   const DocumentState before = h_->state;
   dialogs_.Choose(dir_->path(), {typed}, TypeIndex(chosen));
-  fileexport(*commands_);
+  fileexport(*commands_, c_array_);
   const QString path = dir_->filePath(written);
   QCOMPARE(Contents(path), Expected(before, path));
   QVERIFY(SameDocument(h_->state, before));
@@ -140,13 +158,37 @@ void ExportCommandTest::refusalsWriteNothing() {
   h_->state.MY = size.height();
   h_->messages.replace_answers.enqueue(replace);
   dialogs_.Choose(dir_->path(), {typed});
-  fileexport(*commands_);
+  fileexport(*commands_, c_array_);
   QCOMPARE(h_->messages.failures.size(), message ? 1 : 0);
   if (message) QVERIFY(h_->messages.failures[0].contains(QFileInfo(typed).fileName().left(20)));
   if (why != FileStatus::Ok) QVERIFY(h_->messages.failures[0].contains(WriteFailureReason(why)));
   QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
   QCOMPARE(Contents(dir_->filePath(QStringLiteral("old.png"))), QByteArray("old"));
   QCOMPARE(Contents(dir_->filePath(QStringLiteral("sms.txt"))), QByteArray("old"));
+}
+
+// The options chosen are written and kept for the next export, whose name
+// is its own file's; the dialog's Cancel writes nothing.
+void ExportCommandTest::cArrayAsksItsOptions() {
+  const Picture picture{h_->state.MX, h_->state.MY, h_->state.Pixels};
+  const CArrayOptions chosen{ByteLayout::PagesMsbTop, SetBit::Paper, QStringLiteral("pic"), true};
+  c_array_.answers.enqueue(chosen);
+  dialogs_.Choose(dir_->path(), {QStringLiteral("2 logo.h")});
+  fileexport(*commands_, c_array_);
+  QCOMPARE(c_array_.shown.value(0),
+           (CArrayOptions{ByteLayout::RowsMsbLeft, SetBit::Ink, QStringLiteral("_2_logo"), false}));
+  QVERIFY(c_array_.shown_picture == picture);
+  QCOMPARE(Contents(dir_->filePath(QStringLiteral("2 logo.h"))), EncodeCArray(picture, chosen));
+
+  Store(dir_->filePath(QStringLiteral("old.h")), "old");
+  h_->messages.replace_answers.enqueue(true);
+  dialogs_.Choose(dir_->path(), {QStringLiteral("old")}, TypeIndex(QStringLiteral("h")));
+  fileexport(*commands_, c_array_);
+  CArrayOptions kept = chosen;
+  kept.name = QStringLiteral("old");
+  QCOMPARE(c_array_.shown.value(1), kept);
+  QCOMPARE(Contents(dir_->filePath(QStringLiteral("old.h"))), QByteArray("old"));
+  QVERIFY(h_->messages.failures.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ExportCommandTest)

@@ -5,6 +5,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
+#include "fakes/side_windows.h"
 #include "files/modem_commands.h"
 
 using namespace tochkograf;
@@ -80,7 +81,8 @@ void PhoneExportTest::answersWritten() {
     phone.network = NetworkCode{250, 1};
   }
   files.Choose(dir.path(), {name});
-  fileexport(commands, &phone);
+  FakeSideWindows windows;
+  fileexport(commands, windows, &phone);
   QCOMPARE(phone.asked.join(u' '), asked);
   // Only the refused size has a message, naming the sizes the type takes.
   QCOMPARE(h.messages.failures.size(), size == QSize(16, 16) && name.endsWith(".nol") ? 1 : 0);

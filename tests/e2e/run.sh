@@ -7,10 +7,10 @@
 set -u
 export LC_ALL=C
 
-for tool in Xvfb xdotool xwininfo xprop setxkbmap xkbcomp xwd pngtopnm; do
+for tool in Xvfb xdotool xwininfo xprop setxkbmap xkbcomp xwd pngtopnm pnmtopng xclip; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed (make test installs xvfb, xdotool, x11-utils," \
-      "x11-xkb-utils, x11-apps, netpbm)"
+      "x11-xkb-utils, x11-apps, netpbm, xclip)"
     exit 77
   fi
 done
@@ -342,6 +342,49 @@ import_convert_export() {
   expect_exit_status 0
 }
 
+# clipboard_png FILE: the desktop's clipboard as a PNG, once it holds one.
+clipboard_png() {
+  xclip -selection clipboard -t image/png -o >"$1" 2>/dev/null && [[ -s $1 ]]
+}
+
+# With the Russian layout alone, Ctrl+Shift+C puts the picture on the
+# desktop's clipboard as an image another program reads (xclip, then
+# netpbm); an image put there by xclip comes in at Ctrl+Shift+V after the
+# unsaved-changes question, as it is, being of two colours and small.
+desktop_clipboard() {
+  use_layout ru
+  start_past_splash key
+  pic_w=32 pic_h=32
+  ink_clear
+  click_cell 1 2 3 && ink_on 2 3
+  click_cell 1 32 1 && ink_on 32 1
+  xdo key "ctrl+shift+$(key_code C)"
+  wait_for "an image on the clipboard" clipboard_png "$app_dir/copied.png"
+  pngtopnm "$app_dir/copied.png" >"$app_dir/copied.pnm" || fail "pngtopnm could not read it"
+  write_expected_pgm "$app_dir/copied.expected"
+  expect_same "$app_dir/copied.pnm" "$app_dir/copied.expected"
+
+  pic_w=20 pic_h=6
+  ink_clear
+  ink_on 1 1 && ink_on 20 6 && ink_on 7 3
+  write_expected_pgm "$app_dir/put.pgm"
+  pnmtopng "$app_dir/put.pgm" >"$app_dir/put.png" 2>/dev/null || fail "pnmtopng failed"
+  xclip -selection clipboard -t image/png -i "$app_dir/put.png" || fail "xclip could not put it"
+  focus_main
+  xdo key "ctrl+shift+$(key_code V)"
+  wait_question "Вставить изображение"
+  xdo key Tab Return  # "Нет": the picture may go
+  wait_for "square cells of the pasted picture" fitted_main_window
+  focus_main
+  xdo key "ctrl+$(key_code S)"
+  use_layout us
+  answer_file_dialog "Сохранить файл" "$app_dir/pasted"
+  expect_file "$app_dir/pasted.ems"
+  focus_main
+  menu_file_exit
+  expect_exit_status 0
+}
+
 # A lone Alt gives the menu bar the keyboard and highlights a title there;
 # Esc, Alt again and a click in the drawing area each take it back.
 alt_shows_the_menu_bar_has_the_keys() {
@@ -407,7 +450,7 @@ start_xvfb "$work/display"
 for scenario in splash_times_out draw_save_new open_shift_save open_named_on_command_line \
   arguments_are_the_programs exit_cancel_then_no exit_yes_saves \
   russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys \
-  import_convert_export draw_shapes_undo_save; do
+  import_convert_export draw_shapes_undo_save desktop_clipboard; do
   started=$(now_ms)
   setxkbmap -layout us
   (trap stop_program EXIT; "$scenario") &

@@ -317,7 +317,7 @@ menu_file() {
 
 menu_file_exit() { menu_file 1; }      # "Выход"
 menu_file_export() { menu_file 2; }    # "Экспорт..."
-menu_file_import() { menu_file 3; }    # "Импорт изображения..."
+menu_file_import() { menu_file 4; }    # "Импорт изображения..."
 
 # answer_file_dialog TITLE PATH: types the full path into the name box.
 answer_file_dialog() {

@@ -12,8 +12,9 @@ namespace tochkograf {
 // Side windows that only record which were asked for. The size dialog
 // chooses `size_chosen` when it is set, and is cancelled otherwise, and the
 // text dialog likewise `text_chosen`;
-// the conversion dialog keeps what it was shown and answers through
-// `on_conversion` ("OK" when that returns true), cancelled without one.
+// the conversion dialog and both C-array dialogs keep what they were shown
+// and answer through `on_conversion`, `on_c_array_options` and
+// `on_c_array_import` ("OK" when that returns true), cancelled without one.
 class FakeSideWindows : public SideWindows {
  public:
   void ShowAbout() override { calls << QStringLiteral("about"); }
@@ -36,10 +37,30 @@ class FakeSideWindows : public SideWindows {
     return on_conversion && on_conversion(settings);
   }
 
+  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override {
+    calls << QStringLiteral("c array options");
+    shown_picture = picture;
+    shown_options = options;
+    return on_c_array_options && on_c_array_options(options);
+  }
+  bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override {
+    calls << QStringLiteral("c array import");
+    shown_scan = scan;
+    shown_grid = grid;
+    shown_reading = reading;
+    return on_c_array_import && on_c_array_import(reading);
+  }
+
   QStringList calls;
   std::optional<QSize> size_chosen;
   std::optional<TextChoice> text_chosen;  // the text dialog's answer: nothing is "Отмена"
   TextChoice shown_text;
+  std::function<bool(CArrayOptions&)> on_c_array_options;
+  Picture shown_picture;
+  CArrayOptions shown_options;
+  std::function<bool(CArrayReading&)> on_c_array_import;
+  CArrayScan shown_scan;
+  CArrayReading shown_reading;
   std::function<bool(ConversionSettings&)> on_conversion;
   ImportedImage shown_image;
   bool shown_grid = false;

@@ -68,7 +68,7 @@ void StatusTextsTest::everyReasonIsItsOwn() {
 
 void StatusTextsTest::sizesNeverBreak() {
   QStringList texts;
-  for (int status = int(FormatStatus::Ok); status <= int(FormatStatus::NotEncoded); ++status)
+  for (int status = int(FormatStatus::Ok); status <= int(FormatStatus::NotBytes); ++status)
     texts << FormatFailureReason(FormatStatus(status));
   QVERIFY(texts.join(QString()).contains(QStringLiteral("128\u00A0x\u00A096")));
   QVERIFY(texts.join(QString()).contains(QStringLiteral("64\u00A0x\u00A016")));

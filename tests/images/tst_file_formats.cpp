@@ -194,16 +194,18 @@ void FileFormatsTest::namedFileComesInByTheTable_data() {
   const QByteArray bmp = EncodeBmp(RandomPicture(24, 26, 2));
   const QByteArray deep = Contents(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/w8_h8_24bit.bmp"));
   const int open = int(Entry::Open), as_it_is = int(Entry::AsItIs), image = int(Entry::Image);
+  const int c_array = int(Entry::CArray);
   QTest::newRow("picture") << "a.ems" << ems << open << false;
   QTest::newRow("picture, BMP inside") << "a.ems" << bmp << open << false;
   QTest::newRow("one-bit BMP") << "a.BMP" << bmp << as_it_is << true;
   QTest::newRow("24-bit BMP") << "a.bmp" << deep << image << false;
   QTest::newRow("BMP, no extension") << "a" << bmp << as_it_is << true;
-  QTest::newRow("24-bit BMP, exported type's extension") << "a.txt" << deep << image << false;
+  QTest::newRow("24-bit BMP, C source's extension") << "a.txt" << deep << c_array << false;
+  QTest::newRow("C source") << "a.ino" << QByteArray("char a[] = {1};") << c_array << false;
   QTest::newRow("PNG") << "a.png" << QByteArray("not even a PNG") << image << false;
   QTest::newRow("OTB") << "a.otb" << QByteArray() << image << false;
   QTest::newRow("picture, no extension") << "a" << ems << -1 << false;
-  QTest::newRow("text") << "a.txt" << QByteArray("BA") << -1 << false;
+  QTest::newRow("text, no extension") << "a" << QByteArray("BA") << -1 << false;
 }
 
 void FileFormatsTest::namedFileComesInByTheTable() {

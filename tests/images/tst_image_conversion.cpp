@@ -49,6 +49,8 @@ class ImageConversionTest : public QObject {
   void scalingAveragesAreas();
   void sizeChoices_data();
   void sizeChoices();
+  void framing_data();
+  void framing();
 };
 
 void ImageConversionTest::otsuPartsTwoLevels_data() {
@@ -172,6 +174,7 @@ void ImageConversionTest::sizeChoices_data() {
   QTest::newRow("fit, a line") << QSize(10000, 3) << SizeChoice::Fit << QSize(128, 1);
   QTest::newRow("current") << QSize(4000, 3000) << SizeChoice::Current << QSize(72, 14);
   QTest::newRow("typed") << QSize(40, 30) << SizeChoice::Typed << QSize(100, 9);
+  QTest::newRow("display") << QSize(40, 30) << SizeChoice::Display << QSize(84, 48);
 }
 
 void ImageConversionTest::sizeChoices() {
@@ -182,7 +185,38 @@ void ImageConversionTest::sizeChoices() {
   settings.size = choice;
   settings.current = QSize(72, 14);
   settings.typed = QSize(100, 9);
+  settings.display = QSize(84, 48);
   QCOMPARE(TargetSize(settings, image), size);
+}
+
+void ImageConversionTest::framing_data() {
+  QTest::addColumn<Framing>("framing");
+  QTest::addColumn<QRect>("ink");  // in the 30 x 30 picture, from (1, 1)
+  QTest::newRow("contain: all of it, paper round") << Framing::Contain << QRect(11, 11, 10, 10);
+  QTest::newRow("cover: the middle third") << Framing::Cover << QRect(1, 1, 30, 30);
+}
+
+// An image three times as wide as high, its middle third black, into a
+// square.
+void ImageConversionTest::framing() {
+  QFETCH(Framing, framing);
+  QFETCH(QRect, ink);
+  QImage thirds(300, 100, QImage::Format_RGB32);
+  thirds.fill(Qt::white);
+  for (int y = 0; y < 100; ++y)
+    for (int x = 100; x < 200; ++x) thirds.setPixel(x, y, qRgb(0, 0, 0));
+  const ImportedImage image = ImportedImageOf(thirds);
+  ImageConversion conversion(image);
+  ConversionSettings settings;
+  settings.size = SizeChoice::Typed;
+  settings.typed = QSize(30, 30);
+  settings.framing = framing;
+  const Picture picture = conversion.Result(settings);
+  QCOMPARE(QSize(picture.width, picture.height), QSize(30, 30));
+  for (int y = 1; y <= 30; ++y)
+    for (int x = 1; x <= 30; ++x)
+      QVERIFY2((picture.cells(x, y) != kOff) == ink.contains(x, y),
+               qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
 }
 
 QTEST_GUILESS_MAIN(ImageConversionTest)

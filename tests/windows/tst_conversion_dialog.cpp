@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -69,6 +70,7 @@ class ConversionDialogTest : public QObject {
   void okGivesTheSettingsBackAndCancelNothing_data();
   void okGivesTheSettingsBackAndCancelNothing();
   void sizesInTextsNeverBreak();
+  void displaySizeAndFraming();
 
  private:
   const ImportedImage image_ = GreyImage();
@@ -141,7 +143,7 @@ void ConversionDialogTest::eachControlChangesThePreview_data() {
     const QSize size = TargetSize(expected, image_.size);
     if (size != TargetSize(start, image_.size)) {
       ImageConversion conversion(image_);
-      expected.threshold = OtsuThreshold(conversion.ScaledGreys(size));
+      expected.threshold = conversion.OtsuThresholdFor(expected);
     }
     QTest::newRow(name) << QString::fromLatin1(control) << value << expected;
   };
@@ -154,6 +156,7 @@ void ConversionDialogTest::eachControlChangesThePreview_data() {
     s.size = SizeChoice::Typed;
     s.typed.setHeight(7);
   });
+  row("display", "display", 0, [](ConversionSettings& s) { s.size = SizeChoice::Display; });
   row("threshold typed", "thresholdValue", 200, [](ConversionSettings& s) { s.threshold = 200; });
   row("Floyd-Steinberg", "floydSteinberg", 0,
       [](ConversionSettings& s) { s.dithering = Dithering::FloydSteinberg; });
@@ -198,7 +201,7 @@ void ConversionDialogTest::thresholdFollowsTheSizeUntilMoved() {
   QCOMPARE(chosen != start.threshold, !moved.isEmpty());
   const auto otsu = [this](const ConversionSettings& settings) {
     ImageConversion conversion(image_);
-    return OtsuThreshold(conversion.ScaledGreys(TargetSize(settings, image_.size)));
+    return conversion.OtsuThresholdFor(settings);
   };
   QList<int> thresholds;
   for (const char* change : {"current", "typedWidth", "fit"}) {
@@ -272,6 +275,24 @@ void ConversionDialogTest::sizesInTextsNeverBreak() {
   QVERIFY(all.contains(QStringLiteral("128\u00A0x\u00A096")));
   QVERIFY(all.contains(QStringLiteral("24\u00A0x\u00A026")));
   QVERIFY(all.contains(QStringLiteral("300\u00A0x\u00A0200")));
+}
+
+// Choosing a display's size chooses the display; "Вписать" and
+// "Заполнить" wait for a size other than the fitted one.
+void ConversionDialogTest::displaySizeAndFraming() {
+  ConversionDialog dialog(image_, Defaults(image_), true);
+  dialog.show();
+  auto* cover = Control<QRadioButton>(dialog, "cover");
+  QVERIFY(!cover->isEnabled());
+  Control<QComboBox>(dialog, "displaySize")->setCurrentIndex(2);
+  QVERIFY(cover->isEnabled());
+  QTest::mouseClick(cover, Qt::LeftButton, {}, QPoint(5, cover->height() / 2));
+  const ConversionSettings settings = dialog.Settings();
+  QCOMPARE(settings.size, SizeChoice::Display);
+  QCOMPARE(settings.display, QSize(96, 64));
+  QCOMPARE(settings.framing, Framing::Cover);
+  QCOMPARE(QSize(dialog.Preview().MX, dialog.Preview().MY), QSize(96, 64));
+  QVERIFY(PreviewShows(dialog, image_, settings));
 }
 
 QTEST_MAIN(ConversionDialogTest)

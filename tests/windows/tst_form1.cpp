@@ -148,6 +148,7 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "t5=-=",
                                        "frombmp=Импорт из BMP=",
                                        "fromimage=Импорт изображения...=",
+                                       "fromcarray=Импорт массива C...=",
                                        "fileexport=Экспорт...=",
                                        "t8=-=",
                                        "fileexit=Выход="};
@@ -158,6 +159,10 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "editcut=Вырезать=Ctrl+X",
                                        "editcopy=Копировать=Ctrl+C",
                                        "editpaste=Вставить=Ctrl+V",
+                                       "tdesktop=-=",
+                                       "editcopyimage=Копировать как изображение=Ctrl+Shift+C",
+                                       "editpasteimage=Вставить изображение=Ctrl+Shift+V",
+                                       "editcopyc=Копировать как код C=",
                                        "t4=-=",
                                        "sup=Скролл вверх (8)=",
                                        "sdown=Скролл вниз (2)=",

@@ -1,6 +1,7 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -214,22 +215,31 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<int>("width");
   QTest::addColumn<bool>("titled");
-  QTest::addColumn<bool>("converted");
-  QTest::newRow("picture") << "cat.ems" << 24 << true << false;
-  QTest::newRow("BMP") << "cat.bmp" << 72 << false << false;
-  QTest::newRow("photo") << "cat.png" << 20 << false << true;
+  QTest::addColumn<QString>("dialog");  // the side window it goes through, if any
+  QTest::addColumn<bool>("dropped");    // on the window, rather than named to it
+  for (const bool dropped : {false, true}) {
+    const char* how = dropped ? "dropped" : "named";
+    QTest::addRow("picture, %s", how) << "cat.ems" << 24 << true << QString() << dropped;
+    QTest::addRow("BMP, %s", how) << "cat.bmp" << 72 << false << QString() << dropped;
+    QTest::addRow("photo, %s", how) << "cat.png" << 20 << false << "conversion" << dropped;
+    QTest::addRow("C array, %s", how) << "art.h" << 40 << false << "c array import" << dropped;
+  }
   // BMP files the one-bit import refuses come in as any image.
-  QTest::newRow("24-bit BMP, two colours") << "halves.bmp" << 30 << false << false;
-  QTest::newRow("24-bit BMP, a photo") << "photo.bmp" << 20 << false << true;
+  QTest::newRow("24-bit BMP, two colours") << "halves.bmp" << 30 << false << QString() << false;
+  QTest::newRow("24-bit BMP, a photo") << "photo.bmp" << 20 << false << "conversion" << false;
 }
 
 void Form1FilesTest::fileNamedOutsideOpensByItsType() {
   QFETCH(QString, name);
   QFETCH(int, width);
   QFETCH(bool, titled);
-  QFETCH(bool, converted);
+  QFETCH(QString, dialog);
+  QFETCH(bool, dropped);
   const QString path = dir_->filePath(name);
-  if (name.endsWith(QLatin1String(".ems"))) {
+  if (name.endsWith(QLatin1String(".h"))) {
+    Store(path, "#define ART_WIDTH 40\n#define ART_HEIGHT 2\nchar art[] = {" +
+                    QByteArray(10, '1').replace("1", "1,") + "};");
+  } else if (name.endsWith(QLatin1String(".ems"))) {
     Store(path, EncodeEms({24, 26, PixelGrid()}));
   } else if (name == QLatin1String("cat.bmp")) {
     QVERIFY(QFile::copy(QStringLiteral(TOCHKOGRAF_TEST_DATA "/bmp/w72_h14.bmp"), path));
@@ -247,10 +257,27 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType() {
   }
   windows_.calls.clear();
   windows_.on_conversion = [](ConversionSettings&) { return true; };
-  form_->OpenFile(path);
+  windows_.on_c_array_import = [](CArrayReading&) { return true; };
+  form_->State().IZM = kOn;
+  if (dropped) {
+    messages_.answers.enqueue(SaveAnswer::No);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint middle = form_->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(form_.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(form_.get(), &drop);
+    QVERIFY(drop.isAccepted());
+    QTRY_COMPARE(messages_.questions.size(), 1);
+  } else {
+    form_->State().IZM = kOff;
+    form_->OpenFile(path);
+  }
   QCOMPARE(form_->State().MX, width);
   QCOMPARE(form_->State().FileName, titled ? path : kUntitled);
-  QCOMPARE(windows_.calls.contains(QStringLiteral("conversion")), converted);
+  QCOMPARE(windows_.calls, dialog.isEmpty() ? QStringList() : QStringList{dialog});
   QVERIFY(messages_.failures.isEmpty());
 }
 

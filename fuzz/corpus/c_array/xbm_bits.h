@@ -1,0 +1,3 @@
+#define x_width 12
+#define x_height 3
+static unsigned char x_bits[] = {0x01, 0x08, 0xff, 0x0f, 0x01, 0x08};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "commands/document_commands.h"
+#include "files/c_array_format.h"
+#include "images/file_formats.h"
+#include "picture/picture.h"
+
+namespace tochkograf {
+
+// The "Массив C" dialog as the export sees it. The main window shows the
+// real one; tests script it.
+class CArrayOptionsWindow {
+ public:
+  virtual ~CArrayOptionsWindow() = default;
+  // The layout, the set bit, the array's name and PROGMEM for `picture`,
+  // starting from `options`, with a view of the code's first lines. On
+  // "OK" it writes the options chosen and returns true; otherwise it
+  // changes nothing.
+  virtual bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) = 0;
+};
+
+// The export's step for a C array, after its file dialog: the dialog starts
+// with the file's name made a C identifier and the layout, set bit and
+// PROGMEM last chosen in this run (DocumentCommands' LastCArrayOptions),
+// which it then keeps. False when the user cancelled: nothing is written.
+bool AskCArrayExport(DocumentCommands& commands, CArrayOptionsWindow& window,
+                     const Picture& picture, WriteOptions& options);
+
+}  // namespace tochkograf

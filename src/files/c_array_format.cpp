@@ -1,0 +1,100 @@
+#include "files/c_array_format.h"
+
+#include <QSet>
+
+#include "files/c_identifier.h"
+
+namespace tochkograf {
+
+namespace {
+
+constexpr int kBytesPerLine = 16;
+
+QByteArray Comment(const Picture& picture, const CArrayOptions& options) {
+  const LayoutName& layout = NameOf(options.layout);
+  const SetBitName& meaning = NameOf(options.set_bit);
+  return QStringLiteral(
+             "/* Tochkograf: рисунок %1 x %2 точек для дисплея, байтов: %3.\n"
+             " * Раскладка: %4 (--layout %5);\n"
+             " * установленный бит — %6 (--set-bit %7). */\n")
+      .arg(picture.width)
+      .arg(picture.height)
+      .arg(DisplayByteCount(picture.width, picture.height, options.layout))
+      .arg(layout.caption.toLower(), layout.option, meaning.caption, meaning.option)
+      .toUtf8();
+}
+
+// Arduino's cores for other chips give PROGMEM themselves; a compiler for
+// anything else has never heard of it.
+constexpr char kProgmem[] =
+    "#if defined(__AVR__)\n"
+    "#include <avr/pgmspace.h>\n"
+    "#endif\n"
+    "#ifndef PROGMEM\n"
+    "#define PROGMEM\n"
+    "#endif\n";
+
+QByteArray Lines(const QByteArray& bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  QByteArray text;
+  text.reserve(bytes.size() * 6 + 8);
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    text += i % kBytesPerLine == 0 ? "    0x" : " 0x";
+    text += kDigits[byte >> 4];
+    text += kDigits[byte & 15];
+    if (i + 1 < bytes.size()) text += ',';
+    if (i % kBytesPerLine == kBytesPerLine - 1 || i + 1 == bytes.size()) text += '\n';
+  }
+  return text;
+}
+
+}  // namespace
+
+bool TakenCName(const QString& name) {
+  static const QSet<QString> taken = [] {
+    QSet<QString> names;
+    const char* const words[] = {
+        "auto",         "break",         "case",        "char",      "const",
+        "continue",     "default",       "do",          "double",    "else",
+        "enum",         "extern",        "float",       "for",       "goto",
+        "if",           "inline",        "int",         "long",      "register",
+        "restrict",     "return",        "short",       "signed",    "sizeof",
+        "static",       "struct",        "switch",      "typedef",   "union",
+        "unsigned",     "void",          "volatile",    "while",     "_Bool",
+        "_Complex",     "_Imaginary",    "alignas",     "alignof",   "and",
+        "and_eq",       "asm",           "bitand",      "bitor",     "bool",
+        "catch",        "char8_t",       "char16_t",    "char32_t",  "class",
+        "compl",        "concept",       "consteval",   "constexpr", "constinit",
+        "const_cast",   "co_await",      "co_return",   "co_yield",  "decltype",
+        "delete",       "dynamic_cast",  "explicit",    "export",    "false",
+        "friend",       "mutable",       "namespace",   "new",       "noexcept",
+        "not",          "not_eq",        "nullptr",     "operator",  "or",
+        "or_eq",        "private",       "protected",   "public",    "reinterpret_cast",
+        "requires",     "static_assert", "static_cast", "template",  "this",
+        "thread_local", "throw",         "true",        "try",       "typeid",
+        "typename",     "using",         "virtual",     "wchar_t",   "xor",
+        "xor_eq",       "uint8_t",       "PROGMEM"};
+    for (const char* word : words) names.insert(QLatin1String(word));
+    return names;
+  }();
+  return taken.contains(name);
+}
+
+QString ArrayNameFromFileName(const QString& path) {
+  const QString name = CIdentifierFromFileName(path);
+  return TakenCName(name) ? name + QLatin1Char('_') : name;
+}
+
+QByteArray EncodeCArray(const Picture& picture, const CArrayOptions& options) {
+  const QByteArray name = options.name.toLatin1();
+  const QByteArray macro = name.toUpper();
+  QByteArray text = Comment(picture, options) + "#pragma once\n\n#include <stdint.h>\n";
+  if (options.progmem) text += kProgmem;
+  text += "\n#define " + macro + "_WIDTH " + QByteArray::number(picture.width) + "\n#define " +
+          macro + "_HEIGHT " + QByteArray::number(picture.height) + "\n\nconst uint8_t " + name +
+          "[]" + (options.progmem ? " PROGMEM" : "") + " = {\n";
+  return text + Lines(PackDisplayBytes(picture, options.layout, options.set_bit)) + "};\n";
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+#include "files/c_array_format.h"
+#include "picture/picture.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tochkograf {
+
+class DisplayBytesChoice;
+
+// "Массив C", after the export's file dialog: the layout of the bytes, what
+// a set bit is, the array's name (a C identifier: nothing else can be
+// typed, and "OK" waits for one that is no keyword) and PROGMEM, with the first lines of the
+// code as they will be written, following every change. Only "OK" gives
+// the options back (Options()).
+class CArrayExportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Lines of the code shown.
+  static constexpr int kShownLines = 14;
+
+  CArrayExportDialog(const Picture& picture, const CArrayOptions& start, QWidget* parent = nullptr);
+
+  CArrayOptions Options() const;
+  // The lines the view shows now.
+  QString ShownCode() const;
+
+ private:
+  void CreateControls(const CArrayOptions& start);
+  void LayOut();
+  void ShowCode();
+
+  const Picture picture_;
+  DisplayBytesChoice* bytes_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QCheckBox* progmem_ = nullptr;
+  QPlainTextEdit* code_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace tochkograf
