@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 
 #include "windows/centre_over.h"
+#include "windows/dialog_parts.h"
 #include "windows/display_bytes_choice.h"
 
 namespace tochkograf {
@@ -20,19 +21,11 @@ namespace {
 constexpr int kWidestLine = 4 + 16 * 6;
 constexpr int kLongestName = 63;
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QLatin1String(name));
-  return control;
-}
-
 }  // namespace
 
 CArrayExportDialog::CArrayExportDialog(const Picture& picture, const CArrayOptions& start,
                                        QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      picture_(picture) {
+    : QDialog(parent, kFixedDialogFlags), picture_(picture) {
   setWindowTitle(QStringLiteral("Массив C"));
   CreateControls(start);
   LayOut();

@@ -10,28 +10,15 @@
 
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
+#include "windows/dialog_parts.h"
 #include "windows/display_bytes_choice.h"
 #include "windows/pole.h"
 
 namespace tochkograf {
 
-namespace {
-
-constexpr int kPoleFrame = 2;
-
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QLatin1String(name));
-  return control;
-}
-
-}  // namespace
-
 CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReading& start,
                                        bool grid, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      scan_(scan) {
+    : QDialog(parent, kFixedDialogFlags), scan_(scan) {
   setWindowTitle(QStringLiteral("Импорт массива C"));
   preview_.GridOn = grid ? kOn : kOff;
   CreateControls(start);

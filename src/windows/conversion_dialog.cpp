@@ -14,20 +14,12 @@
 
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
+#include "windows/dialog_parts.h"
 #include "windows/pole.h"
 
 namespace tochkograf {
 
 namespace {
-
-// The sunken frame round the drawing area, as the main window has it.
-constexpr int kPoleFrame = 2;
-
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QLatin1String(name));
-  return control;
-}
 
 QString SizeText(QSize size) { return tochkograf::SizeText(size.width(), size.height()); }
 
@@ -35,10 +27,7 @@ QString SizeText(QSize size) { return tochkograf::SizeText(size.width(), size.he
 
 ConversionDialog::ConversionDialog(const ImportedImage& image, const ConversionSettings& start,
                                    bool grid, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      conversion_(image),
-      current_(start.current) {
+    : QDialog(parent, kFixedDialogFlags), conversion_(image), current_(start.current) {
   setWindowTitle(QStringLiteral("Преобразование изображения"));
   preview_.GridOn = grid ? kOn : kOff;
   CreateControls();

@@ -10,6 +10,7 @@
 
 #include "picture/view.h"
 #include "windows/centre_over.h"
+#include "windows/dialog_parts.h"
 #include "windows/text_room.h"
 
 namespace tochkograf {
@@ -71,9 +72,7 @@ QScrollBar* MakeBar(Qt::Orientation orientation, int lowest, int highest, const 
 
 }  // namespace
 
-Form2::Form2(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+Form2::Form2(QWidget* parent) : QDialog(parent, kFixedDialogFlags) {
   setWindowTitle(QStringLiteral("Выберите размер изображения"));
   CreateControls();
   PlaceControls();

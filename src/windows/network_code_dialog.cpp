@@ -7,13 +7,13 @@
 #include <QPushButton>
 
 #include "windows/centre_over.h"
+#include "windows/dialog_parts.h"
 #include "windows/network_code_fields.h"
 
 namespace tochkograf {
 
 NetworkCodeDialog::NetworkCodeDialog(const NetworkCode& start, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, kFixedDialogFlags) {
   setWindowTitle(QStringLiteral("Логотип оператора Nokia"));
   auto* intro = new QLabel(QStringLiteral("Код сети, в которой телефон покажет логотип:"), this);
   fields_ = new NetworkCodeFields(this);

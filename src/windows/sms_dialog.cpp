@@ -11,6 +11,7 @@
 #include "files/phone_number.h"
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
+#include "windows/dialog_parts.h"
 #include "windows/network_code_fields.h"
 
 namespace tochkograf {
@@ -26,20 +27,11 @@ constexpr KindName kKinds[] = {{SmsKind::Ems, u"Рисунок EMS"},
                                {SmsKind::CallerGroup, u"Картинка группы Nokia"},
                                {SmsKind::PictureMessage, u"Картинка-сообщение Nokia"}};
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QLatin1String(name));
-  return control;
-}
-
 }  // namespace
 
 SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const NetworkCode& network,
                      QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      width_(width),
-      height_(height) {
+    : QDialog(parent, kFixedDialogFlags), width_(width), height_(height) {
   setWindowTitle(QStringLiteral("SMS"));
   recipient_ = Named(new QLineEdit(start.recipient, this), "recipient");
   recipient_->setPlaceholderText(QStringLiteral("+79161234567"));
