@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/no_side_windows.h"
 #include "bench/stats.h"
 #include "windows/form1.h"
 #include "windows/pole.h"
@@ -24,17 +25,6 @@ using namespace tochkograf;
 using namespace tochkograf::bench;
 
 namespace {
-
-class NoSideWindows : public SideWindows {
- public:
-  void ShowAbout() override {}
-  std::optional<QSize> ShowSizeDialog() override { return std::nullopt; }
-  void ShowHelp() override {}
-  std::optional<TextChoice> AskText(const TextChoice&) override { return std::nullopt; }
-  bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
-    return false;
-  }
-};
 
 // Counts the drawing area's paint events and keeps the largest.
 class PaintWatch : public QObject {

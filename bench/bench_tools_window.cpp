@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/no_side_windows.h"
 #include "bench/stats.h"
 #include "picture/drawing_tools.h"
 #include "picture/pen.h"
@@ -23,17 +24,6 @@ using namespace tochkograf;
 using namespace tochkograf::bench;
 
 namespace {
-
-class NoSideWindows : public SideWindows {
- public:
-  void ShowAbout() override {}
-  std::optional<QSize> ShowSizeDialog() override { return std::nullopt; }
-  void ShowHelp() override {}
-  std::optional<TextChoice> AskText(const TextChoice&) override { return std::nullopt; }
-  bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
-    return false;
-  }
-};
 
 class PaintWatch : public QObject {
  public:

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "windows/side_windows.h"
+
+namespace tochkograf::bench {
+
+// The main window's dialogs for a benchmark that never opens one.
+class NoSideWindows : public SideWindows {
+ public:
+  void ShowAbout() override {}
+  std::optional<QSize> ShowSizeDialog() override { return std::nullopt; }
+  void ShowHelp() override {}
+  std::optional<TextChoice> AskText(const TextChoice&) override { return std::nullopt; }
+  bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
+    return false;
+  }
+  bool AskCArrayOptions(const Picture&, CArrayOptions&) override { return false; }
+  bool ShowCArrayImportDialog(const CArrayScan&, bool, CArrayReading&) override { return false; }
+};
+
+}  // namespace tochkograf::bench
