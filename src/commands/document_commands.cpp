@@ -8,6 +8,7 @@
 #include "commands/ems_file.h"
 #include "commands/file_filters.h"
 #include "images/named_file.h"
+#include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
@@ -49,6 +50,7 @@ void DocumentCommands::filenew() {
   for (PixelGrid* grid : {&state.Pixels, &state.ClipPixels})
     for (int x = 1; x <= kMaxWidth; ++x)
       for (int y = 1; y <= kMaxHeight; ++y) (*grid)(x, y) = kOff;
+  KeepOneFrame(state);
   SaveUndo(state);
   RedrawPole(state, document_.view);
 }

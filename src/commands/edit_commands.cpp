@@ -1,33 +1,11 @@
 #include "commands/edit_commands.h"
 
+#include "commands/undoable_edit.h"
 #include "picture/shifting.h"
 #include "picture/undo_clipboard.h"
-#include "picture/view.h"
 #include "picture/whole_picture.h"
 
 namespace tochkograf {
-
-namespace {
-
-// What every edit of the picture ends with: the unsaved-changes mark where
-// it changed something, and the picture repainted.
-void Edited(DocumentState& state, PictureView& view, bool changed) {
-  if (changed) state.IZM = kOn;
-  RedrawPole(state, view);
-}
-
-// An edit that is a step of undo of its own; one that changes nothing
-// leaves the snapshot there was.
-template <typename Edit>
-void UndoableEdit(DocumentState& state, PictureView& view, Edit edit) {
-  const UndoSnapshot before = state.Undo;
-  SaveUndo(state);
-  const bool changed = edit(state);
-  if (!changed) state.Undo = before;
-  Edited(state, view, changed);
-}
-
-}  // namespace
 
 void editundo(DocumentState& state, PictureView& view) {
   Edited(state, view, ExchangeWithUndo(state));

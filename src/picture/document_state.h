@@ -3,18 +3,23 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "picture/drawing_tool.h"
+#include "picture/frame.h"
 #include "picture/pixel_grid.h"
 
 namespace tochkograf {
 
-// What undo brings back: the picture's size and every cell of the grid.
-// One value, so that whatever else a picture comes to hold joins it here.
+// What undo brings back: the picture's size, every cell of the grid and
+// the frames. One value, so that whatever else a picture comes to hold
+// joins it here.
 struct UndoSnapshot {
   std::int32_t MX = 0;
   std::int32_t MY = 0;
   PixelGrid Pixels;
+  std::vector<AnimationFrame> Frames = std::vector<AnimationFrame>(1);
+  std::int32_t CurrentFrame = 0;
 
   bool operator==(const UndoSnapshot&) const = default;
 };
@@ -26,7 +31,11 @@ struct DocumentState {
   std::int32_t MX = 0;  // picture width, 1..128 once started
   std::int32_t MY = 0;  // picture height, 1..96 once started
   QString FileName;     // the absolute path of the picture's file; "*" while it has none
-  PixelGrid Pixels;
+  PixelGrid Pixels;     // the current frame's cells
+  // Every frame, 1..kMaxFrames of them, and which one is being drawn on
+  // (0-based); frames.h keeps them. A one-frame document is a picture.
+  std::vector<AnimationFrame> Frames = std::vector<AnimationFrame>(1);
+  std::int32_t CurrentFrame = 0;
   UndoSnapshot Undo;
   PixelGrid ClipPixels;
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4

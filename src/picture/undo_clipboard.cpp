@@ -24,6 +24,8 @@ void SaveUndo(DocumentState& state) {
   state.Undo.MX = state.MX;
   state.Undo.MY = state.MY;
   CopyBlock(state.Pixels, state.Undo.Pixels);
+  state.Undo.Frames = state.Frames;
+  state.Undo.CurrentFrame = state.CurrentFrame;
 }
 
 void SetPictureSize(DocumentState& state, int width, int height) {
@@ -34,10 +36,16 @@ void SetPictureSize(DocumentState& state, int width, int height) {
 bool ExchangeWithUndo(DocumentState& state) {
   UndoSnapshot& undo = state.Undo;
   if (!FitsEditor(undo.MX, undo.MY)) undo.MX = state.MX, undo.MY = state.MY;
-  const bool changed =
-      undo.MX != state.MX || undo.MY != state.MY || !SameBlock(undo.Pixels, state.Pixels);
+  if (undo.Frames.empty()) undo.Frames.resize(1);
+  if (undo.CurrentFrame < 0 || undo.CurrentFrame >= static_cast<int>(undo.Frames.size()))
+    undo.CurrentFrame = 0;
+  const bool changed = undo.MX != state.MX || undo.MY != state.MY ||
+                       !SameBlock(undo.Pixels, state.Pixels) || undo.Frames != state.Frames ||
+                       undo.CurrentFrame != state.CurrentFrame;
   std::swap(state.MX, undo.MX);
   std::swap(state.MY, undo.MY);
+  std::swap(state.Frames, undo.Frames);
+  std::swap(state.CurrentFrame, undo.CurrentFrame);
   ForEachBlockCell([&](int x, int y) { std::swap(state.Pixels(x, y), undo.Pixels(x, y)); });
   return changed;
 }

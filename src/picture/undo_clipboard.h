@@ -8,8 +8,8 @@ namespace tochkograf {
 // mark the picture changed and redraw it are in commands/edit_commands.h.
 // Each works on the whole block of columns 1..128 by rows 1..96, whatever
 // the picture size, so cells outside the current size travel with the
-// picture. The snapshot keeps the picture's size as well, so undo brings a
-// picture back at the size it had. None of them reads or writes FileName or
+// picture. The snapshot keeps the picture's size and its frames as well,
+// so undo brings a picture back at the size and with the frames it had. None of them reads or writes FileName or
 // IZM. Those that may change the picture say whether they did.
 
 // The undo snapshot: taken when a stroke begins, before a paste or an
@@ -21,9 +21,9 @@ void SaveUndo(DocumentState& state);
 // later undo exchanges only the cells.
 void SetPictureSize(DocumentState& state, int width, int height);
 
-// Exchanges the picture and its size with the snapshot, so that doing it
-// again brings the picture back. A snapshot never taken holds the empty
-// picture at the current size.
+// Exchanges the picture, its size and its frames with the snapshot, so that
+// doing it again brings the picture back. A snapshot never taken holds the
+// empty one-frame picture at the current size.
 bool ExchangeWithUndo(DocumentState& state);
 // Moves the picture to the clipboard, leaving paper.
 bool CutToClipboard(DocumentState& state);

@@ -9,6 +9,7 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "files/ems_format.h"
 #include "files/status_texts.h"
+#include "picture/frames.h"
 
 using namespace tochkograf;
 
@@ -102,6 +103,8 @@ void DocumentCommandsTest::newClearsEverythingButSize() {
   c.Draw(QStringLiteral("cat.ems"));
   c.h.state.IZM = kOff;
   c.h.state.Pixels(0, 5) = kOn;  // outside every picture: left alone
+  AddFrameCopy(c.h.state);
+  c.h.state.Frames[0].duration = 200;
 
   c.commands.filenew();
 
@@ -113,6 +116,7 @@ void DocumentCommandsTest::newClearsEverythingButSize() {
   QCOMPARE(s.IZM, kOff);
   QVERIFY(BlockClear(s.Pixels) && BlockClear(s.Undo.Pixels) && BlockClear(s.ClipPixels));
   QCOMPARE(QSize(s.Undo.MX, s.Undo.MY), QSize(72, 14));
+  QVERIFY(s.Frames == std::vector<AnimationFrame>(1) && s.Undo.Frames == s.Frames);
   QCOMPARE(s.Pixels(0, 5), kOn);
   QCOMPARE(c.h.view.whole_repaints, 1);
   QVERIFY(c.h.caption.captions.isEmpty());  // keeps showing the old name

@@ -20,7 +20,8 @@ struct DocumentHarness {
 // Everything a failed command must leave as it was.
 inline bool SameDocument(const DocumentState& a, const DocumentState& b) {
   return a.IZM == b.IZM && a.MX == b.MX && a.MY == b.MY && a.FileName == b.FileName &&
-         a.Pixels == b.Pixels && a.Undo == b.Undo && a.ClipPixels == b.ClipPixels;
+         a.Pixels == b.Pixels && a.Frames == b.Frames && a.CurrentFrame == b.CurrentFrame &&
+         a.Undo == b.Undo && a.ClipPixels == b.ClipPixels;
 }
 
 }  // namespace tochkograf

@@ -1,0 +1,82 @@
+#include "picture/frames.h"
+
+#include <utility>
+
+namespace tochkograf {
+
+PackedBlock PackedBlock::Of(const PixelGrid& grid) {
+  PackedBlock block;
+  for (int y = 1; y <= kMaxHeight; ++y)
+    for (int x = 1; x <= kMaxWidth; ++x) block.Set(x, y, grid(x, y) != kOff);
+  return block;
+}
+
+void PackedBlock::CopyTo(PixelGrid& grid) const {
+  for (int y = 1; y <= kMaxHeight; ++y)
+    for (int x = 1; x <= kMaxWidth; ++x) grid(x, y) = At(x, y) ? kOn : kOff;
+}
+
+int FrameCount(const DocumentState& state) { return static_cast<int>(state.Frames.size()); }
+
+PackedBlock FrameCells(const DocumentState& state, int index) {
+  return index == state.CurrentFrame ? PackedBlock::Of(state.Pixels) : state.Frames[index].cells;
+}
+
+void GoToFrame(DocumentState& state, int index) {
+  if (index == state.CurrentFrame || index < 0 || index >= FrameCount(state)) return;
+  state.Frames[state.CurrentFrame].cells = PackedBlock::Of(state.Pixels);
+  state.Frames[index].cells.CopyTo(state.Pixels);
+  state.Frames[index].cells = PackedBlock();
+  state.CurrentFrame = index;
+}
+
+namespace {
+
+bool AddFrame(DocumentState& state, const PackedBlock& cells) {
+  if (FrameCount(state) >= kMaxFrames) return false;
+  state.Frames.insert(state.Frames.begin() + state.CurrentFrame + 1, AnimationFrame{cells});
+  GoToFrame(state, state.CurrentFrame + 1);
+  return true;
+}
+
+}  // namespace
+
+bool AddFrameCopy(DocumentState& state) { return AddFrame(state, PackedBlock::Of(state.Pixels)); }
+
+bool AddBlankFrame(DocumentState& state) { return AddFrame(state, PackedBlock()); }
+
+bool DeleteFrame(DocumentState& state) {
+  if (FrameCount(state) <= 1) return false;
+  const int gone = state.CurrentFrame;
+  const int next = gone + 1 < FrameCount(state) ? gone + 1 : gone - 1;
+  GoToFrame(state, next);
+  state.Frames.erase(state.Frames.begin() + gone);
+  if (next > gone) state.CurrentFrame = next - 1;
+  return true;
+}
+
+bool MoveFrame(DocumentState& state, int step) {
+  const int to = state.CurrentFrame + step;
+  if (to < 0 || to >= FrameCount(state)) return false;
+  // The current frame's slot holds paper, so the two swap whole.
+  std::swap(state.Frames[state.CurrentFrame], state.Frames[to]);
+  state.CurrentFrame = to;
+  return true;
+}
+
+void TakeFrames(DocumentState& state, const std::vector<std::int32_t>& durations,
+                const std::vector<PackedBlock>& further) {
+  state.Frames.assign(durations.size(), AnimationFrame{});
+  for (std::size_t i = 0; i < durations.size(); ++i) {
+    state.Frames[i].duration = durations[i];
+    if (i > 0) state.Frames[i].cells = further[i - 1];
+  }
+  state.CurrentFrame = 0;
+}
+
+void KeepOneFrame(DocumentState& state) {
+  state.Frames.assign(1, AnimationFrame{});
+  state.CurrentFrame = 0;
+}
+
+}  // namespace tochkograf
