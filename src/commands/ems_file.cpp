@@ -1,26 +1,37 @@
 #include "commands/ems_file.h"
 
 #include "commands/caption.h"
+#include "files/ems_animation.h"
+#include "files/file_access.h"
 #include "files/safe_save.h"
 #include "files/status_texts.h"
-#include "images/file_formats.h"
+#include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
 namespace tochkograf {
 
+namespace {
+
+// The document's frames as the file holds them.
+EmsAnimation AnimationOf(const DocumentState& state) {
+  EmsAnimation animation{{state.MX, state.MY, state.Pixels}, {}, {}};
+  if (state.CurrentFrame != 0) FrameCells(state, 0).CopyTo(animation.first.cells);
+  for (int i = 0; i < FrameCount(state); ++i) {
+    animation.durations.push_back(state.Frames[i].duration);
+    if (i > 0) animation.further.push_back(FrameCells(state, i));
+  }
+  return animation;
+}
+
+}  // namespace
+
 bool WriteEmsFile(DocumentContext& document, const QString& path) {
   DocumentState& state = document.state;
-  QByteArray bytes;
-  QString reason;
-  if (const FormatStatus encoded =
-          OwnFormat().write({state.MX, state.MY, state.Pixels}, {path}, bytes);
-      encoded != FormatStatus::Ok)
-    reason = FormatFailureReason(encoded);
-  else if (const FileStatus saved = SaveWhole(path, bytes); saved != FileStatus::Ok)
-    reason = WriteFailureReason(saved);
-  if (!reason.isEmpty()) {
-    document.messages.ShowFailure(kWriteFailure + QLatin1Char('\n') + FileReasonLine(path, reason));
+  if (const FileStatus saved = SaveWhole(path, EncodeEmsAnimation(AnimationOf(state)));
+      saved != FileStatus::Ok) {
+    document.messages.ShowFailure(kWriteFailure + QLatin1Char('\n') +
+                                  FileReasonLine(path, WriteFailureReason(saved)));
     return false;
   }
   state.FileName = path;
@@ -32,17 +43,22 @@ bool WriteEmsFile(DocumentContext& document, const QString& path) {
 bool ReadEmsFile(DocumentContext& document, const QString& name) {
   DocumentState& state = document.state;
   // Cells the file does not cover keep their values.
-  Picture picture{state.MX, state.MY, state.Pixels};
-  const ReadStatus status = ReadPictureFile(name, OwnFormat(), picture);
+  EmsAnimation animation;
+  animation.first = {state.MX, state.MY, state.Pixels};
+  QByteArray bytes;
+  ReadStatus status;
+  status.file = ReadFileHead(name, EmsAnimationReadLimit(), bytes);
+  if (status.file == FileStatus::Ok) status.format = DecodeEmsAnimation(bytes, animation);
   if (!status.Ok()) {
     document.messages.ShowFailure(kReadFailure + QLatin1Char('\n') +
                                   FileReasonLine(name, status.Reason()));
     return false;
   }
   state.IZM = kOff;
-  state.MX = picture.width;
-  state.MY = picture.height;
-  state.Pixels = picture.cells;
+  state.MX = animation.first.width;
+  state.MY = animation.first.height;
+  state.Pixels = animation.first.cells;
+  TakeFrames(state, animation.durations, animation.further);
   SaveUndo(state);
   RedrawPole(state, document.view);
   return true;

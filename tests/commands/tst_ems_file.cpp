@@ -8,9 +8,11 @@
 #include "fakes/child_process.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
+#include "files/ems_animation.h"
 #include "files/ems_format.h"
 #include "files/file_size_signal.h"
 #include "files/status_texts.h"
+#include "picture/frames.h"
 
 using namespace tochkograf;
 
@@ -57,6 +59,7 @@ class EmsFileTest : public QObject {
   void cleanup();
   void writesBytesAndMarksSaved();
   void readsPictureWithSnapshotAndRedraw();
+  void framesSavedAndOpened();
   void namesWithSpacesAndCyrillic();
   void failedReadChangesNothing_data();
   void failedReadChangesNothing();
@@ -124,6 +127,42 @@ void EmsFileTest::readsPictureWithSnapshotAndRedraw() {
   QVERIFY(h.messages.failures.isEmpty());
 }
 
+void EmsFileTest::framesSavedAndOpened() {
+  DocumentHarness writer;
+  Draw(writer, QStringLiteral("walk.ems"), 16, 16);
+  const Picture first{16, 16, writer.state.Pixels};
+  AddBlankFrame(writer.state);
+  writer.state.Pixels(3, 4) = kOn;
+  writer.state.Frames[1].duration = 100;
+  AddFrameCopy(writer.state);
+  writer.state.Frames[2].duration = 10000;
+  GoToFrame(writer.state, 1);
+  QVERIFY(WriteEmsFile(writer.context, QStringLiteral("walk.ems")));
+  QVERIFY(Contents(QStringLiteral("walk.ems")).startsWith(EncodeEms(first)));
+
+  DocumentHarness h;
+  AddFrameCopy(h.state);
+  QVERIFY(ReadEmsFile(h.context, QStringLiteral("walk.ems")));
+  QCOMPARE(FrameCount(h.state), 3);
+  QCOMPARE(h.state.CurrentFrame, 0);
+  const auto frame = [](const DocumentState& state, int i) {
+    Picture picture{16, 16, {}};
+    FrameCells(state, i).CopyTo(picture.cells);
+    return picture;
+  };
+  for (int i = 0; i < 3; ++i) {
+    QVERIFY(frame(h.state, i) == frame(writer.state, i));
+    QCOMPARE(h.state.Frames[i].duration, writer.state.Frames[i].duration);
+  }
+  QVERIFY(h.state.Undo.Frames == h.state.Frames);
+
+  DocumentHarness still;
+  Draw(still, QStringLiteral("still.ems"));
+  QVERIFY(WriteEmsFile(still.context, QStringLiteral("still.ems")));
+  QVERIFY(ReadEmsFile(h.context, QStringLiteral("still.ems")));
+  QCOMPARE(FrameCount(h.state), 1);
+}
+
 void EmsFileTest::namesWithSpacesAndCyrillic() {
   for (const QString& name :
        {QStringLiteral("мой рисунок.ems"), QStringLiteral("a b  c.ems"), QStringLiteral("кот")}) {
@@ -160,6 +199,14 @@ void EmsFileTest::failedReadChangesNothing_data() {
   QTest::newRow("height 0") << bad << QByteArray::fromHex("021000") + QByteArray(100, 1) << size;
   QTest::newRow("height 97") << bad << QByteArray::fromHex("021061") + QByteArray(1000, 1) << size;
   QTest::newRow("truncated") << bad << QByteArray::fromHex("022020") + QByteArray(100, 1) << cut;
+  EmsAnimation two;
+  two.first = {8, 2, {}};
+  two.durations = {500, 500};
+  two.further = {PackedBlock()};
+  const QByteArray frames = EncodeEmsAnimation(two);
+  QTest::newRow("frames cut short") << bad << frames.left(frames.size() - 1) << cut;
+  QTest::newRow("frames damaged") << bad << frames.left(frames.size() - 1) + '?'
+                                  << FormatFailureReason(FormatStatus::Damaged);
 }
 
 void EmsFileTest::failedReadChangesNothing() {
@@ -173,6 +220,7 @@ void EmsFileTest::failedReadChangesNothing() {
 
   DocumentHarness h;
   Draw(h, QStringLiteral("old.ems"));
+  AddFrameCopy(h.state);
   FillRandom(h.state.Undo.Pixels, 3);
   const DocumentState before = h.state;
   QVERIFY(!ReadEmsFile(h.context, name));
