@@ -9,8 +9,9 @@ namespace tochkograf {
 // Each works on the whole block of columns 1..128 by rows 1..96, whatever
 // the picture size, so cells outside the current size travel with the
 // picture. The snapshot keeps the picture's size and its frames as well,
-// so undo brings a picture back at the size and with the frames it had. None of them reads or writes FileName or
-// IZM. Those that may change the picture say whether they did.
+// so undo brings a picture back at the size and with the frames it had.
+// None of them reads or writes FileName or IZM. Those that may change the picture say whether they
+// did.
 
 // The undo snapshot: taken when a stroke begins, before a paste or an
 // import, and after a file has been read.
