@@ -25,6 +25,8 @@ class PictureView {
       for (int x = run.first; x <= run.last; ++x) RepaintCell(x, run.y);
   }
   virtual void SetSizeLabel(const QString& caption) = 0;
+  // Which frame is shown, beside the size; empty for a one-frame picture.
+  virtual void SetFrameLabel(const QString& text) { Q_UNUSED(text); }
 };
 
 }  // namespace tochkograf

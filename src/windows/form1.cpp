@@ -100,6 +100,11 @@ void Form1::CreateControls() {
   Label2_->setAlignment(Qt::AlignCenter);
   Label2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Label2_->setLineWidth(1);
+
+  Label3_ = new QLabel(area_);
+  Label3_->setObjectName(QStringLiteral("Label3"));
+  Label3_->setAlignment(Qt::AlignCenter);
+  Label3_->hide();
   PlaceLabels();
 
   pole_ = new Pole(state_, area_);
@@ -132,6 +137,11 @@ void Form1::PlaceLabels() {
   const int gap = kLabel2Place.left() - kLabel1Place.right() - 1;
   Label2_->setGeometry(QRect(QPoint(Label1_->geometry().right() + 1 + gap, kLabel2Place.top()),
                              QSize(sizes.width(), height)));
+  // The frame label after the size label, as far from it, room for the
+  // longest count there is.
+  const QSize frames = RoomForLine(Label3_, FrameLabelText(kMaxFrames, kMaxFrames));
+  Label3_->setGeometry(QRect(QPoint(Label2_->geometry().right() + 1 + gap, kLabel2Place.top()),
+                             QSize(frames.width(), height)));
   const int below = kBandHeight - kLabel2Place.bottom() - 1;
   band_height_ = std::max(kBandHeight, Label2_->geometry().bottom() + 1 + below);
 }
@@ -153,7 +163,8 @@ QSize Form1::InitialInnerSize() const {
 }
 
 int Form1::NarrowestInnerWidth() const {
-  int width = std::max(menuBar()->sizeHint().width(), Label2_->geometry().right() + 1);
+  int width = std::max({menuBar()->sizeHint().width(), Label2_->geometry().right() + 1,
+                        Label3_->geometry().right() + 1});
   for (const ActionButton* button : Command1_)
     width = std::max(width, button->geometry().right() + 1);
   return width;
@@ -391,5 +402,10 @@ void Form1::FollowPictureSize() {
 }
 
 void Form1::SetSizeLabel(const QString& caption) { Label2_->setText(caption); }
+
+void Form1::SetFrameLabel(const QString& text) {
+  Label3_->setText(text);
+  Label3_->setVisible(!text.isEmpty());
+}
 
 }  // namespace tochkograf

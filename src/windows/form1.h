@@ -132,6 +132,13 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // The items of "Рисование", one for each tool.
   template <DrawingTool tool>
   void ChooseTool();
+  void framenew_Click();
+  void frameblank_Click();
+  void framedelete_Click();
+  void frameleft_Click();
+  void frameright_Click();
+  void frameprevious_Click();
+  void framenext_Click();
   void setka_Click();
   void size_Click();
   void helpme_Click();
@@ -157,6 +164,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void RepaintAll() override;
   void RepaintCells(const CellRuns& runs) override;
   void SetSizeLabel(const QString& caption) override;
+  void SetFrameLabel(const QString& text) override;
   // CaptionView
   void SetCaption(const QString& caption) override;
 
@@ -187,6 +195,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::vector<ActionButton*> Command1_;        // the toolbar, in the same order
   QLabel* Label1_ = nullptr;
   QLabel* Label2_ = nullptr;
+  QLabel* Label3_ = nullptr;  // the frame shown, beside the size; hidden for one frame
   Pole* pole_ = nullptr;
   int band_height_ = kBandHeight;
   QSize fitted_size_;  // the picture size the drawing area was last fitted to

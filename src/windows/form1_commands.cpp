@@ -6,6 +6,7 @@
 #include "commands/desktop_clipboard_commands.h"
 #include "commands/edit_commands.h"
 #include "commands/export_command.h"
+#include "commands/frame_commands.h"
 #include "commands/image_import.h"
 #include "picture/drawing_tools.h"
 #include "picture/undo_clipboard.h"
@@ -228,6 +229,35 @@ std::vector<Menu> Form1::CommandTable() {
             .group = "tools",
             .tooltip = QStringLiteral("Текст (T)")},
        }},
+      {"frames",
+       QStringLiteral("Кадры"),
+       {
+           {.name = "framenew",
+            .caption = QStringLiteral("Новый кадр"),
+            .run = &Form1::framenew_Click},
+           {.name = "frameblank",
+            .caption = QStringLiteral("Пустой кадр"),
+            .run = &Form1::frameblank_Click},
+           {.name = "framedelete",
+            .caption = QStringLiteral("Удалить кадр"),
+            .run = &Form1::framedelete_Click},
+           separator("tframemove"),
+           {.name = "frameleft",
+            .caption = QStringLiteral("Кадр влево"),
+            .run = &Form1::frameleft_Click},
+           {.name = "frameright",
+            .caption = QStringLiteral("Кадр вправо"),
+            .run = &Form1::frameright_Click},
+           separator("tframego"),
+           {.name = "frameprevious",
+            .caption = QStringLiteral("Предыдущий кадр"),
+            .shortcut = QKeySequence(Qt::Key_PageUp),
+            .run = &Form1::frameprevious_Click},
+           {.name = "framenext",
+            .caption = QStringLiteral("Следующий кадр"),
+            .shortcut = QKeySequence(Qt::Key_PageDown),
+            .run = &Form1::framenext_Click},
+       }},
       {"options",
        QStringLiteral("Опции"),
        {
@@ -285,6 +315,14 @@ void Form1::editfliph_Click() { editfliph(state_, *this); }
 void Form1::editflipv_Click() { editflipv(state_, *this); }
 void Form1::editrotate_Click() { editrotate(state_, *this); }
 void Form1::editinvert_Click() { editinvert(state_, *this); }
+
+void Form1::framenew_Click() { framenew(state_, *this); }
+void Form1::frameblank_Click() { frameblank(state_, *this); }
+void Form1::framedelete_Click() { framedelete(state_, *this); }
+void Form1::frameleft_Click() { frameleft(state_, *this); }
+void Form1::frameright_Click() { frameright(state_, *this); }
+void Form1::frameprevious_Click() { frameprevious(state_, *this); }
+void Form1::framenext_Click() { framenext(state_, *this); }
 
 template <DrawingTool tool>
 void Form1::ChooseTool() {

@@ -19,12 +19,14 @@ class RecordingView : public PictureView {
   void RepaintCell(int x, int y) override { cells.append(QPoint(x, y)); }
   void RepaintAll() override { ++whole_repaints; }
   void SetSizeLabel(const QString& caption) override { size_label = caption; }
+  void SetFrameLabel(const QString& text) override { frame_label = text; }
 
   void Clear() { cells.clear(), whole_repaints = 0, size_label.clear(); }
 
   QVector<QPoint> cells;  // cell repaints, in order
   int whole_repaints = 0;
   QString size_label;
+  QString frame_label;
 
  private:
   double width_, height_;

@@ -7,6 +7,7 @@
 
 #include "fakes/pictures.h"
 #include "fakes/side_windows.h"
+#include "picture/frames.h"
 #include "picture/pen.h"
 #include "windows/form1.h"
 #include "windows/pole.h"
@@ -56,6 +57,7 @@ class Form1Test : public QObject {
   void exitClosesWindow();
   void strokeRepaintsOnlyItsCells();
   void toolsFromKeysAndButtonsDragShapes();
+  void framesFromMenuAndPageKeys();
 
  private:
   FakeSideWindows windows_;  // keeps the splash from holding up every case
@@ -180,6 +182,17 @@ void Form1Test::menusHoldEveryItem_data() {
                      "drawrect=Прямоугольник=R", "drawbox=Закрашенный прямоугольник=Shift+R",
                      "drawellipse=Эллипс=E",     "drawdisc=Закрашенный эллипс=Shift+E",
                      "drawfill=Заливка=F",       "drawtext=Текст...=T"};
+  QTest::newRow("frames") << "frames"
+                          << "Кадры"
+                          << QStringList{"framenew=Новый кадр=",
+                                         "frameblank=Пустой кадр=",
+                                         "framedelete=Удалить кадр=",
+                                         "tframemove=-=",
+                                         "frameleft=Кадр влево=",
+                                         "frameright=Кадр вправо=",
+                                         "tframego=-=",
+                                         "frameprevious=Предыдущий кадр=PgUp",
+                                         "framenext=Следующий кадр=PgDown"};
   QTest::newRow("options") << "options"
                            << "Опции"
                            << QStringList{"setka=Сетка=Ctrl+G",
@@ -210,8 +223,9 @@ void Form1Test::menusHoldEveryItem() {
       QVERIFY(a->isEnabled() && a->isVisible());
     }
   }
-  QCOMPARE(form_->menuBar()->actions().size(), 5);
+  QCOMPARE(form_->menuBar()->actions().size(), 6);
   QCOMPARE(form_->menuBar()->actions()[2]->text(), QStringLiteral("Рисование"));
+  QCOMPARE(form_->menuBar()->actions()[3]->text(), QStringLiteral("Кадры"));
 }
 
 void Form1Test::mouseDrawsAndErasesCells() {
@@ -439,6 +453,27 @@ void Form1Test::toolsFromKeysAndButtonsDragShapes() {
   QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 6, 6));
   QCOMPARE(CountOn(s.Pixels), 12);  // the 5 x 5 circle
   QCOMPARE(s.IZM, kOn);
+}
+
+void Form1Test::framesFromMenuAndPageKeys() {
+  DocumentState& s = form_->State();
+  auto* label = form_->findChild<QLabel*>(QStringLiteral("Label3"));
+  QVERIFY(label->isHidden());
+  Item(*form_, "frameblank")->trigger();
+  QVERIFY(label->isVisible());
+  QCOMPARE(label->text(), QStringLiteral("Кадр 2 из 2"));
+  QVERIFY(label->geometry().left() >
+          form_->findChild<QLabel*>(QStringLiteral("Label2"))->geometry().right());
+  Pole* pole = PoleOf(*form_);
+  QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 3, 4));
+  QTest::keyClick(pole, Qt::Key_PageUp);
+  QCOMPARE(label->text(), QStringLiteral("Кадр 1 из 2"));
+  QCOMPARE(CountOn(s.Pixels), 0);
+  QTest::keyClick(pole, Qt::Key_PageDown);
+  QCOMPARE(s.Pixels(3, 4), kOn);
+  Item(*form_, "framedelete")->trigger();
+  QVERIFY(label->isHidden());
+  QCOMPARE(FrameCount(s), 1);
 }
 
 QTEST_MAIN(Form1Test)
