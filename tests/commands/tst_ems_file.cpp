@@ -205,6 +205,8 @@ void EmsFileTest::failedReadChangesNothing_data() {
   two.further = {PackedBlock()};
   const QByteArray frames = EncodeEmsAnimation(two);
   QTest::newRow("frames cut short") << bad << frames.left(frames.size() - 1) << cut;
+  QTest::newRow("frames and a megabyte more")
+      << bad << frames + QByteArray(1 << 20, 'x') << FormatFailureReason(FormatStatus::Damaged);
   QTest::newRow("frames damaged") << bad << frames.left(frames.size() - 1) + '?'
                                   << FormatFailureReason(FormatStatus::Damaged);
 }
