@@ -116,4 +116,11 @@ FormatStatus DecodeEmsAnimation(const QByteArray& bytes, EmsAnimation& animation
   return FormatStatus::Ok;
 }
 
+FormatStatus DecodeEmsFirstFrame(const QByteArray& bytes, Picture& picture) {
+  EmsAnimation animation;
+  const FormatStatus status = DecodeEmsAnimation(bytes, animation);
+  if (status == FormatStatus::Ok) picture = animation.first;
+  return status;
+}
+
 }  // namespace tochkograf

@@ -46,4 +46,9 @@ QByteArray EncodeEmsAnimation(const EmsAnimation& animation);
 // rows carry are paper.
 FormatStatus DecodeEmsAnimation(const QByteArray& bytes, EmsAnimation& animation);
 
+// The first frame of a picture or an animation, for those that take one
+// picture from a file (the import, the command line, the thumbnailer): a
+// damaged frame block refuses the file as opening it does.
+FormatStatus DecodeEmsFirstFrame(const QByteArray& bytes, Picture& picture);
+
 }  // namespace tochkograf

@@ -7,6 +7,7 @@
 #include "files/bmp_format.h"
 #include "files/c_array_reading.h"
 #include "files/c_identifier.h"
+#include "files/ems_animation.h"
 #include "files/ems_element.h"
 #include "files/ems_format.h"
 #include "files/file_access.h"
@@ -52,8 +53,8 @@ const QList<FileFormat>& BuiltInRows() {
        .filter = QStringLiteral("EMS-рисунок (EMS)"),
        .extensions = {QStringLiteral("ems")},
        .entry = Entry::Open,
-       .read = DecodeEms,
-       .read_limit = EmsFileSize(kMaxWidth, kMaxHeight),
+       .read = DecodeEmsFirstFrame,
+       .read_limit = EmsAnimationReadLimit(),
        .write = AlwaysWrites<EncodeEms>},
       {.name = QStringLiteral("PNG"),
        .filter = QStringLiteral("PNG"),

@@ -5,6 +5,7 @@
 #include "fakes/file_bytes.h"
 #include "fakes/pictures.h"
 #include "files/bmp_format.h"
+#include "files/ems_animation.h"
 #include "files/ems_format.h"
 #include "images/file_formats.h"
 #include "images/named_file.h"
@@ -61,6 +62,7 @@ class FileFormatsTest : public QObject {
   void namedFileComesInByTheTable_data();
   void namedFileComesInByTheTable();
   void failedPngWriteIsAFailure();
+  void emsTypeTakesTheFirstFrameOfASoundAnimation();
 };
 
 void FileFormatsTest::everyTypeReadsBackWhatItWrites_data() {
@@ -230,6 +232,27 @@ void FileFormatsTest::failedPngWriteIsAFailure() {
   QCOMPARE(bytes, QByteArray("untouched"));
   QCOMPARE(PngBytes(QImage(1, 1, QImage::Format_Mono), bytes), FormatStatus::Ok);
   QVERIFY(bytes.startsWith("\x89PNG"));
+}
+
+// The command line and the thumbnailer read an .ems through the table: an
+// animation gives its first frame, and a damaged frame block is refused
+// there as opening the file refuses it.
+void FileFormatsTest::emsTypeTakesTheFirstFrameOfASoundAnimation() {
+  EmsAnimation animation;
+  animation.first = RandomPicture(9, 3, 4);
+  animation.durations = {100, 200};
+  animation.further = {PackedBlock::Of(RandomPicture(9, 3, 5).cells)};
+  const QByteArray bytes = EncodeEmsAnimation(animation);
+  const FileFormat& ems = Format("ems");
+  QVERIFY(bytes.size() <= ems.read_limit);
+  Picture read;
+  QCOMPARE(ems.read(bytes, read), FormatStatus::Ok);
+  QVERIFY(read == animation.first);
+  QByteArray damaged = bytes;
+  damaged[damaged.size() - 1] = char(damaged.back() ^ 1);  // the block's checksum
+  const Picture before = read;
+  QVERIFY(ems.read(damaged, read) != FormatStatus::Ok);
+  QVERIFY(read == before && read.cells == before.cells);
 }
 
 QTEST_GUILESS_MAIN(FileFormatsTest)
