@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
@@ -132,6 +133,11 @@ void QtDialogsTest::typedNameIsTakenWhole() {
   OnNextModal([&](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
+    // The dialog reads the folder in the background and, once it has, selects
+    // what matches the typed name; a person types after the list is shown.
+    auto* files = modal->findChild<QFileSystemModel*>();
+    QVERIFY(files);
+    QTRY_VERIFY(files->rowCount(files->index(folder)) >= 2);
     edit->setText(QString(typed).replace(QStringLiteral("<dir>"), folder));
     QMetaObject::invokeMethod(modal, "accept");
   });
