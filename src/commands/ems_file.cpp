@@ -14,7 +14,7 @@ namespace tochkograf {
 namespace {
 
 // The document's frames as the file holds them.
-EmsAnimation AnimationOf(const DocumentState& state) {
+EmsAnimation EmsFramesOf(const DocumentState& state) {
   EmsAnimation animation{{state.MX, state.MY, state.Pixels}, {}, {}};
   if (state.CurrentFrame != 0) FrameCells(state, 0).CopyTo(animation.first.cells);
   for (int i = 0; i < FrameCount(state); ++i) {
@@ -28,7 +28,7 @@ EmsAnimation AnimationOf(const DocumentState& state) {
 
 bool WriteEmsFile(DocumentContext& document, const QString& path) {
   DocumentState& state = document.state;
-  if (const FileStatus saved = SaveWhole(path, EncodeEmsAnimation(AnimationOf(state)));
+  if (const FileStatus saved = SaveWhole(path, EncodeEmsAnimation(EmsFramesOf(state)));
       saved != FileStatus::Ok) {
     document.messages.ShowFailure(kWriteFailure + QLatin1Char('\n') +
                                   FileReasonLine(path, WriteFailureReason(saved)));

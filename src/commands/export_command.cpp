@@ -7,6 +7,7 @@
 #include "files/file_access.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
+#include "picture/frames.h"
 
 namespace tochkograf {
 
@@ -56,6 +57,7 @@ void fileexport(DocumentCommands& commands, CArrayOptionsWindow& c_array,
   const DocumentState& state = document.state;
   const Picture picture{state.MX, state.MY, state.Pixels};
   WriteOptions options{path};
+  if (format->every_frame) options.animation = AnimationOf(state);
   if (phone && !AskPhoneExportOptions(*phone, *format, picture, options)) return;
   if (format->question == ExportQuestion::CArray &&
       !AskCArrayExport(commands, c_array, picture, options))

@@ -11,6 +11,7 @@
 #include "files/network_code.h"
 #include "files/sms_options.h"
 #include "files/status_texts.h"
+#include "picture/animation.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -24,6 +25,9 @@ struct WriteOptions {
   NetworkCode network{};  // an operator logo's, in a .nol file or a message
   // The C array's layout and names; an empty name is made of the file's.
   CArrayOptions c_array{};
+  // Every frame, for a type that writes them all (FileFormat::every_frame);
+  // where it has none, the picture written is the one frame.
+  Animation animation{};
 };
 
 // What "Экспорт..." asks for a type after the file dialog, into its
@@ -76,6 +80,9 @@ struct FileFormat {
   Writer write = nullptr;  // null where it is not written
   bool exported = false;   // offered by "Экспорт...", in the table's order
   ExportQuestion question = ExportQuestion::None;
+  // `write` writes every frame of WriteOptions::animation; the other types
+  // write the picture they are given, the current frame.
+  bool every_frame = false;
   // The only sizes `write` takes, where it does not take every picture.
   QList<QSize> sizes{};
   // The first bytes that tell a file of this type whose name has no

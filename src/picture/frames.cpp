@@ -74,6 +74,21 @@ void TakeFrames(DocumentState& state, const std::vector<std::int32_t>& durations
   state.CurrentFrame = 0;
 }
 
+Animation AnimationOf(const DocumentState& state) {
+  Animation animation{state.MX, state.MY, state.Frames};
+  animation.frames[state.CurrentFrame].cells = PackedBlock::Of(state.Pixels);
+  return animation;
+}
+
+void TakeAnimation(DocumentState& state, const Animation& animation) {
+  state.MX = animation.width;
+  state.MY = animation.height;
+  state.Frames = animation.frames;
+  state.CurrentFrame = 0;
+  state.Frames[0].cells.CopyTo(state.Pixels);
+  state.Frames[0].cells = PackedBlock();
+}
+
 void KeepOneFrame(DocumentState& state) {
   state.Frames.assign(1, AnimationFrame{});
   state.CurrentFrame = 0;

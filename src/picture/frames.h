@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture/animation.h"
 #include "picture/document_state.h"
 
 namespace tochkograf {
@@ -35,6 +36,13 @@ bool MoveFrame(DocumentState& state, int step);
 // current. ASSUMPTION: one cells for each duration but the first.
 void TakeFrames(DocumentState& state, const std::vector<std::int32_t>& durations,
                 const std::vector<PackedBlock>& further);
+
+// Every frame of the document, each with its own cells.
+Animation AnimationOf(const DocumentState& state);
+
+// Makes the document the frames of `animation` (1..kMaxFrames of them)
+// and their size; the first becomes current.
+void TakeAnimation(DocumentState& state, const Animation& animation);
 
 // Makes the document one frame of the new-frame duration, its cells the
 // current Pixels.

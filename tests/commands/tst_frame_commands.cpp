@@ -57,6 +57,7 @@ class FrameCommandsTest : public QObject {
   void commands_data();
   void commands();
   void noMoreThan64Frames();
+  void animationCarriesEveryFrame();
 };
 
 void FrameCommandsTest::commands_data() {
@@ -177,6 +178,22 @@ void FrameCommandsTest::noMoreThan64Frames() {
   QCOMPARE(FrameCount(state), kMaxFrames);
   QVERIFY(state.IZM == kOff && state.Undo == undo);
   QCOMPARE(state.Frames[5].duration, kNewFrameDuration);
+}
+
+// Whichever frame is current, the animation shows each frame's own cells
+// and duration, and taking it back gives the same frames, the first current.
+void FrameCommandsTest::animationCarriesEveryFrame() {
+  DocumentState state = Document(QStringLiteral("ab[c]"));
+  state.Frames[1].duration = 700;
+  const Animation animation = AnimationOf(state);
+  QCOMPARE(animation.Count(), 3);
+  QCOMPARE(animation.frames[1].duration, 700);
+  QVERIFY(animation.Frame(2) == (Picture{20, 10, Pattern(QLatin1Char('c'))}));
+  DocumentState other = StartedDocument(5, 5);
+  TakeAnimation(other, animation);
+  QCOMPARE(Shown(other), QStringLiteral("[a]bc"));
+  QCOMPARE(other.MX, 20);
+  QCOMPARE(other.Frames[1].duration, 700);
 }
 
 QTEST_APPLESS_MAIN(FrameCommandsTest)
