@@ -33,6 +33,14 @@ HeaderObject EmsPictureObject(const Picture& picture, int reference) {
                         BlackAndWhiteBitmap(picture));
 }
 
+HeaderObject EmsAnimationObject(const Animation& animation, int reference) {
+  if (animation.Count() == 1) return EmsPictureObject(animation.Frame(0), reference);
+  if (const std::optional<InformationElement> element = EmsAnimationElement(animation))
+    return {*element, 0};
+  return ExtendedObject(reference, ExtendedObjectType::BlackAndWhiteAnimation,
+                        BlackAndWhiteAnimation(animation));
+}
+
 FormatStatus EmsPdus(const QList<HeaderObject>& objects, const QString& text, const PhoneNumber& to,
                      int reference, QList<QByteArray>& pdus) {
   MessageContent content{.objects = objects, .reference = reference};

@@ -7,6 +7,7 @@
 #include "files/format_status.h"
 #include "files/phone_number.h"
 #include "files/sms_user_data.h"
+#include "picture/animation.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -18,6 +19,11 @@ namespace tochkograf {
 // one (ems_element.h), otherwise a black-and-white bitmap as an extended
 // object with the reference `reference`.
 HeaderObject EmsPictureObject(const Picture& picture, int reference);
+
+// The object that carries every frame: one frame as EmsPictureObject; a
+// large or small animation as its element (ems_element.h); any other as a
+// black-and-white animation, an extended object with `reference`.
+HeaderObject EmsAnimationObject(const Animation& animation, int reference);
 
 // The SMS-SUBMIT PDUs (sms_submit.h) of the objects before the text, in
 // order: one message where all fits, otherwise concatenated ones (element

@@ -1,5 +1,7 @@
 #include "files/extended_object.h"
 
+#include <algorithm>
+
 #include "files/bit_packing.h"
 #include "files/octets.h"
 
@@ -11,6 +13,17 @@ constexpr unsigned char kExtendedObject = 0x14;
 constexpr int kMayBeForwarded = 0x00;
 constexpr int kBeforeTheText = 0;
 constexpr int kHeadSize = 7;  // reference, length, control, type, position
+constexpr int kShortestTenths = 1, kLongestTenths = 16;
+constexpr int kEndless = 0;
+
+// The frame time of the control octet, its high four bits.
+int FrameTime(const Animation& animation) {
+  qint64 total = 0;
+  for (const AnimationFrame& frame : animation.frames) total += frame.duration;
+  const qint64 count = animation.Count();
+  const auto tenths = int((total + 50 * count) / (100 * count));
+  return std::clamp(tenths, kShortestTenths, kLongestTenths) - kShortestTenths;
+}
 
 }  // namespace
 
@@ -23,6 +36,14 @@ HeaderObject ExtendedObject(int reference, ExtendedObjectType type, const QByteA
 QByteArray BlackAndWhiteBitmap(const Picture& picture) {
   return Octets({picture.width, picture.height}) +
          PackBits(picture, BitOrder::LeftmostHigh, RowEnd::RunOn);
+}
+
+QByteArray BlackAndWhiteAnimation(const Animation& animation) {
+  QByteArray data = Octets(
+      {animation.width, animation.height, animation.Count(), FrameTime(animation) << 4 | kEndless});
+  for (int i = 0; i < animation.Count(); ++i)
+    data += PackBits(animation.Frame(i), BitOrder::LeftmostHigh, RowEnd::RunOn);
+  return data;
 }
 
 }  // namespace tochkograf

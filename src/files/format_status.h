@@ -27,8 +27,11 @@ enum class FormatStatus {
   NotLogoManagerSize,      // any of those
   BadRecipient,            // a number no message can be sent to
   TooManyMessages,         // more than 255 concatenated messages
-  NoArray,                 // C source without an array of byte values
-  NotBytes,                // C source whose only arrays of numbers hold one above 255
+  // An animation that is neither four frames of 16 x 16 or 8 x 8 nor fits
+  // one message as an extended object: only the messages for a modem take it.
+  AnimationTooLargeForElement,
+  NoArray,   // C source without an array of byte values
+  NotBytes,  // C source whose only arrays of numbers hold one above 255
 };
 
 // The most memory an image being imported may take once decoded; larger

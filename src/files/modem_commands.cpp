@@ -12,20 +12,29 @@ namespace {
 
 // The same picture, text and recipient give the same reference; another
 // message sent soon after most likely another.
-int Reference(const Picture& picture, const SmsOptions& options) {
-  const QByteArray carried = PackBits(picture, BitOrder::LeftmostHigh, RowEnd::RunOn) +
-                             QByteArray::number(picture.width) + options.text.toUtf8() +
-                             options.recipient.toUtf8();
+int Reference(const Animation& frames, const SmsOptions& options) {
+  QByteArray carried;
+  for (int i = 0; i < frames.Count(); ++i)
+    carried += PackBits(frames.Frame(i), BitOrder::LeftmostHigh, RowEnd::RunOn);
+  carried += QByteArray::number(frames.width) + options.text.toUtf8() + options.recipient.toUtf8();
   return qChecksum(carried);
 }
 
-QString Carried(const Picture& picture, const SmsOptions& options, const NetworkCode& network) {
-  const QString size = QStringLiteral("%1 x %2").arg(picture.width).arg(picture.height);
+QString EmsCarried(const Animation& frames, const Picture& current) {
+  const QString size = QStringLiteral("%1 x %2").arg(frames.width).arg(frames.height);
+  if (frames.Count() == 1)
+    return QStringLiteral("рисунок EMS %1").arg(size) +
+           (EmsPictureElement(current) ? QString() : QStringLiteral(" (расширенный объект)"));
+  return QStringLiteral("анимация EMS %1, кадров: %2").arg(size).arg(frames.Count()) +
+         (EmsAnimationElement(frames) ? QString() : QStringLiteral(" (расширенный объект)"));
+}
+
+QString Carried(const Animation& frames, const Picture& current, const SmsOptions& options,
+                const NetworkCode& network) {
   QString what;
   switch (options.kind) {
     case SmsKind::Ems:
-      what = QStringLiteral("рисунок EMS %1").arg(size);
-      if (!EmsPictureElement(picture)) what += QStringLiteral(" (расширенный объект)");
+      what = EmsCarried(frames, current);
       break;
     case SmsKind::OperatorLogo:
       what = QStringLiteral("логотип оператора Nokia для сети %1").arg(NetworkCodeText(network));
@@ -37,17 +46,18 @@ QString Carried(const Picture& picture, const SmsOptions& options, const Network
       what = QStringLiteral("картинка-сообщение Nokia");
       break;
   }
+  if (options.kind != SmsKind::Ems && frames.Count() > 1) what += QStringLiteral(" (текущий кадр)");
   if (SmsKindHasText(options.kind) && !options.text.isEmpty())
     what += QStringLiteral(" и текст (знаков: %1)").arg(options.text.size());
   return what;
 }
 
-FormatStatus Pdus(const Picture& picture, const SmsOptions& options, const NetworkCode& network,
-                  const PhoneNumber& to, QList<QByteArray>& pdus) {
-  const int reference = Reference(picture, options);
+FormatStatus Pdus(const Animation& frames, const Picture& picture, const SmsOptions& options,
+                  const NetworkCode& network, const PhoneNumber& to, QList<QByteArray>& pdus) {
+  const int reference = Reference(frames, options);
   switch (options.kind) {
     case SmsKind::Ems:
-      return EmsPdus({EmsPictureObject(picture, reference)}, options.text, to, reference, pdus);
+      return EmsPdus({EmsAnimationObject(frames, reference)}, options.text, to, reference, pdus);
     case SmsKind::OperatorLogo:
       return NokiaOperatorLogoPdus(picture, network, to, pdus);
     case SmsKind::CallerGroup:
@@ -62,15 +72,33 @@ FormatStatus Pdus(const Picture& picture, const SmsOptions& options, const Netwo
 
 FormatStatus EncodeModemCommands(const Picture& picture, const SmsOptions& options,
                                  const NetworkCode& network, QByteArray& bytes) {
+  return EncodeModemCommands(Animation::Of(picture), picture, options, network, bytes);
+}
+
+FormatStatus CountModemMessages(const Animation& frames, const Picture& current,
+                                const SmsOptions& options, const NetworkCode& network, int& count) {
+  // The recipient changes the messages' heads only, not how many there are.
+  QList<QByteArray> pdus;
+  if (const FormatStatus status =
+          Pdus(frames, current, options, network, PhoneNumber{false, QStringLiteral("0")}, pdus);
+      status != FormatStatus::Ok)
+    return status;
+  count = int(pdus.size());
+  return FormatStatus::Ok;
+}
+
+FormatStatus EncodeModemCommands(const Animation& frames, const Picture& picture,
+                                 const SmsOptions& options, const NetworkCode& network,
+                                 QByteArray& bytes) {
   const std::optional<PhoneNumber> to = ParsePhoneNumber(options.recipient);
   if (!to) return FormatStatus::BadRecipient;
   QList<QByteArray> pdus;
-  if (const FormatStatus status = Pdus(picture, options, network, *to, pdus);
+  if (const FormatStatus status = Pdus(frames, picture, options, network, *to, pdus);
       status != FormatStatus::Ok)
     return status;
   QString text = QStringLiteral("# Сообщений SMS: %1, получатель %2; в них %3\r\nAT+CMGF=0\r\n")
                      .arg(pdus.size())
-                     .arg(to->Text(), Carried(picture, options, network));
+                     .arg(to->Text(), Carried(frames, picture, options, network));
   for (const QByteArray& pdu : pdus)
     text += QStringLiteral("AT+CMGS=%1\r\n%2\r\n")
                 .arg(pdu.size() - 1)

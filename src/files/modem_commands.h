@@ -5,6 +5,7 @@
 #include "files/format_status.h"
 #include "files/network_code.h"
 #include "files/sms_options.h"
+#include "picture/animation.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -25,5 +26,17 @@ namespace tochkograf {
 // writer's status; `bytes` then stays as it was.
 FormatStatus EncodeModemCommands(const Picture& picture, const SmsOptions& options,
                                  const NetworkCode& network, QByteArray& bytes);
+
+// The same of an animation: EMS messages carry every frame of `frames`
+// (ems_message.h); Nokia's kinds, which show no animation, the frame
+// `current`, one of them.
+FormatStatus EncodeModemCommands(const Animation& frames, const Picture& current,
+                                 const SmsOptions& options, const NetworkCode& network,
+                                 QByteArray& bytes);
+
+// How many messages that file sends, whatever the recipient; or the
+// writer's status where it would refuse what they carry.
+FormatStatus CountModemMessages(const Animation& frames, const Picture& current,
+                                const SmsOptions& options, const NetworkCode& network, int& count);
 
 }  // namespace tochkograf

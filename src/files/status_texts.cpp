@@ -108,8 +108,15 @@ QString FormatFailureReason(FormatStatus status) {
                  "впереди")
           .arg(kMostNumberDigits);
     case FormatStatus::TooManyMessages:
-      return QStringLiteral("текст слишком длинный: он не поместится и в %1 связанных SMS")
+      return QStringLiteral(
+                 "сообщение слишком длинное: рисунок и текст не поместятся и в %1 связанных SMS")
           .arg(kMostConcatenatedMessages);
+    case FormatStatus::AnimationTooLargeForElement:
+      return QStringLiteral(
+                 "анимация не поместится в один элемент EMS: в него входят четыре кадра %1 или "
+                 "%2, а другие кадры — только если все вместе уместятся в одно SMS; такую "
+                 "анимацию экспортируйте как «SMS для модема, AT-команды» (.at)")
+          .arg(SizeText(16, 16), SizeText(8, 8));
     case FormatStatus::NoArray:
       return QStringLiteral(
           "в тексте нет массива байтов (чисел от 0 до 255 через запятую в фигурных скобках)");

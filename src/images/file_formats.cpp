@@ -33,6 +33,12 @@ FormatStatus AlwaysWrites(const Picture& picture, const WriteOptions&, QByteArra
   return FormatStatus::Ok;
 }
 
+// What a writer of every frame writes: the picture alone where it is given
+// no frames.
+Animation FramesToWrite(const Picture& picture, const WriteOptions& options) {
+  return options.animation.frames.empty() ? Animation::Of(picture) : options.animation;
+}
+
 // A two-colour PNG of the largest picture takes a few hundred bytes; this
 // leaves room for any metadata a drawing program adds.
 constexpr qint64 kPngReadLimit = 16 << 20;
@@ -118,18 +124,23 @@ const QList<FileFormat>& BuiltInRows() {
       {.name = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
        .filter = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
        .extensions = {QStringLiteral("txt")},
-       .write = [](const Picture& picture, const WriteOptions&,
-                   QByteArray& bytes) { return EncodeEmsElement(picture, bytes); },
-       .exported = true},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             return EncodeEmsAnimationElement(FramesToWrite(picture, options), bytes);
+           },
+       .exported = true,
+       .every_frame = true},
       {.name = QStringLiteral("SMS для модема, AT-команды"),
        .filter = QStringLiteral("SMS для модема, AT-команды"),
        .extensions = {QStringLiteral("at")},
        .write =
            [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
-             return EncodeModemCommands(picture, options.sms, options.network, bytes);
+             return EncodeModemCommands(FramesToWrite(picture, options), picture, options.sms,
+                                        options.network, bytes);
            },
        .exported = true,
-       .question = ExportQuestion::Sms},
+       .question = ExportQuestion::Sms,
+       .every_frame = true},
       {.name = QStringLiteral("Логотип оператора Nokia"),
        .filter = QStringLiteral("Логотип оператора Nokia"),
        .extensions = {QStringLiteral("nol")},
