@@ -1,5 +1,6 @@
 #include "commands/phone_export.h"
 
+#include "files/modem_commands.h"
 #include "files/phone_number.h"
 #include "files/status_texts.h"
 
@@ -20,6 +21,18 @@ QString SmsAnswersProblem(const SmsOptions& sms, int width, int height) {
   return {};
 }
 
+QString SmsMessagesText(const Animation& frames, const Picture& current, const SmsOptions& sms,
+                        const NetworkCode& network) {
+  int count = 0;
+  if (const FormatStatus status = CountModemMessages(frames, current, sms, network, count);
+      status != FormatStatus::Ok)
+    return Sentence(FormatFailureReason(status));
+  if (frames.Count() > 1 && sms.kind != SmsKind::Ems)
+    return QStringLiteral("%1, в них только текущий кадр: анимацию несёт лишь рисунок EMS")
+        .arg(count);
+  return QString::number(count);
+}
+
 bool AskPhoneExportOptions(PhoneExportDialogs& dialogs, const FileFormat& format,
                            const Picture& picture, WriteOptions& options) {
   // No question for a picture the type's writer will refuse with its message.
@@ -30,7 +43,9 @@ bool AskPhoneExportOptions(PhoneExportDialogs& dialogs, const FileFormat& format
     case ExportQuestion::CArray:
       return true;
     case ExportQuestion::Sms:
-      return dialogs.AskSms(picture.width, picture.height, options.sms, options.network);
+      return dialogs.AskSms(
+          options.animation.frames.empty() ? Animation::Of(picture) : options.animation, picture,
+          options.sms, options.network);
     case ExportQuestion::NetworkCode:
       return dialogs.AskNetworkCode(options.network);
   }

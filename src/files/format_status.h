@@ -17,6 +17,10 @@ enum class FormatStatus {
   NotAnImage,          // no image of a type the program reads
   TooLarge,            // an image that would take more memory than images may have
   NotEncoded,          // a writer's failure: the encoder gave no file
+  // A writer's refusal of an animation that is neither four frames of
+  // 16 x 16 or 8 x 8 nor fits one message as an extended object: only the
+  // messages for a modem take it.
+  AnimationTooLargeForElement,
   // The phones' types: a writer's refusal of a picture of another size than
   // the kind takes, each naming the sizes.
   NotSmsOperatorLogoSize,  // 72 x 14
@@ -27,11 +31,8 @@ enum class FormatStatus {
   NotLogoManagerSize,      // any of those
   BadRecipient,            // a number no message can be sent to
   TooManyMessages,         // more than 255 concatenated messages
-  // An animation that is neither four frames of 16 x 16 or 8 x 8 nor fits
-  // one message as an extended object: only the messages for a modem take it.
-  AnimationTooLargeForElement,
-  NoArray,   // C source without an array of byte values
-  NotBytes,  // C source whose only arrays of numbers hold one above 255
+  NoArray,                 // C source without an array of byte values
+  NotBytes,                // C source whose only arrays of numbers hold one above 255
 };
 
 // The most memory an image being imported may take once decoded; larger

@@ -5,8 +5,9 @@
 
 namespace tochkograf {
 
-bool QtPhoneExportDialogs::AskSms(int width, int height, SmsOptions& sms, NetworkCode& network) {
-  SmsDialog dialog(width, height, sms_, network_, owner_);
+bool QtPhoneExportDialogs::AskSms(const Animation& frames, const Picture& current, SmsOptions& sms,
+                                  NetworkCode& network) {
+  SmsDialog dialog(frames, current, sms_, network_, owner_);
   if (dialog.exec() != QDialog::Accepted) return false;
   sms = sms_ = dialog.Options();
   if (sms.kind == SmsKind::OperatorLogo) network_ = dialog.Network();

@@ -12,7 +12,8 @@ namespace tochkograf {
 class QtPhoneExportDialogs : public PhoneExportDialogs {
  public:
   explicit QtPhoneExportDialogs(QWidget* owner) : owner_(owner) {}
-  bool AskSms(int width, int height, SmsOptions& sms, NetworkCode& network) override;
+  bool AskSms(const Animation& frames, const Picture& current, SmsOptions& sms,
+              NetworkCode& network) override;
   bool AskNetworkCode(NetworkCode& network) override;
 
  private:

@@ -29,9 +29,9 @@ constexpr KindName kKinds[] = {{SmsKind::Ems, u"Рисунок EMS"},
 
 }  // namespace
 
-SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const NetworkCode& network,
-                     QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), width_(width), height_(height) {
+SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
+                     const NetworkCode& network, QWidget* parent)
+    : QDialog(parent, kFixedDialogFlags), frames_(frames), current_(current) {
   setWindowTitle(QStringLiteral("SMS"));
   recipient_ = Named(new QLineEdit(start.recipient, this), "recipient");
   recipient_->setPlaceholderText(QStringLiteral("+79161234567"));
@@ -41,6 +41,8 @@ SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const Netwo
   kind_->setCurrentIndex(kind_->findData(int(start.kind)));
   network_ = Named(new NetworkCodeFields(this), "network");
   network_->SetCode(network);
+  messages_ = Named(new QLabel(this), "messages");
+  messages_->setWordWrap(true);
   problem_ = Named(new QLabel(this), "problem");
   problem_->setWordWrap(true);
   problem_->setMinimumWidth(360);
@@ -54,14 +56,17 @@ SmsDialog::SmsDialog(int width, int height, const SmsOptions& start, const Netwo
   connect(buttons, &QDialogButtonBox::accepted, this, &SmsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &SmsDialog::reject);
   connect(kind_, &QComboBox::currentIndexChanged, this, &SmsDialog::KindChanged);
+  connect(text_, &QLineEdit::textChanged, this, &SmsDialog::Count);
 
   auto* form = new QFormLayout(this);
-  form->addRow(QStringLiteral("Рисунок:"),
-               new QLabel(QStringLiteral("%1 точек").arg(SizeText(width, height)), this));
+  QString picture = QStringLiteral("%1 точек").arg(SizeText(frames.width, frames.height));
+  if (frames.Count() > 1) picture += QStringLiteral(", кадров: %1").arg(frames.Count());
+  form->addRow(QStringLiteral("Рисунок:"), Named(new QLabel(picture, this), "picture"));
   form->addRow(QStringLiteral("&Номер получателя:"), recipient_);
   form->addRow(QStringLiteral("&Текст (необязательно):"), text_);
   form->addRow(QStringLiteral("&Отправить как:"), kind_);
   form->addRow(QStringLiteral("&Сеть оператора:"), network_);
+  form->addRow(QStringLiteral("Сообщений SMS:"), messages_);
   form->addRow(problem_);
   form->addRow(buttons);
   form->setSizeConstraint(QLayout::SetFixedSize);
@@ -78,7 +83,7 @@ SmsOptions SmsDialog::Options() const {
 NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
 
 void SmsDialog::accept() {
-  QString problem = SmsAnswersProblem(Options(), width_, height_);
+  QString problem = SmsAnswersProblem(Options(), frames_.width, frames_.height);
   QWidget* mend = nullptr;
   if (!problem.isEmpty())
     mend = ParsePhoneNumber(Options().recipient) ? static_cast<QWidget*>(kind_) : recipient_;
@@ -99,6 +104,11 @@ void SmsDialog::KindChanged() {
   text_->setEnabled(SmsKindHasText(kind));
   network_->setEnabled(kind == SmsKind::OperatorLogo);
   problem_->clear();
+  Count();
+}
+
+void SmsDialog::Count() {
+  messages_->setText(SmsMessagesText(frames_, current_, Options(), Network()));
 }
 
 }  // namespace tochkograf

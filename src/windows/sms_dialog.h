@@ -4,6 +4,8 @@
 
 #include "files/network_code.h"
 #include "files/sms_options.h"
+#include "picture/animation.h"
+#include "picture/picture.h"
 
 class QComboBox;
 class QLabel;
@@ -21,9 +23,10 @@ class SmsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // For a picture of `width` x `height`, the fields filled from `start`.
-  SmsDialog(int width, int height, const SmsOptions& start, const NetworkCode& network,
-            QWidget* parent = nullptr);
+  // For the frames of a picture, `current` the one shown, the fields
+  // filled from `start`. It shows how many messages the answers send.
+  SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
+            const NetworkCode& network, QWidget* parent = nullptr);
 
   SmsOptions Options() const;
   NetworkCode Network() const;
@@ -33,12 +36,15 @@ class SmsDialog : public QDialog {
 
  private:
   void KindChanged();
+  void Count();
 
-  const int width_, height_;
+  const Animation frames_;
+  const Picture current_;
   QLineEdit* recipient_ = nullptr;
   QLineEdit* text_ = nullptr;
   QComboBox* kind_ = nullptr;
   NetworkCodeFields* network_ = nullptr;
+  QLabel* messages_ = nullptr;
   QLabel* problem_ = nullptr;
 };
 

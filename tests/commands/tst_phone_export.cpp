@@ -7,6 +7,7 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
 #include "files/modem_commands.h"
+#include "picture/frames.h"
 
 using namespace tochkograf;
 
@@ -18,8 +19,10 @@ struct ScriptedPhoneDialogs : PhoneExportDialogs {
   std::optional<NetworkCode> network;
   QStringList asked;
 
-  bool AskSms(int width, int height, SmsOptions& options, NetworkCode& code) override {
-    asked << QStringLiteral("SMS %1 x %2").arg(width).arg(height);
+  bool AskSms(const Animation& frames, const Picture&, SmsOptions& options,
+              NetworkCode& code) override {
+    asked << QStringLiteral("SMS %1 x %2").arg(frames.width).arg(frames.height);
+    if (frames.Count() > 1) asked.last() += QStringLiteral(", %1 frames").arg(frames.Count());
     if (!sms) return false;
     options = *sms;
     code = network.value_or(NetworkCode{});
@@ -53,6 +56,7 @@ void PhoneExportTest::answersWritten_data() {
   QTest::addColumn<bool>("answered");
   QTest::addColumn<QString>("asked");
   QTest::newRow("modem") << "pic.at" << QSize(16, 16) << true << "SMS 16 x 16";
+  QTest::newRow("modem, 4 frames") << "pic.at" << QSize(16, 16) << true << "SMS 16 x 16, 4 frames";
   QTest::newRow("modem, cancelled") << "pic.at" << QSize(16, 16) << false << "SMS 16 x 16";
   QTest::newRow("operator logo") << "logo.nol" << QSize(72, 14) << true << "network";
   QTest::newRow("operator logo, cancelled") << "logo.nol" << QSize(72, 14) << false << "network";
@@ -71,6 +75,8 @@ void PhoneExportTest::answersWritten() {
   h.state.MX = size.width();
   h.state.MY = size.height();
   FillRandom(h.state.Pixels, 9);
+  const bool animated = QByteArray(QTest::currentDataTag()).contains("frames");
+  for (int added = 0; animated && added < 3; ++added) AddBlankFrame(h.state);
   ScriptedFileDialogs files;
   QObject owner;
   DocumentCommands commands(h.context, files, dir.path(), &owner);
@@ -90,7 +96,10 @@ void PhoneExportTest::answersWritten() {
   QCOMPARE(QFileInfo::exists(path), answered);
   const Picture picture{size.width(), size.height(), h.state.Pixels};
   QByteArray expected;
-  if (name.endsWith(".at")) {
+  if (animated) {
+    // The large animation's element, its frames after it.
+    QVERIFY(Contents(path).contains("0E8100"));
+  } else if (name.endsWith(".at")) {
     QCOMPARE(EncodeModemCommands(picture, sms, {}, expected), FormatStatus::Ok);
     QCOMPARE(Contents(path), answered ? expected : QByteArray("<unreadable>"));
   } else if (name.endsWith(".nol") && answered) {

@@ -34,6 +34,8 @@ class SmsDialogTest : public QObject {
   void okTakesOnlyWhatCanBeSent_data();
   void okTakesOnlyWhatCanBeSent();
   void networkCodeDialog();
+  void showsMessages_data();
+  void showsMessages();
 };
 
 void SmsDialogTest::okTakesOnlyWhatCanBeSent_data() {
@@ -76,7 +78,8 @@ void SmsDialogTest::okTakesOnlyWhatCanBeSent() {
   QFETCH(QString, mnc);
   QFETCH(bool, accepted);
   QFETCH(QString, problem);
-  SmsDialog dialog(72, 14, {}, {});
+  const Picture picture{72, 14, {}};
+  SmsDialog dialog(Animation::Of(picture), picture, {}, {});
   dialog.show();
   Type(dialog, "recipient", number);
   Find<QLineEdit>(dialog, "text")->setText(QStringLiteral("Привет"));
@@ -105,6 +108,51 @@ void SmsDialogTest::networkCodeDialog() {
   QTest::mouseClick(Find<QPushButton>(dialog, "ok"), Qt::LeftButton);
   QCOMPARE(dialog.result(), int(QDialog::Accepted));
   QCOMPARE(dialog.Code(), (NetworkCode{250, 1}));
+}
+
+void SmsDialogTest::showsMessages_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<int>("frames");
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<int>("letters");  // typed into the text
+  QTest::addColumn<int>("count");    // 0: a sentence why none can be sent
+  QTest::addColumn<bool>("note");    // something said after the count
+  QTest::newRow("picture") << QSize(16, 16) << 1 << "Рисунок EMS" << 0 << 1 << false;
+  // 36 octets of header leave 118 septets; concatenated, 112 and 152.
+  QTest::newRow("picture and 200 letters")
+      << QSize(16, 16) << 1 << "Рисунок EMS" << 200 << 2 << false;
+  QTest::newRow("large animation") << QSize(16, 16) << 4 << "Рисунок EMS" << 0 << 1 << false;
+  QTest::newRow("2 x 32x32, extended object")
+      << QSize(32, 32) << 2 << "Рисунок EMS" << 0 << 3 << false;
+  QTest::newRow("64 x 128x96, too many")
+      << QSize(128, 96) << 64 << "Рисунок EMS" << 0 << 0 << false;
+  QTest::newRow("logo of the current frame")
+      << QSize(72, 14) << 2 << "Логотип оператора Nokia" << 0 << 1 << true;
+}
+
+void SmsDialogTest::showsMessages() {
+  QFETCH(QSize, size);
+  QFETCH(int, frames);
+  QFETCH(QString, kind);
+  QFETCH(int, letters);
+  QFETCH(int, count);
+  QFETCH(bool, note);
+  const Picture current{size.width(), size.height(), {}};
+  const Animation animation{size.width(), size.height(), std::vector<AnimationFrame>(frames)};
+  SmsDialog dialog(animation, current, {}, {});
+  dialog.show();
+  auto* kinds = Find<QComboBox>(dialog, "kind");
+  kinds->setCurrentIndex(kinds->findText(kind));
+  Find<QLineEdit>(dialog, "text")->setText(QString(letters, u'a'));
+  const QString said = Find<QLabel>(dialog, "messages")->text();
+  if (count == 0) {
+    QVERIFY2(!said.isEmpty() && !said[0].isDigit(), qPrintable(said));
+  } else {
+    const QString number = QString::number(count);
+    QVERIFY2(said.startsWith(number) && (said.size() > number.size()) == note, qPrintable(said));
+  }
+  const QString picture = Find<QLabel>(dialog, "picture")->text();
+  QVERIFY2(frames == 1 || picture.endsWith(u' ' + QString::number(frames)), qPrintable(picture));
 }
 
 QTEST_MAIN(SmsDialogTest)
