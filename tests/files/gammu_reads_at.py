@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads a file of AT commands for a modem through gammu's own SMS decoder,
 an independent reader of the messages: prints each picture (its kind, its
-size and its rows, '#' for black) and the text the linked messages carry.
+size and its rows, '#' for black; each frame of an EMS animation is one)
+and the text the linked messages carry.
 Exits 77 where gammu's Python module is missing."""
 import sys
 
