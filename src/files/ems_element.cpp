@@ -15,11 +15,11 @@ constexpr unsigned char kVariablePicture = 0x12;
 constexpr unsigned char kLargeAnimation = 0x0E;
 constexpr unsigned char kSmallAnimation = 0x0F;
 constexpr int kAnimationFrames = 4;
+constexpr int kAtStartOfText = 0x00;
 
 QByteArray AsLine(const InformationElement& element) {
   return element.Encoded().toHex().toUpper() + '\n';
 }
-constexpr int kAtStartOfText = 0x00;
 
 }  // namespace
 

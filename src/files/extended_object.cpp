@@ -20,7 +20,7 @@ constexpr int kEndless = 0;
 int FrameTime(const Animation& animation) {
   qint64 total = 0;
   for (const AnimationFrame& frame : animation.frames) total += frame.duration;
-  const qint64 count = animation.Count();
+  const qint64 count = std::max(animation.Count(), 1);
   const auto tenths = int((total + 50 * count) / (100 * count));
   return std::clamp(tenths, kShortestTenths, kLongestTenths) - kShortestTenths;
 }

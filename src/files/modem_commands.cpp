@@ -20,21 +20,21 @@ int Reference(const Animation& frames, const SmsOptions& options) {
   return qChecksum(carried);
 }
 
-QString EmsCarried(const Animation& frames, const Picture& current) {
+QString EmsCarried(const Animation& frames) {
   const QString size = QStringLiteral("%1 x %2").arg(frames.width).arg(frames.height);
   if (frames.Count() == 1)
     return QStringLiteral("рисунок EMS %1").arg(size) +
-           (EmsPictureElement(current) ? QString() : QStringLiteral(" (расширенный объект)"));
+           (EmsPictureElement(frames.Frame(0)) ? QString()
+                                               : QStringLiteral(" (расширенный объект)"));
   return QStringLiteral("анимация EMS %1, кадров: %2").arg(size).arg(frames.Count()) +
          (EmsAnimationElement(frames) ? QString() : QStringLiteral(" (расширенный объект)"));
 }
 
-QString Carried(const Animation& frames, const Picture& current, const SmsOptions& options,
-                const NetworkCode& network) {
+QString Carried(const Animation& frames, const SmsOptions& options, const NetworkCode& network) {
   QString what;
   switch (options.kind) {
     case SmsKind::Ems:
-      what = EmsCarried(frames, current);
+      what = EmsCarried(frames);
       break;
     case SmsKind::OperatorLogo:
       what = QStringLiteral("логотип оператора Nokia для сети %1").arg(NetworkCodeText(network));
@@ -98,7 +98,7 @@ FormatStatus EncodeModemCommands(const Animation& frames, const Picture& picture
     return status;
   QString text = QStringLiteral("# Сообщений SMS: %1, получатель %2; в них %3\r\nAT+CMGF=0\r\n")
                      .arg(pdus.size())
-                     .arg(to->Text(), Carried(frames, picture, options, network));
+                     .arg(to->Text(), Carried(frames, options, network));
   for (const QByteArray& pdu : pdus)
     text += QStringLiteral("AT+CMGS=%1\r\n%2\r\n")
                 .arg(pdu.size() - 1)
