@@ -1,5 +1,6 @@
 #include "picture/frames.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tochkograf {
@@ -61,6 +62,14 @@ bool MoveFrame(DocumentState& state, int step) {
   // The current frame's slot holds paper, so the two swap whole.
   std::swap(state.Frames[state.CurrentFrame], state.Frames[to]);
   state.CurrentFrame = to;
+  return true;
+}
+
+bool SetFrameDuration(DocumentState& state, int duration) {
+  std::int32_t& now = state.Frames[state.CurrentFrame].duration;
+  const int held = std::clamp(duration, kShortestFrame, kLongestFrame);
+  if (now == held) return false;
+  now = held;
   return true;
 }
 
