@@ -240,7 +240,9 @@ void Form1::Pole_MouseDown(std::uint8_t button, double X, double Y, bool shift) 
 }
 
 void Form1::StartPlaying() {
-  for (QAction* action : findChildren<QAction*>()) {
+  // The commands' own actions alone: the menus' titles stay, so that the
+  // menu that stops the frames still opens.
+  for (QAction* action : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
     if (action->objectName() == QLatin1String("frameplay") || !action->isEnabled()) continue;
     action->setEnabled(false);
     stilled_.push_back(action);

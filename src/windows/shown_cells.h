@@ -12,9 +12,10 @@ namespace tochkograf {
 constexpr QRgb kInkRgb = qRgb(0, 0, 128);        // navy
 constexpr QRgb kPaperRgb = qRgb(255, 255, 255);  // white
 constexpr QRgb kGridRgb = qRgb(192, 192, 192);   // light grey
-// The previous frame's ink under the current frame's paper: lighter than
-// the grid, so that its cells stand apart from the lines.
-constexpr QRgb kOnionRgb = qRgb(216, 216, 216);
+// The previous frame's ink under the current frame's paper: a grey about
+// as dark as the grid's, so that a cell of it reads as a block of the grid
+// filled in, far from the ink.
+constexpr QRgb kOnionRgb = qRgb(184, 184, 184);
 inline const QColor kInkColour{kInkRgb};
 inline const QColor kPaperColour{kPaperRgb};
 inline const QColor kGridColour{kGridRgb};

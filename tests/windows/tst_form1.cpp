@@ -543,6 +543,7 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
   for (const char* name : {"editundo", "framenew", "frameprevious", "fileopen", "editinvert"})
     QVERIFY2(!Item(*form_, name)->isEnabled(), name);
   QVERIFY(!Button(*form_, 0)->isEnabled());
+  QVERIFY(form_->findChild<QMenu*>(QStringLiteral("frames"))->menuAction()->isEnabled());
   QTest::keyClick(pole, Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(pole, Qt::Key_PageUp);
   QTest::keyClick(pole, Qt::Key_4);
