@@ -67,7 +67,9 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   CreateControls();
   ConnectPole();
   playback_ = new Playback(this);
-  connect(playback_, &Playback::FrameShown, pole_, qOverload<>(&QWidget::update));
+  // Painted at once, not at the next turn of the event loop: a frame
+  // reaches the screen when its time comes, not some events later.
+  connect(playback_, &Playback::FrameShown, pole_, qOverload<>(&QWidget::repaint));
   RedrawPole(state_, *this);
   resize(InitialInnerSize() + QSize(0, menuBar()->sizeHint().height()));
   PlaceCentred();
