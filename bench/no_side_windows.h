@@ -16,6 +16,7 @@ class NoSideWindows : public SideWindows {
   }
   bool AskCArrayOptions(const Picture&, CArrayOptions&) override { return false; }
   bool ShowCArrayImportDialog(const CArrayScan&, bool, CArrayReading&) override { return false; }
+  std::optional<int> AskFrameDuration(int) override { return std::nullopt; }
 };
 
 }  // namespace tochkograf::bench

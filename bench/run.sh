@@ -16,6 +16,7 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)
   . "$here/start_xvfb.sh"
   QT_QPA_PLATFORM=xcb "$build/bench/bench_pen_window"
   QT_QPA_PLATFORM=xcb "$build/bench/bench_tools_window"
+  QT_QPA_PLATFORM=xcb "$build/bench/bench_frames"
 )
 "$here/startup_memory.sh" "$build" 31
 echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -40,6 +40,7 @@ struct DocumentState {
   PixelGrid ClipPixels;
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
   Flag GridOn = kOff;
+  Flag OnionOn = kOff;  // the previous frame's ink shows faintly under the current one
   std::array<Flag, kMaxWidth + 1> ShiftLine{};  // the line that wraps round in a shift
   DrawingTool Tool = DrawingTool::kPen;         // what a press on the drawing area does
 };

@@ -1,19 +1,31 @@
 #include "picture/frames.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tochkograf {
 
+// A byte at a time, eight cells of a row: going to another frame packs one
+// frame and unpacks another, and a cell at a time took a tenth of the
+// repaint that follows.
 PackedBlock PackedBlock::Of(const PixelGrid& grid) {
   PackedBlock block;
   for (int y = 1; y <= kMaxHeight; ++y)
-    for (int x = 1; x <= kMaxWidth; ++x) block.Set(x, y, grid(x, y) != kOff);
+    for (int x = 1; x <= kMaxWidth; x += 8) {
+      std::uint8_t byte = 0;
+      for (int i = 0; i < 8; ++i)
+        byte = static_cast<std::uint8_t>(byte << 1 | (grid(x + i, y) != kOff));
+      block.bits_[Index(x, y) / 8] = byte;
+    }
   return block;
 }
 
 void PackedBlock::CopyTo(PixelGrid& grid) const {
   for (int y = 1; y <= kMaxHeight; ++y)
-    for (int x = 1; x <= kMaxWidth; ++x) grid(x, y) = At(x, y) ? kOn : kOff;
+    for (int x = 1; x <= kMaxWidth; x += 8) {
+      const std::uint8_t byte = bits_[Index(x, y) / 8];
+      for (int i = 0; i < 8; ++i) grid(x + i, y) = byte & (0x80 >> i) ? kOn : kOff;
+    }
 }
 
 int FrameCount(const DocumentState& state) { return static_cast<int>(state.Frames.size()); }
@@ -61,6 +73,14 @@ bool MoveFrame(DocumentState& state, int step) {
   // The current frame's slot holds paper, so the two swap whole.
   std::swap(state.Frames[state.CurrentFrame], state.Frames[to]);
   state.CurrentFrame = to;
+  return true;
+}
+
+bool SetFrameDuration(DocumentState& state, int duration) {
+  std::int32_t& now = state.Frames[state.CurrentFrame].duration;
+  const int held = std::clamp(duration, kShortestFrame, kLongestFrame);
+  if (now == held) return false;
+  now = held;
   return true;
 }
 

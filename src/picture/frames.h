@@ -30,6 +30,9 @@ bool DeleteFrame(DocumentState& state);
 // Moves the current frame one place to the left (-1) or right (+1); it
 // stays current.
 bool MoveFrame(DocumentState& state, int step);
+// Gives the current frame `duration` milliseconds, held to kShortestFrame..
+// kLongestFrame; false where it already had that.
+bool SetFrameDuration(DocumentState& state, int duration);
 
 // Makes the current Pixels the first of the frames whose durations are
 // `durations`, the others' cells `further`, in turn; the first becomes

@@ -20,12 +20,14 @@
 #include "commands/ems_file.h"
 #include "commands/image_import.h"
 #include "commands/open_named_file.h"
+#include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/action_button.h"
 #include "windows/caption_menu.h"
 #include "windows/keyboard_menu_bar.h"
 #include "windows/latin_shortcut.h"
+#include "windows/playback.h"
 #include "windows/pole.h"
 #include "windows/qt_desktop_clipboard.h"
 #include "windows/qt_file_dialogs.h"
@@ -64,6 +66,10 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   CreateActions();
   CreateControls();
   ConnectPole();
+  playback_ = new Playback(this);
+  // Painted at once, not at the next turn of the event loop: a frame
+  // reaches the screen when its time comes, not some events later.
+  connect(playback_, &Playback::FrameShown, pole_, qOverload<>(&QWidget::repaint));
   RedrawPole(state_, *this);
   resize(InitialInnerSize() + QSize(0, menuBar()->sizeHint().height()));
   PlaceCentred();
@@ -218,20 +224,51 @@ void Form1::BeforeCommand() { tools_.Cancel(state_, *this); }
 
 void Form1::ConnectPole() {
   connect(pole_, &Pole::MouseDown, this, &Form1::Pole_MouseDown);
-  connect(pole_, &Pole::MouseMove, this,
-          [this](double X, double Y, bool shift) { tools_.MouseMove(state_, *this, X, Y, shift); });
+  connect(pole_, &Pole::MouseMove, this, [this](double X, double Y, bool shift) {
+    if (!mouse_stopped_play_ && !Playing()) tools_.MouseMove(state_, *this, X, Y, shift);
+  });
   connect(pole_, &Pole::MouseUp, this, &Form1::Pole_MouseUp);
   connect(pole_, &Pole::Resized, this, [this] { tools_.Resized(state_, *this); });
   connect(pole_, &Pole::KeyPress, this, &Form1::DigitKeyPress);
 }
 
 void Form1::Pole_MouseDown(std::uint8_t button, double X, double Y, bool shift) {
-  tools_.MouseDown(state_, *this, button, X, Y, shift);
+  if (Playing()) {
+    StopPlaying();
+    mouse_stopped_play_ = true;
+    return;
+  }
+  if (!mouse_stopped_play_) tools_.MouseDown(state_, *this, button, X, Y, shift);
 }
+
+void Form1::StartPlaying() {
+  // The commands' own actions alone: the menus' titles stay, so that the
+  // menu that stops the frames still opens.
+  for (QAction* action : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (action->objectName() == QLatin1String("frameplay") || !action->isEnabled()) continue;
+    action->setEnabled(false);
+    stilled_.push_back(action);
+  }
+  pole_->ShowPlayed(&playback_->Shown());
+  playback_->Start(AnimationOf(state_));
+}
+
+void Form1::StopPlaying() {
+  playback_->Stop();
+  pole_->ShowPlayed(nullptr);
+  for (QAction* action : stilled_) action->setEnabled(true);
+  stilled_.clear();
+}
+
+bool Form1::Playing() const { return playback_->Playing(); }
 
 // The text's dialog opens once the click is over, from the event loop, so
 // that the drawing area is done with the mouse.
 void Form1::Pole_MouseUp(std::uint8_t button) {
+  if (mouse_stopped_play_ || Playing()) {
+    mouse_stopped_play_ = false;
+    return;
+  }
   tools_.MouseUp(state_, *this, button);
   if (const std::optional<TextClick> click = tools_.TakeTextClick())
     QMetaObject::invokeMethod(
@@ -293,7 +330,7 @@ void Form1::dragEnterEvent(QDragEnterEvent* event) {
 // would otherwise wait through the questions and dialogs it may bring.
 void Form1::dropEvent(QDropEvent* event) {
   const QString path = DroppedFile(event->mimeData());
-  if (path.isEmpty()) return;
+  if (path.isEmpty() || Playing()) return;
   event->acceptProposedAction();
   QMetaObject::invokeMethod(
       this,
@@ -305,6 +342,7 @@ void Form1::dropEvent(QDropEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  if (Playing()) StopPlaying();
   if (!commands_->MayClose()) {
     event->ignore();
     return;
@@ -321,6 +359,10 @@ void Form1::focusInEvent(QFocusEvent* event) {
 // Only presses no shortcut has taken come here, so a command never runs twice
 // where a Latin layout is there as well.
 void Form1::keyPressEvent(QKeyEvent* event) {
+  if (Playing()) {
+    if (event->key() == Qt::Key_Escape) StopPlaying();
+    return;
+  }
   if (event->key() == Qt::Key_Escape && tools_.Dragging()) {
     tools_.Cancel(state_, *this);
     return;
@@ -344,6 +386,7 @@ void Form1::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void Form1::DigitKeyPress(const QString& text) {
+  if (Playing()) return;
   if (text == QLatin1String("4") || text == QLatin1String("6") || text == QLatin1String("8") ||
       text == QLatin1String("2"))
     BeforeCommand();

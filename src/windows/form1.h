@@ -24,6 +24,7 @@ namespace tochkograf {
 
 class ActionButton;
 class Form3;
+class Playback;
 class Pole;
 
 // What the main window asks of the outside world. Anything left null gets
@@ -139,10 +140,20 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void frameright_Click();
   void frameprevious_Click();
   void framenext_Click();
+  void frameduration_Click();
+  void frameonion_Click();
+  void frameplay_Click();
   void setka_Click();
   void size_Click();
   void helpme_Click();
   void about_Click();
+
+  // While the frames play, every command but the one that stops them is
+  // disabled, the drawing area ignores the mouse and shows the played
+  // frames, and the document is left as it was.
+  void StartPlaying();
+  void StopPlaying();
+  bool Playing() const;
 
   // Sets the check marks from the states they show, after every command.
   void ShowChecks();
@@ -201,6 +212,11 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   QSize fitted_size_;  // the picture size the drawing area was last fitted to
   DrawingTools tools_;
   TextChoice last_text_;  // the text dialog starts where it was left
+  Playback* playback_ = nullptr;
+  std::vector<QAction*> stilled_;  // the commands disabled while the frames play
+  // The press that stopped the frames playing draws nothing, nor does
+  // anything the mouse does until its button is up.
+  bool mouse_stopped_play_ = false;
 };
 
 }  // namespace tochkograf

@@ -7,6 +7,7 @@
 #include "commands/edit_commands.h"
 #include "commands/export_command.h"
 #include "commands/frame_commands.h"
+#include "commands/frame_duration.h"
 #include "commands/image_import.h"
 #include "picture/drawing_tools.h"
 #include "picture/undo_clipboard.h"
@@ -257,6 +258,18 @@ std::vector<Menu> Form1::CommandTable() {
             .caption = QStringLiteral("Следующий кадр"),
             .shortcut = QKeySequence(Qt::Key_PageDown),
             .run = &Form1::framenext_Click},
+           separator("tframeshow"),
+           {.name = "frameduration",
+            .caption = QStringLiteral("Длительность кадра..."),
+            .run = &Form1::frameduration_Click},
+           {.name = "frameonion",
+            .caption = QStringLiteral("Калька"),
+            .run = &Form1::frameonion_Click,
+            .checked = [](const DocumentState& state) { return state.OnionOn != kOff; }},
+           {.name = "frameplay",
+            .caption = QStringLiteral("Воспроизвести"),
+            .shortcut = QKeySequence(Qt::Key_F5),
+            .run = &Form1::frameplay_Click},
        }},
       {"options",
        QStringLiteral("Опции"),
@@ -323,6 +336,19 @@ void Form1::frameleft_Click() { frameleft(state_, *this); }
 void Form1::frameright_Click() { frameright(state_, *this); }
 void Form1::frameprevious_Click() { frameprevious(state_, *this); }
 void Form1::framenext_Click() { framenext(state_, *this); }
+void Form1::frameduration_Click() { frameduration(state_, *this, *windows_); }
+
+void Form1::frameonion_Click() {
+  state_.OnionOn = static_cast<Flag>(~state_.OnionOn);
+  RedrawPole(state_, *this);
+}
+
+void Form1::frameplay_Click() {
+  if (Playing())
+    StopPlaying();
+  else
+    StartPlaying();
+}
 
 template <DrawingTool tool>
 void Form1::ChooseTool() {

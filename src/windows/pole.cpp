@@ -96,12 +96,18 @@ void Pole::paintEvent(QPaintEvent* event) {
   painter.translate(inner.topLeft());
   const double ratio = devicePixelRatioF();
   if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
-  const ShownCells cells = ShownCells::Of(state_, preview_);
+  const ShownCells cells =
+      played_ ? ShownCells(*played_, state_.GridOn != kOff) : ShownCells::Of(state_, preview_);
   const CellGeometry& geometry = DeviceGeometry(inner, ratio);
   for (const QRect& rect : event->region()) {
     const QRect exposed = (rect & inner).translated(-inner.topLeft());
     if (!exposed.isEmpty()) painter_.Paint(painter, cells, geometry, Covering(exposed, ratio));
   }
+}
+
+void Pole::ShowPlayed(const PixelGrid* cells) {
+  played_ = cells;
+  update();
 }
 
 QPointF Pole::InnerPosition(const QMouseEvent* event) const {

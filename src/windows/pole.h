@@ -23,6 +23,10 @@ class Pole : public QFrame {
   Pole(const DocumentState& state, QWidget* parent);
   // The shape shown over the picture from now on, or none.
   void SetPreview(const ShapePreview* preview) { preview_ = preview; }
+  // While a frame is played, the cells shown instead of the document's,
+  // with no shape or onion skin over them; null: the document again.
+  // Repaints the whole area.
+  void ShowPlayed(const PixelGrid* cells);
 
   double InnerWidth() const { return contentsRect().width(); }
   double InnerHeight() const { return contentsRect().height(); }
@@ -58,6 +62,7 @@ class Pole : public QFrame {
 
   const DocumentState& state_;
   const ShapePreview* preview_ = nullptr;
+  const PixelGrid* played_ = nullptr;
   PolePainter painter_;
   mutable std::optional<CellGeometry> geometry_;
 };

@@ -4,6 +4,7 @@
 #include "windows/c_array_import_dialog.h"
 #include "windows/conversion_dialog.h"
 #include "windows/form2.h"
+#include "windows/frame_duration_dialog.h"
 #include "windows/text_dialog.h"
 
 namespace tochkograf {
@@ -48,6 +49,12 @@ bool QtSideWindows::ShowCArrayImportDialog(const CArrayScan& scan, bool grid,
   if (dialog.exec() != QDialog::Accepted) return false;
   reading = dialog.Reading();
   return true;
+}
+
+std::optional<int> QtSideWindows::AskFrameDuration(int duration) {
+  FrameDurationDialog dialog(duration, owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Duration();
 }
 
 void QtSideWindows::ShowHelp() {

@@ -28,6 +28,7 @@ class QtSideWindows : public SideWindows {
                             ConversionSettings& settings) override;
   bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override;
   bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
+  std::optional<int> AskFrameDuration(int duration) override;
 
  private:
   QWidget* owner_;

@@ -5,6 +5,7 @@
 
 #include "commands/c_array_export.h"
 #include "commands/c_array_import.h"
+#include "commands/frame_duration.h"
 #include "commands/image_import.h"
 #include "windows/text_choice.h"
 
@@ -13,10 +14,14 @@ namespace tochkograf {
 // The windows the main window opens besides message boxes and file dialogs:
 // the about box (the start-up splash again), the picture size dialog, the
 // help window, the image import's conversion dialog, the text tool's
-// dialog, the export's C-array dialog and the C-array import's. The real
-// ones are Form3, Form2, Form4, ConversionDialog, TextDialog,
-// CArrayExportDialog and CArrayImportDialog; tests put fakes here.
-class SideWindows : public ConversionWindow, public CArrayOptionsWindow, public CArrayImportWindow {
+// dialog, the export's C-array dialog, the C-array import's and the frame
+// duration's. The real ones are Form3, Form2, Form4, ConversionDialog,
+// TextDialog, CArrayExportDialog, CArrayImportDialog and
+// FrameDurationDialog; tests put fakes here.
+class SideWindows : public ConversionWindow,
+                    public CArrayOptionsWindow,
+                    public CArrayImportWindow,
+                    public FrameDurationWindow {
  public:
   virtual ~SideWindows() = default;
   // The about box, modal; returns once it has been hidden.

@@ -2,6 +2,7 @@
 
 #include "commands/edit_commands.h"
 #include "commands/frame_commands.h"
+#include "commands/frame_duration.h"
 #include "fakes/pictures.h"
 #include "fakes/recording_view.h"
 #include "picture/frames.h"
@@ -48,6 +49,16 @@ QString Shown(const DocumentState& state) {
   return shown;
 }
 
+// The duration dialog, answering `chosen` and keeping what it was shown.
+struct ScriptedDuration : FrameDurationWindow {
+  std::optional<int> AskFrameDuration(int duration) override {
+    shown = duration;
+    return chosen;
+  }
+  std::optional<int> chosen;
+  int shown = 0;
+};
+
 }  // namespace
 
 class FrameCommandsTest : public QObject {
@@ -57,6 +68,8 @@ class FrameCommandsTest : public QObject {
   void commands_data();
   void commands();
   void noMoreThan64Frames();
+  void durationOfTheCurrentFrame_data();
+  void durationOfTheCurrentFrame();
   void animationCarriesEveryFrame();
 };
 
@@ -194,6 +207,41 @@ void FrameCommandsTest::animationCarriesEveryFrame() {
   QCOMPARE(Shown(other), QStringLiteral("[a]bc"));
   QCOMPARE(other.MX, 20);
   QCOMPARE(other.Frames[1].duration, 700);
+}
+
+void FrameCommandsTest::durationOfTheCurrentFrame_data() {
+  QTest::addColumn<std::optional<int>>("chosen");
+  QTest::addColumn<int>("duration");
+  QTest::addColumn<bool>("changed");
+  QTest::newRow("cancelled") << std::optional<int>() << 700 << false;
+  QTest::newRow("the same") << std::optional<int>(700) << 700 << false;
+  QTest::newRow("longer") << std::optional<int>(1200) << 1200 << true;
+  QTest::newRow("shortest") << std::optional<int>(100) << 100 << true;
+  QTest::newRow("longest") << std::optional<int>(10000) << 10000 << true;
+  QTest::newRow("too short") << std::optional<int>(40) << 100 << true;
+  QTest::newRow("too long") << std::optional<int>(60000) << 10000 << true;
+}
+
+// The dialog starts from the current frame's duration and sets only that
+// frame's; undo brings the old one back.
+void FrameCommandsTest::durationOfTheCurrentFrame() {
+  QFETCH(std::optional<int>, chosen);
+  QFETCH(int, duration);
+  QFETCH(bool, changed);
+  DocumentState state = Document(QStringLiteral("a[b]c"));
+  state.Frames[1].duration = 700;
+  SaveUndo(state);
+  RecordingView view;
+  ScriptedDuration window;
+  window.chosen = chosen;
+  frameduration(state, view, window);
+  QCOMPARE(window.shown, 700);
+  QCOMPARE(state.Frames[1].duration, duration);
+  QCOMPARE(state.Frames[0].duration + state.Frames[2].duration, 2 * kNewFrameDuration);
+  QCOMPARE(state.IZM != kOff, changed);
+  editundo(state, view);
+  if (changed) QCOMPARE(state.Frames[1].duration, 700);
+  QCOMPARE(Shown(state), QStringLiteral("a[b]c"));
 }
 
 QTEST_APPLESS_MAIN(FrameCommandsTest)

@@ -446,11 +446,51 @@ draw_shapes_undo_save() {
   expect_exit_status 0
 }
 
+# A copy of the first frame, drawn on, plays (the drawing area shows the
+# first frame in its turn) until Esc, which shows the current frame as it
+# was; the file holds both frames. Opened again, each frame drawn on and
+# saved: both came back, each in its place.
+frames_play_save_open() {
+  local first second plain
+  start_past_splash key
+  ink_clear
+  click_cell 1 3 3 && ink_on 3 3
+  first=$(packed_rows)
+  menu_frames 1 # "Новый кадр"
+  click_cell 1 10 5 && ink_on 10 5
+  second=$(packed_rows)
+  cell_point 10 5
+  local -a cell=("$main_window" $((cell_x - win_x - 2)) $((cell_y - win_y - 2)) 5 5)
+  plain=$(region_digest "${cell[@]}")
+  xdo key F5
+  wait_for "the first frame played" region_differs "$plain" "${cell[@]}"
+  xdo key Escape
+  wait_for "the current frame shown again" region_is "$plain" "${cell[@]}"
+  xdo key ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/anim"
+  write_expected_frames "$app_dir/anim.expected" "$first" "$second"
+  expect_same "$app_dir/anim.ems" "$app_dir/anim.expected"
+  menu_file_exit
+  expect_exit_status 0
+
+  caption="anim - Tochkograf" start_past_splash key anim.ems
+  click_cell 1 20 20 && ink_clear && ink_on 3 3 && ink_on 20 20
+  first=$(packed_rows)
+  xdo key Page_Down
+  click_cell 1 25 25 && ink_on 10 5 && ink_off 20 20 && ink_on 25 25
+  second=$(packed_rows)
+  xdo key ctrl+s
+  write_expected_frames "$app_dir/again.expected" "$first" "$second"
+  expect_same "$app_dir/anim.ems" "$app_dir/again.expected"
+  menu_file_exit
+  expect_exit_status 0
+}
+
 start_xvfb "$work/display"
 for scenario in splash_times_out draw_save_new open_shift_save open_named_on_command_line \
   arguments_are_the_programs exit_cancel_then_no exit_yes_saves \
   russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys \
-  import_convert_export draw_shapes_undo_save desktop_clipboard; do
+  import_convert_export draw_shapes_undo_save desktop_clipboard frames_play_save_open; do
   started=$(now_ms)
   setxkbmap -layout us
   (trap stop_program EXIT; "$scenario") &

@@ -478,3 +478,48 @@ expect_file() {
   write_expected "$1.expected"
   expect_same "$1" "$1.expected"
 }
+
+# menu_frames PLACE: chooses item PLACE (1 the first, separators not
+# counted) of "Кадры", the fourth title, from the keyboard: Alt highlights
+# the first title, Right moves along, Down opens the menu at its first item.
+menu_frames() {
+  local popup step
+  local -a keys=(Down)
+  focus_main
+  xdo key alt Right Right Right
+  for ((step = 1; step < $1; step++)); do keys+=(Down); done
+  xdo key Down
+  wait_for "the menu \"Кадры\" opening" find_popup popup
+  xdo key "${keys[@]:1}" Return
+  wait_for "the menu closing" window_gone "$popup"
+}
+
+# crc_x25 FILE: the CRC-16/X-25 of the file's bytes, as two printf escapes,
+# low byte first.
+crc_x25() {
+  local crc=$((0xFFFF)) byte bit
+  for byte in $(od -An -v -tu1 "$1"); do
+    crc=$((crc ^ byte))
+    for ((bit = 0; bit < 8; bit++)); do
+      if ((crc & 1)); then crc=$(((crc >> 1) ^ 0x8408)); else crc=$((crc >> 1)); fi
+    done
+  done
+  crc=$((crc ^ 0xFFFF))
+  printf '\\x%02x\\x%02x' $((crc & 255)) $((crc >> 8))
+}
+
+# write_expected_frames FILE ROWS...: the .ems file of frames whose packed
+# rows (packed_rows) are given in order, each of 500 ms: the first frame as
+# a one-frame file, then the frames block and its checksum.
+write_expected_frames() {
+  local file=$1 rows
+  shift
+  {
+    printf %b "$(printf '\\x%02x' 2 "$pic_w" "$pic_h")$1"
+    printf 'Tochkograf'
+    printf %b "$(printf '\\x%02x' 1 $#)"
+    for rows in "$@"; do printf '\xf4\x01'; done
+    for rows in "${@:2}"; do printf %b "$rows"; done
+  } >"$file"
+  printf %b "$(crc_x25 "$file")" >>"$file"
+}

@@ -51,7 +51,15 @@ class FakeSideWindows : public SideWindows {
     return on_c_array_import && on_c_array_import(reading);
   }
 
+  std::optional<int> AskFrameDuration(int duration) override {
+    calls << QStringLiteral("frame duration");
+    shown_duration = duration;
+    return duration_chosen;
+  }
+
   QStringList calls;
+  std::optional<int> duration_chosen;  // the frame duration dialog's answer: nothing is "Отмена"
+  int shown_duration = 0;
   std::optional<QSize> size_chosen;
   std::optional<TextChoice> text_chosen;  // the text dialog's answer: nothing is "Отмена"
   TextChoice shown_text;

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "fakes/pictures.h"
@@ -10,6 +11,7 @@
 #include "picture/frames.h"
 #include "picture/pen.h"
 #include "windows/form1.h"
+#include "windows/playback.h"
 #include "windows/pole.h"
 #include "windows/pole_painter.h"
 
@@ -18,6 +20,12 @@ using namespace tochkograf;
 namespace {
 
 Pole* PoleOf(Form1& form) { return form.findChild<Pole*>(QStringLiteral("Pole")); }
+
+// The colour the drawing area shows at widget position `at`, on any screen.
+QColor ShownAt(Pole* pole, const QPoint& at) {
+  const QImage image = pole->grab().toImage();
+  return image.pixelColor(at * image.devicePixelRatio());
+}
 
 QPushButton* Button(Form1& form, int index) {
   return form.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index));
@@ -58,6 +66,9 @@ class Form1Test : public QObject {
   void strokeRepaintsOnlyItsCells();
   void toolsFromKeysAndButtonsDragShapes();
   void framesFromMenuAndPageKeys();
+  void onionSkinFromItsItem();
+  void playsUntilStoppedAndChangesNothing_data();
+  void playsUntilStoppedAndChangesNothing();
 
  private:
   FakeSideWindows windows_;  // keeps the splash from holding up every case
@@ -192,7 +203,11 @@ void Form1Test::menusHoldEveryItem_data() {
                                          "frameright=Кадр вправо=",
                                          "tframego=-=",
                                          "frameprevious=Предыдущий кадр=PgUp",
-                                         "framenext=Следующий кадр=PgDown"};
+                                         "framenext=Следующий кадр=PgDown",
+                                         "tframeshow=-=",
+                                         "frameduration=Длительность кадра...=",
+                                         "frameonion=Калька=",
+                                         "frameplay=Воспроизвести=F5"};
   QTest::newRow("options") << "options"
                            << "Опции"
                            << QStringList{"setka=Сетка=Ctrl+G",
@@ -474,6 +489,90 @@ void Form1Test::framesFromMenuAndPageKeys() {
   Item(*form_, "framedelete")->trigger();
   QVERIFY(label->isHidden());
   QCOMPARE(FrameCount(s), 1);
+}
+
+// The item turns the previous frame's ink on under the current frame's
+// paper, and off again.
+void Form1Test::onionSkinFromItsItem() {
+  DocumentState& s = form_->State();
+  Pole* pole = PoleOf(*form_);
+  QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 3, 4));
+  Item(*form_, "frameblank")->trigger();
+  QAction* onion = Item(*form_, "frameonion");
+  QVERIFY(!onion->isChecked());
+  for (bool on : {true, false}) {
+    onion->trigger();
+    QCOMPARE(onion->isChecked(), on);
+    QCOMPARE(ShownAt(pole, CellCentre(pole, s, 3, 4)), on ? kOnionColour : kPaperColour);
+  }
+  QCOMPARE(CountOn(s.Pixels), 0);
+}
+
+void Form1Test::playsUntilStoppedAndChangesNothing_data() {
+  QTest::addColumn<QString>("stop");
+  QTest::newRow("Esc") << "esc";
+  QTest::newRow("a click") << "click";
+  QTest::newRow("the item again") << "item";
+}
+
+// Two frames of 100 ms, ink at (2, 2) on the first and at (5, 5) on the
+// second, play from the first and round again; meanwhile keys, commands and
+// the mouse change nothing, and stopping shows the current frame as it was.
+void Form1Test::playsUntilStoppedAndChangesNothing() {
+  QFETCH(QString, stop);
+  DocumentState& s = form_->State();
+  Pole* pole = PoleOf(*form_);
+  QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 2, 2));
+  Item(*form_, "frameblank")->trigger();
+  QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 5, 5));
+  s.Frames[0].duration = s.Frames[1].duration = 100;
+  const UndoSnapshot undo = s.Undo;
+  const std::vector<AnimationFrame> frames = s.Frames;
+  const PixelGrid pixels = s.Pixels;
+
+  auto* playback = form_->findChild<Playback*>();
+  QStringList shown;  // each frame as the drawing area painted it: which cells were ink
+  connect(playback, &Playback::FrameShown, pole, [&](int index) {
+    shown << QStringLiteral("%1:%2%3")
+                 .arg(index)
+                 .arg(ShownAt(pole, CellCentre(pole, s, 2, 2)) == kInkColour)
+                 .arg(ShownAt(pole, CellCentre(pole, s, 5, 5)) == kInkColour);
+  });
+  QTest::keyClick(pole, Qt::Key_F5);
+  QVERIFY(Item(*form_, "frameplay")->isEnabled());
+  for (const char* name : {"editundo", "framenew", "frameprevious", "fileopen", "editinvert"})
+    QVERIFY2(!Item(*form_, name)->isEnabled(), name);
+  QVERIFY(!Button(*form_, 0)->isEnabled());
+  QVERIFY(form_->findChild<QMenu*>(QStringLiteral("frames"))->menuAction()->isEnabled());
+  QTest::keyClick(pole, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(pole, Qt::Key_PageUp);
+  QTest::keyClick(pole, Qt::Key_4);
+  QTRY_VERIFY(shown.size() >= 3);
+  QCOMPARE(shown.mid(0, 3), (QStringList{"0:10", "1:01", "0:10"}));
+
+  if (stop == QLatin1String("esc")) {
+    QTest::keyClick(pole, Qt::Key_Escape);
+  } else if (stop == QLatin1String("click")) {
+    QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 7, 7));
+    QTest::mouseMove(pole, CellCentre(pole, s, 8, 7));
+    QTest::mouseRelease(pole, Qt::LeftButton, {}, CellCentre(pole, s, 8, 7));
+  } else {
+    Item(*form_, "frameplay")->trigger();
+  }
+  QVERIFY(Item(*form_, "editundo")->isEnabled() && Button(*form_, 0)->isEnabled());
+  const int played = shown.size();
+  QTest::qWait(250);
+  QCOMPARE(shown.size(), played);
+  QVERIFY(s.Pixels == pixels);
+  QVERIFY(s.Frames == frames);
+  QVERIFY(s.Undo == undo);
+  QCOMPARE(s.CurrentFrame, 1);
+  QCOMPARE(s.IZM, kOn);
+  QCOMPARE(ShownAt(pole, CellCentre(pole, s, 2, 2)), kPaperColour);
+  QCOMPARE(ShownAt(pole, CellCentre(pole, s, 5, 5)), kInkColour);
+  // The mouse draws again.
+  QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 7, 7));
+  QCOMPARE(s.Pixels(7, 7), kOn);
 }
 
 QTEST_MAIN(Form1Test)

@@ -3,11 +3,20 @@
 #include <QtTest>
 
 #include "fakes/pictures.h"
+#include "picture/frames.h"
 #include "windows/pole_painter.h"
 
 using namespace tochkograf;
 
 namespace {
+
+// Ink, paper, or with the onion skin on, the frame before's ink on paper.
+QColor CellColour(const DocumentState& s, int x, int y) {
+  if (s.Pixels(x, y)) return kInkColour;
+  if (s.OnionOn && s.CurrentFrame > 0 && FrameCells(s, s.CurrentFrame - 1).At(x, y))
+    return kOnionColour;
+  return kPaperColour;
+}
 
 // The plain way to paint the picture: column by column, each cell filled
 // and then outlined, so that a later cell's outline lies over the boundary
@@ -17,7 +26,7 @@ void PaintReference(QPainter& p, const DocumentState& s, const CellGeometry& g) 
     for (int y = 1; y <= s.MY; ++y) {
       const QRect fill(QPoint(g.EdgeX(x - 1), g.EdgeY(y - 1)),
                        QPoint(g.EdgeX(x) - 1, g.EdgeY(y) - 1));
-      p.fillRect(fill, s.Pixels(x, y) ? kInkColour : kPaperColour);
+      p.fillRect(fill, CellColour(s, x, y));
       if (!s.GridOn) continue;
       const int left = g.LineX(x - 1), top = g.LineY(y - 1);
       const int right = g.LineX(x), bottom = g.LineY(y);
@@ -97,6 +106,8 @@ class PolePainterTest : public QObject {
   void gridOffMergesCellsWithoutSeam();
   void oneCellFillsTheArea();
   void halfOpaquePainterBlends();
+  void onionSkinShowsTheFrameBefore_data();
+  void onionSkinShowsTheFrameBefore();
   void cellRepaintCoversWhatTheCellChanges_data();
   void cellRepaintCoversWhatTheCellChanges();
 };
@@ -192,6 +203,44 @@ void PolePainterTest::halfOpaquePainterBlends() {
   p.end();
   const QColor shown = image.pixelColor(5, 5);
   QVERIFY2(shown != kPaperColour && shown != QColor(Qt::magenta), qPrintable(shown.name()));
+}
+
+void PolePainterTest::onionSkinShowsTheFrameBefore_data() {
+  QTest::addColumn<bool>("onion");
+  QTest::addColumn<int>("current");
+  QTest::addColumn<int>("ghosts");  // cells of the onion's colour
+  QTest::newRow("off") << false << 2 << 0;
+  QTest::newRow("second frame") << true << 1 << 2;
+  QTest::newRow("third frame") << true << 2 << 1;
+  QTest::newRow("first frame has none before") << true << 0 << 0;
+}
+
+// Frames of 4 x 4: the first has ink at (1, 1) and (2, 1), the second at (2, 2) and
+// (3, 3), the third at (3, 3) and (4, 4). Only paper cells show the frame
+// before, and only its ink.
+void PolePainterTest::onionSkinShowsTheFrameBefore() {
+  QFETCH(bool, onion);
+  QFETCH(int, current);
+  QFETCH(int, ghosts);
+  DocumentState state = StartedDocument(4, 4);
+  state.Pixels(1, 1) = state.Pixels(2, 1) = kOn;
+  AddBlankFrame(state);
+  state.Pixels(2, 2) = state.Pixels(3, 3) = kOn;
+  AddBlankFrame(state);
+  state.Pixels(3, 3) = state.Pixels(4, 4) = kOn;
+  GoToFrame(state, current);
+  state.OnionOn = onion ? kOn : kOff;
+  for (Flag grid : {kOn, kOff}) {
+    state.GridOn = grid;
+    const CellGeometry g(97, 61, 4, 4);
+    const QImage painted = Fast(state, g, 2);
+    QCOMPARE(FirstDifference(painted, Reference(state, g)), QString());
+    int shown = 0;
+    for (int y = 1; y <= 4; ++y)
+      for (int x = 1; x <= 4; ++x)
+        shown += painted.pixelColor(CellPaintRect(g, x, y).center()) == kOnionColour;
+    QCOMPARE(shown, ghosts);
+  }
 }
 
 void PolePainterTest::cellRepaintCoversWhatTheCellChanges_data() {
