@@ -28,31 +28,39 @@ QString ReadCArrayInput(const CommandLine& command, Picture& picture) {
 
 }  // namespace
 
-QString ReadInputPicture(const CommandLine& command, Picture& picture) {
+QString ReadInputFrames(const CommandLine& command, Animation& animation) {
   // Image readers and libraries write their own complaints, and Qt its
   // plugin search where asked: the one message is the program's.
   const SilencedStderr quiet;
   const NamedFile file = TypeOfNamedFile(command.in);
   if (!file.format) return UnknownTypeReason(Where(FileFormats(), ComesIn));
   ConversionOptions options = command.options;
-  ImportedImage image;
+  ImportedFrames frames;
   if (file.format->entry == Entry::CArray) {
     Picture array;
     if (const QString reason = ReadCArrayInput(command, array); !reason.isEmpty()) return reason;
-    image = ImageOfPicture(array);
+    frames = ImportedFrames::Still(ImageOfPicture(array));
     options.size.reset();  // the array's own size, not the conversion's
   } else if (file.picture) {
-    image = ImageOfPicture(*file.picture);
-  } else if (const ReadStatus status = ReadAsImage(command.in, *file.format, image); !status.Ok()) {
+    frames = ImportedFrames::Still(ImageOfPicture(*file.picture));
+  } else if (const ReadStatus status = ReadAsFrames(command.in, *file.format, frames);
+             !status.Ok()) {
     return status.Reason();
   }
-  if (image.picture && !options.Any()) {
-    picture = *image.picture;
+  if (const std::optional<Animation> as_it_is = frames.AsItIs(); as_it_is && !options.Any()) {
+    animation = *as_it_is;
     return {};
   }
-  ImageConversion conversion(image);
-  picture = conversion.Result(options.Settings(conversion));
+  ImageConversion conversion(frames.First());
+  animation = frames.Converted(options.Settings(conversion));
   return {};
+}
+
+QString ReadInputPicture(const CommandLine& command, Picture& picture) {
+  Animation animation;
+  const QString reason = ReadInputFrames(command, animation);
+  if (reason.isEmpty()) picture = animation.Frame(0);
+  return reason;
 }
 
 }  // namespace tochkograf

@@ -14,26 +14,32 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window) {
 }
 
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name) {
-  ImportedImage image;
-  const ReadStatus status = ReadImportedFile(name, image);
+  ImportedFrames frames;
+  const ReadStatus status = ReadImportedFile(name, frames);
   if (!status.Ok()) {
     document.messages.ShowFailure(ImageImportFailure(name, status.Reason()));
     return false;
   }
-  return TakeImportedImage(document, window, image);
+  return TakeImportedFrames(document, window, frames);
 }
 
 bool TakeImportedImage(DocumentContext& document, ConversionWindow& window,
                        const ImportedImage& image) {
-  if (image.picture) {
-    TakeImportedPicture(document, *image.picture, kOn);
+  return TakeImportedFrames(document, window, ImportedFrames::Still(image));
+}
+
+bool TakeImportedFrames(DocumentContext& document, ConversionWindow& window,
+                        const ImportedFrames& frames) {
+  if (const std::optional<Animation> as_it_is = frames.AsItIs()) {
+    TakeImportedAnimation(document, *as_it_is, kOn);
     return true;
   }
-  ImageConversion conversion(image);
+  ImageConversion conversion(frames.First());
   ConversionSettings settings =
       DefaultSettings(conversion, QSize(document.state.MX, document.state.MY));
-  if (!window.ShowConversionDialog(image, document.state.GridOn != kOff, settings)) return false;
-  TakeImportedPicture(document, conversion.Result(settings), kOn);
+  if (!window.ShowConversionDialog(frames.First(), document.state.GridOn != kOff, settings))
+    return false;
+  TakeImportedAnimation(document, frames.Converted(settings), kOn);
   return true;
 }
 

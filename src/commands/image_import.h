@@ -4,6 +4,7 @@
 
 #include "commands/document_commands.h"
 #include "images/image_conversion.h"
+#include "images/image_frames.h"
 #include "images/image_reading.h"
 
 namespace tochkograf {
@@ -31,17 +32,21 @@ void ImportImage(DocumentCommands& commands, ConversionWindow& window);
 // ReadImportedFile has it); whether the picture changed. An image of at
 // most two colours that fits the editor (an OTB picture that fits, too)
 // comes in as it is; any other goes through the conversion dialog, whose
-// Cancel changes nothing.
-// The picture takes the new one's size and pixels and is untitled with
-// unsaved changes; undo brings back the picture from before the import, and
-// the caption stays as it is. A file that cannot be read gets one message
-// naming the reason and changes nothing.
+// Cancel changes nothing. An animated GIF comes in with every frame and
+// its durations, all of them as they are or all converted by the dialog's
+// one choice, which it shows on the first frame.
+// The document becomes the new frames, its size theirs, untitled with
+// unsaved changes; undo brings back every frame from before the import,
+// and the caption stays as it is. A file that cannot be read gets one
+// message naming the reason and changes nothing.
 bool ImportImageFile(DocumentContext& document, ConversionWindow& window, const QString& name);
 
 // The same once the image has been read: as it is where it has two colours
 // and fits, else through the conversion dialog.
 bool TakeImportedImage(DocumentContext& document, ConversionWindow& window,
                        const ImportedImage& image);
+bool TakeImportedFrames(DocumentContext& document, ConversionWindow& window,
+                        const ImportedFrames& frames);
 
 // The message of a failed import.
 QString ImageImportFailure(const QString& name, const QString& reason);

@@ -1,20 +1,28 @@
 #include "commands/imported_picture.h"
 
+#include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
 namespace tochkograf {
 
-void TakeImportedPicture(DocumentContext& document, const Picture& picture, Flag changed) {
+void TakeImportedAnimation(DocumentContext& document, const Animation& animation, Flag changed) {
   DocumentState& state = document.state;
   SaveUndo(state);
   state.IZM = changed;
-  state.MX = picture.width;
-  state.MY = picture.height;
-  for (int y = 1; y <= picture.height; ++y)
-    for (int x = 1; x <= picture.width; ++x) state.Pixels(x, y) = picture.cells(x, y);
+  const PixelGrid before = state.Pixels;
+  TakeAnimation(state, animation);
+  // The cells beyond the new size keep what they held, as every change of
+  // the picture's size leaves them.
+  for (int y = 1; y <= kMaxHeight; ++y)
+    for (int x = 1; x <= kMaxWidth; ++x)
+      if (x > state.MX || y > state.MY) state.Pixels(x, y) = before(x, y);
   RedrawPole(state, document.view);
   state.FileName = kUntitled;
+}
+
+void TakeImportedPicture(DocumentContext& document, const Picture& picture, Flag changed) {
+  TakeImportedAnimation(document, Animation::Of(picture), changed);
 }
 
 }  // namespace tochkograf

@@ -33,6 +33,7 @@ enum class FormatStatus {
   TooManyMessages,         // more than 255 concatenated messages
   NoArray,                 // C source without an array of byte values
   NotBytes,                // C source whose only arrays of numbers hold one above 255
+  TooManyFrames,           // an animation of more frames than a picture may have
 };
 
 // The most memory an image being imported may take once decoded; larger

@@ -7,6 +7,7 @@
 #include "files/phone_sizes.h"
 #include "files/sms_user_data.h"
 #include "files/system_name.h"
+#include "picture/frame.h"
 #include "picture/pixel_grid.h"
 
 namespace tochkograf {
@@ -122,6 +123,9 @@ QString FormatFailureReason(FormatStatus status) {
           "в тексте нет массива байтов (чисел от 0 до 255 через запятую в фигурных скобках)");
     case FormatStatus::NotBytes:
       return QStringLiteral("в массиве есть число больше 255, а байт не бывает больше 255");
+    case FormatStatus::TooManyFrames:
+      return QStringLiteral("в анимации больше %1 кадров, а в рисунке их может быть не больше %1")
+          .arg(kMaxFrames);
   }
   return {};
 }

@@ -116,7 +116,11 @@ int ColourTableBytes(int flags) { return flags & 0x80 ? 3 << ((flags & 7) + 1) :
 
 constexpr int kExtension = 0x21, kImage = 0x2C, kTrailer = 0x3B;
 
-bool GifCutShort(Bytes& bytes) {
+// Walks a GIF to its trailer, counting its images into `images`; whether
+// the file ends first, inside a block. A file that ends between blocks
+// (no trailer) is not cut: every image it has is whole.
+bool GifCutShort(Bytes& bytes, int& images) {
+  images = 0;
   // The signature and version, the screen's width and height.
   if (!bytes.Skip(10)) return true;
   const int flags = bytes.Next();
@@ -124,7 +128,7 @@ bool GifCutShort(Bytes& bytes) {
   for (;;) {
     switch (bytes.Next()) {
       case -1:
-        return true;
+        return images == 0;
       case kExtension:
         if (bytes.Next() < 0 || !SkipSubBlocks(bytes)) return true;
         break;
@@ -133,11 +137,13 @@ bool GifCutShort(Bytes& bytes) {
         if (!bytes.Skip(8)) return true;
         const int image_flags = bytes.Next();
         if (image_flags < 0 || !bytes.Skip(ColourTableBytes(image_flags) + 1)) return true;
-        return !SkipSubBlocks(bytes);
+        if (!SkipSubBlocks(bytes)) return true;
+        ++images;
+        break;
       }
       case kTrailer:
       default:
-        return false;  // no image at all, or damaged: the reader says so
+        return false;  // the end, or damaged: the reader says so
     }
   }
 }
@@ -146,13 +152,26 @@ bool GifCutShort(Bytes& bytes) {
 
 bool CutShort(QIODevice& device, qint64 start, const QByteArray& format) {
   const bool jpeg = format == "jpeg" || format == "jpg";
-  if ((!jpeg && format != "gif") || device.isSequential()) return false;
+  if (!jpeg && format != "gif") return false;
+  if (!jpeg) return GifImageCount(device, start) < 0;
+  if (device.isSequential()) return false;
   const qint64 position = device.pos();
   if (!device.seek(start)) return false;
   Bytes bytes(device);
-  const bool cut = jpeg ? JpegCutShort(bytes) : GifCutShort(bytes);
+  const bool cut = JpegCutShort(bytes);
   device.seek(position);
   return cut;
+}
+
+int GifImageCount(QIODevice& device, qint64 start) {
+  if (device.isSequential()) return 0;
+  const qint64 position = device.pos();
+  if (!device.seek(start)) return 0;
+  Bytes bytes(device);
+  int images = 0;
+  const bool cut = GifCutShort(bytes, images);
+  device.seek(position);
+  return cut ? -1 : images;
 }
 
 }  // namespace tochkograf

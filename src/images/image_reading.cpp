@@ -8,6 +8,7 @@
 
 #include "files/otb_format.h"
 #include "files/status_texts.h"
+#include "images/allocation_limit.h"
 #include "images/area_scaling.h"
 #include "images/cut_short.h"
 #include "images/on_paper.h"
@@ -23,20 +24,6 @@ namespace {
 constexpr int kBandBytes = 256 * 1024;
 
 constexpr qint64 Megabytes(int mb) { return qint64(mb) << 20; }
-
-// Qt's own limit on the images its readers allocate, for as long as it lives.
-class AllocationLimit {
- public:
-  explicit AllocationLimit(int mb) : saved_(QImageReader::allocationLimit()) {
-    QImageReader::setAllocationLimit(mb);
-  }
-  ~AllocationLimit() { QImageReader::setAllocationLimit(saved_); }
-  AllocationLimit(const AllocationLimit&) = delete;
-  AllocationLimit& operator=(const AllocationLimit&) = delete;
-
- private:
-  int saved_;
-};
 
 QSize WorkingSize(QSize size) {
   return QSize(std::min(size.width(), kWorkingSide), std::min(size.height(), kWorkingSide));

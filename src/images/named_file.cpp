@@ -43,10 +43,18 @@ ReadStatus ReadAsImage(const QString& name, const FileFormat& format, ImportedIm
   return status;
 }
 
-ReadStatus ReadImportedFile(const QString& name, ImportedImage& image) {
+ReadStatus ReadAsFrames(const QString& name, const FileFormat& format, ImportedFrames& frames) {
+  if (format.image) return ReadImageFramesFile(name, ImageReaderName(format, name), frames);
+  ImportedImage image;
+  const ReadStatus status = ReadAsImage(name, format, image);
+  if (status.Ok()) frames = ImportedFrames::Still(image);
+  return status;
+}
+
+ReadStatus ReadImportedFile(const QString& name, ImportedFrames& frames) {
   const FileFormat* format = FormatOfName(Where(FileFormats(), ImportedAsImage), name);
-  if (format && !format->by_content) return ReadAsImage(name, *format, image);
-  return ReadImageFile(name, {}, image);
+  if (format && !format->by_content) return ReadAsFrames(name, *format, frames);
+  return ReadImageFramesFile(name, {}, frames);
 }
 
 ImportedImage ImageOfPicture(const Picture& picture) {

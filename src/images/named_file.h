@@ -5,6 +5,7 @@
 
 #include "files/status_texts.h"
 #include "images/file_formats.h"
+#include "images/image_frames.h"
 #include "images/image_reading.h"
 #include "picture/picture.h"
 
@@ -35,9 +36,12 @@ const FileFormat* FirstTypeOfNamedFile(const QString& name);
 // reader, the picture as it is.
 ReadStatus ReadAsImage(const QString& name, const FileFormat& format, ImportedImage& image);
 
-// Reads a file chosen in the image import's dialog: by its content, unless
-// its extension names a type that only the name tells.
-ReadStatus ReadImportedFile(const QString& name, ImportedImage& image);
+// ReadAsImage with every frame the file shows (an animated GIF's).
+ReadStatus ReadAsFrames(const QString& name, const FileFormat& format, ImportedFrames& frames);
+
+// Reads a file chosen in the image import's dialog, every frame of it: by
+// its content, unless its extension names a type that only the name tells.
+ReadStatus ReadImportedFile(const QString& name, ImportedFrames& frames);
 
 // A picture as an imported image: its greys are its ink and paper.
 ImportedImage ImageOfPicture(const Picture& picture);

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "cli/command_line.h"
+#include "cli/image_input.h"
 #include "cli/man_page.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
@@ -137,6 +138,8 @@ class CommandLineTest : public QObject {
   void failureWritesNothing_data();
   void failureWritesNothing();
   void convertsCArrays();
+  void readsEveryFrameOfAnAnimation_data();
+  void readsEveryFrameOfAnAnimation();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -456,6 +459,34 @@ void CommandLineTest::convertsCArrays() {
            QByteArray("P4\n2 8\n") + QByteArray(7, '\0') + "\x80");
 }
 
+void CommandLineTest::readsEveryFrameOfAnAnimation_data() {
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<bool>("inverted");
+  QTest::newRow("as it is") << QStringList{} << false;
+  QTest::newRow("inverted") << QStringList{"--invert"} << true;
+}
+
+// Made by ImageMagick, with its frames composed side by side by
+// ImageMagick (see tst_image_frames).
+void CommandLineTest::readsEveryFrameOfAnAnimation() {
+  QFETCH(QStringList, options);
+  QFETCH(bool, inverted);
+  const QString data = QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/");
+  Animation animation;
+  const CommandLine command =
+      ParseCommandLine(QStringList{"--convert", data + "frames.gif", "out.ems"} + options);
+  QCOMPARE(ReadInputFrames(command, animation), QString());
+  const QImage composed(data + "frames_coalesced.png");
+  QCOMPARE(animation.Count(), 4);
+  QCOMPARE(animation.width * 4, composed.width());
+  QCOMPARE(animation.frames[2].duration, 500);
+  for (int k = 0; k < 4; ++k)
+    for (int y = 0; y < animation.height; ++y)
+      for (int x = 0; x < animation.width; ++x)
+        QCOMPARE(animation.Frame(k).cells(x + 1, y + 1) != kOff,
+                 (qGray(composed.pixel(k * animation.width + x, y)) < 128) != inverted);
+}
+
 void CommandLineTest::failureWritesNothing_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<QByteArray>("in");      // what in.* holds; null: no such file
@@ -507,6 +538,10 @@ void CommandLineTest::failureWritesNothing_data() {
       << QByteArray("char a[] = {1, 2, 3};") << old << 0 << "in.h";
   QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
                               << "in.c";
+  QFile many(QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/frames_65.gif"));
+  QVERIFY(many.open(QIODevice::ReadOnly));
+  QTest::newRow("more frames than a picture has")
+      << convert("in.gif", "out.ems") << many.readAll() << old << 0 << "in.gif";
 }
 
 void CommandLineTest::failureWritesNothing() {

@@ -8,6 +8,8 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
 #include "files/otb_format.h"
+#include "picture/frames.h"
+#include "picture/undo_clipboard.h"
 
 using namespace tochkograf;
 
@@ -24,6 +26,18 @@ QImage TwoColours(int width, int height) {
     for (int x = 0; x < width; ++x)
       image.setPixel(x, y, Ink(x + 1, y + 1) ? qRgb(90, 0, 0) : qRgb(250, 250, 200));
   return image;
+}
+
+QByteArray TestFile(const QString& name) {
+  QFile file(QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/") + name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Undo brings back every frame as it was before the import.
+bool UndoBringsBack(DocumentState& state, const DocumentState& before) {
+  const Animation was = AnimationOf(before);
+  return ExchangeWithUndo(state) && state.CurrentFrame == before.CurrentFrame &&
+         AnimationOf(state).frames == was.frames && state.MX == was.width && state.MY == was.height;
 }
 
 QByteArray Otb(int width, int height) {
@@ -49,6 +63,11 @@ struct Import {
     h.state.FileName = QStringLiteral("/pics/cat.ems");
     FillRandom(h.state.Pixels, 1);
     FillRandom(h.state.Undo.Pixels, 2);
+    // Three frames, the middle one current.
+    AddBlankFrame(h.state);
+    FillRandom(h.state.Pixels, 3);
+    AddFrameCopy(h.state);
+    GoToFrame(h.state, 1);
   }
   void Choose(const QString& name, const QByteArray& bytes) {
     if (!bytes.isNull()) Store(folder.filePath(name), bytes);
@@ -74,6 +93,8 @@ class ImageImportTest : public QObject {
   void dialogOffersEveryImageType();
   void otherImagesGoThroughTheConversion_data();
   void otherImagesGoThroughTheConversion();
+  void animationsComeInWithEveryFrame_data();
+  void animationsComeInWithEveryFrame();
   void failureChangesNothing_data();
   void failureChangesNothing();
 };
@@ -112,13 +133,12 @@ void ImageImportTest::comesInAsItIs() {
     }
   QCOMPARE(s.IZM, kOn);
   QCOMPARE(s.FileName, kUntitled);
-  // Undo brings back the picture from before the import.
-  QVERIFY(SameBlock(s.Undo.Pixels, before.Pixels));
-  QCOMPARE(QSize(s.Undo.MX, s.Undo.MY), QSize(before.MX, before.MY));
+  QCOMPARE(FrameCount(s), 1);
   QVERIFY(i.h.caption.captions.isEmpty());
   QCOMPARE(i.h.view.whole_repaints, 1);
   QVERIFY(i.windows.calls.isEmpty());
   QVERIFY(i.h.messages.failures.isEmpty());
+  QVERIFY(UndoBringsBack(i.h.state, before));
   // The next dialog starts where this file was, after the question again.
   i.h.messages.answers.enqueue(SaveAnswer::No);
   i.dialogs.Cancel();
@@ -197,6 +217,54 @@ void ImageImportTest::otherImagesGoThroughTheConversion() {
   QVERIFY(i.h.caption.captions.isEmpty());
 }
 
+// Made by ImageMagick (see tst_image_frames): frames.gif, four frames of
+// two colours; grey_frames.gif, two frames of 40 x 30 whose greys run from
+// black at the top to white, then the other way:
+// convert -delay 20 -size 40x30 gradient:black-white gradient:white-black
+//   -colors 16 -loop 0 grey_frames.gif
+void ImageImportTest::animationsComeInWithEveryFrame_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("converted");
+  QTest::addColumn<QList<std::int32_t>>("durations");
+  QTest::newRow("as it is") << "frames.gif" << false << QList<std::int32_t>{100, 100, 500, 10000};
+  QTest::newRow("converted") << "grey_frames.gif" << true << QList<std::int32_t>{200, 200};
+}
+
+void ImageImportTest::animationsComeInWithEveryFrame() {
+  QFETCH(QString, name);
+  QFETCH(bool, converted);
+  QFETCH(QList<std::int32_t>, durations);
+  Import i;
+  i.Choose(QStringLiteral("in.gif"), TestFile(name));
+  i.windows.on_conversion = [&](ConversionSettings& settings) {
+    settings.invert = true;
+    return true;
+  };
+  const DocumentState before = i.h.state;
+
+  ImportImage(i.commands, i.windows);
+
+  QVERIFY(i.h.messages.failures.isEmpty());
+  QCOMPARE(i.windows.calls.size(), converted ? 1 : 0);
+  const Animation animation = AnimationOf(i.h.state);
+  QCOMPARE(animation.Count(), durations.size());
+  QCOMPARE(i.h.state.CurrentFrame, 0);
+  for (int k = 0; k < animation.Count(); ++k) QCOMPARE(animation.frames[k].duration, durations[k]);
+  if (converted) {
+    // The dialog showed the first frame, dark at the top; inverted, each
+    // frame's dark end is paper.
+    QCOMPARE(i.windows.shown_image.size, QSize(40, 30));
+    QVERIFY(i.windows.shown_image.greys.pixelColor(20, 0).value() < 64);
+    QCOMPARE(QSize(animation.width, animation.height), QSize(40, 30));
+    for (int k = 0; k < 2; ++k) {
+      const Picture frame = animation.Frame(k);
+      QCOMPARE(frame.cells(20, 1) != kOff, k == 1);
+      QCOMPARE(frame.cells(20, 30) != kOff, k == 0);
+    }
+  }
+  QVERIFY(UndoBringsBack(i.h.state, before));
+}
+
 void ImageImportTest::failureChangesNothing_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QByteArray>("bytes");  // null: no such file
@@ -205,6 +273,8 @@ void ImageImportTest::failureChangesNothing_data() {
   QTest::newRow("vast") << "vast.ppm" << QByteArray("P6\n20000 20000\n255\n");
   QTest::newRow("OTB cut short") << "short.otb" << Otb(72, 14).left(40);
   QTest::newRow("folder") << "." << QByteArray();
+  QTest::newRow("65 frames") << "many.gif" << TestFile("frames_65.gif");
+  QTest::newRow("animation cut short") << "cut.gif" << TestFile("frames.gif").chopped(4);
 }
 
 void ImageImportTest::failureChangesNothing() {
