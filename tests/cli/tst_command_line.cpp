@@ -487,7 +487,7 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("unknown input type")
       << convert("in.jpg", "out.ems") << png << none << 0 << "in.jpg";
   QTest::newRow("unknown output type")
-      << convert("in.png", "out.gif") << png << none << 0 << "out.gif";
+      << convert("in.png", "out.jpg") << png << none << 0 << "out.jpg";
   QTest::newRow("no such folder") << convert("in.ems", "nowhere/out.png") << ems << none << 0
                                   << "nowhere/out.png";
   QTest::newRow("file-size limit") << convert("in.ems", "out.bmp") << ems << old << 1 << "out.bmp";
