@@ -30,12 +30,12 @@ struct Result {
   QString out, err;
 };
 
-// Whether a file named among the arguments is of a type other than the
-// program's own, which Qt's image plugins may be needed for.
+// Whether a file named among the arguments is of a type the program does
+// not read itself, which Qt's image plugins may be needed for.
 bool NamesOtherTypes(const QStringList& arguments) {
   for (const QString& argument : arguments)
     if (!argument.startsWith(u'-') && !QFileInfo(argument).suffix().isEmpty() &&
-        !FormatOfName(BuiltInFormats(), argument))
+        !FormatOfName(Where(BuiltInFormats(), ComesIn), argument))
       return true;
   return false;
 }
@@ -339,6 +339,9 @@ void CommandLineTest::convertsImages_data() {
   QTest::newRow("photo, threshold 0")
       << "in.jpg" << photo << QStringList{"--threshold", "0"} << QSize(128, 96) << "none";
   QTest::newRow("OTB") << "in.otb" << otb << QStringList{} << QSize(45, 30) << "as it is";
+  // The program writes GIFs; reading one is Qt's.
+  QTest::newRow("GIF") << "in.gif" << Encoded("in.gif", picture) << QStringList{} << QSize(45, 30)
+                       << "as it is";
   QTest::newRow("own type, inverted") << "in.png" << Encoded("in.png", picture)
                                       << QStringList{"--invert"} << QSize(45, 30) << "inverted";
   QImage colours = halves.scaled(100, 75);
