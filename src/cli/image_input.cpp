@@ -2,6 +2,7 @@
 
 #include "cli/silenced_stderr.h"
 #include "files/c_array_reading.h"
+#include "files/ems_animation.h"
 #include "files/file_access.h"
 #include "images/named_file.h"
 
@@ -26,6 +27,39 @@ QString ReadCArrayInput(const CommandLine& command, Picture& picture) {
   return {};
 }
 
+// The image as it is, where it is a picture and no option asks otherwise;
+// else converted by the options.
+Picture Converted(const ImportedImage& image, const ConversionOptions& options) {
+  if (image.picture && !options.Any()) return *image.picture;
+  ImageConversion conversion(image);
+  return conversion.Result(options.Settings(conversion));
+}
+
+// Every frame of the program's own file, each converted alike.
+QString ReadOwnAnimation(const CommandLine& command, Animation& animation) {
+  QByteArray bytes;
+  EmsAnimation frames;
+  ReadStatus status;
+  status.file = ReadFileHead(command.in, EmsAnimationReadLimit(), bytes);
+  if (status.file == FileStatus::Ok) status.format = DecodeEmsAnimation(bytes, frames);
+  if (!status.Ok()) return status.Reason();
+  const auto picture = [&](std::size_t index) {
+    if (index == 0) return Converted(ImageOfPicture(frames.first), command.options);
+    Picture further{frames.first.width, frames.first.height, {}};
+    frames.further[index - 1].CopyTo(further.cells);
+    return Converted(ImageOfPicture(further), command.options);
+  };
+  Animation read;
+  for (std::size_t i = 0; i < frames.durations.size(); ++i) {
+    const Picture frame = picture(i);
+    read.width = frame.width;
+    read.height = frame.height;
+    read.frames.push_back({PackedBlock::Of(frame.cells), frames.durations[i]});
+  }
+  animation = read;
+  return {};
+}
+
 }  // namespace
 
 QString ReadInputPicture(const CommandLine& command, Picture& picture) {
@@ -46,12 +80,18 @@ QString ReadInputPicture(const CommandLine& command, Picture& picture) {
   } else if (const ReadStatus status = ReadAsImage(command.in, *file.format, image); !status.Ok()) {
     return status.Reason();
   }
-  if (image.picture && !options.Any()) {
-    picture = *image.picture;
-    return {};
+  picture = Converted(image, options);
+  return {};
+}
+
+QString ReadInputAnimation(const CommandLine& command, Animation& animation) {
+  if (const FileFormat* format = FirstTypeOfNamedFile(command.in); format && IsOwn(*format)) {
+    const SilencedStderr quiet;
+    return ReadOwnAnimation(command, animation);
   }
-  ImageConversion conversion(image);
-  picture = conversion.Result(options.Settings(conversion));
+  Picture picture;
+  if (const QString reason = ReadInputPicture(command, picture); !reason.isEmpty()) return reason;
+  animation = Animation::Of(picture);
   return {};
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "cli/command_line.h"
+#include "picture/animation.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -17,5 +18,11 @@ namespace tochkograf {
 // image import reads (a C array at its own size). Nothing when done, else
 // why it could not, as the end of a sentence that names the file.
 QString ReadInputPicture(const CommandLine& command, Picture& picture);
+
+// Every frame --convert has for the types that write them all: those of an
+// animation in the program's own file, each converted as the options say,
+// else the one picture ReadInputPicture gives. Nothing when done, else why
+// not, as ReadInputPicture says it.
+QString ReadInputAnimation(const CommandLine& command, Animation& animation);
 
 }  // namespace tochkograf

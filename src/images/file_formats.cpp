@@ -217,11 +217,12 @@ const QList<FileFormat>& BuiltInRows() {
            [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
              CArrayOptions c_array = options.c_array;
              if (c_array.name.isEmpty()) c_array.name = ArrayNameFromFileName(options.file_name);
-             bytes = EncodeCArray(picture, c_array);
+             bytes = EncodeCArrayAnimation(FramesToWrite(picture, options), c_array);
              return FormatStatus::Ok;
            },
        .exported = true,
-       .question = ExportQuestion::CArray},
+       .question = ExportQuestion::CArray,
+       .every_frame = true},
       // Any C source, a sketch or a text with an array of bytes in it.
       {.name = QStringLiteral("Массив байтов в исходном тексте C"),
        .filter = QStringLiteral("Массив байтов в исходном тексте C"),

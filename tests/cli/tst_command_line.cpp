@@ -12,11 +12,13 @@
 
 #include "cli/command_line.h"
 #include "cli/man_page.h"
+#include "fakes/animations.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
 #include "files/c_array_format.h"
+#include "files/ems_animation.h"
 #include "files/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
@@ -82,6 +84,16 @@ Picture Decoded(const QString& name, const QByteArray& bytes) {
   return picture;
 }
 
+// The program's own file of every frame of `animation`.
+QByteArray EmsOf(const Animation& animation) {
+  EmsAnimation file{animation.Frame(0), {}, {}};
+  for (int i = 0; i < animation.Count(); ++i) {
+    file.durations.push_back(animation.frames[i].duration);
+    if (i > 0) file.further.push_back(animation.frames[i].cells);
+  }
+  return EncodeEmsAnimation(file);
+}
+
 // The answers --to and --network give in convertsBetweenEveryType.
 WriteOptions PhoneAnswers(const QString& out) {
   WriteOptions options{out};
@@ -137,6 +149,8 @@ class CommandLineTest : public QObject {
   void failureWritesNothing_data();
   void failureWritesNothing();
   void convertsCArrays();
+  void convertsEveryFrame_data();
+  void convertsEveryFrame();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -209,6 +223,9 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("no fit") << convert({"--fit"}) << 2 << "--fit";
   QTest::newRow("array option without --convert")
       << QStringList{"--progmem", "a.ems"} << 2 << "--convert";
+  QTest::newRow("strip without --convert") << QStringList{"--strip", "a.ems"} << 2 << "--convert";
+  QTest::newRow("strip to another type")
+      << QStringList{"--convert", "a.ems", "a.gif", "--strip"} << 2 << "--strip";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -459,6 +476,45 @@ void CommandLineTest::convertsCArrays() {
            QByteArray("P4\n2 8\n") + QByteArray(7, '\0') + "\x80");
 }
 
+void CommandLineTest::convertsEveryFrame_data() {
+  QTest::addColumn<QString>("out");
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<bool>("everyFrame");  // false: the first frame only
+  QTest::newRow("GIF") << "out.gif" << QStringList{} << true;
+  QTest::newRow("strip") << "out.png" << QStringList{"--strip"} << true;
+  QTest::newRow("C array") << "out.h" << QStringList{} << true;
+  QTest::newRow("PNG") << "out.png" << QStringList{} << false;
+  QTest::newRow("BMP") << "out.bmp" << QStringList{} << false;
+  QTest::newRow("strip, inverted") << "out.png" << QStringList{"--invert", "--strip"} << true;
+}
+
+// An animation comes in whole: the types that write every frame get them
+// all, each converted alike, the others the first.
+void CommandLineTest::convertsEveryFrame() {
+  QFETCH(QString, out);
+  QFETCH(QStringList, options);
+  QFETCH(bool, everyFrame);
+  QTemporaryDir folder;
+  Animation animation = RandomAnimation(23, 9, 3, 2);
+  Store(folder.filePath("in.ems"), EmsOf(animation));
+  const Result result = Run(folder.path(), QStringList{"--convert", "in.ems", out} + options);
+  QCOMPARE(result.code, 0);
+  QCOMPARE(result.err, QString());
+  if (options.contains("--invert"))
+    for (AnimationFrame& frame : animation.frames)
+      for (int y = 1; y <= animation.height; ++y)
+        for (int x = 1; x <= animation.width; ++x) frame.cells.Set(x, y, !frame.cells.At(x, y));
+  const FileFormatList writers = Where(BuiltInFormats(), Writes);
+  const FileFormat* type = FormatOfName(writers, out);
+  for (const FileFormat* format : FormatsOfName(writers, out))
+    if (everyFrame && format->every_frame) type = format;
+  WriteOptions written{out};
+  if (everyFrame) written.animation = animation;
+  QByteArray expected;
+  QCOMPARE(type->write(animation.Frame(0), written, expected), FormatStatus::Ok);
+  QCOMPARE(Contents(folder.filePath(out)), expected);
+}
+
 void CommandLineTest::failureWritesNothing_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<QByteArray>("in");      // what in.* holds; null: no such file
@@ -508,6 +564,9 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("C array short of the size")
       << convert("in.h", "out.ems") + QStringList{"--size", "16x16"}
       << QByteArray("char a[] = {1, 2, 3};") << old << 0 << "in.h";
+  QTest::newRow("damaged frame block")
+      << convert("in.ems", "out.gif") << EmsOf(RandomAnimation(8, 8, 2)).chopped(1) << old << 0
+      << "in.ems";
   QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
                               << "in.c";
 }
