@@ -46,15 +46,17 @@ QList<QImage> ImagesIn(const QByteArray& bytes) {
 // The "Массив C" dialog: records what it was shown; answers from a script,
 // cancelled without one.
 struct ScriptedCArrayWindow : CArrayOptionsWindow {
-  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override {
+  bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) override {
     shown << options;
-    shown_picture = picture;
+    shown_frames = frames.Count();
+    shown_picture = frames.Frame(0);
     if (answers.isEmpty()) return false;
     options = answers.dequeue();
     return true;
   }
   QList<CArrayOptions> shown;
   Picture shown_picture;
+  int shown_frames = 0;
   QQueue<CArrayOptions> answers;
 };
 
@@ -209,6 +211,13 @@ void ExportCommandTest::cArrayAsksItsOptions() {
   QCOMPARE(c_array_.shown.value(1), kept);
   QCOMPARE(Contents(dir_->filePath(QStringLiteral("old.h"))), QByteArray("old"));
   QVERIFY(h_->messages.failures.isEmpty());
+  QCOMPARE(c_array_.shown_frames, 1);
+
+  // Of an animation, the dialog shows the code of every frame.
+  QVERIFY(AddBlankFrame(h_->state));
+  dialogs_.Choose(dir_->path(), {QStringLiteral("anim.h")});
+  fileexport(*commands_, c_array_);
+  QCOMPARE(c_array_.shown_frames, 2);
 }
 
 void ExportCommandTest::typesOfOnePictureSayTheyWriteTheCurrentFrame() {
