@@ -43,15 +43,11 @@ QString ReadOwnAnimation(const CommandLine& command, Animation& animation) {
   status.file = ReadFileHead(command.in, EmsAnimationReadLimit(), bytes);
   if (status.file == FileStatus::Ok) status.format = DecodeEmsAnimation(bytes, frames);
   if (!status.Ok()) return status.Reason();
-  const auto picture = [&](std::size_t index) {
-    if (index == 0) return Converted(ImageOfPicture(frames.first), command.options);
-    Picture further{frames.first.width, frames.first.height, {}};
-    frames.further[index - 1].CopyTo(further.cells);
-    return Converted(ImageOfPicture(further), command.options);
-  };
   Animation read;
   for (std::size_t i = 0; i < frames.durations.size(); ++i) {
-    const Picture frame = picture(i);
+    Picture frame = frames.first;
+    if (i > 0) frames.further[i - 1].CopyTo(frame.cells);
+    frame = Converted(ImageOfPicture(frame), command.options);
     read.width = frame.width;
     read.height = frame.height;
     read.frames.push_back({PackedBlock::Of(frame.cells), frames.durations[i]});

@@ -55,7 +55,6 @@ class CArrayTest : public QObject {
   void compilerReadsTheHeader();
   void compilerReadsEveryFrame_data();
   void compilerReadsEveryFrame();
-  void oneFrameIsThePicturesHeader();
   void readsLiterals_data();
   void readsLiterals();
   void guessesTheSize_data();
@@ -269,13 +268,6 @@ void CArrayTest::compilerReadsEveryFrame() {
     }
   }
   QCOMPARE(run.readAllStandardOutput(), expected);
-}
-
-// A picture of one frame is written as it always was.
-void CArrayTest::oneFrameIsThePicturesHeader() {
-  const Picture picture = Corners(19, 11);
-  const CArrayOptions options = Options(ByteLayout::PagesMsbTop, SetBit::Paper, true);
-  QCOMPARE(EncodeCArrayAnimation(Animation::Of(picture), options), EncodeCArray(picture, options));
 }
 
 void CArrayTest::readsLiterals_data() {
