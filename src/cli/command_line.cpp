@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include "files/status_texts.h"
 #include "files/system_name.h"
@@ -15,6 +16,7 @@ struct Options {
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
   QCommandLineOption thumbnail{QStringLiteral("thumbnail")};
   QCommandLineOption convert{QStringLiteral("convert")};
+  QCommandLineOption strip{QStringLiteral("strip")};
 };
 
 CommandLine Command(Action action) {
@@ -82,7 +84,8 @@ CommandLine EditCommand(const QStringList& operands) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
   Options options;
   QCommandLineParser parser;
-  parser.addOptions({options.help, options.version, options.thumbnail, options.convert});
+  parser.addOptions(
+      {options.help, options.version, options.thumbnail, options.convert, options.strip});
   parser.addOptions(ConversionOptionList());
   parser.addOptions(PhoneOptionList());
   parser.addOptions(DisplayArrayOptionList());
@@ -112,9 +115,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return Misuse(QStringLiteral("--to, --text, --kind и --network действуют только с --convert"));
   if (AnyDisplayArrayOption(parser) && !parser.isSet(options.convert))
     return Misuse(QStringLiteral("--layout, --set-bit и --progmem действуют только с --convert"));
+  if (parser.isSet(options.strip) && !parser.isSet(options.convert))
+    return Misuse(QStringLiteral("--strip действует только с --convert"));
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
   if (parser.isSet(options.convert)) {
     CommandLine command = ConvertCommand(operands);
+    command.strip = parser.isSet(options.strip);
+    if (command.strip && QFileInfo(command.out).suffix().toLower() != QStringLiteral("png"))
+      return Misuse(QStringLiteral("--strip записывает ленту кадров только в файл .png"));
     QString problem = ReadConversionOptions(parser, command.options);
     if (problem.isEmpty()) problem = ReadPhoneOptions(parser, command.phone);
     if (problem.isEmpty()) problem = ReadDisplayArrayOptions(parser, command.display);

@@ -29,6 +29,7 @@ struct CommandLine {
   ConversionOptions options;    // Convert: how images are converted
   PhoneOptions phone;           // Convert: what goes into a file for a phone
   DisplayArrayOptions display;  // Convert: how C arrays are written and read
+  bool strip = false;           // Convert: --strip, every frame side by side in a .png
   QString problem;              // Misuse: what is wrong, in Russian
 };
 

@@ -94,6 +94,16 @@ HelpText CommandLineHelpText() {
   help.items += ConversionOptionsHelp();
   help.items += PhoneOptionsHelp();
   help.items += DisplayArrayOptionsHelp();
+  help.items +=
+      {{QStringLiteral("--strip"),
+        QStringLiteral("записать в ВЫХОД .png все кадры анимации рядом, слева направо, одной "
+                       "лентой; без него .png получает первый кадр")},
+       {{},
+        QStringLiteral("Анимацию (рисунок .ems из нескольких кадров) целиком, каждый кадр со "
+                       "своей длительностью, пишут анимация GIF (.gif, повторяется без конца), "
+                       "лента кадров (--strip) и массив C (.h: кадр за кадром в одном массиве, "
+                       "NAME_FRAMES и длительности в массиве name_durations); любой другой тип "
+                       "получает первый кадр.")}};
   help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
                  {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
   help.notes = {

@@ -2,6 +2,7 @@
 
 #include "cli/silenced_stderr.h"
 #include "files/c_array_reading.h"
+#include "files/ems_animation.h"
 #include "files/file_access.h"
 #include "images/named_file.h"
 
@@ -26,9 +27,26 @@ QString ReadCArrayInput(const CommandLine& command, Picture& picture) {
   return {};
 }
 
+// Every frame of the program's own file, with its duration.
+ReadStatus ReadOwnFrames(const QString& name, ImportedFrames& frames) {
+  QByteArray bytes;
+  EmsAnimation animation;
+  ReadStatus status;
+  status.file = ReadFileHead(name, EmsAnimationReadLimit(), bytes);
+  if (status.file == FileStatus::Ok) status.format = DecodeEmsAnimation(bytes, animation);
+  if (!status.Ok()) return status;
+  frames = {{}, animation.durations};
+  for (std::size_t i = 0; i < animation.durations.size(); ++i) {
+    Picture frame = animation.first;
+    if (i > 0) animation.further[i - 1].CopyTo(frame.cells);
+    frames.frames.push_back(ImageOfPicture(frame));
+  }
+  return status;
+}
+
 }  // namespace
 
-QString ReadInputFrames(const CommandLine& command, Animation& animation) {
+QString ReadInputAnimation(const CommandLine& command, Animation& animation) {
   // Image readers and libraries write their own complaints, and Qt its
   // plugin search where asked: the one message is the program's.
   const SilencedStderr quiet;
@@ -41,6 +59,9 @@ QString ReadInputFrames(const CommandLine& command, Animation& animation) {
     if (const QString reason = ReadCArrayInput(command, array); !reason.isEmpty()) return reason;
     frames = ImportedFrames::Still(ImageOfPicture(array));
     options.size.reset();  // the array's own size, not the conversion's
+  } else if (IsOwn(*file.format)) {
+    if (const ReadStatus status = ReadOwnFrames(command.in, frames); !status.Ok())
+      return status.Reason();
   } else if (file.picture) {
     frames = ImportedFrames::Still(ImageOfPicture(*file.picture));
   } else if (const ReadStatus status = ReadAsFrames(command.in, *file.format, frames);
@@ -58,7 +79,7 @@ QString ReadInputFrames(const CommandLine& command, Animation& animation) {
 
 QString ReadInputPicture(const CommandLine& command, Picture& picture) {
   Animation animation;
-  const QString reason = ReadInputFrames(command, animation);
+  const QString reason = ReadInputAnimation(command, animation);
   if (reason.isEmpty()) picture = animation.Frame(0);
   return reason;
 }

@@ -20,9 +20,10 @@ namespace tochkograf {
 // why it could not, as the end of a sentence that names the file.
 QString ReadInputPicture(const CommandLine& command, Picture& picture);
 
-// The same with every frame of the input: an animated GIF's frames and
-// durations, each as it is or each converted alike; any other input is one
-// frame.
-QString ReadInputFrames(const CommandLine& command, Animation& animation);
+// The same with every frame of the input, for the types that write them
+// all: an animation's in the program's own file, an animated GIF's frames
+// and durations, each as it is or each converted alike; any other input is
+// one frame.
+QString ReadInputAnimation(const CommandLine& command, Animation& animation);
 
 }  // namespace tochkograf

@@ -80,15 +80,26 @@ QString PhoneAnswers(const FileFormat& target, const PhoneOptions& phone, WriteO
   return {};
 }
 
+// The type the output's name calls for; with --strip, the one of its
+// extension that writes every frame.
+const FileFormat* OutputType(const CommandLine& command, const FileFormatList& writers) {
+  if (!command.strip) return FormatOfName(writers, command.out);
+  return FormatOfName(Where(writers, [](const FileFormat& format) { return format.every_frame; }),
+                      command.out);
+}
+
 Outcome Convert(const CommandLine& command) {
   const FileFormatList writers = Where(BuiltInFormats(), Writes);
-  const FileFormat* target = FormatOfName(writers, command.out);
+  const FileFormat* target = OutputType(command, writers);
   // The output's type is checked first, so a misnamed output costs no read.
   if (!target) return Failed(WriteFailure(command.out, UnknownTypeReason(writers)));
-  Picture picture;
-  if (const QString reason = ReadInputPicture(command, picture); !reason.isEmpty())
+  Animation animation;
+  if (const QString reason = ReadInputAnimation(command, animation); !reason.isEmpty())
     return Failed(ReadFailure(command.in, reason));
+  // The types that write one picture take the first frame.
+  const Picture picture = animation.Frame(0);
   WriteOptions options{command.out};
+  if (target->every_frame) options.animation = animation;
   if (const QString missing = PhoneAnswers(*target, command.phone, options); !missing.isEmpty())
     return Failed(WriteFailure(command.out, missing));
   QByteArray bytes;

@@ -3,6 +3,7 @@
 #include "commands/document_commands.h"
 #include "files/c_array_format.h"
 #include "images/file_formats.h"
+#include "picture/animation.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -12,11 +13,11 @@ namespace tochkograf {
 class CArrayOptionsWindow {
  public:
   virtual ~CArrayOptionsWindow() = default;
-  // The layout, the set bit, the array's name and PROGMEM for `picture`,
-  // starting from `options`, with a view of the code's first lines. On
-  // "OK" it writes the options chosen and returns true; otherwise it
-  // changes nothing.
-  virtual bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) = 0;
+  // The layout, the set bit, the array's name and PROGMEM for the frames
+  // written (the one picture, or every frame), starting from `options`,
+  // with a view of the code's first lines. On "OK" it writes the options
+  // chosen and returns true; otherwise it changes nothing.
+  virtual bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) = 0;
 };
 
 // The export's step for a C array, after its file dialog: the dialog starts

@@ -17,17 +17,25 @@ QString Failure(const QString& path, const QString& reason) {
   return QStringLiteral("Рисунок не экспортирован в %1: %2.").arg(Quoted(ShownName(path)), reason);
 }
 
-FilterTable ExportFilters(const FileFormatList& formats) {
+// Of an animation, the types that write one picture say that they write
+// the current frame.
+FilterTable ExportFilters(const FileFormatList& formats, bool animation) {
   FilterTable filters;
-  for (const FileFormat* format : formats) filters << FilterOf(*format);
+  for (const FileFormat* format : formats) {
+    FileFilter filter = FilterOf(*format);
+    if (animation && !format->every_frame) filter.description += QStringLiteral(", текущий кадр");
+    filters << filter;
+  }
   return filters;
 }
 
-// The type the name's extension calls for, or else the one chosen, whose
-// extension the name then gets.
+// The type chosen where the name's extension is its own (a .png may be a
+// strip of frames), else the type the extension calls for, or else the one
+// chosen, whose extension the name then gets.
 const FileFormat* TypeFor(QString& path, const FileFormatList& formats, int chosen) {
-  if (const FileFormat* format = FormatOfName(formats, path)) return format;
   const FileFormat* format = formats.value(chosen, formats.first());
+  if (FormatsOfName({format}, path).size() == 1) return format;
+  if (const FileFormat* named = FormatOfName(formats, path)) return named;
   path += QLatin1Char('.') + format->extensions.first();
   return format;
 }
@@ -44,7 +52,8 @@ void fileexport(DocumentCommands& commands, CArrayOptionsWindow& c_array,
   DocumentContext& document = commands.Document();
   const FileFormatList formats = Where(BuiltInFormats(), Exported);
   int type = 0;
-  QString path = commands.ChooseFileToWrite(kExportTitle, ExportFilters(formats),
+  QString path = commands.ChooseFileToWrite(kExportTitle,
+                                            ExportFilters(formats, FrameCount(document.state) > 1),
                                             OfferedName(document.state), type);
   if (path.isEmpty()) return;
   const FileFormat* format = TypeFor(path, formats, type);

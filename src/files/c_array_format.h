@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "files/display_bytes.h"
+#include "picture/animation.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -36,5 +37,12 @@ QString ArrayNameFromFileName(const QString& path);
 // it compiles as C99 and as C++ on any machine.
 // ASSUMPTION: options.name is a C identifier.
 QByteArray EncodeCArray(const Picture& picture, const CArrayOptions& options);
+
+// The same header of every frame: one frame gives EncodeCArray's bytes.
+// More frames go one after another into the one array, each of
+// DisplayByteCount bytes, with NAME_FRAMES their count, and each frame's
+// duration in milliseconds in `const uint16_t name_durations[]`.
+// ASSUMPTION: options.name is a C identifier; 1..kMaxFrames frames.
+QByteArray EncodeCArrayAnimation(const Animation& animation, const CArrayOptions& options);
 
 }  // namespace tochkograf

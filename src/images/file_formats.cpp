@@ -11,6 +11,7 @@
 #include "files/ems_element.h"
 #include "files/ems_format.h"
 #include "files/file_access.h"
+#include "files/gif_animation.h"
 #include "files/modem_commands.h"
 #include "files/nlm_format.h"
 #include "files/nokia_logo_format.h"
@@ -20,6 +21,7 @@
 #include "files/phone_sizes.h"
 #include "files/wbmp_format.h"
 #include "files/xbm_format.h"
+#include "images/frame_strip.h"
 #include "images/png_codec.h"
 
 namespace tochkograf {
@@ -33,8 +35,8 @@ FormatStatus AlwaysWrites(const Picture& picture, const WriteOptions&, QByteArra
   return FormatStatus::Ok;
 }
 
-// What a writer of every frame writes: the picture alone where it is given
-// no frames.
+// The frames a type that writes every frame is to write: the one picture
+// where it is given no frames.
 Animation FramesToWrite(const Picture& picture, const WriteOptions& options) {
   return options.animation.frames.empty() ? Animation::Of(picture) : options.animation;
 }
@@ -73,6 +75,26 @@ const QList<FileFormat>& BuiltInRows() {
        .write = [](const Picture& picture, const WriteOptions&,
                    QByteArray& bytes) { return EncodePng(picture, bytes); },
        .exported = true},
+      {.name = QStringLiteral("Анимация GIF"),
+       .filter = QStringLiteral("Анимация GIF"),
+       .extensions = {QStringLiteral("gif")},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             return EncodeGifAnimation(FramesToWrite(picture, options), bytes);
+           },
+       .exported = true,
+       .every_frame = true},
+      // Where a .png is named, the plain PNG above comes first: the strip is
+      // chosen in the export's dialog or by the command line's --strip.
+      {.name = QStringLiteral("Лента кадров PNG"),
+       .filter = QStringLiteral("Лента кадров PNG"),
+       .extensions = {QStringLiteral("png")},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             return EncodeFrameStrip(FramesToWrite(picture, options), bytes);
+           },
+       .exported = true,
+       .every_frame = true},
       {.name = QStringLiteral("Однобитный BMP"),
        .filter = QStringLiteral("Однобитный точечный рисунок (два цвета) (BMP)"),
        .extensions = {QStringLiteral("bmp")},
@@ -200,11 +222,12 @@ const QList<FileFormat>& BuiltInRows() {
            [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
              CArrayOptions c_array = options.c_array;
              if (c_array.name.isEmpty()) c_array.name = ArrayNameFromFileName(options.file_name);
-             bytes = EncodeCArray(picture, c_array);
+             bytes = EncodeCArrayAnimation(FramesToWrite(picture, options), c_array);
              return FormatStatus::Ok;
            },
        .exported = true,
-       .question = ExportQuestion::CArray},
+       .question = ExportQuestion::CArray,
+       .every_frame = true},
       // Any C source, a sketch or a text with an array of bytes in it.
       {.name = QStringLiteral("Массив байтов в исходном тексте C"),
        .filter = QStringLiteral("Массив байтов в исходном тексте C"),
@@ -237,8 +260,10 @@ QList<FileFormat> PluginRows() {
   QStringList readable;
   for (const QByteArray& format : QImageReader::supportedImageFormats())
     readable << QString::fromLatin1(format);
+  // A type the program only writes (an animated GIF) leaves its reading to Qt.
   for (const FileFormat& format : BuiltInRows())
-    for (const QString& extension : format.extensions) readable.removeAll(extension);
+    if (ComesIn(format))
+      for (const QString& extension : format.extensions) readable.removeAll(extension);
   QList<FileFormat> rows;
   for (const PluginType& type : KnownPluginTypes()) {
     QStringList extensions;
@@ -312,7 +337,9 @@ QString UnknownTypeReason(const FileFormatList& formats) {
       .arg(extensions.join(QStringLiteral(", ")));
 }
 
-bool NeedsImagePlugins(const QString& name) { return !FormatOfName(BuiltInFormats(), name); }
+bool NeedsImagePlugins(const QString& name) {
+  return !FormatOfName(Where(BuiltInFormats(), ComesIn), name);
+}
 
 void UseBuiltInCodecsOnly() { QCoreApplication::setLibraryPaths({}); }
 

@@ -135,8 +135,9 @@ ReadStatus ReadPictureFile(const QString& name, const FileFormat& format, Pictur
 // would do, each once.
 QString UnknownTypeReason(const FileFormatList& formats);
 
-// Whether reading or writing a file `name` may need one of Qt's image
-// plugins (the JPEG or GIF reader...): its type is not built in.
+// Whether reading a file `name` may need one of Qt's image plugins (the
+// JPEG or GIF reader...): no built-in type reads it. Every type written is
+// built in.
 bool NeedsImagePlugins(const QString& name);
 
 // Tells Qt not to look for image plugins, where the built-in types are all

@@ -23,9 +23,9 @@ constexpr int kLongestName = 63;
 
 }  // namespace
 
-CArrayExportDialog::CArrayExportDialog(const Picture& picture, const CArrayOptions& start,
+CArrayExportDialog::CArrayExportDialog(const Animation& frames, const CArrayOptions& start,
                                        QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), picture_(picture) {
+    : QDialog(parent, kFixedDialogFlags), frames_(frames) {
   setWindowTitle(QStringLiteral("Массив C"));
   CreateControls(start);
   LayOut();
@@ -102,7 +102,7 @@ void CArrayExportDialog::ShowCode() {
   ok_->setEnabled(named);
   CArrayOptions options = Options();
   if (!named) options.name = QStringLiteral("_");
-  const QStringList lines = QString::fromUtf8(EncodeCArray(picture_, options)).split(u'\n');
+  const QStringList lines = QString::fromUtf8(EncodeCArrayAnimation(frames_, options)).split(u'\n');
   QStringList shown = lines.mid(0, kShownLines);
   if (lines.size() > kShownLines + 1) shown.last() = QStringLiteral("    …");
   code_->setPlainText(shown.join(u'\n'));

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "files/c_array_format.h"
-#include "picture/picture.h"
+#include "picture/animation.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -26,7 +26,9 @@ class CArrayExportDialog : public QDialog {
   // Lines of the code shown.
   static constexpr int kShownLines = 14;
 
-  CArrayExportDialog(const Picture& picture, const CArrayOptions& start, QWidget* parent = nullptr);
+  // `frames`: the one picture, or every frame the file will hold.
+  CArrayExportDialog(const Animation& frames, const CArrayOptions& start,
+                     QWidget* parent = nullptr);
 
   CArrayOptions Options() const;
   // The lines the view shows now.
@@ -37,7 +39,7 @@ class CArrayExportDialog : public QDialog {
   void LayOut();
   void ShowCode();
 
-  const Picture picture_;
+  const Animation frames_;
   DisplayBytesChoice* bytes_ = nullptr;
   QLineEdit* name_ = nullptr;
   QCheckBox* progmem_ = nullptr;

@@ -36,8 +36,8 @@ std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
   return dialog.Choice();
 }
 
-bool QtSideWindows::AskCArrayOptions(const Picture& picture, CArrayOptions& options) {
-  CArrayExportDialog dialog(picture, options, owner_);
+bool QtSideWindows::AskCArrayOptions(const Animation& frames, CArrayOptions& options) {
+  CArrayExportDialog dialog(frames, options, owner_);
   if (dialog.exec() != QDialog::Accepted) return false;
   options = dialog.Options();
   return true;

@@ -26,7 +26,7 @@ class QtSideWindows : public SideWindows {
   std::optional<TextChoice> AskText(const TextChoice& start) override;
   bool ShowConversionDialog(const ImportedImage& image, bool grid,
                             ConversionSettings& settings) override;
-  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override;
+  bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) override;
   bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
   std::optional<int> AskFrameDuration(int duration) override;
 

@@ -13,11 +13,13 @@
 #include "cli/command_line.h"
 #include "cli/image_input.h"
 #include "cli/man_page.h"
+#include "fakes/animations.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
 #include "files/c_array_format.h"
+#include "files/ems_animation.h"
 #include "files/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
@@ -31,12 +33,12 @@ struct Result {
   QString out, err;
 };
 
-// Whether a file named among the arguments is of a type other than the
-// program's own, which Qt's image plugins may be needed for.
+// Whether a file named among the arguments is of a type the program does
+// not read itself, which Qt's image plugins may be needed for.
 bool NamesOtherTypes(const QStringList& arguments) {
   for (const QString& argument : arguments)
     if (!argument.startsWith(u'-') && !QFileInfo(argument).suffix().isEmpty() &&
-        !FormatOfName(BuiltInFormats(), argument))
+        !FormatOfName(Where(BuiltInFormats(), ComesIn), argument))
       return true;
   return false;
 }
@@ -81,6 +83,16 @@ Picture Decoded(const QString& name, const QByteArray& bytes) {
   Picture picture;
   FormatOfName(Where(BuiltInFormats(), Reads), name)->read(bytes, picture);
   return picture;
+}
+
+// The program's own file of every frame of `animation`.
+QByteArray EmsOf(const Animation& animation) {
+  EmsAnimation file{animation.Frame(0), {}, {}};
+  for (int i = 0; i < animation.Count(); ++i) {
+    file.durations.push_back(animation.frames[i].duration);
+    if (i > 0) file.further.push_back(animation.frames[i].cells);
+  }
+  return EncodeEmsAnimation(file);
 }
 
 // The answers --to and --network give in convertsBetweenEveryType.
@@ -140,6 +152,8 @@ class CommandLineTest : public QObject {
   void convertsCArrays();
   void readsEveryFrameOfAnAnimation_data();
   void readsEveryFrameOfAnAnimation();
+  void convertsEveryFrame_data();
+  void convertsEveryFrame();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -212,6 +226,9 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("no fit") << convert({"--fit"}) << 2 << "--fit";
   QTest::newRow("array option without --convert")
       << QStringList{"--progmem", "a.ems"} << 2 << "--convert";
+  QTest::newRow("strip without --convert") << QStringList{"--strip", "a.ems"} << 2 << "--convert";
+  QTest::newRow("strip to another type")
+      << QStringList{"--convert", "a.ems", "a.gif", "--strip"} << 2 << "--strip";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -342,6 +359,9 @@ void CommandLineTest::convertsImages_data() {
   QTest::newRow("photo, threshold 0")
       << "in.jpg" << photo << QStringList{"--threshold", "0"} << QSize(128, 96) << "none";
   QTest::newRow("OTB") << "in.otb" << otb << QStringList{} << QSize(45, 30) << "as it is";
+  // The program writes GIFs; reading one is Qt's.
+  QTest::newRow("GIF") << "in.gif" << Encoded("in.gif", picture) << QStringList{} << QSize(45, 30)
+                       << "as it is";
   QTest::newRow("own type, inverted") << "in.png" << Encoded("in.png", picture)
                                       << QStringList{"--invert"} << QSize(45, 30) << "inverted";
   QImage colours = halves.scaled(100, 75);
@@ -475,7 +495,7 @@ void CommandLineTest::readsEveryFrameOfAnAnimation() {
   Animation animation;
   const CommandLine command =
       ParseCommandLine(QStringList{"--convert", data + "frames.gif", "out.ems"} + options);
-  QCOMPARE(ReadInputFrames(command, animation), QString());
+  QCOMPARE(ReadInputAnimation(command, animation), QString());
   const QImage composed(data + "frames_coalesced.png");
   QCOMPARE(animation.Count(), 4);
   QCOMPARE(animation.width * 4, composed.width());
@@ -485,6 +505,45 @@ void CommandLineTest::readsEveryFrameOfAnAnimation() {
       for (int x = 0; x < animation.width; ++x)
         QCOMPARE(animation.Frame(k).cells(x + 1, y + 1) != kOff,
                  (qGray(composed.pixel(k * animation.width + x, y)) < 128) != inverted);
+}
+
+void CommandLineTest::convertsEveryFrame_data() {
+  QTest::addColumn<QString>("out");
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<bool>("everyFrame");  // false: the first frame only
+  QTest::newRow("GIF") << "out.gif" << QStringList{} << true;
+  QTest::newRow("strip") << "out.png" << QStringList{"--strip"} << true;
+  QTest::newRow("C array") << "out.h" << QStringList{} << true;
+  QTest::newRow("PNG") << "out.png" << QStringList{} << false;
+  QTest::newRow("BMP") << "out.bmp" << QStringList{} << false;
+  QTest::newRow("strip, inverted") << "out.png" << QStringList{"--invert", "--strip"} << true;
+}
+
+// An animation comes in whole: the types that write every frame get them
+// all, each converted alike, the others the first.
+void CommandLineTest::convertsEveryFrame() {
+  QFETCH(QString, out);
+  QFETCH(QStringList, options);
+  QFETCH(bool, everyFrame);
+  QTemporaryDir folder;
+  Animation animation = RandomAnimation(23, 9, 3, 2);
+  Store(folder.filePath("in.ems"), EmsOf(animation));
+  const Result result = Run(folder.path(), QStringList{"--convert", "in.ems", out} + options);
+  QCOMPARE(result.code, 0);
+  QCOMPARE(result.err, QString());
+  if (options.contains("--invert"))
+    for (AnimationFrame& frame : animation.frames)
+      for (int y = 1; y <= animation.height; ++y)
+        for (int x = 1; x <= animation.width; ++x) frame.cells.Set(x, y, !frame.cells.At(x, y));
+  const FileFormatList writers = Where(BuiltInFormats(), Writes);
+  const FileFormat* type = FormatOfName(writers, out);
+  for (const FileFormat* format : FormatsOfName(writers, out))
+    if (everyFrame && format->every_frame) type = format;
+  WriteOptions written{out};
+  if (everyFrame) written.animation = animation;
+  QByteArray expected;
+  QCOMPARE(type->write(animation.Frame(0), written, expected), FormatStatus::Ok);
+  QCOMPARE(Contents(folder.filePath(out)), expected);
 }
 
 void CommandLineTest::failureWritesNothing_data() {
@@ -518,7 +577,7 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("unknown input type")
       << convert("in.jpg", "out.ems") << png << none << 0 << "in.jpg";
   QTest::newRow("unknown output type")
-      << convert("in.png", "out.gif") << png << none << 0 << "out.gif";
+      << convert("in.png", "out.jpg") << png << none << 0 << "out.jpg";
   QTest::newRow("no such folder") << convert("in.ems", "nowhere/out.png") << ems << none << 0
                                   << "nowhere/out.png";
   QTest::newRow("file-size limit") << convert("in.ems", "out.bmp") << ems << old << 1 << "out.bmp";
@@ -536,6 +595,9 @@ void CommandLineTest::failureWritesNothing_data() {
   QTest::newRow("C array short of the size")
       << convert("in.h", "out.ems") + QStringList{"--size", "16x16"}
       << QByteArray("char a[] = {1, 2, 3};") << old << 0 << "in.h";
+  QTest::newRow("damaged frame block")
+      << convert("in.ems", "out.gif") << EmsOf(RandomAnimation(8, 8, 2)).chopped(1) << old << 0
+      << "in.ems";
   QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
                               << "in.c";
   QFile many(QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/frames_65.gif"));

@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QImageReader>
 #include <QtTest>
 #include <memory>
 
@@ -7,6 +9,7 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
+#include "picture/frames.h"
 
 using namespace tochkograf;
 
@@ -19,25 +22,41 @@ QByteArray Expected(const DocumentState& state, const QString& path) {
   return bytes;
 }
 
-int TypeIndex(const QString& extension) {
+// The dialog's index of the first exported type of `extension`; with
+// `every_frame`, of the one that writes every frame.
+int TypeIndex(const QString& extension, bool every_frame = false) {
   const FileFormatList formats = Where(BuiltInFormats(), Exported);
   for (int i = 0; i < formats.size(); ++i)
-    if (formats[i]->extensions.contains(extension)) return i;
+    if (formats[i]->extensions.contains(extension) && (!every_frame || formats[i]->every_frame))
+      return i;
   return -1;
+}
+
+// Every image Qt's reader finds in a file.
+QList<QImage> ImagesIn(const QByteArray& bytes) {
+  QByteArray copy = bytes;
+  QBuffer buffer(&copy);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  QList<QImage> images;
+  for (QImage image = reader.read(); !image.isNull(); image = reader.read()) images << image;
+  return images;
 }
 
 // The "Массив C" dialog: records what it was shown; answers from a script,
 // cancelled without one.
 struct ScriptedCArrayWindow : CArrayOptionsWindow {
-  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override {
+  bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) override {
     shown << options;
-    shown_picture = picture;
+    shown_frames = frames.Count();
+    shown_picture = frames.Frame(0);
     if (answers.isEmpty()) return false;
     options = answers.dequeue();
     return true;
   }
   QList<CArrayOptions> shown;
   Picture shown_picture;
+  int shown_frames = 0;
   QQueue<CArrayOptions> answers;
 };
 
@@ -54,6 +73,9 @@ class ExportCommandTest : public QObject {
   void refusalsWriteNothing_data();
   void refusalsWriteNothing();
   void cArrayAsksItsOptions();
+  void typesOfOnePictureSayTheyWriteTheCurrentFrame();
+  void animationGoesWholeOrByItsCurrentFrame_data();
+  void animationGoesWholeOrByItsCurrentFrame();
 
  private:
   ScriptedCArrayWindow c_array_;
@@ -189,6 +211,78 @@ void ExportCommandTest::cArrayAsksItsOptions() {
   QCOMPARE(c_array_.shown.value(1), kept);
   QCOMPARE(Contents(dir_->filePath(QStringLiteral("old.h"))), QByteArray("old"));
   QVERIFY(h_->messages.failures.isEmpty());
+  QCOMPARE(c_array_.shown_frames, 1);
+
+  // Of an animation, the dialog shows the code of every frame.
+  QVERIFY(AddBlankFrame(h_->state));
+  dialogs_.Choose(dir_->path(), {QStringLiteral("anim.h")});
+  fileexport(*commands_, c_array_);
+  QCOMPARE(c_array_.shown_frames, 2);
+}
+
+void ExportCommandTest::typesOfOnePictureSayTheyWriteTheCurrentFrame() {
+  const FileFormatList formats = Where(BuiltInFormats(), Exported);
+  dialogs_.Cancel();
+  fileexport(*commands_, c_array_);
+  QVERIFY(AddBlankFrame(h_->state));
+  dialogs_.Cancel();
+  fileexport(*commands_, c_array_);
+  const FilterTable still = dialogs_.shown.value(0).filters;
+  const FilterTable animated = dialogs_.shown.value(1).filters;
+  QCOMPARE(still.size(), formats.size());
+  QCOMPARE(animated.size(), formats.size());
+  for (int i = 0; i < formats.size(); ++i) {
+    QCOMPARE(still[i].description, formats[i]->filter);
+    QCOMPARE(animated[i].patterns, still[i].patterns);
+    if (formats[i]->every_frame)
+      QCOMPARE(animated[i].description, still[i].description);
+    else
+      QVERIFY2(animated[i].description.startsWith(still[i].description) &&
+                   animated[i].description.contains(QStringLiteral("кадр")),
+               qPrintable(animated[i].description));
+  }
+}
+
+// Three frames of 24 x 26, the second one current: the types that write
+// every frame get them all, the others the current one.
+void ExportCommandTest::animationGoesWholeOrByItsCurrentFrame_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("chosen");
+  QTest::addColumn<int>("frames");  // as Qt's reader finds them
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("current");  // the image with the current frame
+  QTest::addColumn<int>("left");     // where it starts there
+  QTest::newRow("GIF") << "anim.gif" << -1 << 3 << 24 << 1 << 0;
+  QTest::newRow("strip chosen, .png typed")
+      << "strip.png" << TypeIndex(QStringLiteral("png"), true) << 1 << 3 * 24 << 0 << 24;
+  QTest::newRow("strip chosen, no extension")
+      << "strip" << TypeIndex(QStringLiteral("png"), true) << 1 << 3 * 24 << 0 << 24;
+  QTest::newRow("PNG") << "frame.png" << TypeIndex(QStringLiteral("png")) << 1 << 24 << 0 << 0;
+}
+
+void ExportCommandTest::animationGoesWholeOrByItsCurrentFrame() {
+  QFETCH(QString, typed);
+  QFETCH(int, chosen);
+  QFETCH(int, frames);
+  QFETCH(int, width);
+  QFETCH(int, current);
+  QFETCH(int, left);
+  QVERIFY(AddFrameCopy(h_->state) && AddBlankFrame(h_->state));
+  GoToFrame(h_->state, 1);
+  FillRandom(h_->state.Pixels, 11);
+  const DocumentState before = h_->state;
+  dialogs_.Choose(dir_->path(), {typed}, chosen);
+  fileexport(*commands_, c_array_);
+  QVERIFY(h_->messages.failures.isEmpty());
+  const QString path = dir_->filePath(QFileInfo(typed).suffix().isEmpty() ? typed + ".png" : typed);
+  const QList<QImage> images = ImagesIn(Contents(path));
+  QCOMPARE(images.size(), frames);
+  QCOMPARE(images[current].size(), QSize(width, 26));
+  for (int y = 1; y <= 26; ++y)
+    for (int x = 1; x <= 24; ++x)
+      QCOMPARE(images[current].pixel(left + x - 1, y - 1) == qRgb(0, 0, 0),
+               before.Pixels(x, y) != kOff);
+  QVERIFY(SameDocument(h_->state, before));
 }
 
 QTEST_GUILESS_MAIN(ExportCommandTest)

@@ -37,9 +37,9 @@ class FakeSideWindows : public SideWindows {
     return on_conversion && on_conversion(settings);
   }
 
-  bool AskCArrayOptions(const Picture& picture, CArrayOptions& options) override {
+  bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) override {
     calls << QStringLiteral("c array options");
-    shown_picture = picture;
+    shown_picture = frames.Frame(0);
     shown_options = options;
     return on_c_array_options && on_c_array_options(options);
   }

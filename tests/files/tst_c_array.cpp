@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "fakes/animations.h"
 #include "fakes/pictures.h"
 #include "files/c_array_format.h"
 #include "files/c_array_reading.h"
@@ -52,6 +53,8 @@ class CArrayTest : public QObject {
   void everySizeReadsBack();
   void compilerReadsTheHeader_data();
   void compilerReadsTheHeader();
+  void compilerReadsEveryFrame_data();
+  void compilerReadsEveryFrame();
   void readsLiterals_data();
   void readsLiterals();
   void guessesTheSize_data();
@@ -195,6 +198,74 @@ void CArrayTest::compilerReadsTheHeader() {
   for (int y = 1; y <= picture.height; ++y) {
     for (int x = 1; x <= picture.width; ++x) expected += picture.cells(x, y) != kOff ? '#' : '.';
     expected += '\n';
+  }
+  QCOMPARE(run.readAllStandardOutput(), expected);
+}
+
+void CArrayTest::compilerReadsEveryFrame_data() {
+  QTest::addColumn<Animation>("animation");
+  QTest::addColumn<int>("layout");
+  QTest::addColumn<bool>("progmem");
+  QTest::newRow("2 frames, rows") << RandomAnimation(21, 13, 2, 5) << int(ByteLayout::RowsMsbLeft)
+                                  << false;
+  QTest::newRow("3 frames of 1 x 1, pages")
+      << RandomAnimation(1, 1, 3, 6) << int(ByteLayout::PagesLsbTop) << true;
+  QTest::newRow("64 frames of 128 x 96, pages")
+      << RandomAnimation(kMaxWidth, kMaxHeight, kMaxFrames, 7) << int(ByteLayout::PagesLsbTop)
+      << false;
+}
+
+// A program that includes the header prints each frame's bits, found by
+// the frame's place in the array, and its duration.
+void CArrayTest::compilerReadsEveryFrame() {
+  QFETCH(Animation, animation);
+  QFETCH(int, layout);
+  QFETCH(bool, progmem);
+  const QString gcc = QStandardPaths::findExecutable(QStringLiteral("gcc"));
+  if (gcc.isEmpty()) QSKIP("no compiler");
+  QTemporaryDir folder;
+  QFile header(folder.filePath(QStringLiteral("anim.h")));
+  QVERIFY(header.open(QIODevice::WriteOnly));
+  header.write(EncodeCArrayAnimation(
+      animation, {ByteLayout(layout), SetBit::Ink, QStringLiteral("anim"), progmem}));
+  header.close();
+  const bool rows = ByteLayout(layout) == ByteLayout::RowsMsbLeft;
+  const QByteArray bit = rows ? "(f[y * ((W + 7) / 8) + x / 8] >> (7 - x % 8)) & 1"
+                              : "(f[x + (y / 8) * W] >> (y % 8)) & 1";
+  const int frame_bytes = rows ? (animation.width + 7) / 8 * animation.height
+                               : animation.width * ((animation.height + 7) / 8);
+  QFile program(folder.filePath(QStringLiteral("print.c")));
+  QVERIFY(program.open(QIODevice::WriteOnly));
+  program.write(
+      "#include <stdio.h>\n#include \"anim.h\"\n#define W ANIM_WIDTH\n"
+      "int main(void) {\n  int i, x, y;\n"
+      "  if (sizeof anim != ANIM_FRAMES * " +
+      QByteArray::number(frame_bytes) +
+      ") return 1;\n"
+      "  for (i = 0; i < ANIM_FRAMES; ++i) {\n"
+      "    const uint8_t* f = anim + i * (sizeof anim / ANIM_FRAMES);\n"
+      "    printf(\"%u\\n\", (unsigned)anim_durations[i]);\n"
+      "    for (y = 0; y < ANIM_HEIGHT; ++y) {\n"
+      "      for (x = 0; x < W; ++x) putchar(" +
+      bit + " ? '#' : '.');\n      putchar('\\n');\n    }\n  }\n  return 0;\n}\n");
+  program.close();
+  const QString binary = folder.filePath(QStringLiteral("print"));
+  QProcess build;
+  build.start(gcc, {"-std=c99", "-Wall", "-Wextra", "-pedantic", "-Werror", program.fileName(),
+                    "-o", binary});
+  QVERIFY(build.waitForFinished(60000));
+  QVERIFY2(build.exitCode() == 0, build.readAllStandardError().constData());
+  QProcess run;
+  run.start(binary);
+  QVERIFY(run.waitForFinished(10000));
+  QCOMPARE(run.exitCode(), 0);
+  QByteArray expected;
+  for (const AnimationFrame& frame : animation.frames) {
+    expected += QByteArray::number(frame.duration) + '\n';
+    for (int y = 1; y <= animation.height; ++y) {
+      for (int x = 1; x <= animation.width; ++x) expected += frame.cells.At(x, y) ? '#' : '.';
+      expected += '\n';
+    }
   }
   QCOMPARE(run.readAllStandardOutput(), expected);
 }

@@ -206,6 +206,8 @@ void FileFormatsTest::namedFileComesInByTheTable_data() {
   QTest::newRow("C source") << "a.ino" << QByteArray("char a[] = {1};") << c_array << false;
   QTest::newRow("PNG") << "a.png" << QByteArray("not even a PNG") << image << false;
   QTest::newRow("OTB") << "a.otb" << QByteArray() << image << false;
+  // Written by a type of the program's own, still read by Qt's reader.
+  QTest::newRow("GIF") << "a.gif" << QByteArray("GIF89a") << image << false;
   QTest::newRow("picture, no extension") << "a" << ems << -1 << false;
   QTest::newRow("text, no extension") << "a" << QByteArray("BA") << -1 << false;
 }

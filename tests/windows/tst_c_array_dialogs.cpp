@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "fakes/animations.h"
 #include "fakes/pictures.h"
 #include "files/c_array_format.h"
 #include "windows/c_array_export_dialog.h"
@@ -22,9 +23,10 @@ T* Control(const QWidget& dialog, const char* name) {
 }
 
 // Whether the view holds the first lines of what the options write.
-bool ShowsStartOf(const QString& shown, const Picture& picture, const CArrayOptions& options) {
+bool ShowsStartOf(const QString& shown, const Animation& frames, const CArrayOptions& options) {
   const QStringList lines = shown.split(u'\n');
-  const QStringList written = QString::fromUtf8(EncodeCArray(picture, options)).split(u'\n');
+  const QStringList written =
+      QString::fromUtf8(EncodeCArrayAnimation(frames, options)).split(u'\n');
   return lines.size() > 10 && written.mid(0, lines.size() - 1) == lines.mid(0, lines.size() - 1);
 }
 
@@ -39,11 +41,13 @@ class CArrayDialogsTest : public QObject {
 };
 
 void CArrayDialogsTest::exportViewFollowsTheChoices() {
-  const Picture picture = RandomPicture(128, 64, 2);
+  const Animation picture = Animation::Of(RandomPicture(128, 64, 2));
   CArrayOptions options{ByteLayout::RowsMsbLeft, SetBit::Ink, QStringLiteral("logo"), false};
   CArrayExportDialog dialog(picture, options);
   dialog.show();
   QVERIFY(ShowsStartOf(dialog.ShownCode(), picture, options));
+  const Animation frames = RandomAnimation(16, 8, 3);
+  QVERIFY(ShowsStartOf(CArrayExportDialog(frames, options).ShownCode(), frames, options));
   QTest::mouseClick(Control<QRadioButton>(dialog, "pages-lsb"), Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseClick(Control<QRadioButton>(dialog, "paper"), Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseClick(Control<QWidget>(dialog, "progmem"), Qt::LeftButton, {}, QPoint(5, 5));
