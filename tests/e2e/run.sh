@@ -449,9 +449,10 @@ draw_shapes_undo_save() {
 # A copy of the first frame, drawn on, plays (the drawing area shows the
 # first frame in its turn) until Esc, which shows the current frame as it
 # was; the file holds both frames. Opened again, each frame drawn on and
-# saved: both came back, each in its place.
+# saved: both came back, each in its place; exported, netpbm reads both
+# frames of the animated GIF.
 frames_play_save_open() {
-  local first second plain
+  local first second plain rows
   start_past_splash key
   ink_clear
   click_cell 1 3 3 && ink_on 3 3
@@ -482,6 +483,20 @@ frames_play_save_open() {
   xdo key ctrl+s
   write_expected_frames "$app_dir/again.expected" "$first" "$second"
   expect_same "$app_dir/anim.ems" "$app_dir/again.expected"
+
+  # The animated GIF as netpbm's giftopnm reads it: both frames in turn,
+  # each shown half a second (50 hundredths in its control block).
+  menu_file_export
+  answer_file_dialog "Экспорт" "$app_dir/anim.gif"
+  wait_for "\"$app_dir/anim.gif\" written" test -s "$app_dir/anim.gif"
+  giftopnm --image=all "$app_dir/anim.gif" >"$app_dir/anim.gif.pbm" ||
+    fail "giftopnm could not read anim.gif"
+  for rows in "$first" "$second"; do
+    printf 'P4\n%d %d\n%b' "$pic_w" "$pic_h" "$rows"
+  done >"$app_dir/anim.gif.expected"
+  expect_same "$app_dir/anim.gif.pbm" "$app_dir/anim.gif.expected"
+  (($(od -An -v -tx1 "$app_dir/anim.gif" | tr -d ' \n' | grep -Eo '21f904..3200' | wc -l) == 2)) ||
+    fail "anim.gif does not show each frame for half a second"
   menu_file_exit
   expect_exit_status 0
 }
