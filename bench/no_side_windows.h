@@ -14,7 +14,7 @@ class NoSideWindows : public SideWindows {
   bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
     return false;
   }
-  bool AskCArrayOptions(const Picture&, CArrayOptions&) override { return false; }
+  bool AskCArrayOptions(const Animation&, CArrayOptions&) override { return false; }
   bool ShowCArrayImportDialog(const CArrayScan&, bool, CArrayReading&) override { return false; }
   std::optional<int> AskFrameDuration(int) override { return std::nullopt; }
 };
