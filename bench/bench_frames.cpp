@@ -187,13 +187,16 @@ int main(int argc, char* argv[]) {
   // Playback: when each frame reached the screen, for 101 frames.
   QElapsedTimer clock;
   clock.start();
+  // A frame reached the screen with the first paint that shows its cells:
+  // the window repaints at each frame before any other slot of the signal
+  // runs, so the signal alone cannot tell which paint showed it.
   std::vector<qint64> painted;
-  bool fresh = false;
+  PixelGrid last;
   auto* playback = form.findChild<Playback*>();
-  QObject::connect(playback, &Playback::FrameShown, [&](int) { fresh = true; });
   watch.on_paint = [&] {
-    if (fresh) painted.push_back(clock.nsecsElapsed());
-    fresh = false;
+    if (!playback->Playing() || (!painted.empty() && playback->Shown() == last)) return;
+    painted.push_back(clock.nsecsElapsed());
+    last = playback->Shown();
   };
   form.findChild<QAction*>(QStringLiteral("frameplay"))->trigger();
   while (painted.size() < 101) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
