@@ -11,24 +11,10 @@
 
 namespace tochkograf {
 
-namespace {
-
-// The document's frames as the file holds them.
-EmsAnimation EmsFramesOf(const DocumentState& state) {
-  EmsAnimation animation{{state.MX, state.MY, state.Pixels}, {}, {}};
-  if (state.CurrentFrame != 0) FrameCells(state, 0).CopyTo(animation.first.cells);
-  for (int i = 0; i < FrameCount(state); ++i) {
-    animation.durations.push_back(state.Frames[i].duration);
-    if (i > 0) animation.further.push_back(FrameCells(state, i));
-  }
-  return animation;
-}
-
-}  // namespace
-
 bool WriteEmsFile(DocumentContext& document, const QString& path) {
   DocumentState& state = document.state;
-  if (const FileStatus saved = SaveWhole(path, EncodeEmsAnimation(EmsFramesOf(state)));
+  if (const FileStatus saved =
+          SaveWhole(path, EncodeEmsAnimation(EmsAnimationOf(AnimationOf(state))));
       saved != FileStatus::Ok) {
     document.messages.ShowFailure(kWriteFailure + QLatin1Char('\n') +
                                   FileReasonLine(path, WriteFailureReason(saved)));

@@ -84,6 +84,15 @@ qint64 EmsAnimationReadLimit() {
   return EmsFileSize(kMaxWidth, kMaxHeight) + BlockSize(kMaxWidth, kMaxHeight, kMaxFrames) + 1;
 }
 
+EmsAnimation EmsAnimationOf(const Animation& animation) {
+  EmsAnimation ems{animation.Frame(0), {}, {}};
+  for (int i = 0; i < animation.Count(); ++i) {
+    ems.durations.push_back(animation.frames[i].duration);
+    if (i > 0) ems.further.push_back(animation.frames[i].cells);
+  }
+  return ems;
+}
+
 QByteArray EncodeEmsAnimation(const EmsAnimation& animation) {
   const Picture& first = animation.first;
   QByteArray bytes = EncodeEms(first);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/format_status.h"
+#include "picture/animation.h"
 #include "picture/frame.h"
 #include "picture/picture.h"
 
@@ -35,6 +36,9 @@ struct EmsAnimation {
 qint64 EmsAnimationReadLimit();
 
 QByteArray EncodeEmsAnimation(const EmsAnimation& animation);
+
+// The frames of `animation` as the file holds them.
+EmsAnimation EmsAnimationOf(const Animation& animation);
 
 // Checks `bytes` whole before anything is written. The first frame is
 // read as DecodeEms reads a picture, into animation.first; bytes after it

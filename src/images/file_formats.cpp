@@ -63,7 +63,12 @@ const QList<FileFormat>& BuiltInRows() {
        .entry = Entry::Open,
        .read = DecodeEmsFirstFrame,
        .read_limit = EmsAnimationReadLimit(),
-       .write = AlwaysWrites<EncodeEms>},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             bytes = EncodeEmsAnimation(EmsAnimationOf(FramesToWrite(picture, options)));
+             return FormatStatus::Ok;
+           },
+       .every_frame = true},
       {.name = QStringLiteral("PNG"),
        .filter = QStringLiteral("PNG"),
        .extensions = {QStringLiteral("png")},

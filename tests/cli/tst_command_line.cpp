@@ -154,6 +154,7 @@ class CommandLineTest : public QObject {
   void readsEveryFrameOfAnAnimation();
   void convertsEveryFrame_data();
   void convertsEveryFrame();
+  void ownFileKeepsEveryFrame();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -632,6 +633,18 @@ void CommandLineTest::failureWritesNothing() {
 
 // Names whose bytes are not UTF-8 (here Latin-1's é) are read and written
 // as exactly those bytes.
+// An animated GIF made by ImageMagick (see tst_image_frames), delayed 0,
+// 7, 50 and 2000 hundredths, becomes a picture file of its four frames.
+void CommandLineTest::ownFileKeepsEveryFrame() {
+  QTemporaryDir folder;
+  const QString gif = QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/frames.gif");
+  QCOMPARE(Run(folder.path(), {"--convert", gif, "out.ems"}).code, 0);
+  EmsAnimation read;
+  QCOMPARE(DecodeEmsAnimation(Contents(folder.filePath("out.ems")), read), FormatStatus::Ok);
+  QCOMPARE(read.durations, (std::vector<std::int32_t>{100, 100, 500, 10000}));
+  QCOMPARE(read.first.width, 24);
+}
+
 void CommandLineTest::namesAreTheSystemsBytes_data() {
   QTest::addColumn<QList<QByteArray>>("arguments");  // "in"/"out" stand for the next two columns
   QTest::addColumn<QByteArray>("in");                // the file the input is: null, none
