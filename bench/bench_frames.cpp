@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/no_side_windows.h"
+#include "bench/paint_watch.h"
 #include "bench/stats.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
@@ -31,36 +32,6 @@ using namespace tochkograf;
 using namespace tochkograf::bench;
 
 namespace {
-
-class PaintWatch : public QObject {
- public:
-  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-  int paints = 0;
-  std::function<void()> on_paint;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::Paint) return false;
-    ++paints;
-    if (on_paint) on_paint();
-    return false;
-  }
-};
-
-// The time from the start of `work` to the drawing area painted, after a
-// pause like those between key presses.
-double Latency(PaintWatch& watch, const std::function<void()>& work) {
-  QElapsedTimer idle;
-  idle.start();
-  while (idle.nsecsElapsed() < 2'000'000) QCoreApplication::processEvents();
-  const int before = watch.paints;
-  QElapsedTimer timer;
-  timer.start();
-  work();
-  while (watch.paints == before && timer.elapsed() < 2000)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  return timer.nsecsElapsed() / 1000.0;
-}
 
 void Scribble(PixelGrid& pixels, unsigned seed) {
   for (int y = 1; y <= kMaxHeight; ++y)
@@ -161,13 +132,13 @@ int main(int argc, char* argv[]) {
   bool down = true;
   for (int i = 0; i < 303; ++i) {
     if (i % 3 == 1) {
-      repaints.push_back(Latency(watch, [&] { pole->update(); }));
+      repaints.push_back(PaintLatency(watch, [&] { pole->update(); }));
     } else if (i % 3 == 2) {
       grids.push_back(
-          Latency(watch, [&] { QTest::keyClick(pole, Qt::Key_G, Qt::ControlModifier); }));
+          PaintLatency(watch, [&] { QTest::keyClick(pole, Qt::Key_G, Qt::ControlModifier); }));
     } else {
-      switches.push_back(
-          Latency(watch, [&] { QTest::keyClick(pole, down ? Qt::Key_PageDown : Qt::Key_PageUp); }));
+      switches.push_back(PaintLatency(
+          watch, [&] { QTest::keyClick(pole, down ? Qt::Key_PageDown : Qt::Key_PageUp); }));
       down = !down;
     }
   }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/no_side_windows.h"
+#include "bench/paint_watch.h"
 #include "bench/stats.h"
 #include "windows/form1.h"
 #include "windows/pole.h"
@@ -25,24 +26,6 @@ using namespace tochkograf;
 using namespace tochkograf::bench;
 
 namespace {
-
-// Counts the drawing area's paint events and keeps the largest.
-class PaintWatch : public QObject {
- public:
-  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-  int paints = 0;
-  QSize largest;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      ++paints;
-      const QSize size = static_cast<QPaintEvent*>(event)->rect().size();
-      if (size.width() * size.height() > largest.width() * largest.height()) largest = size;
-    }
-    return false;
-  }
-};
 
 // Runs `work` and returns once the drawing area has painted since it began.
 void PaintedAfter(PaintWatch& watch, const std::function<void()>& work) {

@@ -9,11 +9,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QtTest/QTest>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 #include "bench/no_side_windows.h"
+#include "bench/paint_watch.h"
 #include "bench/stats.h"
 #include "picture/drawing_tools.h"
 #include "picture/pen.h"
@@ -25,34 +27,14 @@ using namespace tochkograf::bench;
 
 namespace {
 
-class PaintWatch : public QObject {
- public:
-  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    paints += event->type() == QEvent::Paint;
-    return false;
-  }
-};
-
 // The time from the start of `work` to the drawing area painted, each run
 // after a pause like those between the events of a real drag.
 Figure Latency(PaintWatch& watch, const std::function<void()>& work, int samples) {
   std::vector<double> times;
   for (int i = 0; i < samples; ++i) {
-    QElapsedTimer idle;
-    idle.start();
-    while (idle.nsecsElapsed() < 2'000'000) QCoreApplication::processEvents();
-    const int before = watch.paints;
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    while (watch.paints == before && timer.elapsed() < 2000)
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    if (watch.paints == before) std::printf("  (nothing painted in 2 s)\n");
-    times.push_back(timer.nsecsElapsed() / 1000.0);
+    const double time = PaintLatency(watch, work);
+    if (time < 0) std::printf("  (nothing painted in 2 s)\n");
+    times.push_back(std::abs(time));
   }
   return Summarise(times);
 }
