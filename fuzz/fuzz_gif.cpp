@@ -12,33 +12,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "image_fuzzing.h"
 #include "images/image_frames.h"
 
 using namespace tochkograf;
-
-namespace {
-
-constexpr int kMemoryLimitMb = 8;
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-// Qt's warnings about bad files would fill the fuzzer's log.
-void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-ConversionSettings Chosen(ImageConversion& conversion, std::uint8_t choice) {
-  ConversionSettings settings =
-      DefaultSettings(conversion, QSize(1 + choice % kMaxWidth, 1 + choice % kMaxHeight));
-  settings.size = SizeChoice((choice >> 1) % 3);
-  settings.typed = QSize(1 + (choice * 7) % kMaxWidth, 1 + (choice * 5) % kMaxHeight);
-  settings.dithering = Dithering((choice >> 3) % 3);
-  settings.invert = choice & 0x40;
-  if (choice & 0x80) settings.threshold = choice;
-  return settings;
-}
-
-}  // namespace
+using namespace tochkograf::fuzzing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const QtMessageHandler previous = qInstallMessageHandler(Quiet);
