@@ -38,6 +38,7 @@ class NoMessages : public UserMessages {
     std::fprintf(stderr, "failure: %s\n", qPrintable(message));
   }
   bool AskReplace(const QString&, const QString&) override { return true; }
+  RecoverAnswer AskRecover(const QString&) override { return RecoverAnswer::Later; }
 };
 
 // A 128 x 96 one-bit BMP, laid out by hand: headers, two colours, rows.

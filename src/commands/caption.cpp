@@ -8,13 +8,17 @@
 
 namespace tochkograf {
 
-QString CaptionFor(const QString& file_name) {
-  if (file_name == kUntitled) return kProductName;
+QString PictureNameFor(const QString& file_name) {
+  if (file_name == kUntitled) return QString();
   const QString name = ReadableName(QFileInfo(file_name).fileName());
   const QString ending = QLatin1Char('.') + OwnFormat().extensions.first();
   const bool drop = name.size() > ending.size() && name.endsWith(ending, Qt::CaseInsensitive);
-  const QString shown = drop ? name.chopped(ending.size()) : name;
-  return shown + QStringLiteral(" - ") + kProductName;
+  return drop ? name.chopped(ending.size()) : name;
+}
+
+QString CaptionFor(const QString& file_name) {
+  if (file_name == kUntitled) return kProductName;
+  return PictureNameFor(file_name) + QStringLiteral(" - ") + kProductName;
 }
 
 QString FocusCaptionFor(const QString& file_name) {

@@ -7,6 +7,10 @@ namespace tochkograf {
 // The application title: the bare caption, and the title of failure messages.
 inline const QString kProductName = QStringLiteral("Tochkograf");
 
+// The picture's name as the caption shows it, as below; empty for an
+// untitled picture.
+QString PictureNameFor(const QString& file_name);
+
 // The window caption while the program runs: "Tochkograf" for an untitled
 // picture, else the name of the file (the path without its folder), " - "
 // and "Tochkograf". The name loses an ending ".ems", in any case as the

@@ -65,6 +65,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
 
   DocumentState& State() { return state_; }
   const DocumentState& State() const { return state_; }
+  DocumentCommands& Commands() { return *commands_; }
+  UserMessages& Messages() { return *messages_; }
+  // A stroke or a shape is being drawn: its button is still down.
+  bool Stroking() const { return state_.DrawButton != 0 || tools_.Dragging(); }
 
  signals:
   // The window has agreed to close: the program ends.

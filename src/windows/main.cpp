@@ -5,8 +5,10 @@
 #include "cli/command_line.h"
 #include "cli/run_without_window.h"
 #include "files/file_size_signal.h"
+#include "files/recovery_store.h"
 #include "files/system_name.h"
 #include "windows/russian_translation.h"
+#include "windows/session_end.h"
 #include "windows/start_up.h"
 
 namespace {
@@ -30,9 +32,17 @@ int RunEditor(char* program, const std::optional<QString>& file) {
   // The desktop entry of the same name ties the running program to its menu
   // item.
   QGuiApplication::setDesktopFileName(QStringLiteral("tochkograf"));
-  tochkograf::StartUp start(file);
+  tochkograf::StartUp start(file, {}, tochkograf::Form3::kTickMilliseconds,
+                            tochkograf::RecoveryFolder());
   QObject::connect(&start, &tochkograf::StartUp::Unloaded, &app, &QApplication::quit,
                    Qt::QueuedConnection);
+  // A session that ends asks nothing: the unsaved work stays in the
+  // recovery file for the next start.
+  tochkograf::SessionEnd session_end;
+  QObject::connect(&session_end, &tochkograf::SessionEnd::Ending, &app, [&start](int signal) {
+    start.KeepUnsavedWork();
+    QCoreApplication::exit(128 + signal);
+  });
   return app.exec();
 }
 

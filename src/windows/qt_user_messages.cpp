@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "commands/caption.h"
+#include "commands/recovery.h"
 
 namespace tochkograf {
 
@@ -32,6 +34,20 @@ bool QtUserMessages::AskReplace(const QString& title, const QString& name) {
           .arg(name);
   return QMessageBox::warning(owner_, title, text, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Esc is "Позже", which loses nothing.
+RecoverAnswer QtUserMessages::AskRecover(const QString& question) {
+  QMessageBox box(QMessageBox::Question, kRecoveryTitle, question, QMessageBox::NoButton, owner_);
+  QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+  QPushButton* later = box.addButton(QStringLiteral("Позже"), QMessageBox::RejectRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(later);
+  box.exec();
+  if (box.clickedButton() == yes) return RecoverAnswer::Yes;
+  if (box.clickedButton() == no) return RecoverAnswer::No;
+  return RecoverAnswer::Later;
 }
 
 }  // namespace tochkograf

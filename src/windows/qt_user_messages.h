@@ -13,6 +13,7 @@ class QtUserMessages : public UserMessages {
   SaveAnswer AskSaveChanges(const QString& title) override;
   void ShowFailure(const QString& message) override;
   bool AskReplace(const QString& title, const QString& name) override;
+  RecoverAnswer AskRecover(const QString& question) override;
 
  private:
   QWidget* owner_;

@@ -501,11 +501,76 @@ frames_play_save_open() {
   expect_exit_status 0
 }
 
+# Unsaved work survives the program being killed. A few seconds after the
+# last change a copy of it is on the disk; the next start shows the main
+# window, then asks about it, and Enter ("Да") brings it back unsaved under
+# its file's name, so that Ctrl+S writes that file. A session that ends
+# (SIGTERM) keeps work drawn just before; Esc ("Позже") keeps the copy for
+# the next start, "Нет" drops it, the file named on the command line opens
+# after the question, and a start with nothing left asks nothing.
+has_copy() { compgen -G "$1/*.unsaved" >/dev/null; }
+killed_work_comes_back() {
+  local copies="$work/$scenario/home/.local/state/tochkograf"
+  start_past_splash key
+  ink_clear
+  click_cell 1 4 4 && ink_on 4 4
+  xdo key ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/cat"
+  wait_for "the caption naming the file" caption_is "cat - Tochkograf"
+  click_cell 1 9 7 && ink_on 9 7
+  wait_for "a copy of the unsaved work" has_copy "$copies"
+  { kill -KILL "$app_pid" && wait "$app_pid"; } 2>/dev/null
+  app_pid=""
+
+  start_past_splash key
+  wait_question "Восстановление рисунка"
+  xdo key Return
+  wait_for "the question closing at Enter" window_gone "$question"
+  focus_main
+  xdo key ctrl+s
+  write_expected "$app_dir/cat.expected"
+  wait_for "the brought back picture saved" cmp -s "$app_dir/cat.ems" "$app_dir/cat.expected"
+  menu_file_exit
+  expect_exit_status 0
+  ! has_copy "$copies" || fail "a copy is left after the save"
+
+  caption="cat - Tochkograf" start_past_splash key cat.ems
+  cell_point 20 20
+  local -a cell=("$main_window" $((cell_x - win_x - 2)) $((cell_y - win_y - 2)) 5 5)
+  local plain
+  plain=$(region_digest "${cell[@]}")
+  click_cell 1 20 20
+  wait_for "the cell drawn" region_differs "$plain" "${cell[@]}"
+  kill -TERM "$app_pid"
+  expect_exit_status 143
+  for answer in Escape "Tab Return"; do
+    start_past_splash key cat.ems
+    wait_question "Восстановление рисунка"
+    # shellcheck disable=SC2086
+    xdo key $answer
+    wait_for "the question closing" window_gone "$question"
+    wait_for "the file named opening after the question" caption_is "cat - Tochkograf"
+    menu_file_exit
+    expect_exit_status 0
+  done
+  ! has_copy "$copies" || fail "the copy is left after \"Нет\""
+  cmp -s "$app_dir/cat.ems" "$app_dir/cat.expected" || fail "cat.ems changed without a save"
+  caption="cat - Tochkograf" start_past_splash key cat.ems
+  sleep 1
+  [[ $(visible_windows | wc -l) == 1 ]] || fail "a start with nothing left shows another window"
+  menu_file_exit
+  expect_exit_status 0
+}
+
 start_xvfb "$work/display"
-for scenario in splash_times_out draw_save_new open_shift_save open_named_on_command_line \
-  arguments_are_the_programs exit_cancel_then_no exit_yes_saves \
-  russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys \
-  import_convert_export draw_shapes_undo_save desktop_clipboard frames_play_save_open; do
+scenarios=(splash_times_out draw_save_new open_shift_save open_named_on_command_line
+  arguments_are_the_programs exit_cancel_then_no exit_yes_saves
+  russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys
+  import_convert_export draw_shapes_undo_save desktop_clipboard frames_play_save_open
+  killed_work_comes_back)
+# E2E_ONLY="name ..." runs only those scenarios.
+[[ -n ${E2E_ONLY:-} ]] && read -ra scenarios <<<"$E2E_ONLY"
+for scenario in "${scenarios[@]}"; do
   started=$(now_ms)
   setxkbmap -layout us
   (trap stop_program EXIT; "$scenario") &

@@ -21,7 +21,14 @@ class ScriptedMessages : public UserMessages {
     return replace_answers.isEmpty() ? false : replace_answers.dequeue();
   }
 
+  RecoverAnswer AskRecover(const QString& question) override {
+    recover_questions.append(question);
+    return recover_answers.isEmpty() ? RecoverAnswer::Later : recover_answers.dequeue();
+  }
+
   QQueue<SaveAnswer> answers;
+  QQueue<RecoverAnswer> recover_answers;
+  QStringList recover_questions;
   QQueue<bool> replace_answers;
   QStringList questions;  // titles of the unsaved-changes questions asked
   QStringList failures;
