@@ -75,8 +75,6 @@ void RecoveryStore::Remove() {
   if (lock_) QFile::remove(path_);
 }
 
-bool RecoveryStore::Exists() const { return lock_ && QFileInfo::exists(path_); }
-
 std::vector<LeftOver> ClaimLeftOvers(const QString& folder) {
   ClearLonelyLocks(QDir(folder));
   std::vector<LeftOver> found;

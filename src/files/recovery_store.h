@@ -36,7 +36,6 @@ class RecoveryStore {
   FileStatus Write(const QByteArray& bytes);
   // The file is gone, if it was there.
   void Remove();
-  bool Exists() const;
   QString Path() const { return path_; }
 
  private:

@@ -67,7 +67,7 @@ void RecoveryKeeper::Write(const QByteArray& bytes) {
 void RecoveryKeeper::Forget() {
   unwritten_.invalidate();
   seen_.clear();
-  if (written_.isEmpty() && !store_.Exists()) return;
+  if (written_.isEmpty()) return;
   store_.Remove();
   written_.clear();
 }
