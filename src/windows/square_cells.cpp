@@ -15,4 +15,16 @@ QSize SquareCellArea(QSize picture, QSize room, int narrowest, QSize largest) {
   return QSize(std::max(cell * columns, narrowest), cell * rows);
 }
 
+QRect SquareCellPlace(QSize picture, const QRect& room, QSize frame) {
+  const int columns = std::max(1, picture.width()), rows = std::max(1, picture.height());
+  const QSize inside = (room.size() - frame).expandedTo(QSize(0, 0));
+  double cell = std::min(double(inside.width()) / columns, double(inside.height()) / rows);
+  if (cell >= 1) cell = std::floor(cell);
+  const QSize inner(std::max(1, static_cast<int>(cell * columns)),
+                    std::max(1, static_cast<int>(cell * rows)));
+  const QSize size = inner + frame;
+  return QRect(room.left() + (room.width() - size.width()) / 2,
+               room.top() + (room.height() - size.height()) / 2, size.width(), size.height());
+}
+
 }  // namespace tochkograf

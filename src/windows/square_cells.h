@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace tochkograf {
@@ -10,5 +11,11 @@ namespace tochkograf {
 // not always possible: a picture too tall for the narrowest width within
 // `largest` gets the narrowest width, and its cells are as tall as fit.
 QSize SquareCellArea(QSize picture, QSize room, int narrowest, QSize largest);
+
+// Where a drawing area whose frame takes `frame` from its size shows a
+// picture of `picture` cells in square cells as large as `room` holds, of
+// whole pixels (unless the room is too small even for cells of one pixel,
+// when they are fractions of one as large as fit): centred in the room.
+QRect SquareCellPlace(QSize picture, const QRect& room, QSize frame);
 
 }  // namespace tochkograf

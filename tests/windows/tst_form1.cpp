@@ -60,7 +60,8 @@ class Form1Test : public QObject {
   void gridToggleFollowsCtrlG();
   void digitKeysShiftFromPoleAndButtons();
   void editCommandsFromShortcutsAndToolbar();
-  void resizeFollowsBandRule();
+  void drawingAreaKeepsSquareCellsAndEveryButtonShows_data();
+  void drawingAreaKeepsSquareCellsAndEveryButtonShows();
   void resizeDuringStrokeEndsIt();
   void exitClosesWindow();
   void strokeRepaintsOnlyItsCells();
@@ -69,6 +70,8 @@ class Form1Test : public QObject {
   void onionSkinFromItsItem();
   void playsUntilStoppedAndChangesNothing_data();
   void playsUntilStoppedAndChangesNothing();
+  void frameItemsAvailableWhereTheyDoSomething_data();
+  void frameItemsAvailableWhereTheyDoSomething();
 
  private:
   FakeSideWindows windows_;  // keeps the splash from holding up every case
@@ -102,7 +105,9 @@ void Form1Test::startsWithEmptyPictureAndGrid() {
 void Form1Test::laysOutControls() {
   // Room for every button, and the picture in square cells of whole pixels.
   const QSize area = form_->centralWidget()->size();
-  QCOMPARE(PoleOf(*form_)->geometry(), QRect(0, 56, area.width(), area.height() - 56));
+  const auto* room = form_->findChild<QWidget*>(QStringLiteral("PoleRoom"));
+  QVERIFY(room);
+  QCOMPARE(room->geometry(), QRect(0, 56, area.width(), area.height() - 56));
   const QSize inner = PoleOf(*form_)->contentsRect().size();
   QVERIFY(area.width() >= Button(*form_, 14)->geometry().right() + 1 ||
           form_->screen()->availableGeometry().width() < 600);  // a screen too small
@@ -235,7 +240,8 @@ void Form1Test::menusHoldEveryItem() {
     } else {
       QCOMPARE(a->text(), parts[1]);
       QCOMPARE(a->shortcut().toString(), parts[2]);
-      QVERIFY(a->isEnabled() && a->isVisible());
+      // The frame items' availability has a test of its own.
+      QVERIFY(a->isVisible() && (a->isEnabled() || menu == QLatin1String("frames")));
     }
   }
   QCOMPARE(form_->menuBar()->actions().size(), 6);
@@ -367,15 +373,53 @@ void Form1Test::editCommandsFromShortcutsAndToolbar() {
   QCOMPARE(s.Pixels(9, 9), kOn);
 }
 
-void Form1Test::resizeFollowsBandRule() {
-  Pole* pole = PoleOf(*form_);
+void Form1Test::drawingAreaKeepsSquareCellsAndEveryButtonShows_data() {
+  QTest::addColumn<QSize>("picture");
+  QTest::addColumn<QSize>("area");  // the window's inner area asked for; none: as it fits itself
+  QTest::newRow("tall picture, as fitted") << QSize(16, 96) << QSize();
+  QTest::newRow("square picture, wide window") << QSize(32, 32) << QSize(900, 400);
+  QTest::newRow("wide picture, tall window") << QSize(72, 14) << QSize(520, 700);
+  QTest::newRow("largest picture, window made tiny") << QSize(128, 96) << QSize(1, 1);
+  QTest::newRow("one cell, narrow window") << QSize(1, 1) << QSize(100, 600);
+}
+
+// Whatever the window's shape, the picture shows in square cells of whole
+// pixels in the middle of the room below the band, paper round it, and the
+// window keeps room for every button and label.
+void Form1Test::drawingAreaKeepsSquareCellsAndEveryButtonShows() {
+  QFETCH(QSize, picture);
+  QFETCH(QSize, area);
+  windows_.size_chosen = picture;
+  Item(*form_, "size")->trigger();
   const int menu = form_->height() - form_->centralWidget()->height();
-  form_->resize(500, 400 + menu);
-  QTRY_COMPARE(form_->centralWidget()->size(), QSize(500, 400));
-  QCOMPARE(pole->geometry(), QRect(0, 56, 500, 344));
-  form_->resize(200, 50 + menu);
-  QTRY_COMPARE(form_->centralWidget()->width(), 200);
-  QCOMPARE(pole->geometry(), QRect(0, 56, 200, 344));  // height kept
+  if (area.isValid()) form_->resize(area + QSize(0, menu));
+  QWidget* central = form_->centralWidget();
+  QTRY_VERIFY(!area.isValid() || central->size() == area.expandedTo(central->minimumSize()));
+  const QRect inside = central->rect();
+  for (int i = 0; i < 15; ++i) QVERIFY2(inside.contains(Button(*form_, i)->geometry()), "button");
+  for (const QLabel* label : central->findChildren<QLabel*>())
+    QVERIFY2(inside.contains(label->geometry()), qPrintable(label->objectName()));
+  const auto* room_widget = central->findChild<QWidget*>(QStringLiteral("PoleRoom"));
+  QVERIFY(room_widget);
+  const QRect room = room_widget->geometry();
+  QCOMPARE(room, QRect(0, 56, inside.width(), inside.height() - 56));
+  Pole* pole = PoleOf(*form_);
+  const QRect place = pole->geometry();
+  const QSize cells = pole->contentsRect().size();
+  QVERIFY2(cells.width() % picture.width() == 0 && cells.height() % picture.height() == 0 &&
+               cells.width() / picture.width() == cells.height() / picture.height(),
+           qPrintable(QStringLiteral("%1 x %2").arg(cells.width()).arg(cells.height())));
+  QVERIFY(room.contains(place));
+  QVERIFY(std::abs((place.left() - room.left()) - (room.right() - place.right())) <= 1);
+  QVERIFY(std::abs((place.top() - room.top()) - (room.bottom() - place.bottom())) <= 1);
+  // Paper half-way across the wider margin.
+  const QPoint margin = place.left() - room.left() > place.top() - room.top()
+                            ? QPoint((room.left() + place.left()) / 2, place.center().y())
+                            : QPoint(place.center().x(), (room.top() + place.top()) / 2);
+  if (place != room) {
+    const QImage shown = central->grab().toImage();
+    QCOMPARE(shown.pixelColor(margin * shown.devicePixelRatio()), kPaperColour);
+  }
 }
 
 void Form1Test::resizeDuringStrokeEndsIt() {
@@ -424,7 +468,7 @@ void Form1Test::strokeRepaintsOnlyItsCells() {
   pole->repaint();
   PaintRecorder recorder(pole);
   QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 1, 1));
-  for (int x = 1; x <= 128; ++x) {
+  for (int x = 2; x <= 128; ++x) {
     const QPoint at = CellCentre(pole, s, x, 1 + (x - 1) * 95 / 127);
     QMouseEvent move(QEvent::MouseMove, at, pole->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
@@ -538,8 +582,11 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
                  .arg(ShownAt(pole, CellCentre(pole, s, 2, 2)) == kInkColour)
                  .arg(ShownAt(pole, CellCentre(pole, s, 5, 5)) == kInkColour);
   });
+  auto* label = form_->findChild<QLabel*>(QStringLiteral("Label3"));
+  QStringList labels;  // the frame label as each frame is shown
+  connect(playback, &Playback::FrameShown, label, [&] { labels << label->text(); });
   QTest::keyClick(pole, Qt::Key_F5);
-  QVERIFY(Item(*form_, "frameplay")->isEnabled());
+  QVERIFY(Item(*form_, "frameplay")->isEnabled() && Item(*form_, "frameplay")->isChecked());
   for (const char* name : {"editundo", "framenew", "frameprevious", "fileopen", "editinvert"})
     QVERIFY2(!Item(*form_, name)->isEnabled(), name);
   QVERIFY(!Button(*form_, 0)->isEnabled());
@@ -549,6 +596,7 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
   QTest::keyClick(pole, Qt::Key_4);
   QTRY_VERIFY(shown.size() >= 3);
   QCOMPARE(shown.mid(0, 3), (QStringList{"0:10", "1:01", "0:10"}));
+  QCOMPARE(labels.mid(0, 3), (QStringList{"Кадр 1 из 2", "Кадр 2 из 2", "Кадр 1 из 2"}));
 
   if (stop == QLatin1String("esc")) {
     QTest::keyClick(pole, Qt::Key_Escape);
@@ -560,6 +608,8 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
     Item(*form_, "frameplay")->trigger();
   }
   QVERIFY(Item(*form_, "editundo")->isEnabled() && Button(*form_, 0)->isEnabled());
+  QVERIFY(!Item(*form_, "frameplay")->isChecked());
+  QCOMPARE(label->text(), QStringLiteral("Кадр 2 из 2"));
   const int played = shown.size();
   QTest::qWait(250);
   QCOMPARE(shown.size(), played);
@@ -573,6 +623,43 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
   // The mouse draws again.
   QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 7, 7));
   QCOMPARE(s.Pixels(7, 7), kOn);
+}
+
+void Form1Test::frameItemsAvailableWhereTheyDoSomething_data() {
+  QTest::addColumn<int>("frames");
+  QTest::addColumn<int>("current");  // 1-based
+  QTest::addColumn<QStringList>("available");
+  const QStringList all{"framenew",      "frameblank", "framedelete", "frameleft",
+                        "frameprevious", "frameright", "framenext",   "frameplay"};
+  QTest::newRow("one frame") << 1 << 1 << QStringList{"framenew", "frameblank"};
+  QTest::newRow("first of two") << 2 << 1 << QStringList{"framenew",   "frameblank", "framedelete",
+                                                         "frameright", "framenext",  "frameplay"};
+  QTest::newRow("last of three") << 3 << 3
+                                 << QStringList{"framenew",  "frameblank",    "framedelete",
+                                                "frameleft", "frameprevious", "frameplay"};
+  QTest::newRow("middle of three") << 3 << 2 << all;
+  QTest::newRow("the most there may be") << kMaxFrames << 2 << all.mid(2);
+}
+
+// Each frame item is disabled where it could do nothing, and stays so
+// when the frames come from an opened file; F5 plays nothing with one
+// frame.
+void Form1Test::frameItemsAvailableWhereTheyDoSomething() {
+  QFETCH(int, frames);
+  QFETCH(int, current);
+  QFETCH(QStringList, available);
+  for (int i = 1; i < frames; ++i) Item(*form_, "frameblank")->trigger();
+  for (int i = frames; i > current; --i) QTest::keyClick(form_, Qt::Key_PageUp);
+  QCOMPARE(form_->State().CurrentFrame, current - 1);
+  for (QAction* action : form_->findChild<QMenu*>(QStringLiteral("frames"))->actions()) {
+    const QString name = action->objectName();
+    if (!name.startsWith(QLatin1String("frame")) || name == QLatin1String("frameduration") ||
+        name == QLatin1String("frameonion"))
+      continue;
+    QVERIFY2(action->isEnabled() == available.contains(name), qPrintable(name));
+  }
+  QTest::keyClick(form_, Qt::Key_F5);
+  QCOMPARE(form_->findChild<Playback*>()->Playing(), frames > 1);
 }
 
 QTEST_MAIN(Form1Test)
