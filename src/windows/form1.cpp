@@ -122,11 +122,8 @@ void Form1::CreateControls() {
   pole_ = new Pole(state_, area_);
   pole_->SetPreview(&tools_.Preview());
   pole_->setGeometry(0, band_height_, 305, 305);
-  // Every button and label, and the largest picture in cells that show
-  // their colour between the grid's lines.
-  const QSize frame = pole_->size() - pole_->contentsRect().size();
-  area_->setMinimumSize(NarrowestInnerWidth(),
-                        band_height_ + kSmallestCell * kMaxHeight + frame.height());
+  area_->setMinimumSize(SmallestInnerSize() + (pole_->size() - pole_->contentsRect().size()) +
+                        QSize(0, band_height_));
 
   // The buttons in their order, with the drawing area just before the
   // picture size button.
@@ -174,9 +171,14 @@ QSize Form1::InitialInnerSize() const {
   const QSize around(0, band_height_ + menuBar()->sizeHint().height() + 2 * kBandHeight);
   const QSize largest =
       (screen() ? screen()->availableGeometry().size() : QSize(4096, 4096)) - around - frame;
-  const QSize inner = SquareCellArea(QSize(state_.MX, state_.MY), drawn,
-                                     NarrowestInnerWidth() - frame.width(), largest);
+  const QSize inner =
+      SquareCellArea(QSize(state_.MX, state_.MY), drawn, SmallestInnerSize(), largest);
   return QSize(inner.width() + frame.width(), band_height_ + inner.height() + frame.height());
+}
+
+QSize Form1::SmallestInnerSize() const {
+  const QSize frame = pole_->size() - pole_->contentsRect().size();
+  return QSize(NarrowestInnerWidth() - frame.width(), kSmallestCell * kMaxHeight);
 }
 
 int Form1::NarrowestInnerWidth() const {
@@ -435,7 +437,7 @@ void Form1::RepaintAll() {
 
 // The drawing area keeps about the room it had; the window grows or shrinks
 // round its own centre and stays on the screen. A maximised window keeps its
-// size, as the user's own resizing always stretches the picture.
+// size, the picture in the middle of it.
 void Form1::FollowPictureSize() {
   const QSize picture(state_.MX, state_.MY);
   if (picture == fitted_size_) return;
@@ -446,9 +448,8 @@ void Form1::FollowPictureSize() {
   const QSize decoration = frameGeometry().size() - size();
   const QSize around = decoration + QSize(0, menuBar()->sizeHint().height() + band_height_) + frame;
   const QRect available = screen->availableGeometry();
-  const QSize inner =
-      SquareCellArea(picture, pole_->contentsRect().size(), NarrowestInnerWidth() - frame.width(),
-                     available.size() - around);
+  const QSize inner = SquareCellArea(picture, pole_->contentsRect().size(), SmallestInnerSize(),
+                                     available.size() - around);
   QRect outer(QPoint(), inner + around);
   outer.moveCenter(frameGeometry().center());
   outer.moveRight(std::min(outer.right(), available.right()));

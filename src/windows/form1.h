@@ -102,6 +102,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void Load();
   // The narrowest the inner area may be: its menus and labels need that.
   int NarrowestInnerWidth() const;
+  // The smallest the drawing area's inside may be: as wide as the inner
+  // area's narrowest, as tall as the largest picture in cells that show
+  // their colour between the grid's lines. The window is never smaller.
+  QSize SmallestInnerSize() const;
   // Gives the drawing area the picture's proportions when the picture's
   // size has changed since the last time, so its cells are square.
   void FollowPictureSize();

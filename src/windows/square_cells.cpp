@@ -5,14 +5,15 @@
 
 namespace tochkograf {
 
-QSize SquareCellArea(QSize picture, QSize room, int narrowest, QSize largest) {
+QSize SquareCellArea(QSize picture, QSize room, QSize smallest, QSize largest) {
   const int columns = std::max(1, picture.width()), rows = std::max(1, picture.height());
   const double area = std::max(1, room.width()) * double(std::max(1, room.height()));
   const int as_before = static_cast<int>(std::lround(std::sqrt(area / (double(columns) * rows))));
-  const int wide_enough = (narrowest + columns - 1) / columns;
+  const int large_enough =
+      std::max((smallest.width() + columns - 1) / columns, (smallest.height() + rows - 1) / rows);
   const int within = std::max(1, std::min(largest.width() / columns, largest.height() / rows));
-  const int cell = std::clamp(std::max(as_before, wide_enough), 1, within);
-  return QSize(std::max(cell * columns, narrowest), cell * rows);
+  const int cell = std::clamp(std::max(as_before, large_enough), 1, within);
+  return QSize(cell * columns, cell * rows).expandedTo(smallest);
 }
 
 QRect SquareCellPlace(QSize picture, const QRect& room, QSize frame) {

@@ -6,8 +6,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "fakes/animations.h"
 #include "fakes/pictures.h"
 #include "fakes/side_windows.h"
+#include "files/ems_animation.h"
 #include "picture/frames.h"
 #include "picture/pen.h"
 #include "windows/form1.h"
@@ -641,15 +643,20 @@ void Form1Test::frameItemsAvailableWhereTheyDoSomething_data() {
   QTest::newRow("the most there may be") << kMaxFrames << 2 << all.mid(2);
 }
 
-// Each frame item is disabled where it could do nothing, and stays so
-// when the frames come from an opened file; F5 plays nothing with one
+// Each frame item is disabled where it could do nothing, whether the
+// frames came from a file or from the items; F5 plays nothing with one
 // frame.
 void Form1Test::frameItemsAvailableWhereTheyDoSomething() {
   QFETCH(int, frames);
   QFETCH(int, current);
   QFETCH(QStringList, available);
-  for (int i = 1; i < frames; ++i) Item(*form_, "frameblank")->trigger();
-  for (int i = frames; i > current; --i) QTest::keyClick(form_, Qt::Key_PageUp);
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("frames.ems")));
+  QVERIFY(file.open(QIODevice::WriteOnly) &&
+          file.write(EncodeEmsAnimation(EmsAnimationOf(RandomAnimation(8, 8, frames)))) > 0);
+  file.close();
+  form_->OpenFile(file.fileName());
+  for (int i = 1; i < current; ++i) QTest::keyClick(form_, Qt::Key_PageDown);
   QCOMPARE(form_->State().CurrentFrame, current - 1);
   for (QAction* action : form_->findChild<QMenu*>(QStringLiteral("frames"))->actions()) {
     const QString name = action->objectName();
