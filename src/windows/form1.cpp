@@ -119,9 +119,11 @@ void Form1::CreateControls() {
   PlaceLabels();
 
   room_ = new PaperRoom(area_);
+  room_->setGeometry(0, band_height_, 305, 305);
   pole_ = new Pole(state_, area_);
   pole_->SetPreview(&tools_.Preview());
-  pole_->setGeometry(0, band_height_, 305, 305);
+  pole_->setGeometry(room_->geometry());
+  // Never smaller than the buttons, the labels and the smallest drawing area.
   area_->setMinimumSize(SmallestInnerSize() + (pole_->size() - pole_->contentsRect().size()) +
                         QSize(0, band_height_));
 
