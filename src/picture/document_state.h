@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -39,6 +40,7 @@ struct DocumentState {
   UndoSnapshot Undo;
   PixelGrid ClipPixels;
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
+  QPoint StrokeCell;  // the cell under the stroke's last position, beyond the picture where it was
   Flag GridOn = kOff;
   Flag OnionOn = kOff;  // the previous frame's ink shows faintly under the current one
   std::array<Flag, kMaxWidth + 1> ShiftLine{};  // the line that wraps round in a shift

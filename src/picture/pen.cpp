@@ -1,7 +1,10 @@
 #include "picture/pen.h"
 
 #include <cmath>
+#include <vector>
 
+#include "picture/drawing_tools.h"
+#include "picture/line.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 
@@ -12,10 +15,30 @@ void PoleMouseDown(DocumentState& state, PictureView& view, std::uint8_t button,
   SaveUndo(state);
   state.DrawButton = button;
   DrawAtMouse(state, view, X, Y);
+  state.StrokeCell = CellUnder(state, view, X, Y);
 }
 
 void PoleMouseMove(DocumentState& state, PictureView& view, double X, double Y) {
-  DrawAtMouse(state, view, X, Y);
+  if (state.DrawButton != kLeftButton && state.DrawButton != kRightButton) {
+    DrawAtMouse(state, view, X, Y);
+    return;
+  }
+  const QPoint cell = CellUnder(state, view, X, Y);
+  const Flag value = state.DrawButton == kLeftButton ? kOn : kOff;
+  // The line's first cell is the last position's, drawn already.
+  std::vector<QPoint> line = LineCells(state.StrokeCell, cell);
+  std::erase_if(line, [&](QPoint c) {
+    return c == state.StrokeCell || c.x() < 1 || c.x() > state.MX || c.y() < 1 || c.y() > state.MY;
+  });
+  state.StrokeCell = cell;
+  if (line.empty()) return;
+  CellRuns reached;
+  for (const QPoint c : line) {
+    state.Pixels(c.x(), c.y()) = value;
+    reached.push_back({c.y(), c.x(), c.x()});
+  }
+  state.IZM = kOn;
+  view.RepaintCells(reached);
 }
 
 void PoleMouseUp(DocumentState& state) { state.DrawButton = kNoButton; }

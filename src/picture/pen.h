@@ -17,7 +17,10 @@ enum MouseButtonCode : std::uint8_t {
 
 // Positions are in the drawing area's own units, origin at the top-left of
 // its inner area. Every press first takes the undo snapshot, so one undo
-// takes back one whole stroke.
+// takes back one whole stroke. Each position of a stroke is joined to the
+// one before with the cells the line tool would draw between them, clipped
+// to the picture, so that a quick stroke leaves no gaps; the middle button
+// joins nothing, as it draws nothing.
 void PoleMouseDown(DocumentState& state, PictureView& view, std::uint8_t button, double X,
                    double Y);
 void PoleMouseMove(DocumentState& state, PictureView& view, double X, double Y);

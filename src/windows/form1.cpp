@@ -27,6 +27,7 @@
 #include "windows/caption_menu.h"
 #include "windows/keyboard_menu_bar.h"
 #include "windows/latin_shortcut.h"
+#include "windows/paper_room.h"
 #include "windows/playback.h"
 #include "windows/pole.h"
 #include "windows/qt_desktop_clipboard.h"
@@ -45,6 +46,8 @@ namespace {
 constexpr QSize kInitialInnerSize(306, 362);
 constexpr QRect kLabel1Place(0, 32, 121, 17);
 constexpr QRect kLabel2Place(128, 32, 73, 17);
+// The smallest cell, in pixels, whose colour shows between the grid's lines.
+constexpr int kSmallestCell = 3;
 
 }  // namespace
 
@@ -70,6 +73,8 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   // Painted at once, not at the next turn of the event loop: a frame
   // reaches the screen when its time comes, not some events later.
   connect(playback_, &Playback::FrameShown, pole_, qOverload<>(&QWidget::repaint));
+  connect(playback_, &Playback::FrameShown, Label3_,
+          [this](int index) { Label3_->setText(FrameLabelText(index + 1, FrameCount(state_))); });
   RedrawPole(state_, *this);
   resize(InitialInnerSize() + QSize(0, menuBar()->sizeHint().height()));
   PlaceCentred();
@@ -113,9 +118,14 @@ void Form1::CreateControls() {
   Label3_->hide();
   PlaceLabels();
 
+  room_ = new PaperRoom(area_);
+  room_->setGeometry(0, band_height_, 305, 305);
   pole_ = new Pole(state_, area_);
   pole_->SetPreview(&tools_.Preview());
-  pole_->setGeometry(0, band_height_, 305, 305);
+  pole_->setGeometry(room_->geometry());
+  // Never smaller than the buttons, the labels and the smallest drawing area.
+  area_->setMinimumSize(SmallestInnerSize() + (pole_->size() - pole_->contentsRect().size()) +
+                        QSize(0, band_height_));
 
   // The buttons in their order, with the drawing area just before the
   // picture size button.
@@ -163,9 +173,14 @@ QSize Form1::InitialInnerSize() const {
   const QSize around(0, band_height_ + menuBar()->sizeHint().height() + 2 * kBandHeight);
   const QSize largest =
       (screen() ? screen()->availableGeometry().size() : QSize(4096, 4096)) - around - frame;
-  const QSize inner = SquareCellArea(QSize(state_.MX, state_.MY), drawn,
-                                     NarrowestInnerWidth() - frame.width(), largest);
+  const QSize inner =
+      SquareCellArea(QSize(state_.MX, state_.MY), drawn, SmallestInnerSize(), largest);
   return QSize(inner.width() + frame.width(), band_height_ + inner.height() + frame.height());
+}
+
+QSize Form1::SmallestInnerSize() const {
+  const QSize frame = pole_->size() - pole_->contentsRect().size();
+  return QSize(NarrowestInnerWidth() - frame.width(), kSmallestCell * kMaxHeight);
 }
 
 int Form1::NarrowestInnerWidth() const {
@@ -197,12 +212,10 @@ void Form1::CreateActions() {
       connect(action, &QAction::triggered, this, [this, run = command.run] {
         BeforeCommand();
         (this->*run)();
-        ShowChecks();
+        ShowStates();
       });
-      if (command.checked) {
-        action->setCheckable(true);
-        checked_actions_.push_back({action, command.checked});
-      }
+      if (command.checked) action->setCheckable(true);
+      ruled_actions_.push_back({action, command.checked, command.enabled});
       if (command.group) {
         QActionGroup*& group = groups[command.group];
         if (!group) group = new QActionGroup(this);
@@ -212,12 +225,15 @@ void Form1::CreateActions() {
       if (command.button) toolbar_actions_.push_back({action, *command.button, command.tooltip});
     }
   }
-  ShowChecks();
+  ShowStates();
 }
 
-void Form1::ShowChecks() {
-  for (const CheckedAction& checked : checked_actions_)
-    checked.action->setChecked(checked.checked(state_));
+void Form1::ShowStates() {
+  const CommandState now{state_, Playing()};
+  for (const RuledAction& ruled : ruled_actions_) {
+    if (ruled.checked) ruled.action->setChecked(ruled.checked(now));
+    ruled.action->setEnabled(ruled.enabled ? ruled.enabled(now) : !now.playing);
+  }
 }
 
 void Form1::BeforeCommand() { tools_.Cancel(state_, *this); }
@@ -241,26 +257,22 @@ void Form1::Pole_MouseDown(std::uint8_t button, double X, double Y, bool shift) 
   if (!mouse_stopped_play_) tools_.MouseDown(state_, *this, button, X, Y, shift);
 }
 
+// The commands' own actions alone are disabled, by their rules: the menus'
+// titles stay, so that the menu that stops the frames still opens.
 void Form1::StartPlaying() {
-  // The commands' own actions alone: the menus' titles stay, so that the
-  // menu that stops the frames still opens.
-  for (QAction* action : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
-    if (action->objectName() == QLatin1String("frameplay") || !action->isEnabled()) continue;
-    action->setEnabled(false);
-    stilled_.push_back(action);
-  }
   pole_->ShowPlayed(&playback_->Shown());
   playback_->Start(AnimationOf(state_));
+  ShowStates();
 }
 
 void Form1::StopPlaying() {
   playback_->Stop();
   pole_->ShowPlayed(nullptr);
-  for (QAction* action : stilled_) action->setEnabled(true);
-  stilled_.clear();
+  Label3_->setText(FrameLabelText(state_.CurrentFrame + 1, FrameCount(state_)));
+  ShowStates();
 }
 
-bool Form1::Playing() const { return playback_->Playing(); }
+bool Form1::Playing() const { return playback_ && playback_->Playing(); }
 
 // The text's dialog opens once the click is over, from the event loop, so
 // that the drawing area is done with the mouse.
@@ -402,9 +414,14 @@ void Form1::DigitKeyPress(const QString& text) {
 
 void Form1::Form_Resize() {
   const QSize inner = area_->size();
-  const int height =
-      inner.height() > band_height_ ? inner.height() - band_height_ : pole_->height();
-  pole_->setGeometry(0, band_height_, inner.width(), height);
+  room_->setGeometry(0, band_height_, inner.width(), std::max(0, inner.height() - band_height_));
+  PlacePole();
+}
+
+void Form1::PlacePole() {
+  const QSize frame = pole_->size() - pole_->contentsRect().size();
+  pole_->setGeometry(SquareCellPlace(QSize(state_.MX, state_.MY), room_->geometry(), frame));
+  room_->Surround(pole_->geometry());
 }
 
 void Form1::SetCaption(const QString& caption) { setWindowTitle(caption); }
@@ -416,11 +433,13 @@ void Form1::RepaintCells(const CellRuns& runs) { pole_->RepaintCells(runs); }
 void Form1::RepaintAll() {
   pole_->update();
   FollowPictureSize();
+  PlacePole();
+  ShowStates();
 }
 
 // The drawing area keeps about the room it had; the window grows or shrinks
 // round its own centre and stays on the screen. A maximised window keeps its
-// size, as the user's own resizing always stretches the picture.
+// size, the picture in the middle of it.
 void Form1::FollowPictureSize() {
   const QSize picture(state_.MX, state_.MY);
   if (picture == fitted_size_) return;
@@ -431,9 +450,8 @@ void Form1::FollowPictureSize() {
   const QSize decoration = frameGeometry().size() - size();
   const QSize around = decoration + QSize(0, menuBar()->sizeHint().height() + band_height_) + frame;
   const QRect available = screen->availableGeometry();
-  const QSize inner =
-      SquareCellArea(picture, pole_->contentsRect().size(), NarrowestInnerWidth() - frame.width(),
-                     available.size() - around);
+  const QSize inner = SquareCellArea(picture, pole_->contentsRect().size(), SmallestInnerSize(),
+                                     available.size() - around);
   QRect outer(QPoint(), inner + around);
   outer.moveCenter(frameGeometry().center());
   outer.moveRight(std::min(outer.right(), available.right()));
@@ -446,8 +464,9 @@ void Form1::FollowPictureSize() {
 
 void Form1::SetSizeLabel(const QString& caption) { Label2_->setText(caption); }
 
+// While the frames play, the label names the frame played.
 void Form1::SetFrameLabel(const QString& text) {
-  Label3_->setText(text);
+  if (!Playing()) Label3_->setText(text);
   Label3_->setVisible(!text.isEmpty());
 }
 

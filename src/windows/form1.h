@@ -24,6 +24,7 @@ namespace tochkograf {
 
 class ActionButton;
 class Form3;
+class PaperRoom;
 class Playback;
 class Pole;
 
@@ -105,6 +106,10 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void Load();
   // The narrowest the inner area may be: its menus and labels need that.
   int NarrowestInnerWidth() const;
+  // The smallest the drawing area's inside may be: as wide as the inner
+  // area's narrowest, as tall as the largest picture in cells that show
+  // their colour between the grid's lines. The window is never smaller.
+  QSize SmallestInnerSize() const;
   // Gives the drawing area the picture's proportions when the picture's
   // size has changed since the last time, so its cells are square.
   void FollowPictureSize();
@@ -154,13 +159,15 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
 
   // While the frames play, every command but the one that stops them is
   // disabled, the drawing area ignores the mouse and shows the played
-  // frames, and the document is left as it was.
+  // frames, the frame label names the frame played, and the document is
+  // left as it was.
   void StartPlaying();
   void StopPlaying();
   bool Playing() const;
 
-  // Sets the check marks from the states they show, after every command.
-  void ShowChecks();
+  // Sets the check marks and the commands' availability from the states
+  // they show, after every command and whenever the picture is redrawn.
+  void ShowStates();
   // What comes before every command: a shape being dragged is cancelled.
   void BeforeCommand();
   // The mouse on the drawing area, for the tool in use.
@@ -171,6 +178,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // The shift digits, typed while Pole or a toolbar button has the focus.
   void DigitKeyPress(const QString& text);
   void Form_Resize();
+  // The drawing area in square cells, centred in the room below the band.
+  void PlacePole();
 
   // PictureView: the drawing area and its size label.
   double InnerWidth() const override;
@@ -196,11 +205,12 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::unique_ptr<DocumentCommands> commands_;
 
   QWidget* area_ = nullptr;  // the inner (client) area below the menu bar
-  struct CheckedAction {
+  struct RuledAction {
     QAction* action;
-    bool (*checked)(const DocumentState&);
+    bool (*checked)(const CommandState&);
+    bool (*enabled)(const CommandState&);
   };
-  std::vector<CheckedAction> checked_actions_;
+  std::vector<RuledAction> ruled_actions_;
   struct PlacedAction {
     QAction* action;
     ButtonPlace place;
@@ -210,14 +220,14 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   std::vector<ActionButton*> Command1_;        // the toolbar, in the same order
   QLabel* Label1_ = nullptr;
   QLabel* Label2_ = nullptr;
-  QLabel* Label3_ = nullptr;  // the frame shown, beside the size; hidden for one frame
+  QLabel* Label3_ = nullptr;   // the frame shown, beside the size; hidden for one frame
+  PaperRoom* room_ = nullptr;  // below the band, round the drawing area
   Pole* pole_ = nullptr;
   int band_height_ = kBandHeight;
   QSize fitted_size_;  // the picture size the drawing area was last fitted to
   DrawingTools tools_;
   TextChoice last_text_;  // the text dialog starts where it was left
   Playback* playback_ = nullptr;
-  std::vector<QAction*> stilled_;  // the commands disabled while the frames play
   // The press that stopped the frames playing draws nothing, nor does
   // anything the mouse does until its button is up.
   bool mouse_stopped_play_ = false;

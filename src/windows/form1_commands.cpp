@@ -10,6 +10,7 @@
 #include "commands/frame_duration.h"
 #include "commands/image_import.h"
 #include "picture/drawing_tools.h"
+#include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
 #include "windows/form1.h"
@@ -34,8 +35,24 @@ namespace tochkograf {
 namespace {
 
 template <DrawingTool tool>
-bool ToolInUse(const DocumentState& state) {
-  return state.Tool == tool;
+bool ToolInUse(const CommandState& state) {
+  return state.document.Tool == tool;
+}
+
+// The frame commands, where they can do anything: a frame is added while
+// there is room for one, deleted while another stays, moved or gone to
+// while there is one on that side.
+bool MayAddFrame(const CommandState& state) {
+  return !state.playing && FrameCount(state.document) < kMaxFrames;
+}
+bool HasOtherFrames(const CommandState& state) {
+  return !state.playing && FrameCount(state.document) > 1;
+}
+bool HasFrameBefore(const CommandState& state) {
+  return !state.playing && state.document.CurrentFrame > 0;
+}
+bool HasFrameAfter(const CommandState& state) {
+  return !state.playing && state.document.CurrentFrame < FrameCount(state.document) - 1;
 }
 
 // The place of the tools' button `index`, after the size button and a gap.
@@ -235,29 +252,36 @@ std::vector<Menu> Form1::CommandTable() {
        {
            {.name = "framenew",
             .caption = QStringLiteral("Новый кадр"),
-            .run = &Form1::framenew_Click},
+            .run = &Form1::framenew_Click,
+            .enabled = MayAddFrame},
            {.name = "frameblank",
             .caption = QStringLiteral("Пустой кадр"),
-            .run = &Form1::frameblank_Click},
+            .run = &Form1::frameblank_Click,
+            .enabled = MayAddFrame},
            {.name = "framedelete",
             .caption = QStringLiteral("Удалить кадр"),
-            .run = &Form1::framedelete_Click},
+            .run = &Form1::framedelete_Click,
+            .enabled = HasOtherFrames},
            separator("tframemove"),
            {.name = "frameleft",
             .caption = QStringLiteral("Кадр влево"),
-            .run = &Form1::frameleft_Click},
+            .run = &Form1::frameleft_Click,
+            .enabled = HasFrameBefore},
            {.name = "frameright",
             .caption = QStringLiteral("Кадр вправо"),
-            .run = &Form1::frameright_Click},
+            .run = &Form1::frameright_Click,
+            .enabled = HasFrameAfter},
            separator("tframego"),
            {.name = "frameprevious",
             .caption = QStringLiteral("Предыдущий кадр"),
             .shortcut = QKeySequence(Qt::Key_PageUp),
-            .run = &Form1::frameprevious_Click},
+            .run = &Form1::frameprevious_Click,
+            .enabled = HasFrameBefore},
            {.name = "framenext",
             .caption = QStringLiteral("Следующий кадр"),
             .shortcut = QKeySequence(Qt::Key_PageDown),
-            .run = &Form1::framenext_Click},
+            .run = &Form1::framenext_Click,
+            .enabled = HasFrameAfter},
            separator("tframeshow"),
            {.name = "frameduration",
             .caption = QStringLiteral("Длительность кадра..."),
@@ -265,11 +289,14 @@ std::vector<Menu> Form1::CommandTable() {
            {.name = "frameonion",
             .caption = QStringLiteral("Калька"),
             .run = &Form1::frameonion_Click,
-            .checked = [](const DocumentState& state) { return state.OnionOn != kOff; }},
+            .checked = [](const CommandState& state) { return state.document.OnionOn != kOff; }},
            {.name = "frameplay",
             .caption = QStringLiteral("Воспроизвести"),
             .shortcut = QKeySequence(Qt::Key_F5),
-            .run = &Form1::frameplay_Click},
+            .run = &Form1::frameplay_Click,
+            // Plays while there are frames to play, and stops them.
+            .checked = [](const CommandState& state) { return state.playing; },
+            .enabled = [](const CommandState& state) { return FrameCount(state.document) > 1; }},
        }},
       {"options",
        QStringLiteral("Опции"),
@@ -278,7 +305,7 @@ std::vector<Menu> Form1::CommandTable() {
             .caption = QStringLiteral("Сетка"),
             .shortcut = ctrl(Qt::Key_G),
             .run = &Form1::setka_Click,
-            .checked = [](const DocumentState& state) { return state.GridOn != kOff; }},
+            .checked = [](const CommandState& state) { return state.document.GridOn != kOff; }},
            separator("t3"),
            {.name = "size",
             .caption = QStringLiteral("Размер изображения..."),

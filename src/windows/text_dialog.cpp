@@ -123,6 +123,13 @@ void TextDialog::Changed() {
                         ? QString()
                         : QStringLiteral("Этих знаков в шрифте нет, они будут пустыми рамками: %1")
                               .arg(text.missing.join(QLatin1Char(' '))));
+  // The warning's own room below the preview: two lines at least, so that
+  // the dialog does not jump as it comes and goes, and all its lines at the
+  // narrowest it can be, the preview's width. A wrapped label's height is
+  // no part of the shown dialog's minimum, so a warning longer than the
+  // room it had would otherwise be laid over the preview.
+  const int lines = 2 * missing_->fontMetrics().lineSpacing();
+  missing_->setMinimumHeight(std::max(lines, missing_->heightForWidth(preview_->minimumWidth())));
   ok_->setEnabled(!choice.text.isEmpty());
 }
 

@@ -19,6 +19,8 @@ class PenTest : public QObject {
   void strokeEndsOnReleaseAndOnResize();
   void secondButtonTakesNewSnapshotAndReplacesButton();
   void cellsBeyondPictureSizeAreUnreachable();
+  void strokeJoinsItsPositions_data();
+  void strokeJoinsItsPositions();
 };
 
 void PenTest::mapsPositionToCell_data() {
@@ -178,6 +180,37 @@ void PenTest::cellsBeyondPictureSizeAreUnreachable() {
 
   QCOMPARE(state.Pixels(20, 20), kOn);
   QCOMPARE(view.cells, QVector<QPoint>{QPoint(16, 16)});
+}
+
+void PenTest::strokeJoinsItsPositions_data() {
+  // Positions in a 320 x 320 area of a 32 x 32 picture, cells 10 units
+  // square; the cells in the order the stroke reaches them, each once.
+  QTest::addColumn<QList<QPointF>>("stroke");
+  QTest::addColumn<QList<QPoint>>("cells");
+  QTest::newRow("fast across") << QList<QPointF>{{5, 5}, {55, 5}, {58, 8}}
+                               << QList<QPoint>{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}};
+  QTest::newRow("fast diagonal, 30 units a move")
+      << QList<QPointF>{{5, 5}, {35, 35}, {65, 65}}
+      << QList<QPoint>{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}};
+  // x = 1 + (y - 1) / 4: half-way at row 3, where the right cell is taken.
+  QTest::newRow("steep") << QList<QPointF>{{5, 5}, {15, 45}}
+                         << QList<QPoint>{{1, 1}, {1, 2}, {2, 3}, {2, 4}, {2, 5}};
+  QTest::newRow("out past the edge and back in")
+      << QList<QPointF>{{305, 5}, {345, 5}, {305, 45}}
+      << QList<QPoint>{{31, 1}, {32, 1}, {32, 4}, {31, 5}};
+}
+
+// A fast stroke is the line the user drew, not a row of dots.
+void PenTest::strokeJoinsItsPositions() {
+  QFETCH(QList<QPointF>, stroke);
+  QFETCH(QList<QPoint>, cells);
+  DocumentState state = StartedDocument();
+  RecordingView view(320, 320);
+  PoleMouseDown(state, view, kLeftButton, stroke[0].x(), stroke[0].y());
+  for (const QPointF& at : stroke.mid(1)) PoleMouseMove(state, view, at.x(), at.y());
+  QCOMPARE(view.cells, cells);
+  QCOMPARE(CountOn(state.Pixels), cells.size());
+  for (const QPoint& cell : cells) QCOMPARE(state.Pixels(cell.x(), cell.y()), kOn);
 }
 
 QTEST_GUILESS_MAIN(PenTest)

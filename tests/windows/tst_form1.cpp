@@ -6,8 +6,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "fakes/animations.h"
 #include "fakes/pictures.h"
 #include "fakes/side_windows.h"
+#include "files/ems_animation.h"
 #include "picture/frames.h"
 #include "picture/pen.h"
 #include "windows/form1.h"
@@ -60,7 +62,8 @@ class Form1Test : public QObject {
   void gridToggleFollowsCtrlG();
   void digitKeysShiftFromPoleAndButtons();
   void editCommandsFromShortcutsAndToolbar();
-  void resizeFollowsBandRule();
+  void drawingAreaKeepsSquareCellsAndEveryButtonShows_data();
+  void drawingAreaKeepsSquareCellsAndEveryButtonShows();
   void resizeDuringStrokeEndsIt();
   void exitClosesWindow();
   void strokeRepaintsOnlyItsCells();
@@ -69,6 +72,8 @@ class Form1Test : public QObject {
   void onionSkinFromItsItem();
   void playsUntilStoppedAndChangesNothing_data();
   void playsUntilStoppedAndChangesNothing();
+  void frameItemsAvailableWhereTheyDoSomething_data();
+  void frameItemsAvailableWhereTheyDoSomething();
 
  private:
   FakeSideWindows windows_;  // keeps the splash from holding up every case
@@ -102,7 +107,9 @@ void Form1Test::startsWithEmptyPictureAndGrid() {
 void Form1Test::laysOutControls() {
   // Room for every button, and the picture in square cells of whole pixels.
   const QSize area = form_->centralWidget()->size();
-  QCOMPARE(PoleOf(*form_)->geometry(), QRect(0, 56, area.width(), area.height() - 56));
+  const auto* room = form_->findChild<QWidget*>(QStringLiteral("PoleRoom"));
+  QVERIFY(room);
+  QCOMPARE(room->geometry(), QRect(0, 56, area.width(), area.height() - 56));
   const QSize inner = PoleOf(*form_)->contentsRect().size();
   QVERIFY(area.width() >= Button(*form_, 14)->geometry().right() + 1 ||
           form_->screen()->availableGeometry().width() < 600);  // a screen too small
@@ -235,7 +242,8 @@ void Form1Test::menusHoldEveryItem() {
     } else {
       QCOMPARE(a->text(), parts[1]);
       QCOMPARE(a->shortcut().toString(), parts[2]);
-      QVERIFY(a->isEnabled() && a->isVisible());
+      // The frame items' availability has a test of its own.
+      QVERIFY(a->isVisible() && (a->isEnabled() || menu == QLatin1String("frames")));
     }
   }
   QCOMPARE(form_->menuBar()->actions().size(), 6);
@@ -367,15 +375,39 @@ void Form1Test::editCommandsFromShortcutsAndToolbar() {
   QCOMPARE(s.Pixels(9, 9), kOn);
 }
 
-void Form1Test::resizeFollowsBandRule() {
-  Pole* pole = PoleOf(*form_);
-  const int menu = form_->height() - form_->centralWidget()->height();
-  form_->resize(500, 400 + menu);
-  QTRY_COMPARE(form_->centralWidget()->size(), QSize(500, 400));
-  QCOMPARE(pole->geometry(), QRect(0, 56, 500, 344));
-  form_->resize(200, 50 + menu);
-  QTRY_COMPARE(form_->centralWidget()->width(), 200);
-  QCOMPARE(pole->geometry(), QRect(0, 56, 200, 344));  // height kept
+void Form1Test::drawingAreaKeepsSquareCellsAndEveryButtonShows_data() {
+  QTest::addColumn<QSize>("picture");
+  QTest::addColumn<QSize>("area");  // asked of the window's inner area; none: as it fits itself
+  QTest::newRow("tall picture, as fitted") << QSize(16, 96) << QSize();
+  QTest::newRow("square picture, wide window") << QSize(32, 32) << QSize(900, 400);
+  QTest::newRow("wide picture, tall window") << QSize(72, 14) << QSize(520, 700);
+  QTest::newRow("largest picture, tiny window") << QSize(128, 96) << QSize(1, 1);
+}
+
+// Whatever the window's shape, the picture shows in square cells of whole
+// pixels in the middle of the room below the band, on paper, and the
+// window keeps room for every button and label.
+void Form1Test::drawingAreaKeepsSquareCellsAndEveryButtonShows() {
+  QFETCH(QSize, picture);
+  QFETCH(QSize, area);
+  windows_.size_chosen = picture;
+  Item(*form_, "size")->trigger();
+  QWidget* central = form_->centralWidget();
+  if (area.isValid()) form_->resize(area + form_->size() - central->size());
+  QTRY_VERIFY(!area.isValid() || central->size() == area.expandedTo(central->minimumSize()));
+  for (const QWidget* w : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    QVERIFY2(central->rect().contains(w->geometry()), qPrintable(w->objectName()));
+  const QRect room(0, 56, central->width(), central->height() - 56);
+  const QRect place = PoleOf(*form_)->geometry();
+  const QSize cells = PoleOf(*form_)->contentsRect().size();
+  QCOMPARE(cells, picture * (cells.height() / picture.height()));
+  const QPoint before = place.topLeft() - room.topLeft();
+  const QPoint after = room.bottomRight() - place.bottomRight();
+  QVERIFY(std::abs(before.x() - after.x()) <= 1 && std::abs(before.y() - after.y()) <= 1);
+  const QImage shown = central->grab().toImage();  // paper half-way into the margin
+  if (place != room)
+    QCOMPARE(shown.pixelColor((room.topLeft() + before / 2) * shown.devicePixelRatio()),
+             kPaperColour);
 }
 
 void Form1Test::resizeDuringStrokeEndsIt() {
@@ -424,7 +456,7 @@ void Form1Test::strokeRepaintsOnlyItsCells() {
   pole->repaint();
   PaintRecorder recorder(pole);
   QTest::mousePress(pole, Qt::LeftButton, {}, CellCentre(pole, s, 1, 1));
-  for (int x = 1; x <= 128; ++x) {
+  for (int x = 2; x <= 128; ++x) {
     const QPoint at = CellCentre(pole, s, x, 1 + (x - 1) * 95 / 127);
     QMouseEvent move(QEvent::MouseMove, at, pole->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
@@ -538,8 +570,11 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
                  .arg(ShownAt(pole, CellCentre(pole, s, 2, 2)) == kInkColour)
                  .arg(ShownAt(pole, CellCentre(pole, s, 5, 5)) == kInkColour);
   });
+  auto* label = form_->findChild<QLabel*>(QStringLiteral("Label3"));
+  QStringList labels;  // the frame label as each frame is shown
+  connect(playback, &Playback::FrameShown, label, [&] { labels << label->text(); });
   QTest::keyClick(pole, Qt::Key_F5);
-  QVERIFY(Item(*form_, "frameplay")->isEnabled());
+  QVERIFY(Item(*form_, "frameplay")->isEnabled() && Item(*form_, "frameplay")->isChecked());
   for (const char* name : {"editundo", "framenew", "frameprevious", "fileopen", "editinvert"})
     QVERIFY2(!Item(*form_, name)->isEnabled(), name);
   QVERIFY(!Button(*form_, 0)->isEnabled());
@@ -549,6 +584,7 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
   QTest::keyClick(pole, Qt::Key_4);
   QTRY_VERIFY(shown.size() >= 3);
   QCOMPARE(shown.mid(0, 3), (QStringList{"0:10", "1:01", "0:10"}));
+  QCOMPARE(labels.mid(0, 3), (QStringList{"Кадр 1 из 2", "Кадр 2 из 2", "Кадр 1 из 2"}));
 
   if (stop == QLatin1String("esc")) {
     QTest::keyClick(pole, Qt::Key_Escape);
@@ -560,6 +596,8 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
     Item(*form_, "frameplay")->trigger();
   }
   QVERIFY(Item(*form_, "editundo")->isEnabled() && Button(*form_, 0)->isEnabled());
+  QVERIFY(!Item(*form_, "frameplay")->isChecked());
+  QCOMPARE(label->text(), QStringLiteral("Кадр 2 из 2"));
   const int played = shown.size();
   QTest::qWait(250);
   QCOMPARE(shown.size(), played);
@@ -573,6 +611,41 @@ void Form1Test::playsUntilStoppedAndChangesNothing() {
   // The mouse draws again.
   QTest::mouseClick(pole, Qt::LeftButton, {}, CellCentre(pole, s, 7, 7));
   QCOMPARE(s.Pixels(7, 7), kOn);
+}
+
+void Form1Test::frameItemsAvailableWhereTheyDoSomething_data() {
+  QTest::addColumn<int>("frames");
+  QTest::addColumn<int>("current");  // 1-based
+  // "+" where the item is available, in the order of kFrameItems
+  QTest::addColumn<QString>("available");
+  QTest::newRow("one frame") << 1 << 1 << "++------";
+  QTest::newRow("first of two") << 2 << 1 << "+++--+++";
+  QTest::newRow("last of three") << 3 << 3 << "+++++--+";
+  QTest::newRow("middle of three") << 3 << 2 << "++++++++";
+  QTest::newRow("the most there may be") << kMaxFrames << 2 << "--++++++";
+}
+
+// Each frame item is disabled where it could do nothing, whether the
+// frames came from a file or from the items; F5 plays nothing with one
+// frame.
+void Form1Test::frameItemsAvailableWhereTheyDoSomething() {
+  QFETCH(int, frames);
+  QFETCH(int, current);
+  QFETCH(QString, available);
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("frames.ems")));
+  QVERIFY(file.open(QIODevice::WriteOnly) &&
+          file.write(EncodeEmsAnimation(EmsAnimationOf(RandomAnimation(8, 8, frames)))) > 0);
+  file.close();
+  form_->OpenFile(file.fileName());
+  for (int i = 1; i < current; ++i) QTest::keyClick(form_, Qt::Key_PageDown);
+  QCOMPARE(form_->State().CurrentFrame, current - 1);
+  const char* const kFrameItems[] = {"framenew",      "frameblank", "framedelete", "frameleft",
+                                     "frameprevious", "frameright", "framenext",   "frameplay"};
+  for (int i = 0; i < 8; ++i)
+    QVERIFY2(Item(*form_, kFrameItems[i])->isEnabled() == (available[i] == '+'), kFrameItems[i]);
+  QTest::keyClick(form_, Qt::Key_F5);
+  QCOMPARE(form_->findChild<Playback*>()->Playing(), frames > 1);
 }
 
 QTEST_MAIN(Form1Test)

@@ -322,8 +322,7 @@ void Form1FilesTest::saveGoesWhereTheFileCameFrom() {
 
 // Whatever changes the picture's size, the drawing area takes the
 // picture's proportions, so its cells are square, and the window stays on
-// the screen. The user's own resizing still stretches the cells until the
-// size changes again.
+// the screen. The user's own resizing keeps them square too.
 void Form1FilesTest::drawingAreaFollowsPictureSize_data() {
   QTest::addColumn<QString>("how");
   QTest::addColumn<QSize>("size");
@@ -346,8 +345,7 @@ void Form1FilesTest::drawingAreaFollowsPictureSize() {
     return QSize(form_->State().MX, form_->State().MY) == size &&
            inner.width() * size.height() == inner.height() * size.width();
   };
-  form_->resize(form_->width() + 120, form_->height());  // the user's own stretching
-  QTRY_VERIFY(!square());
+  form_->resize(form_->width() + 120, form_->height());  // the user's own resizing
   const QString path = dir_->filePath(QStringLiteral("cat.ems"));
   Store(path, EncodeEms({size.width(), size.height(), PixelGrid()}));
   dialogs_.Choose(dir_->path(), {QStringLiteral("cat.ems")});
@@ -364,10 +362,12 @@ void Form1FilesTest::drawingAreaFollowsPictureSize() {
   QTRY_VERIFY(square());
   QVERIFY(form_->screen()->availableGeometry().contains(form_->frameGeometry()));
 
-  form_->resize(form_->width() + 50, form_->height());
-  QTRY_VERIFY(!square());
-  item("filenew");  // the same size: the user's stretching stays
-  QVERIFY(!square());
+  const QSize fitted = pole->size();
+  form_->resize(form_->width() + 300, form_->height() + 300);
+  QTRY_VERIFY(pole->size() != fitted);
+  QVERIFY(square());
+  item("filenew");
+  QVERIFY(square());
 }
 
 QTEST_MAIN(Form1FilesTest)

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,7 +30,7 @@ using namespace tochkograf;
 
 namespace {
 
-enum class Window { kMain, kSizeDialog, kSplash, kHelp, kConversionDialog, kTextDialog };
+enum class Window { kMain, kSizeDialog, kSplash, kHelp, kConversionDialog, kTextDialog, kTyped };
 
 // A wide image, and the picture in the editor at the largest size: the
 // size texts at their widest.
@@ -70,6 +71,11 @@ std::unique_ptr<QWidget> Shown(Window which, FakeSideWindows& side) {
     }
     case Window::kTextDialog:
       window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет, 中")});
+      break;
+    case Window::kTyped:  // the text dialog's warning comes once it is shown
+      window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет")});
+      window->show();
+      window->findChild<QLineEdit*>()->setText(QStringLiteral("Привет, 中 文 字"));
       break;
   }
   window->show();
@@ -159,6 +165,7 @@ void TextFitTest::textsShowWhole_data() {
   QTest::newRow("help") << Window::kHelp;
   QTest::newRow("conversion dialog") << Window::kConversionDialog;
   QTest::newRow("text dialog") << Window::kTextDialog;
+  QTest::newRow("text dialog, text typed") << Window::kTyped;
 }
 
 void TextFitTest::textsShowWhole() {
