@@ -155,6 +155,7 @@ class CommandLineTest : public QObject {
   void convertsEveryFrame_data();
   void convertsEveryFrame();
   void ownFileKeepsEveryFrame();
+  void emsElementReadsBack();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -601,6 +602,8 @@ void CommandLineTest::failureWritesNothing_data() {
       << "in.ems";
   QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
                               << "in.c";
+  QTest::newRow("EMS element cut short")
+      << convert("in.txt", "out.ems") << QByteArray("11 21 00 80 00\n") << old << 0 << "in.txt";
   QFile many(QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/frames_65.gif"));
   QVERIFY(many.open(QIODevice::ReadOnly));
   QTest::newRow("more frames than a picture has")
@@ -643,6 +646,20 @@ void CommandLineTest::ownFileKeepsEveryFrame() {
   QCOMPARE(DecodeEmsAnimation(Contents(folder.filePath("out.ems")), read), FormatStatus::Ok);
   QCOMPARE(read.durations, (std::vector<std::int32_t>{100, 100, 500, 10000}));
   QCOMPARE(read.first.width, 24);
+}
+
+// The line written for an animation reads back as its frames.
+void CommandLineTest::emsElementReadsBack() {
+  QTemporaryDir folder;
+  const Animation animation = RandomAnimation(8, 8, 4, 5);
+  Store(folder.filePath("in.ems"), EmsOf(animation));
+  QCOMPARE(Run(folder.path(), {"--convert", "in.ems", "line.txt"}).code, 0);
+  QCOMPARE(Run(folder.path(), {"--convert", "line.txt", "back.ems"}).code, 0);
+  EmsAnimation back;
+  QCOMPARE(DecodeEmsAnimation(Contents(folder.filePath("back.ems")), back), FormatStatus::Ok);
+  QVERIFY(back.first == animation.Frame(0));
+  QCOMPARE(back.further.size(), std::size_t(3));
+  for (int k = 1; k < 4; ++k) QVERIFY(back.further[k - 1] == animation.frames[k].cells);
 }
 
 void CommandLineTest::namesAreTheSystemsBytes_data() {
