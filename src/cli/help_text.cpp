@@ -105,6 +105,10 @@ HelpText CommandLineHelpText() {
                        "лента кадров (--strip) и массив C (.h: кадр за кадром в одном массиве, "
                        "NAME_FRAMES и длительности в массиве name_durations); любой другой тип "
                        "получает первый кадр.")}};
+  help.items += {{{},
+                  QStringLiteral("Параметр, который ничего не меняет для данных ВХОДА и ВЫХОДА "
+                                 "(--layout с ВЫХОДОМ .txt, --text с --kind operator, --to с "
+                                 "ВЫХОДОМ .png), — неверный аргумент.")}};
   help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
                  {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
   help.notes = {

@@ -15,14 +15,8 @@ const QString kText = QStringLiteral("text");
 const QString kKind = QStringLiteral("kind");
 const QString kNetwork = QStringLiteral("network");
 
-struct KindName {
-  const char* name;
-  SmsKind kind;
-};
-constexpr KindName kKindNames[] = {{"ems", SmsKind::Ems},
-                                   {"operator", SmsKind::OperatorLogo},
-                                   {"caller", SmsKind::CallerGroup},
-                                   {"picture", SmsKind::PictureMessage}};
+constexpr SmsKind kKinds[] = {SmsKind::Ems, SmsKind::OperatorLogo, SmsKind::CallerGroup,
+                              SmsKind::PictureMessage};
 
 QString ReadRecipient(const QString& text, QString& recipient) {
   if (!ParsePhoneNumber(text))
@@ -34,12 +28,12 @@ QString ReadRecipient(const QString& text, QString& recipient) {
 
 QString ReadKind(const QString& text, SmsKind& kind) {
   QStringList names;
-  for (const KindName& known : kKindNames) {
-    if (text == QLatin1String(known.name)) {
-      kind = known.kind;
+  for (const SmsKind known : kKinds) {
+    if (text == KindOption(known)) {
+      kind = known;
       return {};
     }
-    names << QLatin1String(known.name);
+    names << KindOption(known);
   }
   return QStringLiteral("--kind ждёт одно из: %1, а не %2")
       .arg(names.join(QStringLiteral(", ")), Quoted(text));
@@ -56,7 +50,40 @@ QString ReadNetwork(const QString& text, std::optional<NetworkCode>& network) {
   return {};
 }
 
+bool ForMessages(const ConversionTarget& target) { return OutputAsks(target, ExportQuestion::Sms); }
+
+bool ForText(const ConversionTarget& target) {
+  return ForMessages(target) && SmsKindHasText(target.kind);
+}
+
+bool ForNetwork(const ConversionTarget& target) {
+  return OutputAsks(target, ExportQuestion::NetworkCode) ||
+         (ForMessages(target) && target.kind == SmsKind::OperatorLogo);
+}
+
+QString Messages() { return OutputsAsking(ExportQuestion::Sms); }
+
+QString MessagesWithText() {
+  QStringList kinds;
+  for (const SmsKind kind : kKinds)
+    if (SmsKindHasText(kind)) kinds << KindOption(kind);
+  return QStringLiteral("%1 с --kind %2").arg(Messages(), kinds.join(QStringLiteral(" или ")));
+}
+
+QString Networks() {
+  return QStringLiteral("%1 или %2 с --kind %3")
+      .arg(OutputsAsking(ExportQuestion::NetworkCode), Messages(),
+           KindOption(SmsKind::OperatorLogo));
+}
+
 }  // namespace
+
+QList<OptionScope> PhoneOptionScopes() {
+  return {{kTo, ForMessages, Messages},
+          {kText, ForText, MessagesWithText},
+          {kKind, ForMessages, Messages},
+          {kNetwork, ForNetwork, Networks}};
+}
 
 QList<QCommandLineOption> PhoneOptionList() {
   return {QCommandLineOption(kTo, {}, QStringLiteral("NUMBER")),

@@ -139,6 +139,8 @@ class CommandLineTest : public QObject {
   void parsing();
   void printsAndExits_data();
   void printsAndExits();
+  void refusesOptionsThatDoNothing_data();
+  void refusesOptionsThatDoNothing();
   void helpAndManualSayTheSame_data();
   void helpAndManualSayTheSame();
   void convertsBetweenEveryType_data();
@@ -231,6 +233,9 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("strip without --convert") << QStringList{"--strip", "a.ems"} << 2 << "--convert";
   QTest::newRow("strip to another type")
       << QStringList{"--convert", "a.ems", "a.gif", "--strip"} << 2 << "--strip";
+  QTest::newRow("number for a picture") << convert({"--to", "1"}) << 2 << "a.ems";
+  QTest::newRow("network of three digits too many")
+      << convert({"--network", "310-2600"}) << 2 << "310-2600";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -246,6 +251,49 @@ void CommandLineTest::printsAndExits() {
   QVERIFY(Russian(written) || arguments == QStringList{"--version"});
   if (code != 0) QVERIFY(written.contains(QStringLiteral("--help")));  // the usage
   QCOMPARE(Names(folder.path()), QStringList());
+}
+
+// An option that would do nothing for the output (or the input) is refused
+// with the two named; where it acts, it is taken.
+void CommandLineTest::refusesOptionsThatDoNothing_data() {
+  QTest::addColumn<QString>("arguments");  // after --convert
+  QTest::addColumn<QString>("refused");    // the option; empty: none
+  const auto row = [](const char* arguments, const char* refused = "") {
+    QTest::newRow(arguments) << QString::fromUtf8(arguments) << QString::fromUtf8(refused);
+  };
+  row("a.ems a.txt --layout rows-lsb", "--layout");
+  row("a.ems a.at --to 1 --kind operator --network 250-01 --text Hi", "--text");
+  row("a.ems a.at --to 1 --kind caller --text Hi", "--text");
+  row("a.ems a.PNG --to 1", "--to");
+  row("a.ems a.nol --network 250-01 --kind operator", "--kind");
+  row("a.ems a.at --to 1 --network 250-01", "--network");
+  row("a.h a.ems --progmem", "--progmem");
+  row("a.ems a.bmp --set-bit paper", "--set-bit");
+  row("a.ems a.gif --strip", "--strip");
+  row("a.txt a.ems --layout pages-lsb");
+  row("a.ems a.h --set-bit paper --progmem");
+  row("a.ems a.at --to 1 --kind picture --text Hi");
+  row("a.ems a.at --to 1 --kind operator --network 250-01");
+  row("a.ems a.nol --network 250-01");
+  row("a.ems a.png --strip");
+  row("a.jpg a.txt --invert --size 8x8");
+  // Writing it fails instead, naming the types that would do.
+  row("a.ems a.jpg --to 1");
+}
+
+void CommandLineTest::refusesOptionsThatDoNothing() {
+  QFETCH(QString, arguments);
+  QFETCH(QString, refused);
+  const QStringList words = arguments.split(u' ');
+  const CommandLine command = ParseCommandLine(QStringList{"--convert"} + words);
+  if (refused.isEmpty()) {
+    QCOMPARE(command.action, Action::Convert);
+    return;
+  }
+  QCOMPARE(command.action, Action::Misuse);
+  QVERIFY2(command.problem.startsWith(refused + u' ') &&
+               command.problem.contains(QStringLiteral("«%1»").arg(words[1])),
+           qPrintable(command.problem));
 }
 
 // --help, as the program prints it, and the manual page, as man shows it,
@@ -322,9 +370,16 @@ void CommandLineTest::convertsBetweenEveryType() {
   const Picture picture = RandomPicture(size.width(), size.height(), 4);
   Store(folder.filePath(in), Encoded(in, picture));
   Store(folder.filePath(out), "an older file in the way");
-  // What the export asks for the types that go to a phone; the others ignore it.
-  const Result result =
-      Run(folder.path(), {"--convert", in, out, "--to", "+79161234567", "--network", "250-01"});
+  // What the export asks for the types that go to a phone.
+  QStringList arguments{"--convert", in, out};
+  const ExportQuestion question = FormatOfName(Where(BuiltInFormats(), Writes), out)->question;
+  if (question == ExportQuestion::Sms)
+    arguments << "--to"
+              << "+79161234567";
+  if (question == ExportQuestion::NetworkCode)
+    arguments << "--network"
+              << "250-01";
+  const Result result = Run(folder.path(), arguments);
   QCOMPARE(result.code, 0);
   QCOMPARE(result.err, QString());
   QCOMPARE(result.out, QString());
