@@ -41,12 +41,14 @@ QString ReadKind(const QString& text, SmsKind& kind) {
 
 QString ReadNetwork(const QString& text, std::optional<NetworkCode>& network) {
   const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("^([0-9]{3})-([0-9]{2})$")).match(text);
+      QRegularExpression(QStringLiteral("^([0-9]{3})-([0-9]{2,3})$")).match(text);
   if (!match.hasMatch())
     return QStringLiteral(
-               "--network ждёт код сети MCC-MNC из 3 и 2 цифр (например 250-01), а не %1")
+               "--network ждёт код сети MCC-MNC из 3 цифр и из 2 или 3 цифр "
+               "(например 250-01 или 310-260), а не %1")
         .arg(Quoted(text));
-  network = NetworkCode{match.captured(1).toInt(), match.captured(2).toInt()};
+  const QString mnc = match.captured(2);
+  network = NetworkCode{match.captured(1).toInt(), mnc.toInt(), int(mnc.size())};
   return {};
 }
 
@@ -118,21 +120,22 @@ QString MissingPhoneValue(const QStringList& arguments) {
 }
 
 QList<HelpItem> PhoneOptionsHelp() {
-  return {
-      {{},
-       QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима PDU); для "
-                      "него нужен номер получателя:")},
-      {QStringLiteral("--to НОМЕР"),
-       QStringLiteral("номер получателя: международный с «+» (+79161234567) или из цифр")},
-      {QStringLiteral("--text ТЕКСТ"),
-       QStringLiteral("текст сообщения после рисунка EMS или картинки-сообщения")},
-      {QStringLiteral("--kind ems|operator|caller|picture"),
-       QStringLiteral("что отправить: рисунок EMS (по умолчанию), логотип оператора Nokia "
-                      "(72\u00a0x\u00a014), картинку группы Nokia (72\u00a0x\u00a014), "
-                      "картинку-сообщение Nokia (72\u00a0x\u00a028)")},
-      {QStringLiteral("--network MCC-MNC"),
-       QStringLiteral("код сети логотипа оператора (например 250-01): для --kind operator и для "
-                      "ВЫХОДА .nol")}};
+  return {{{},
+           QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима PDU); для "
+                          "него нужен номер получателя:")},
+          {QStringLiteral("--to НОМЕР"),
+           QStringLiteral("номер получателя: международный с «+» (+79161234567) или из цифр; "
+                          "между цифрами можно пробелы, дефисы, точки и скобки "
+                          "(«+7 (916) 123-45-67»)")},
+          {QStringLiteral("--text ТЕКСТ"),
+           QStringLiteral("текст сообщения после рисунка EMS или картинки-сообщения")},
+          {QStringLiteral("--kind ems|operator|caller|picture"),
+           QStringLiteral("что отправить: рисунок EMS (по умолчанию), логотип оператора Nokia "
+                          "(72\u00a0x\u00a014), картинку группы Nokia (72\u00a0x\u00a014), "
+                          "картинку-сообщение Nokia (72\u00a0x\u00a028)")},
+          {QStringLiteral("--network MCC-MNC"),
+           QStringLiteral("код сети логотипа оператора, MNC из двух или трёх цифр (например 250-01 "
+                          "или 310-260): для --kind operator и для ВЫХОДА .nol")}};
 }
 
 }  // namespace tochkograf

@@ -141,6 +141,8 @@ class CommandLineTest : public QObject {
   void printsAndExits();
   void refusesOptionsThatDoNothing_data();
   void refusesOptionsThatDoNothing();
+  void networkCodes_data();
+  void networkCodes();
   void helpAndManualSayTheSame_data();
   void helpAndManualSayTheSame();
   void convertsBetweenEveryType_data();
@@ -294,6 +296,42 @@ void CommandLineTest::refusesOptionsThatDoNothing() {
   QVERIFY2(command.problem.startsWith(refused + u' ') &&
                command.problem.contains(QStringLiteral("«%1»").arg(words[1])),
            qPrintable(command.problem));
+}
+
+// MCC-MNC, the MNC of two digits or three: in the operator logo's message
+// as 3GPP TS 24.008 lays out a network, worked out by hand, and in the
+// logo file as two 16-bit numbers, the low octet first.
+void CommandLineTest::networkCodes_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QByteArray>("bcd");  // empty: refused
+  QTest::addColumn<QByteArray>("nol");  // the .nol's MCC and MNC
+  QTest::newRow("250-01") << "250-01" << QByteArray("52F010") << QByteArray("FA000100");
+  QTest::newRow("404-45") << "404-45" << QByteArray("04F454") << QByteArray("94012D00");
+  QTest::newRow("310-260") << "310-260" << QByteArray("130062") << QByteArray("36010401");
+  QTest::newRow("405-854") << "405-854" << QByteArray("044558") << QByteArray("95015603");
+  QTest::newRow("310-026") << "310-026" << QByteArray("136020") << QByteArray("36011A00");
+  QTest::newRow("four digits") << "310-2600" << QByteArray() << QByteArray();
+  QTest::newRow("one digit") << "310-2" << QByteArray() << QByteArray();
+  QTest::newRow("two-digit MCC") << "31-260" << QByteArray() << QByteArray();
+}
+
+void CommandLineTest::networkCodes() {
+  QFETCH(QString, typed);
+  QFETCH(QByteArray, bcd);
+  QFETCH(QByteArray, nol);
+  QTemporaryDir folder;
+  Store(folder.filePath("in.ems"), Encoded("in.ems", RandomPicture(72, 14, 3)));
+  const QStringList logo{"--convert", "in.ems", "out.at", "--to", "1", "--kind", "operator"};
+  const Result message = Run(folder.path(), logo + QStringList{"--network", typed});
+  if (bcd.isEmpty()) {
+    QCOMPARE(message.code, 2);
+    return;
+  }
+  QCOMPARE(message.code, 0);
+  // The smart message's data: the ports' element, then the network.
+  QVERIFY(Contents(folder.filePath("out.at")).contains("050415820000" + bcd));
+  QCOMPARE(Run(folder.path(), {"--convert", "in.ems", "out.nol", "--network", typed}).code, 0);
+  QCOMPARE(Contents(folder.filePath("out.nol")).mid(6, 4).toHex().toUpper(), nol);
 }
 
 // --help, as the program prints it, and the manual page, as man shows it,
