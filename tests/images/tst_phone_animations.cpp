@@ -77,6 +77,12 @@ void PhoneAnimationsTest::elementLine_data() {
                                   << 500;
   QTest::newRow("1 x 16x16, a picture") << QSize(16, 16) << QList<int>{700} << FormatStatus::Ok
                                         << Hex("11 21 00") + Frame16("80") << kNewFrameDuration;
+  QTest::newRow("1 x 32x32, a picture") << QSize(32, 32) << QList<int>{500} << FormatStatus::Ok
+                                        << Hex("10 81 00") + Frame32("80") << 500;
+  // Two octets wide, three rows.
+  QTest::newRow("1 x 16x3, a variable picture")
+      << QSize(16, 3) << QList<int>{500} << FormatStatus::Ok
+      << Hex("12 09 00 02 03") + Frame16("80", 3) << 500;
   // Extended object: reference 00, data length, control 00, type 06,
   // position 0000; width, height, frames, 0.5 s endless (4 << 4 | 0).
   QTest::newRow("3 x 16x16, extended object")
