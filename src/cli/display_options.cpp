@@ -44,7 +44,7 @@ QString ArraysWrittenOrRead() {
   QStringList extensions;
   for (const FileFormat* format : Where(BuiltInFormats(), ImportedAsCArray))
     for (const QString& extension : format->extensions) extensions << u'.' + extension;
-  return QStringLiteral("массив C: %1 или ВХОД %2")
+  return QStringLiteral("массив C (%1 или ВХОД %2)")
       .arg(ArraysWritten(), extensions.join(QStringLiteral(", ")));
 }
 
