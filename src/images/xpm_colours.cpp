@@ -40,13 +40,13 @@ bool NextString(QIODevice& device, QByteArray& head, QByteArray& string) {
 }
 
 // A colour's keys and values as " c VALUE", the value of the first of c,
-// g, g4 and m it has; the spec as it is where it has none.
-QByteArray QtColour(const QByteArray& spec) {
+// g, g4 and m it has; the keys as they are where it has none.
+QByteArray QtColour(const QByteArray& keys) {
   static const QByteArrayList kKeys = {"c", "g", "g4", "m", "s"};
   QHash<QByteArray, QByteArray> values;
   QByteArray key;
   bool after_key = false;
-  for (const QByteArray& word : spec.simplified().split(' ')) {
+  for (const QByteArray& word : keys.simplified().split(' ')) {
     if (word.isEmpty()) continue;
     if (!after_key && kKeys.contains(word)) {
       key = word;
@@ -54,7 +54,7 @@ QByteArray QtColour(const QByteArray& spec) {
       after_key = true;
       continue;
     }
-    if (key.isEmpty()) return spec;
+    if (key.isEmpty()) return keys;
     // X names a colour alike with spaces or without ("light grey"), and
     // Qt's reader takes one word.
     values[key] += word;
@@ -62,7 +62,7 @@ QByteArray QtColour(const QByteArray& spec) {
   }
   for (const char* chosen : {"c", "g", "g4", "m"})
     if (!values.value(chosen).isEmpty()) return " c " + values.value(chosen);
-  return spec;
+  return keys;
 }
 
 // The file's text up to the end of its colour table, each colour as Qt
