@@ -2,12 +2,15 @@
 // .ngg, .nlm, .nsl, .wbmp), as the import does with a file's contents: a
 // refused file leaves the picture as it was; an accepted one is a picture
 // the editor holds, and where the type's writer takes it, it reads back
-// through the same reader as the same picture.
+// through the same reader as the same picture. The same bytes go to the
+// reader of an EMS element's line of hex: a refused one leaves the frames
+// as they were, and accepted frames are frames the editor holds.
 
 #include <QByteArray>
 #include <cstdint>
 #include <cstdlib>
 
+#include "files/ems_element.h"
 #include "files/nlm_format.h"
 #include "files/nokia_logo_format.h"
 #include "files/nsl_format.h"
@@ -36,6 +39,19 @@ void ReadsBack(Reader read, FormatStatus written, const QByteArray& bytes, const
   if (!Read(read, bytes, again) || !(again == picture)) std::abort();
 }
 
+void ReadsElementLine(const QByteArray& bytes) {
+  Animation animation;
+  if (DecodeEmsElementLine(bytes, animation) != FormatStatus::Ok) {
+    if (animation.width != 0 || !animation.frames.empty()) std::abort();
+    return;
+  }
+  if (!FitsEditor(animation.width, animation.height) || animation.Count() < 1 ||
+      animation.Count() > kMaxFrames)
+    std::abort();
+  for (const AnimationFrame& frame : animation.frames)
+    if (frame.duration < kShortestFrame || frame.duration > kLongestFrame) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,5 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadsBack(DecodeNsl, EncodeNsl(picture, written), written, picture);
   if (Read(DecodeWbmp, bytes, picture))
     ReadsBack(DecodeWbmp, FormatStatus::Ok, EncodeWbmp(picture), picture);
+  ReadsElementLine(bytes);
   return 0;
 }

@@ -1,10 +1,12 @@
 #include "cli/command_line.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <algorithm>
 
+#include "cli/option_scope.h"
 #include "files/status_texts.h"
 #include "files/system_name.h"
+#include "images/file_formats.h"
 #include "images/thumbnail.h"
 
 namespace tochkograf {
@@ -70,6 +72,30 @@ CommandLine ConvertCommand(const QStringList& operands) {
   return FileCommand(Action::Convert, operands[0], operands[1]);
 }
 
+// Writers of every frame where the output's name first calls for a type
+// that writes one picture: the frame strip where a .png is named.
+bool StripActs(const ConversionTarget& target) {
+  const FileFormatList named = FormatsOfName(Where(BuiltInFormats(), Writes), target.out);
+  return !named.isEmpty() && !named.first()->every_frame &&
+         std::any_of(named.begin(), named.end(),
+                     [](const FileFormat* format) { return format->every_frame; });
+}
+
+QString StripOutputs() {
+  QStringList extensions;
+  for (const FileFormat* format : Where(BuiltInFormats(), Writes))
+    for (const QString& extension : format->extensions)
+      if (const QString named = u'.' + extension;
+          !extensions.contains(named) && StripActs({{}, QStringLiteral("a") + named}))
+        extensions << named;
+  return QStringLiteral("ВЫХОД ") + extensions.join(QStringLiteral(", "));
+}
+
+QList<OptionScope> ConvertOptionScopes(const Options& options) {
+  return QList<OptionScope>{{options.strip.names().first(), StripActs, StripOutputs}} +
+         PhoneOptionScopes() + DisplayArrayOptionScopes();
+}
+
 CommandLine EditCommand(const QStringList& operands) {
   if (operands.size() > 1)
     return Misuse(QStringLiteral("редактор открывает один файл, лишний аргумент %1")
@@ -120,13 +146,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
   if (parser.isSet(options.convert)) {
     CommandLine command = ConvertCommand(operands);
+    if (command.action == Action::Misuse) return command;
     command.strip = parser.isSet(options.strip);
-    if (command.strip && QFileInfo(command.out).suffix().toLower() != QStringLiteral("png"))
-      return Misuse(QStringLiteral("--strip записывает ленту кадров только в файл .png"));
     QString problem = ReadConversionOptions(parser, command.options);
     if (problem.isEmpty()) problem = ReadPhoneOptions(parser, command.phone);
     if (problem.isEmpty()) problem = ReadDisplayArrayOptions(parser, command.display);
-    return problem.isEmpty() || command.action == Action::Misuse ? command : Misuse(problem);
+    if (problem.isEmpty())
+      problem = OptionOutOfScope(parser, ConvertOptionScopes(options),
+                                 {command.in, command.out, command.phone.sms.kind});
+    return problem.isEmpty() ? command : Misuse(problem);
   }
   return EditCommand(operands);
 }

@@ -29,7 +29,32 @@ QString ReadValue(const QString& option, const QStringList& words,
       .arg(option, words.join(QStringLiteral(", ")), Quoted(text));
 }
 
+bool WritesArray(const ConversionTarget& target) {
+  return OutputAsks(target, ExportQuestion::CArray);
+}
+
+bool ReadsOrWritesArray(const ConversionTarget& target) {
+  return WritesArray(target) ||
+         !FormatsOfName(Where(BuiltInFormats(), ImportedAsCArray), target.in).isEmpty();
+}
+
+QString ArraysWritten() { return OutputsAsking(ExportQuestion::CArray); }
+
+QString ArraysWrittenOrRead() {
+  QStringList extensions;
+  for (const FileFormat* format : Where(BuiltInFormats(), ImportedAsCArray))
+    for (const QString& extension : format->extensions) extensions << u'.' + extension;
+  return QStringLiteral("массив C (%1 или ВХОД %2)")
+      .arg(ArraysWritten(), extensions.join(QStringLiteral(", ")));
+}
+
 }  // namespace
+
+QList<OptionScope> DisplayArrayOptionScopes() {
+  return {{kLayout, ReadsOrWritesArray, ArraysWrittenOrRead},
+          {kSetBit, ReadsOrWritesArray, ArraysWrittenOrRead},
+          {kProgmem, WritesArray, ArraysWritten}};
+}
 
 CArrayOptions DisplayArrayOptions::Written() const {
   CArrayOptions options;

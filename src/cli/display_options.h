@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/help_text.h"
+#include "cli/option_scope.h"
 #include "files/c_array_format.h"
 #include "files/c_array_reading.h"
 #include "files/c_array_scan.h"
@@ -31,6 +32,10 @@ struct DisplayArrayOptions {
 };
 
 QList<QCommandLineOption> DisplayArrayOptionList();
+
+// What each acts on: --layout and --set-bit a C array written or read,
+// --progmem one written.
+QList<OptionScope> DisplayArrayOptionScopes();
 
 // Whether any of them was given.
 bool AnyDisplayArrayOption(const QCommandLineParser& parser);

@@ -15,14 +15,8 @@ const QString kText = QStringLiteral("text");
 const QString kKind = QStringLiteral("kind");
 const QString kNetwork = QStringLiteral("network");
 
-struct KindName {
-  const char* name;
-  SmsKind kind;
-};
-constexpr KindName kKindNames[] = {{"ems", SmsKind::Ems},
-                                   {"operator", SmsKind::OperatorLogo},
-                                   {"caller", SmsKind::CallerGroup},
-                                   {"picture", SmsKind::PictureMessage}};
+constexpr SmsKind kKinds[] = {SmsKind::Ems, SmsKind::OperatorLogo, SmsKind::CallerGroup,
+                              SmsKind::PictureMessage};
 
 QString ReadRecipient(const QString& text, QString& recipient) {
   if (!ParsePhoneNumber(text))
@@ -34,12 +28,12 @@ QString ReadRecipient(const QString& text, QString& recipient) {
 
 QString ReadKind(const QString& text, SmsKind& kind) {
   QStringList names;
-  for (const KindName& known : kKindNames) {
-    if (text == QLatin1String(known.name)) {
-      kind = known.kind;
+  for (const SmsKind known : kKinds) {
+    if (text == KindOption(known)) {
+      kind = known;
       return {};
     }
-    names << QLatin1String(known.name);
+    names << KindOption(known);
   }
   return QStringLiteral("--kind ждёт одно из: %1, а не %2")
       .arg(names.join(QStringLiteral(", ")), Quoted(text));
@@ -47,16 +41,51 @@ QString ReadKind(const QString& text, SmsKind& kind) {
 
 QString ReadNetwork(const QString& text, std::optional<NetworkCode>& network) {
   const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("^([0-9]{3})-([0-9]{2})$")).match(text);
+      QRegularExpression(QStringLiteral("^([0-9]{3})-([0-9]{2,3})$")).match(text);
   if (!match.hasMatch())
     return QStringLiteral(
-               "--network ждёт код сети MCC-MNC из 3 и 2 цифр (например 250-01), а не %1")
+               "--network ждёт код сети MCC-MNC из 3 цифр и из 2 или 3 цифр "
+               "(например 250-01 или 310-260), а не %1")
         .arg(Quoted(text));
-  network = NetworkCode{match.captured(1).toInt(), match.captured(2).toInt()};
+  const QString mnc = match.captured(2);
+  network = NetworkCode{match.captured(1).toInt(), mnc.toInt(), int(mnc.size())};
   return {};
 }
 
+bool ForMessages(const ConversionTarget& target) { return OutputAsks(target, ExportQuestion::Sms); }
+
+bool ForText(const ConversionTarget& target) {
+  return ForMessages(target) && SmsKindHasText(target.kind);
+}
+
+bool ForNetwork(const ConversionTarget& target) {
+  return OutputAsks(target, ExportQuestion::NetworkCode) ||
+         (ForMessages(target) && target.kind == SmsKind::OperatorLogo);
+}
+
+QString Messages() { return OutputsAsking(ExportQuestion::Sms); }
+
+QString MessagesWithText() {
+  QStringList kinds;
+  for (const SmsKind kind : kKinds)
+    if (SmsKindHasText(kind)) kinds << KindOption(kind);
+  return QStringLiteral("%1 с --kind %2").arg(Messages(), kinds.join(QStringLiteral(" или ")));
+}
+
+QString Networks() {
+  return QStringLiteral("%1 или %2 с --kind %3")
+      .arg(OutputsAsking(ExportQuestion::NetworkCode), Messages(),
+           KindOption(SmsKind::OperatorLogo));
+}
+
 }  // namespace
+
+QList<OptionScope> PhoneOptionScopes() {
+  return {{kTo, ForMessages, Messages},
+          {kText, ForText, MessagesWithText},
+          {kKind, ForMessages, Messages},
+          {kNetwork, ForNetwork, Networks}};
+}
 
 QList<QCommandLineOption> PhoneOptionList() {
   return {QCommandLineOption(kTo, {}, QStringLiteral("NUMBER")),
@@ -91,21 +120,22 @@ QString MissingPhoneValue(const QStringList& arguments) {
 }
 
 QList<HelpItem> PhoneOptionsHelp() {
-  return {
-      {{},
-       QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима PDU); для "
-                      "него нужен номер получателя:")},
-      {QStringLiteral("--to НОМЕР"),
-       QStringLiteral("номер получателя: международный с «+» (+79161234567) или из цифр")},
-      {QStringLiteral("--text ТЕКСТ"),
-       QStringLiteral("текст сообщения после рисунка EMS или картинки-сообщения")},
-      {QStringLiteral("--kind ems|operator|caller|picture"),
-       QStringLiteral("что отправить: рисунок EMS (по умолчанию), логотип оператора Nokia "
-                      "(72\u00a0x\u00a014), картинку группы Nokia (72\u00a0x\u00a014), "
-                      "картинку-сообщение Nokia (72\u00a0x\u00a028)")},
-      {QStringLiteral("--network MCC-MNC"),
-       QStringLiteral("код сети логотипа оператора (например 250-01): для --kind operator и для "
-                      "ВЫХОДА .nol")}};
+  return {{{},
+           QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима PDU); для "
+                          "него нужен номер получателя:")},
+          {QStringLiteral("--to НОМЕР"),
+           QStringLiteral("номер получателя: международный с «+» (+79161234567) или из цифр; "
+                          "между цифрами можно пробелы, дефисы, точки и скобки "
+                          "(«+7 (916) 123-45-67»)")},
+          {QStringLiteral("--text ТЕКСТ"),
+           QStringLiteral("текст сообщения после рисунка EMS или картинки-сообщения")},
+          {QStringLiteral("--kind ems|operator|caller|picture"),
+           QStringLiteral("что отправить: рисунок EMS (по умолчанию), логотип оператора Nokia "
+                          "(72\u00a0x\u00a014), картинку группы Nokia (72\u00a0x\u00a014), "
+                          "картинку-сообщение Nokia (72\u00a0x\u00a028)")},
+          {QStringLiteral("--network MCC-MNC"),
+           QStringLiteral("код сети логотипа оператора, MNC из двух или трёх цифр (например 250-01 "
+                          "или 310-260): для --kind operator и для ВЫХОДА .nol")}};
 }
 
 }  // namespace tochkograf

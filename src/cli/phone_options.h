@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/help_text.h"
+#include "cli/option_scope.h"
 #include "files/network_code.h"
 #include "files/sms_options.h"
 
@@ -23,6 +24,11 @@ struct PhoneOptions {
 };
 
 QList<QCommandLineOption> PhoneOptionList();
+
+// What each acts on: --to, --text and --kind the messages (.at), the text
+// only the kinds that carry one; --network the .nol file and the operator
+// logo's message.
+QList<OptionScope> PhoneOptionScopes();
 
 // Whether any of them was given.
 bool AnyPhoneOption(const QCommandLineParser& parser);

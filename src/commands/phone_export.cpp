@@ -13,20 +13,37 @@ QString Sentence(const QString& reason) { return reason.left(1).toUpper() + reas
 
 }  // namespace
 
-QString SmsAnswersProblem(const SmsOptions& sms, int width, int height) {
+QList<SmsProblem> SmsProblems(const Animation& frames, const Picture& current,
+                              const SmsOptions& sms, const std::optional<NetworkCode>& network) {
+  using Field = SmsProblem::Field;
+  QList<SmsProblem> problems;
   if (!ParsePhoneNumber(sms.recipient))
-    return Sentence(FormatFailureReason(FormatStatus::BadRecipient));
-  if (const FormatStatus fits = SmsKindFits(sms.kind, width, height); fits != FormatStatus::Ok)
-    return Sentence(FormatFailureReason(fits));
-  return {};
+    problems.append({Field::Recipient, Sentence(FormatFailureReason(FormatStatus::BadRecipient))});
+  int count = 0;
+  // Counting meets a size the kind does not take too: it is said once.
+  if (const FormatStatus fits = SmsKindFits(sms.kind, frames.width, frames.height);
+      fits != FormatStatus::Ok)
+    problems.append({Field::Kind, Sentence(FormatFailureReason(fits))});
+  else if (sms.kind == SmsKind::OperatorLogo && !network)
+    problems.append({Field::Network, ShortNetworkCodeProblem()});
+  else if (const FormatStatus status =
+               CountModemMessages(frames, current, sms, network.value_or(NetworkCode{}), count);
+           status != FormatStatus::Ok)
+    problems.append({Field::Text, Sentence(FormatFailureReason(status))});
+  return problems;
+}
+
+QString ShortNetworkCodeProblem() {
+  return QStringLiteral(
+      "Укажите код сети: MCC из трёх цифр и MNC из двух или трёх, например 250 "
+      "и 01.");
 }
 
 QString SmsMessagesText(const Animation& frames, const Picture& current, const SmsOptions& sms,
                         const NetworkCode& network) {
   int count = 0;
-  if (const FormatStatus status = CountModemMessages(frames, current, sms, network, count);
-      status != FormatStatus::Ok)
-    return Sentence(FormatFailureReason(status));
+  if (CountModemMessages(frames, current, sms, network, count) != FormatStatus::Ok)
+    return QStringLiteral("—");
   if (frames.Count() > 1 && sms.kind != SmsKind::Ems)
     return QStringLiteral("%1, в них только текущий кадр: анимацию несёт лишь рисунок EMS")
         .arg(count);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <optional>
 
 #include "files/network_code.h"
 #include "files/sms_options.h"
@@ -17,22 +19,37 @@ class PhoneExportDialogs {
   virtual ~PhoneExportDialogs() = default;
   // The dialog "SMS" for the frames of a picture, `current` the one shown:
   // the recipient, the text and what to send, and the network for an
-  // operator logo. It takes only answers SmsAnswersProblem() finds nothing
-  // wrong with. False when cancelled.
+  // operator logo. It takes only answers SmsProblems() finds nothing wrong
+  // with. False when cancelled.
   virtual bool AskSms(const Animation& frames, const Picture& current, SmsOptions& sms,
                       NetworkCode& network) = 0;
   // An operator logo's MCC and MNC; false when cancelled.
   virtual bool AskNetworkCode(NetworkCode& network) = 0;
 };
 
-// What is wrong with the answers of the dialog "SMS" for a picture of
-// `width` x `height`, as a sentence for the user; empty when nothing is.
-QString SmsAnswersProblem(const SmsOptions& sms, int width, int height);
-
 // How many messages the answers send the frames in, as the dialog "SMS"
-// shows it: "3", or what keeps them from being sent.
+// shows it: "3", with a note where they carry only the current frame; a
+// dash where none can be sent (SmsProblems says why).
 QString SmsMessagesText(const Animation& frames, const Picture& current, const SmsOptions& sms,
                         const NetworkCode& network);
+
+// One thing the dialog "SMS" finds wrong with its answers, as a sentence,
+// and the field where it is mended.
+struct SmsProblem {
+  enum class Field { Recipient, Kind, Network, Text };
+  Field field;
+  QString text;
+};
+
+// Everything wrong with the answers for the frames, each thing once, in
+// the order of the fields: the number; a kind the picture's size does not
+// suit; for an operator logo, a network not given (`network` null); and
+// otherwise whatever keeps the messages from being sent (too many of them).
+QList<SmsProblem> SmsProblems(const Animation& frames, const Picture& current,
+                              const SmsOptions& sms, const std::optional<NetworkCode>& network);
+
+// The sentence for a network's code short of digits.
+QString ShortNetworkCodeProblem();
 
 // Asks what `format` needs besides the picture (and the frames of
 // options.animation, where it has them) into `options`; true at

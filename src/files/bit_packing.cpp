@@ -20,4 +20,18 @@ QByteArray PackBits(const Picture& picture, BitOrder order, RowEnd end) {
   return bytes;
 }
 
+Picture UnpackBits(const QByteArray& bytes, int width, int height, BitOrder order, RowEnd end) {
+  Q_ASSERT(bytes.size() >= PackedSize(width, height, end));
+  Picture picture{width, height, {}};
+  qsizetype bit = 0;
+  for (int y = 1; y <= height; ++y) {
+    for (int x = 1; x <= width; ++x, ++bit) {
+      const int shift = order == BitOrder::LeftmostHigh ? 7 - bit % 8 : bit % 8;
+      picture.cells(x, y) = uchar(bytes[bit / 8]) >> shift & 1 ? kOn : kOff;
+    }
+    if (end == RowEnd::PadToByte) bit = (bit + 7) / 8 * 8;
+  }
+  return picture;
+}
+
 }  // namespace tochkograf

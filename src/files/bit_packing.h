@@ -18,4 +18,8 @@ QByteArray PackBits(const Picture& picture, BitOrder order, RowEnd end);
 // The bytes PackBits gives for a picture of that size.
 int PackedSize(int width, int height, RowEnd end);
 
+// The picture of `width` x `height` PackBits would give `bytes` for, which
+// hold at least PackedSize of them; those beyond are not looked at.
+Picture UnpackBits(const QByteArray& bytes, int width, int height, BitOrder order, RowEnd end);
+
 }  // namespace tochkograf

@@ -21,6 +21,52 @@ QByteArray AsLine(const InformationElement& element) {
   return element.Encoded().toHex().toUpper() + '\n';
 }
 
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// `count` frames (a still picture: one) of `width` x `height`, whose rows
+// of whole octets fill `pixels` exactly.
+FormatStatus RowFrames(const QByteArray& pixels, int width, int height, int count,
+                       Animation& animation) {
+  if (!FitsEditor(width, height)) return FormatStatus::BadSize;
+  const int frame_bytes = PackedSize(width, height, RowEnd::PadToByte);
+  if (pixels.size() != qsizetype(count) * frame_bytes) return FormatStatus::Damaged;
+  Animation read{width, height, {}};
+  for (int i = 0; i < count; ++i) {
+    const Picture frame = UnpackBits(pixels.mid(i * frame_bytes, frame_bytes), width, height,
+                                     BitOrder::LeftmostHigh, RowEnd::PadToByte);
+    read.frames.push_back({PackedBlock::Of(frame.cells)});
+  }
+  animation = std::move(read);
+  return FormatStatus::Ok;
+}
+
+// The frames of an element's data, after its identifier and length.
+FormatStatus DecodeElement(unsigned char id, const QByteArray& data, Animation& animation) {
+  // Every kind but the extended object places the picture in the text first.
+  const QByteArray pixels = data.mid(1);
+  switch (id) {
+    case kLargePicture:
+      return RowFrames(pixels, 32, 32, 1, animation);
+    case kSmallPicture:
+      return RowFrames(pixels, 16, 16, 1, animation);
+    case kVariablePicture:
+      if (pixels.size() < 2) return FormatStatus::Damaged;
+      return RowFrames(pixels.mid(2), 8 * uchar(pixels[0]), uchar(pixels[1]), 1, animation);
+    case kLargeAnimation:
+      return RowFrames(pixels, 16, 16, kAnimationFrames, animation);
+    case kSmallAnimation:
+      return RowFrames(pixels, 8, 8, kAnimationFrames, animation);
+    case kExtendedObjectElement:
+      return DecodeExtendedObjectPicture(data, animation);
+    default:
+      return FormatStatus::NotEmsElement;
+  }
+}
+
 }  // namespace
 
 std::optional<InformationElement> EmsPictureElement(const Picture& picture) {
@@ -74,6 +120,28 @@ FormatStatus EncodeEmsAnimationElement(const Animation& animation, QByteArray& l
     return FormatStatus::AnimationTooLargeForElement;
   line = AsLine(object.element);
   return FormatStatus::Ok;
+}
+
+bool IsHexLine(const QByteArray& text) {
+  bool digits = false;
+  for (const char c : text) {
+    if (!IsHexDigit(c) && !IsSpace(c)) return false;
+    digits = digits || IsHexDigit(c);
+  }
+  return digits;
+}
+
+FormatStatus DecodeEmsElementLine(const QByteArray& text, Animation& animation) {
+  if (!IsHexLine(text)) return FormatStatus::NotThisFormat;
+  if (text.size() >= kEmsElementLineReadLimit) return FormatStatus::Damaged;
+  QByteArray hex;
+  for (const char c : text)
+    if (IsHexDigit(c)) hex += c;
+  if (hex.size() % 2 != 0) return FormatStatus::Truncated;
+  const QByteArray octets = QByteArray::fromHex(hex);
+  if (octets.size() < 2 || octets.size() < 2 + uchar(octets[1])) return FormatStatus::Truncated;
+  if (octets.size() > 2 + uchar(octets[1])) return FormatStatus::Damaged;
+  return DecodeElement(uchar(octets[0]), octets.mid(2), animation);
 }
 
 }  // namespace tochkograf

@@ -40,4 +40,26 @@ std::optional<InformationElement> EmsAnimationElement(const Animation& animation
 // `line` as it was, where it does not.
 FormatStatus EncodeEmsAnimationElement(const Animation& animation, QByteArray& line);
 
+// Whether `text` (a file's first bytes) is all hex digits and white space,
+// as a line of an element is; a C source never is.
+bool IsHexLine(const QByteArray& text);
+
+// The frames a line of hex holds as one element: a small, large or variable
+// picture, a small or large animation, or an extended object of a
+// black-and-white bitmap or animation (whose pixels are all in the line).
+// White space may stand anywhere between digits. A picture's rows are
+// whole octets, so a variable picture comes back as wide as its octets
+// are. An animation's frames show for the new-frame duration, an extended
+// object's for its frame time. NotThisFormat where the text is not a line
+// of hex; Truncated where it ends before the element does; Damaged where
+// something follows the element or its size and length disagree; BadSize
+// where a size is outside the editor's; NotEmsElement for an element of
+// another kind; `animation` is then as it was.
+FormatStatus DecodeEmsElementLine(const QByteArray& text, Animation& animation);
+
+// The longest line of an element (two octets and 255 of data), with room
+// for white space around every octet, and one more byte: a reader takes no
+// more, and a text of this many is too long for an element.
+constexpr qint64 kEmsElementLineReadLimit = 4 * (2 + 255) + 1;
+
 }  // namespace tochkograf

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "files/format_status.h"
 #include "files/sms_user_data.h"
 #include "picture/animation.h"
 #include "picture/picture.h"
@@ -10,6 +11,9 @@ namespace tochkograf {
 
 // EMS extended objects (3GPP TS 23.040, 9.2.3.24.10.1.16): objects larger
 // than one message carries, split over concatenated messages.
+
+// The identifier of its information element.
+constexpr unsigned char kExtendedObjectElement = 0x14;
 
 enum class ExtendedObjectType : unsigned char {
   BlackAndWhiteBitmap = 0x02,
@@ -35,5 +39,15 @@ QByteArray BlackAndWhiteBitmap(const Picture& picture);
 // mean of the frames' durations, to the nearest tenth of a second, within
 // 0.1 .. 1.6 s.
 QByteArray BlackAndWhiteAnimation(const Animation& animation);
+
+// The picture or animation the data of an extended object's element holds
+// whole (the head, then the object), each frame of an animation shown for
+// its frame time; a bitmap is one frame of the new-frame duration. Where
+// the object goes on in later messages, Truncated; where the element holds
+// more than the object, or the object's pixels are not as long as its
+// sizes say, Damaged; a size outside the editor's, BadSize; more frames than
+// a picture has, TooManyFrames; a grey or colour picture, Unsupported; an
+// object of any other type, NotEmsElement. `animation` is then as it was.
+FormatStatus DecodeExtendedObjectPicture(const QByteArray& data, Animation& animation);
 
 }  // namespace tochkograf

@@ -34,6 +34,7 @@ enum class FormatStatus {
   NoArray,                 // C source without an array of byte values
   NotBytes,                // C source whose only arrays of numbers hold one above 255
   TooManyFrames,           // an animation of more frames than a picture may have
+  NotEmsElement,           // an SMS element that is neither an EMS picture nor an animation
 };
 
 // The most memory an image being imported may take once decoded; larger

@@ -11,7 +11,8 @@ namespace tochkograf {
 // The files Nokia's phone tools upload over a cable as an operator logo
 // (.nol) and a caller group graphic (.ngg). After the signature ("NOL\0",
 // "NGG\0") come 16-bit little-endian fields: 1; for .nol the network's MCC
-// and MNC as numbers; the width and the height; 1, 1 and 0. Then one ASCII
+// and MNC as numbers (a three-digit MNC too: the file cannot tell 010 from
+// 10); the width and the height; 1, 1 and 0. Then one ASCII
 // octet a pixel, row after row, "1" black and "0" white; anything after
 // the pixels is ignored.
 //

@@ -14,11 +14,16 @@ constexpr int kUnknownType = 0x81;
 }  // namespace
 
 std::optional<PhoneNumber> ParsePhoneNumber(const QString& typed) {
-  static const QRegularExpression number(QStringLiteral("^(\\+?)(\\d(?:[ -]?\\d)*)$"));
+  // A part is a digit, or digits in brackets; a space, a hyphen or a dot
+  // may stand between any two.
+  static const QString between = QStringLiteral("[ .-]?");
+  static const QString part = QStringLiteral("(?:\\d|\\(\\d(?:%1\\d)*\\))").arg(between);
+  static const QRegularExpression number(
+      QStringLiteral("^(\\+?)(%1(?:%2%1)*)$").arg(part, between));
   const QRegularExpressionMatch match = number.match(typed.trimmed());
   if (!match.hasMatch()) return std::nullopt;
   QString digits = match.captured(2);
-  digits.remove(u' ').remove(u'-');
+  digits.remove(QRegularExpression(QStringLiteral("[ .()-]")));
   // \d would also take the digits of other scripts.
   for (const QChar c : digits)
     if (c < u'0' || c > u'9') return std::nullopt;

@@ -20,8 +20,9 @@ struct PhoneNumber {
 constexpr int kMostNumberDigits = 20;
 
 // A number as typed: digits, "+" before them for an international one, and
-// single spaces or hyphens between them ("+7 916 123-45-67"). Nothing for
-// anything else.
+// between them single spaces, hyphens or dots, and brackets around a group
+// of them ("+7 (916) 123-45-67", "8 916.123.45.67"). Nothing for anything
+// else, unpaired brackets among it.
 std::optional<PhoneNumber> ParsePhoneNumber(const QString& typed);
 
 // The destination address of an SMS-SUBMIT: the count of digits, the type

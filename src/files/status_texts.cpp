@@ -123,6 +123,10 @@ QString FormatFailureReason(FormatStatus status) {
           "в тексте нет массива байтов (чисел от 0 до 255 через запятую в фигурных скобках)");
     case FormatStatus::NotBytes:
       return QStringLiteral("в массиве есть число больше 255, а байт не бывает больше 255");
+    case FormatStatus::NotEmsElement:
+      return QStringLiteral(
+          "в строке не элемент EMS с рисунком или анимацией (их идентификаторы 0E, 0F, 10, 11, "
+          "12 и 14)");
     case FormatStatus::TooManyFrames:
       return QStringLiteral("в анимации больше %1 кадров, а в рисунке их может быть не больше %1")
           .arg(kMaxFrames);

@@ -148,9 +148,15 @@ const QList<FileFormat>& BuiltInRows() {
        .exported = true},
       QtImage(QStringLiteral("PGM/PPM"), {QStringLiteral("pgm"), QStringLiteral("ppm")}),
       QtImage(QStringLiteral("XPM"), {QStringLiteral("xpm")}),
+      // Read back as the image import takes any picture; a .txt of another
+      // text is a C source's.
       {.name = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
        .filter = QStringLiteral("Элемент EMS для SMS, шестнадцатеричный"),
        .extensions = {QStringLiteral("txt")},
+       .entry = Entry::Image,
+       .read_limit = kEmsElementLineReadLimit,
+       .read_frames = DecodeEmsElementLine,
+       .claims = IsHexLine,
        .write =
            [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
              return EncodeEmsAnimationElement(FramesToWrite(picture, options), bytes);

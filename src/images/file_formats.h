@@ -59,6 +59,11 @@ struct FileFormat {
   // The picture the bytes hold, as it is; anything but Ok refuses it and
   // leaves `picture` as it was.
   using Reader = FormatStatus (*)(const QByteArray& bytes, Picture& picture);
+  // Every frame the bytes hold, each with its duration; anything but Ok
+  // refuses them and leaves `animation` as it was.
+  using FramesReader = FormatStatus (*)(const QByteArray& bytes, Animation& animation);
+  // Whether a file's first bytes (at most `read_limit`) are of this type.
+  using ContentTest = bool (*)(const QByteArray& head);
   // The bytes of a file of the picture; anything but Ok refuses the picture.
   using Writer = FormatStatus (*)(const Picture& picture, const WriteOptions& options,
                                   QByteArray& bytes);
@@ -69,10 +74,17 @@ struct FileFormat {
   QStringList extensions{};  // lower case, without the dot; the first is the usual one
   Entry entry = Entry::None;
   Reader read = nullptr;  // null where the program has no reader of its own for it
-  qint64 read_limit = 0;  // the most bytes `read` needs; more are not read
+  qint64 read_limit = 0;  // the most bytes a reader needs; more are not read
+  // For a type whose files may hold several frames, which the image import
+  // reads every one of (`image` false, `read` null).
+  FramesReader read_frames = nullptr;
+  // For a type that shares its extension with types after it: a file named
+  // so comes in as this type only where its first bytes pass, otherwise as
+  // the next. Null: every file of its extension is of this type.
+  ContentTest claims = nullptr;
   // How the image import reads it: with ReadImage, by the reader its
   // extension names (the program's own for PNG and OTB, Qt's for the
-  // others); where false, with `read`, the picture as it is.
+  // others); where false, with `read_frames` or `read`, as it is.
   bool image = false;
   // The image import's dialog tells it from its content; otherwise only the
   // name's extension tells it (OTB's bytes show nothing of their type).

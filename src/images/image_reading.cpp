@@ -14,6 +14,7 @@
 #include "images/on_paper.h"
 #include "images/png_codec.h"
 #include "images/png_rows.h"
+#include "images/xpm_colours.h"
 
 namespace tochkograf {
 
@@ -185,7 +186,8 @@ FormatStatus ReadImage(QIODevice& device, const QByteArray& format, int memory_l
   }
   const qint64 start = device.pos();
   const AllocationLimit limit(memory_limit_mb);
-  QImageReader reader(&device, format);
+  XpmColours xpm(device);
+  QImageReader reader(&xpm.Device(), format);
   reader.setAutoDetectImageFormat(format.isEmpty());
   if (!reader.canRead())
     return format.isEmpty() ? FormatStatus::NotAnImage : FormatStatus::NotThisFormat;

@@ -2,16 +2,26 @@
 
 #include <algorithm>
 
+#include "files/file_access.h"
 #include "files/read_head.h"
 
 namespace tochkograf {
 
 namespace {
 
+// Whether the file `name` may be of `format` by its first bytes.
+bool Claimed(const QString& name, const FileFormat& format) {
+  QByteArray head;
+  return !format.claims || (ReadHead(name, format.read_limit, head) && format.claims(head));
+}
+
 // The types a named file may be, in the order they are tried.
 FileFormatList Candidates(const QString& name) {
   const FileFormatList entries = Where(FileFormats(), ComesIn);
-  if (const FileFormatList named = FormatsOfName(entries, name); !named.isEmpty()) return named;
+  if (FileFormatList named = FormatsOfName(entries, name); !named.isEmpty()) {
+    named.removeIf([&](const FileFormat* format) { return !Claimed(name, *format); });
+    return named;
+  }
   qsizetype longest = 0;
   for (const FileFormat* format : entries) longest = std::max(longest, format->signature.size());
   QByteArray head;
@@ -45,6 +55,15 @@ ReadStatus ReadAsImage(const QString& name, const FileFormat& format, ImportedIm
 
 ReadStatus ReadAsFrames(const QString& name, const FileFormat& format, ImportedFrames& frames) {
   if (format.image) return ReadImageFramesFile(name, ImageReaderName(format, name), frames);
+  if (format.read_frames) {
+    QByteArray bytes;
+    Animation animation;
+    ReadStatus status;
+    status.file = ReadFileHead(name, format.read_limit, bytes);
+    if (status.file == FileStatus::Ok) status.format = format.read_frames(bytes, animation);
+    if (status.Ok()) frames = FramesOf(animation);
+    return status;
+  }
   ImportedImage image;
   const ReadStatus status = ReadAsImage(name, format, image);
   if (status.Ok()) frames = ImportedFrames::Still(image);
@@ -55,6 +74,15 @@ ReadStatus ReadImportedFile(const QString& name, ImportedFrames& frames) {
   const FileFormat* format = FormatOfName(Where(FileFormats(), ImportedAsImage), name);
   if (format && !format->by_content) return ReadAsFrames(name, *format, frames);
   return ReadImageFramesFile(name, {}, frames);
+}
+
+ImportedFrames FramesOf(const Animation& animation) {
+  ImportedFrames frames;
+  for (int i = 0; i < animation.Count(); ++i) {
+    frames.frames.push_back(ImageOfPicture(animation.Frame(i)));
+    frames.durations.push_back(animation.frames[i].duration);
+  }
+  return frames;
 }
 
 ImportedImage ImageOfPicture(const Picture& picture) {

@@ -21,14 +21,15 @@ struct NamedFile {
   std::optional<Picture> picture;
 };
 
-// By the table: the types of the name's extension that bring a file in, in
-// the table's order, or, for a name with no such extension, the types whose
+// By the table: the types of the name's extension that bring a file in and
+// that its first bytes do not rule out (FileFormat::claims), in the
+// table's order, or, for a name with no such extension, the types whose
 // signature its first bytes carry. A type taking files as they are takes it
 // only where its reader does; otherwise the next one does.
 NamedFile TypeOfNamedFile(const QString& name);
 
 // The first type TypeOfNamedFile would consider, without reading the file
-// beyond the signature; null where nothing tells.
+// beyond what tells the types apart; null where nothing tells.
 const FileFormat* FirstTypeOfNamedFile(const QString& name);
 
 // Reads a file of `format` as the image import takes it: by the image
@@ -45,5 +46,8 @@ ReadStatus ReadImportedFile(const QString& name, ImportedFrames& frames);
 
 // A picture as an imported image: its greys are its ink and paper.
 ImportedImage ImageOfPicture(const Picture& picture);
+
+// Frames as imported frames, each as ImageOfPicture has it.
+ImportedFrames FramesOf(const Animation& animation);
 
 }  // namespace tochkograf

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "commands/phone_export.h"
 #include "windows/centre_over.h"
 #include "windows/dialog_parts.h"
 #include "windows/network_code_fields.h"
@@ -30,6 +31,7 @@ NetworkCodeDialog::NetworkCodeDialog(const NetworkCode& start, QWidget* parent)
       ->setObjectName(QStringLiteral("cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &NetworkCodeDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &NetworkCodeDialog::reject);
+  connect(fields_, &NetworkCodeFields::Changed, this, &NetworkCodeDialog::Check);
   auto* column = new QVBoxLayout(this);
   column->addWidget(intro);
   column->addWidget(fields_);
@@ -43,12 +45,17 @@ NetworkCodeDialog::NetworkCodeDialog(const NetworkCode& start, QWidget* parent)
 NetworkCode NetworkCodeDialog::Code() const { return fields_->Code().value_or(NetworkCode{}); }
 
 void NetworkCodeDialog::accept() {
+  tried_ = true;
+  Check();
   if (fields_->Code()) {
     QDialog::accept();
     return;
   }
-  problem_->setText(NetworkCodeFields::ShortCodeProblem());
   fields_->FirstShort()->setFocus();
+}
+
+void NetworkCodeDialog::Check() {
+  if (tried_) problem_->setText(fields_->Code() ? QString() : ShortNetworkCodeProblem());
 }
 
 }  // namespace tochkograf

@@ -24,8 +24,13 @@ class NetworkCodeDialog : public QDialog {
   void accept() override;
 
  private:
+  // Says what is wrong once OK has been pressed, and again as the code
+  // changes, until nothing is.
+  void Check();
+
   NetworkCodeFields* fields_ = nullptr;
   QLabel* problem_ = nullptr;
+  bool tried_ = false;
 };
 
 }  // namespace tochkograf

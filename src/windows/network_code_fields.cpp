@@ -25,7 +25,7 @@ QLineEdit* DigitsField(int digits, const QString& example, const char* name, QWi
 
 NetworkCodeFields::NetworkCodeFields(QWidget* parent) : QWidget(parent) {
   mcc_ = DigitsField(3, QStringLiteral("250"), "mcc", this);
-  mnc_ = DigitsField(2, QStringLiteral("01"), "mnc", this);
+  mnc_ = DigitsField(3, QStringLiteral("01"), "mnc", this);
   auto* mcc_label = new QLabel(QStringLiteral("MCC:"), this);
   mcc_label->setBuddy(mcc_);
   auto* mnc_label = new QLabel(QStringLiteral("MNC:"), this);
@@ -38,6 +38,8 @@ NetworkCodeFields::NetworkCodeFields(QWidget* parent) : QWidget(parent) {
   row->addWidget(mnc_label);
   row->addWidget(mnc_);
   row->addStretch();
+  for (QLineEdit* field : {mcc_, mnc_})
+    connect(field, &QLineEdit::textChanged, this, &NetworkCodeFields::Changed);
 }
 
 void NetworkCodeFields::SetCode(const NetworkCode& code) {
@@ -48,14 +50,11 @@ void NetworkCodeFields::SetCode(const NetworkCode& code) {
 }
 
 std::optional<NetworkCode> NetworkCodeFields::Code() const {
-  if (mcc_->text().size() != 3 || mnc_->text().size() != 2) return std::nullopt;
-  return NetworkCode{mcc_->text().toInt(), mnc_->text().toInt()};
+  const qsizetype mnc_digits = mnc_->text().size();
+  if (mcc_->text().size() != 3 || mnc_digits < 2) return std::nullopt;
+  return NetworkCode{mcc_->text().toInt(), mnc_->text().toInt(), int(mnc_digits)};
 }
 
 QLineEdit* NetworkCodeFields::FirstShort() const { return mcc_->text().size() != 3 ? mcc_ : mnc_; }
-
-QString NetworkCodeFields::ShortCodeProblem() {
-  return QStringLiteral("Укажите код сети: MCC из трёх цифр и MNC из двух, например 250 и 01.");
-}
 
 }  // namespace tochkograf

@@ -10,7 +10,8 @@ class QLineEdit;
 namespace tochkograf {
 
 // The code of a mobile network as two fields: the country's (MCC, three
-// digits) and the network's (MNC, two), which take nothing but digits.
+// digits) and the network's (MNC, two or three), which take nothing but
+// digits.
 class NetworkCodeFields : public QWidget {
   Q_OBJECT
 
@@ -24,8 +25,9 @@ class NetworkCodeFields : public QWidget {
   // Where the user is sent to mend a short code.
   QLineEdit* FirstShort() const;
 
-  // The sentence for a code short of digits.
-  static QString ShortCodeProblem();
+ signals:
+  // Either field's digits changed.
+  void Changed();
 
  private:
   QLineEdit* mcc_ = nullptr;

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "commands/phone_export.h"
-#include "files/phone_number.h"
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
 #include "windows/dialog_parts.h"
@@ -56,7 +54,9 @@ SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsO
   connect(buttons, &QDialogButtonBox::accepted, this, &SmsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &SmsDialog::reject);
   connect(kind_, &QComboBox::currentIndexChanged, this, &SmsDialog::KindChanged);
-  connect(text_, &QLineEdit::textChanged, this, &SmsDialog::Count);
+  connect(recipient_, &QLineEdit::textChanged, this, &SmsDialog::Check);
+  connect(text_, &QLineEdit::textChanged, this, &SmsDialog::Check);
+  connect(network_, &NetworkCodeFields::Changed, this, &SmsDialog::Check);
 
   auto* form = new QFormLayout(this);
   QString picture = QStringLiteral("%1 точек").arg(SizeText(frames.width, frames.height));
@@ -83,32 +83,48 @@ SmsOptions SmsDialog::Options() const {
 NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
 
 void SmsDialog::accept() {
-  QString problem = SmsAnswersProblem(Options(), frames_.width, frames_.height);
-  QWidget* mend = nullptr;
-  if (!problem.isEmpty())
-    mend = ParsePhoneNumber(Options().recipient) ? static_cast<QWidget*>(kind_) : recipient_;
-  if (problem.isEmpty() && Options().kind == SmsKind::OperatorLogo && !network_->Code()) {
-    problem = NetworkCodeFields::ShortCodeProblem();
-    mend = network_->FirstShort();
-  }
-  problem_->setText(problem);
-  if (!mend) {
+  tried_ = true;
+  Check();
+  if (!shown_) {
     QDialog::accept();
     return;
   }
-  mend->setFocus();
+  FieldOf(shown_->field)->setFocus();
 }
 
 void SmsDialog::KindChanged() {
   const auto kind = SmsKind(kind_->currentData().toInt());
   text_->setEnabled(SmsKindHasText(kind));
   network_->setEnabled(kind == SmsKind::OperatorLogo);
-  problem_->clear();
-  Count();
+  Check();
 }
 
-void SmsDialog::Count() {
+void SmsDialog::Check() {
   messages_->setText(SmsMessagesText(frames_, current_, Options(), Network()));
+  shown_.reset();
+  for (const SmsProblem& problem : SmsProblems(frames_, current_, Options(), network_->Code())) {
+    const bool typed = problem.field == SmsProblem::Field::Recipient ||
+                       problem.field == SmsProblem::Field::Network;
+    if (tried_ || !typed) {
+      shown_ = problem;
+      break;
+    }
+  }
+  problem_->setText(shown_ ? shown_->text : QString());
+}
+
+QWidget* SmsDialog::FieldOf(SmsProblem::Field field) const {
+  switch (field) {
+    case SmsProblem::Field::Recipient:
+      return recipient_;
+    case SmsProblem::Field::Kind:
+      return kind_;
+    case SmsProblem::Field::Network:
+      return network_->FirstShort();
+    case SmsProblem::Field::Text:
+      break;
+  }
+  return text_;
 }
 
 }  // namespace tochkograf

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
+#include "commands/phone_export.h"
 #include "files/network_code.h"
 #include "files/sms_options.h"
 #include "picture/animation.h"
@@ -18,7 +20,9 @@ class NetworkCodeFields;
 // The dialog "SMS" of the export to a modem: the recipient's number, an
 // optional text and what to send the picture as, with the network's code
 // for an operator logo. "OK" takes only answers it finds nothing wrong
-// with; otherwise the dialog stays and says what is wrong.
+// with; otherwise the dialog stays and says what is wrong. It checks the
+// answers as they change and says one thing at a time: at once what the
+// picture does not suit, and what is typed once "OK" has been pressed.
 class SmsDialog : public QDialog {
   Q_OBJECT
 
@@ -36,7 +40,8 @@ class SmsDialog : public QDialog {
 
  private:
   void KindChanged();
-  void Count();
+  void Check();
+  QWidget* FieldOf(SmsProblem::Field field) const;
 
   const Animation frames_;
   const Picture current_;
@@ -46,6 +51,8 @@ class SmsDialog : public QDialog {
   NetworkCodeFields* network_ = nullptr;
   QLabel* messages_ = nullptr;
   QLabel* problem_ = nullptr;
+  bool tried_ = false;               // OK has been pressed
+  std::optional<SmsProblem> shown_;  // what the dialog says is wrong
 };
 
 }  // namespace tochkograf

@@ -139,6 +139,10 @@ class CommandLineTest : public QObject {
   void parsing();
   void printsAndExits_data();
   void printsAndExits();
+  void refusesOptionsThatDoNothing_data();
+  void refusesOptionsThatDoNothing();
+  void networkCodes_data();
+  void networkCodes();
   void helpAndManualSayTheSame_data();
   void helpAndManualSayTheSame();
   void convertsBetweenEveryType_data();
@@ -155,6 +159,7 @@ class CommandLineTest : public QObject {
   void convertsEveryFrame_data();
   void convertsEveryFrame();
   void ownFileKeepsEveryFrame();
+  void emsElementReadsBack();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
 };
@@ -230,6 +235,9 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("strip without --convert") << QStringList{"--strip", "a.ems"} << 2 << "--convert";
   QTest::newRow("strip to another type")
       << QStringList{"--convert", "a.ems", "a.gif", "--strip"} << 2 << "--strip";
+  QTest::newRow("number for a picture") << convert({"--to", "1"}) << 2 << "a.ems";
+  QTest::newRow("network of three digits too many")
+      << convert({"--network", "310-2600"}) << 2 << "310-2600";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -245,6 +253,85 @@ void CommandLineTest::printsAndExits() {
   QVERIFY(Russian(written) || arguments == QStringList{"--version"});
   if (code != 0) QVERIFY(written.contains(QStringLiteral("--help")));  // the usage
   QCOMPARE(Names(folder.path()), QStringList());
+}
+
+// An option that would do nothing for the output (or the input) is refused
+// with the two named; where it acts, it is taken.
+void CommandLineTest::refusesOptionsThatDoNothing_data() {
+  QTest::addColumn<QString>("arguments");  // after --convert
+  QTest::addColumn<QString>("refused");    // the option; empty: none
+  const auto row = [](const char* arguments, const char* refused = "") {
+    QTest::newRow(arguments) << QString::fromUtf8(arguments) << QString::fromUtf8(refused);
+  };
+  row("a.ems a.txt --layout rows-lsb", "--layout");
+  row("a.ems a.at --to 1 --kind operator --network 250-01 --text Hi", "--text");
+  row("a.ems a.at --to 1 --kind caller --text Hi", "--text");
+  row("a.ems a.PNG --to 1", "--to");
+  row("a.ems a.nol --network 250-01 --kind operator", "--kind");
+  row("a.ems a.at --to 1 --network 250-01", "--network");
+  row("a.h a.ems --progmem", "--progmem");
+  row("a.ems a.bmp --set-bit paper", "--set-bit");
+  row("a.ems a.gif --strip", "--strip");
+  row("a.txt a.ems --layout pages-lsb");
+  row("a.ems a.h --set-bit paper --progmem");
+  row("a.ems a.at --to 1 --kind picture --text Hi");
+  row("a.ems a.at --to 1 --kind operator --network 250-01");
+  row("a.ems a.nol --network 250-01");
+  row("a.ems a.png --strip");
+  row("a.jpg a.txt --invert --size 8x8");
+  // Writing it fails instead, naming the types that would do.
+  row("a.ems a.jpg --to 1");
+}
+
+void CommandLineTest::refusesOptionsThatDoNothing() {
+  QFETCH(QString, arguments);
+  QFETCH(QString, refused);
+  const QStringList words = arguments.split(u' ');
+  const CommandLine command = ParseCommandLine(QStringList{"--convert"} + words);
+  if (refused.isEmpty()) {
+    QCOMPARE(command.action, Action::Convert);
+    return;
+  }
+  QCOMPARE(command.action, Action::Misuse);
+  QVERIFY2(command.problem.startsWith(refused + u' ') &&
+               command.problem.contains(QStringLiteral("«%1»").arg(words[1])),
+           qPrintable(command.problem));
+}
+
+// MCC-MNC, the MNC of two digits or three: in the operator logo's message
+// as 3GPP TS 24.008 lays out a network, worked out by hand, and in the
+// logo file as two 16-bit numbers, the low octet first.
+void CommandLineTest::networkCodes_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QByteArray>("bcd");  // empty: refused
+  QTest::addColumn<QByteArray>("nol");  // the .nol's MCC and MNC
+  QTest::newRow("250-01") << "250-01" << QByteArray("52F010") << QByteArray("FA000100");
+  QTest::newRow("404-45") << "404-45" << QByteArray("04F454") << QByteArray("94012D00");
+  QTest::newRow("310-260") << "310-260" << QByteArray("130062") << QByteArray("36010401");
+  QTest::newRow("405-854") << "405-854" << QByteArray("044558") << QByteArray("95015603");
+  QTest::newRow("310-026") << "310-026" << QByteArray("136020") << QByteArray("36011A00");
+  QTest::newRow("four digits") << "310-2600" << QByteArray() << QByteArray();
+  QTest::newRow("one digit") << "310-2" << QByteArray() << QByteArray();
+  QTest::newRow("two-digit MCC") << "31-260" << QByteArray() << QByteArray();
+}
+
+void CommandLineTest::networkCodes() {
+  QFETCH(QString, typed);
+  QFETCH(QByteArray, bcd);
+  QFETCH(QByteArray, nol);
+  QTemporaryDir folder;
+  Store(folder.filePath("in.ems"), Encoded("in.ems", RandomPicture(72, 14, 3)));
+  const QStringList logo{"--convert", "in.ems", "out.at", "--to", "1", "--kind", "operator"};
+  const Result message = Run(folder.path(), logo + QStringList{"--network", typed});
+  if (bcd.isEmpty()) {
+    QCOMPARE(message.code, 2);
+    return;
+  }
+  QCOMPARE(message.code, 0);
+  // The smart message's data: the ports' element, then the network.
+  QVERIFY(Contents(folder.filePath("out.at")).contains("050415820000" + bcd));
+  QCOMPARE(Run(folder.path(), {"--convert", "in.ems", "out.nol", "--network", typed}).code, 0);
+  QCOMPARE(Contents(folder.filePath("out.nol")).mid(6, 4).toHex().toUpper(), nol);
 }
 
 // --help, as the program prints it, and the manual page, as man shows it,
@@ -321,9 +408,16 @@ void CommandLineTest::convertsBetweenEveryType() {
   const Picture picture = RandomPicture(size.width(), size.height(), 4);
   Store(folder.filePath(in), Encoded(in, picture));
   Store(folder.filePath(out), "an older file in the way");
-  // What the export asks for the types that go to a phone; the others ignore it.
-  const Result result =
-      Run(folder.path(), {"--convert", in, out, "--to", "+79161234567", "--network", "250-01"});
+  // What the export asks for the types that go to a phone.
+  QStringList arguments{"--convert", in, out};
+  const ExportQuestion question = FormatOfName(Where(BuiltInFormats(), Writes), out)->question;
+  if (question == ExportQuestion::Sms)
+    arguments << "--to"
+              << "+79161234567";
+  if (question == ExportQuestion::NetworkCode)
+    arguments << "--network"
+              << "250-01";
+  const Result result = Run(folder.path(), arguments);
   QCOMPARE(result.code, 0);
   QCOMPARE(result.err, QString());
   QCOMPARE(result.out, QString());
@@ -601,6 +695,8 @@ void CommandLineTest::failureWritesNothing_data() {
       << "in.ems";
   QTest::newRow("no C array") << convert("in.c", "out.ems") << QByteArray("int x;") << old << 0
                               << "in.c";
+  QTest::newRow("EMS element cut short")
+      << convert("in.txt", "out.ems") << QByteArray("11 21 00 80 00\n") << old << 0 << "in.txt";
   QFile many(QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/frames_65.gif"));
   QVERIFY(many.open(QIODevice::ReadOnly));
   QTest::newRow("more frames than a picture has")
@@ -643,6 +739,20 @@ void CommandLineTest::ownFileKeepsEveryFrame() {
   QCOMPARE(DecodeEmsAnimation(Contents(folder.filePath("out.ems")), read), FormatStatus::Ok);
   QCOMPARE(read.durations, (std::vector<std::int32_t>{100, 100, 500, 10000}));
   QCOMPARE(read.first.width, 24);
+}
+
+// The line written for an animation reads back as its frames.
+void CommandLineTest::emsElementReadsBack() {
+  QTemporaryDir folder;
+  const Animation animation = RandomAnimation(8, 8, 4, 5);
+  Store(folder.filePath("in.ems"), EmsOf(animation));
+  QCOMPARE(Run(folder.path(), {"--convert", "in.ems", "line.txt"}).code, 0);
+  QCOMPARE(Run(folder.path(), {"--convert", "line.txt", "back.ems"}).code, 0);
+  EmsAnimation back;
+  QCOMPARE(DecodeEmsAnimation(Contents(folder.filePath("back.ems")), back), FormatStatus::Ok);
+  QVERIFY(back.first == animation.Frame(0));
+  QCOMPARE(back.further.size(), std::size_t(3));
+  for (int k = 1; k < 4; ++k) QVERIFY(back.further[k - 1] == animation.frames[k].cells);
 }
 
 void CommandLineTest::namesAreTheSystemsBytes_data() {

@@ -7,6 +7,7 @@
 #include "fakes/image_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
+#include "files/ems_element.h"
 #include "files/otb_format.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
@@ -45,6 +46,16 @@ QByteArray Otb(int width, int height) {
   for (int y = 1; y <= height; ++y)
     for (int x = 1; x <= width; ++x) cells(x, y) = Ink(x, y) ? kOn : kOff;
   return EncodeOtb({width, height, cells});
+}
+
+// The line of hex the export writes for the picture of Ink().
+QByteArray EmsElement(int width, int height) {
+  PixelGrid cells;
+  for (int y = 1; y <= height; ++y)
+    for (int x = 1; x <= width; ++x) cells(x, y) = Ink(x, y) ? kOn : kOff;
+  QByteArray line;
+  EncodeEmsElement({width, height, cells}, line);
+  return line;
 }
 
 // Greys across, with a dark disc: many levels.
@@ -109,6 +120,7 @@ void ImageImportTest::comesInAsItIs_data() {
       << "logo.jpg" << ImageBytes(TwoColours(72, 14), "bmp") << QSize(72, 14);
   QTest::newRow("OTB") << "logo.otb" << Otb(72, 28) << QSize(72, 28);
   QTest::newRow("OTB, capitals") << "LOGO.OTB" << Otb(16, 16) << QSize(16, 16);
+  QTest::newRow("EMS element") << "logo.txt" << EmsElement(72, 14) << QSize(72, 14);
 }
 
 void ImageImportTest::comesInAsItIs() {
@@ -272,6 +284,7 @@ void ImageImportTest::failureChangesNothing_data() {
   QTest::newRow("not an image") << "notes.png" << QByteArray("plain words");
   QTest::newRow("vast") << "vast.ppm" << QByteArray("P6\n20000 20000\n255\n");
   QTest::newRow("OTB cut short") << "short.otb" << Otb(72, 14).left(40);
+  QTest::newRow("EMS element cut short") << "short.txt" << EmsElement(72, 14).left(40);
   QTest::newRow("folder") << "." << QByteArray();
   QTest::newRow("65 frames") << "many.gif" << TestFile("frames_65.gif");
   QTest::newRow("animation cut short") << "cut.gif" << TestFile("frames.gif").chopped(4);

@@ -43,6 +43,8 @@ class SmsMessagesTest : public QObject {
   void byHand_data();
   void byHand();
   void modemFile();
+  void numbers_data();
+  void numbers();
   void refused_data();
   void refused();
   void gammuReads_data();
@@ -127,6 +129,37 @@ void SmsMessagesTest::modemFile() {
                         ""}));
 }
 
+// Numbers as people write them; the address gives the digits, an
+// international number its type 91, a national one 81.
+void SmsMessagesTest::numbers_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("address");  // empty: refused
+  const auto row = [](const char* typed, const char* address = "") {
+    QTest::newRow(typed) << QString::fromUtf8(typed) << QString::fromUtf8(address);
+  };
+  const char* moscow = "0B 91 97 61 21 43 65 F7";
+  row("+79161234567", moscow);
+  row("+7 916 123-45-67", moscow);
+  row("+7 (916) 123-45-67", moscow);
+  row("+7(916)1234567", moscow);
+  row("8 916.123.45.67", "0B 81 98 61 21 43 65 F7");
+  row("(495) 123-45-67", "0A 81 94 15 32 54 76");
+  row("+7 (916 123-45-67");
+  row("+7 916) 123-45-67");
+  row("+7 ((916)) 1234567");
+  row("+7 () 9161234567");
+  row("8 916..123");
+  row("8 916 123.");
+}
+
+void SmsMessagesTest::numbers() {
+  QFETCH(QString, typed);
+  QFETCH(QString, address);
+  const std::optional<PhoneNumber> number = ParsePhoneNumber(typed);
+  QCOMPARE(number ? Pdu(QString::fromLatin1(AddressField(*number).toHex())) : QString(),
+           Pdu(address));
+}
+
 void SmsMessagesTest::refused_data() {
   QTest::addColumn<QString>("to");
   QTest::addColumn<int>("kind");
@@ -134,8 +167,8 @@ void SmsMessagesTest::refused_data() {
   QTest::addColumn<FormatStatus>("status");
   QTest::newRow("letters") << "+7916abc" << int(SmsKind::Ems) << QSize(16, 16)
                            << FormatStatus::BadRecipient;
-  QTest::newRow("brackets") << "+7 (916) 1234567" << int(SmsKind::Ems) << QSize(16, 16)
-                            << FormatStatus::BadRecipient;
+  QTest::newRow("bracket left open")
+      << "+7 (916 1234567" << int(SmsKind::Ems) << QSize(16, 16) << FormatStatus::BadRecipient;
   QTest::newRow("plus alone") << "+" << int(SmsKind::Ems) << QSize(16, 16)
                               << FormatStatus::BadRecipient;
   QTest::newRow("21 digits") << QString(21, u'1') << int(SmsKind::Ems) << QSize(16, 16)

@@ -204,6 +204,10 @@ void FileFormatsTest::namedFileComesInByTheTable_data() {
   QTest::newRow("BMP, no extension") << "a" << bmp << as_it_is << true;
   QTest::newRow("24-bit BMP, C source's extension") << "a.txt" << deep << c_array << false;
   QTest::newRow("C source") << "a.ino" << QByteArray("char a[] = {1};") << c_array << false;
+  // A .txt is the EMS element's where it is a line of hex.
+  QTest::newRow("C source, .txt") << "a.txt" << QByteArray("char a[] = {1};") << c_array << false;
+  QTest::newRow("EMS element") << "a.txt" << QByteArray("12 04 00 01 01 80\n") << image << false;
+  QTest::newRow("EMS element, cut short") << "a.txt" << QByteArray("12 04 00") << image << false;
   QTest::newRow("PNG") << "a.png" << QByteArray("not even a PNG") << image << false;
   QTest::newRow("OTB") << "a.otb" << QByteArray() << image << false;
   // Written by a type of the program's own, still read by Qt's reader.

@@ -32,6 +32,13 @@ bool InkInThirdColumns(const Picture& picture) {
   return true;
 }
 
+// A 6 x 2 XPM of ink in every third column, its colours keyed as `ink`
+// and `paper` say.
+QByteArray Xpm(const char* ink, const char* paper) {
+  return QByteArray("/* XPM */\nstatic char *columns[] = {\n\"6 2 2 1\",\n\".") + ink + "\",\n\"#" +
+         paper + "\",\n\".##.##\",\n\".##.##\"};\n";
+}
+
 FormatStatus Read(const QByteArray& bytes, const QByteArray& format, int limit_mb,
                   ImportedImage& image) {
   QBuffer buffer;
@@ -98,6 +105,7 @@ class ImageReadingTest : public QObject {
   void readsAVastPng();
   void refusesCutJpegsAndGifs_data();
   void refusesCutJpegsAndGifs();
+  void readsGammusXpmAsImageMagickDoes();
 };
 
 void ImageReadingTest::readsOrRefuses_data() {
@@ -146,6 +154,17 @@ void ImageReadingTest::readsOrRefuses_data() {
   row("not OTB", "plain words", "otb", limit, FormatStatus::NotThisFormat);
   row("cut short", png.left(png.size() / 2), "", limit, FormatStatus::Truncated);
   row("OTB cut short", otb.left(50), "otb", limit, FormatStatus::Truncated);
+  // gammu names each colour "c" and gives it with every key.
+  row("XPM, keys as gammu writes them",
+      Xpm("\ts c\tm #000000\tg4 #000000\tg #000000\tc #000000",
+          "\ts c\tm #ffffff\tg4 #ffffff\tg #ffffff\tc #ffffff"),
+      "xpm", limit, FormatStatus::Ok, {6, 2}, true);
+  row("XPM by its content, mono only", Xpm(" m black", " m white"), "", limit, FormatStatus::Ok,
+      {6, 2}, true);
+  row("XPM, colours cut short", Xpm(" c #000000", "").left(60), "xpm", limit,
+      FormatStatus::Damaged);
+  row("XPM, more colours than the file", Xpm(" c #000000", "").replace("2 2 1", "2 999999999 1"),
+      "xpm", limit, FormatStatus::Damaged);
 }
 
 void ImageReadingTest::readsOrRefuses() {
@@ -345,6 +364,22 @@ void ImageReadingTest::refusesCutJpegsAndGifs() {
   QFETCH(FormatStatus, status);
   ImportedImage image;
   QCOMPARE(Read(bytes, "", kImageMemoryLimitMb, image), status);
+}
+
+// gammu's copybitmap wrote the XPM of a Nokia operator logo; ImageMagick's
+// convert read it into the PBM.
+void ImageReadingTest::readsGammusXpmAsImageMagickDoes() {
+  const QString data = QStringLiteral(TOCHKOGRAF_TEST_DATA "/images/");
+  QFile file(data + "gammu.xpm");
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  ImportedImage image;
+  QCOMPARE(ReadImage(file, "xpm", kImageMemoryLimitMb, image), FormatStatus::Ok);
+  const QImage theirs(data + "gammu_by_imagemagick.pbm");
+  QCOMPARE(image.size, theirs.size());
+  QVERIFY(image.picture);
+  for (int y = 0; y < theirs.height(); ++y)
+    for (int x = 0; x < theirs.width(); ++x)
+      QCOMPARE(image.picture->cells(x + 1, y + 1) != kOff, qGray(theirs.pixel(x, y)) < 128);
 }
 
 QTEST_GUILESS_MAIN(ImageReadingTest)

@@ -13,6 +13,7 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_messages.h"
 #include "fakes/side_windows.h"
+#include "files/ems_element.h"
 #include "files/ems_format.h"
 #include "picture/view.h"
 #include "windows/form1.h"
@@ -223,7 +224,9 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType_data() {
     QTest::addRow("BMP, %s", how) << "cat.bmp" << 72 << false << QString() << dropped;
     QTest::addRow("photo, %s", how) << "cat.png" << 20 << false << "conversion" << dropped;
     QTest::addRow("C array, %s", how) << "art.h" << 40 << false << "c array import" << dropped;
+    QTest::addRow("EMS element, %s", how) << "cat.txt" << 16 << false << QString() << dropped;
   }
+  QTest::newRow("C array, .txt") << "art.txt" << 40 << false << "c array import" << false;
   // BMP files the one-bit import refuses come in as any image.
   QTest::newRow("24-bit BMP, two colours") << "halves.bmp" << 30 << false << QString() << false;
   QTest::newRow("24-bit BMP, a photo") << "photo.bmp" << 20 << false << "conversion" << false;
@@ -236,7 +239,11 @@ void Form1FilesTest::fileNamedOutsideOpensByItsType() {
   QFETCH(QString, dialog);
   QFETCH(bool, dropped);
   const QString path = dir_->filePath(name);
-  if (name.endsWith(QLatin1String(".h"))) {
+  if (name == QLatin1String("cat.txt")) {
+    QByteArray line;
+    QCOMPARE(EncodeEmsElement({16, 16, PixelGrid()}, line), FormatStatus::Ok);
+    Store(path, line);
+  } else if (name.startsWith(QLatin1String("art."))) {
     Store(path, "#define ART_WIDTH 40\n#define ART_HEIGHT 2\nchar art[] = {" +
                     QByteArray(10, '1').replace("1", "1,") + "};");
   } else if (name.endsWith(QLatin1String(".ems"))) {

@@ -34,6 +34,8 @@ class SmsDialogTest : public QObject {
   void okTakesOnlyWhatCanBeSent_data();
   void okTakesOnlyWhatCanBeSent();
   void networkCodeDialog();
+  void checksAsTheFieldsChange_data();
+  void checksAsTheFieldsChange();
   void showsMessages_data();
   void showsMessages();
 };
@@ -69,6 +71,10 @@ void SmsDialogTest::okTakesOnlyWhatCanBeSent_data() {
                                 << "Картинка группы Nokia"
                                 << ""
                                 << "" << true << "";
+  QTest::newRow("logo, three-digit MNC") << "+1 (555) 123-4567"
+                                         << "Логотип оператора Nokia"
+                                         << "310"
+                                         << "260" << true << "";
 }
 
 void SmsDialogTest::okTakesOnlyWhatCanBeSent() {
@@ -95,6 +101,63 @@ void SmsDialogTest::okTakesOnlyWhatCanBeSent() {
   const QString said = Find<QLabel>(dialog, "problem")->text().replace(u'\u00a0', u' ');
   QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
   if (accepted) QCOMPARE(dialog.Options().text, QStringLiteral("Привет"));
+}
+
+// What is wrong is said once, where it is mended; what the picture does not
+// suit at once, what is typed once OK has been pressed; and it goes as soon
+// as it is mended. The dialog keeps its width.
+void SmsDialogTest::checksAsTheFieldsChange_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<QString>("number");
+  QTest::addColumn<QString>("before");  // said before OK, a part of it; empty: nothing
+  QTest::addColumn<QString>("after");   // said once OK is pressed
+  QTest::addColumn<QString>("mended");  // the number, or MCC and MNC, typed then
+  const auto row = [](const char* name, const char* kind, const char* number, const char* before,
+                      const char* after, const char* mended) {
+    QTest::newRow(name) << QString::fromUtf8(kind) << QString::fromUtf8(number)
+                        << QString::fromUtf8(before) << QString::fromUtf8(after)
+                        << QString::fromUtf8(mended);
+  };
+  row("number", "Рисунок EMS", "+7 916 ABC", "", "омер получателя", "+7 (916) 123-45-67");
+  row("network", "Логотип оператора Nokia", "89161234567", "", "код сети", "250 01");
+  row("picture message of 72x14", "Картинка-сообщение Nokia", "89161234567", "72 x 28", "72 x 28",
+      "");
+}
+
+void SmsDialogTest::checksAsTheFieldsChange() {
+  QFETCH(QString, kind);
+  QFETCH(QString, number);
+  QFETCH(QString, before);
+  QFETCH(QString, after);
+  QFETCH(QString, mended);
+  const Picture picture{72, 14, {}};
+  SmsDialog dialog(Animation::Of(picture), picture, {}, {});
+  dialog.show();
+  const int width = dialog.width();
+  // What is amiss with what the dialog says, or nothing.
+  const auto amiss = [&](const QString& part) -> QString {
+    const QString problem = Find<QLabel>(dialog, "problem")->text().replace(u'\u00a0', u' ');
+    const QString messages = Find<QLabel>(dialog, "messages")->text().replace(u'\u00a0', u' ');
+    if (part.isEmpty() ? !problem.isEmpty() : !problem.contains(part)) return problem;
+    if (!part.isEmpty() && messages.contains(part)) return QStringLiteral("twice: ") + messages;
+    if (dialog.width() != width) return QStringLiteral("width %1").arg(dialog.width());
+    return {};
+  };
+  auto* kinds = Find<QComboBox>(dialog, "kind");
+  kinds->setCurrentIndex(kinds->findText(kind));
+  Type(dialog, "recipient", number);
+  QVERIFY2(amiss(before).isEmpty(), qPrintable(amiss(before)));
+  QTest::mouseClick(Find<QPushButton>(dialog, "ok"), Qt::LeftButton);
+  QVERIFY(dialog.result() != QDialog::Accepted);
+  QVERIFY2(amiss(after).isEmpty(), qPrintable(amiss(after)));
+  if (mended.isEmpty()) return;
+  if (mended.startsWith(u'+')) {
+    Type(dialog, "recipient", mended);
+  } else {
+    Type(dialog, "mcc", mended.section(u' ', 0, 0));
+    Type(dialog, "mnc", mended.section(u' ', 1));
+  }
+  QVERIFY2(amiss({}).isEmpty(), qPrintable(amiss({})));
 }
 
 void SmsDialogTest::networkCodeDialog() {
