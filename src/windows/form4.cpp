@@ -48,7 +48,7 @@ void Form4::CreateControls() {
   // Read-only still lets the keyboard move through the text and select it.
   Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // The box ends a line at a lone LF, so each CR LF becomes one.
-  Text1_->setPlainText(HelpText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  Text1_->setPlainText(HelpWindowText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
 
   Command1_ = new QPushButton(QStringLiteral("Закрыть"), this);
   Command1_->setObjectName(QStringLiteral("Command1"));
