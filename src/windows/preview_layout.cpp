@@ -85,7 +85,8 @@ QSize LayOutPreviewDialog(QDialog* dialog, const PreviewDialogParts& parts) {
     for (const QBoxLayout::Direction direction : directions) {
       const QSize least = laid_out(direction, scale, QSize(width, 1));
       const int height = room.height() - least.height() + 1;
-      if (least.width() <= room.width() && (height >= content.height() / 2 || scale == 1)) {
+      if (least.width() <= room.width() && height > 0 &&
+          (height >= content.height() / 2 || scale == 1)) {
         laid_out(direction, scale, QSize(width, std::max(1, height)));
         return PreviewRoom(scale);
       }

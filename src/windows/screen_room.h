@@ -12,11 +12,11 @@ namespace tochkograf {
 // (the screen less its panels and docks) with the frame the window manager
 // draws round it, and opens within it.
 
-// The frame round `window`: its own where it has been framed already, else
-// its owner's, where that has; never less than a title bar of two lines of
-// the title's bold font and borders of four pixels, since a frame is known
-// only once the window manager has drawn one, and some draw none until
-// then.
+// The frame round `window`, as large as the largest of: its own, where the
+// window manager has framed it already; its owner's, where that has been
+// framed; and a title bar of two lines of the title's bold font with
+// borders of four pixels. Only a window that has been shown has a frame Qt
+// knows of, and some window managers report none until then.
 QMargins Decoration(const QWidget* window);
 
 // The largest size `window` may have, its frame round it, on its screen.

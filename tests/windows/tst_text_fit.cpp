@@ -37,14 +37,16 @@
 
 using namespace tochkograf;
 
-// Every window and dialog fits the screen, its buttons within it, and every
-// text of it shows whole where it is drawn, at its window's font size or
-// larger. ctest runs this on a screen of 1024 x 768 at 96 dpi, and of
-// 1280 x 1024 with the fonts of 120 and 144 dpi (the windows themselves
-// unscaled, as a desktop with larger fonts has them) and at twice the scale.
+// Every window, dialog and message box fits the screen with its title bar,
+// shows its title and its buttons whole, and every text of it shows whole
+// where it is drawn, at its window's font size or larger. ctest runs this
+// on a screen of 1024 x 768 at 96 dpi, and of 1280 x 1024 with the fonts of
+// 120 and 144 dpi (the windows themselves unscaled, as a desktop with larger
+// fonts has them), scaled by one and a half and at twice the scale.
 
 namespace {
 
+// The message boxes' rows give the title, text or name they show.
 enum class Window {
   kMain,
   kSizeDialog,
@@ -58,9 +60,9 @@ enum class Window {
   kNetworkCodeDialog,
   kFrameDurationDialog,
   kFileDialog,
-  kSaveQuestion,    // with the title of the command that asks it
-  kFailureMessage,  // with its text
-  kReplaceQuestion  // with the file's name
+  kSaveQuestion,
+  kFailureMessage,
+  kReplaceQuestion
 };
 
 // A wide image, and the picture in the editor at the largest size: the
@@ -73,14 +75,13 @@ const ImportedImage& WideImage() {
 
 // A long array of a named picture found far down a file: the dialog's
 // texts at their widest.
-CArrayScan LongArray() {
-  CArrayScan scan;
-  scan.bytes = QByteArray(kMostArrayBytes, '\x55');
-  scan.count = 10'000'000;
-  scan.name = QStringLiteral("very_long_name_of_a_picture_for_a_small_display");
-  scan.line = 123'456;
-  return scan;
-}
+const CArrayScan kLongArray{QByteArray(kMostArrayBytes, '\x55'),
+                            10'000'000,
+                            QStringLiteral("very_long_name_of_a_picture_for_a_small_display"),
+                            123'456,
+                            {},
+                            {},
+                            {}};
 
 // A file's name of as many Russian letters as a name may have bytes, and
 // no space to break its line at.
@@ -131,7 +132,7 @@ void WithShown(Window which, const QString& words, QWidget& owner,
       break;
     case Window::kCArrayImportDialog:
       window = std::make_unique<CArrayImportDialog>(
-          LongArray(),
+          kLongArray,
           CArrayReading{QSize(kMaxWidth, kMaxHeight), ByteLayout::PagesMsbTop, SetBit::Paper}, true,
           &owner);
       break;
@@ -155,12 +156,12 @@ void WithShown(Window which, const QString& words, QWidget& owner,
       window = std::make_unique<FrameDurationDialog>(kLongestFrame, &owner);
       break;
     case Window::kFileDialog: {
-      OnNextModal(check_modal);
-      FileDialogChoice choice;
       FileDialogRequest request;
       request.owner = &owner;
       request.title = kExportTitle;
       request.filters = {{words, {QStringLiteral("*")}}};
+      FileDialogChoice choice;
+      OnNextModal(check_modal);
       QtFileDialogs().Show(request, choice);
       return;
     }
