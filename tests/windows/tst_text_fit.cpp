@@ -375,8 +375,9 @@ void TextFitTest::Windows() {
   QTest::newRow("network code") << Window::kNetworkCodeDialog << QString();
   QTest::newRow("frame duration") << Window::kFrameDurationDialog << QString();
   QTest::newRow("file dialog") << Window::kFileDialog << QStringLiteral("Массив C для дисплея");
-  // Every question and message box the program shows has its rows here; a
-  // new one (a question at start-up, say) adds an entry to Window and rows.
+  // Every question and message box of QtUserMessages has its rows here. A
+  // new one, such as a question at start-up about a picture found unsaved,
+  // gets a value of Window, its case in WithShown and its row here.
   for (const QString& title : {kNewTitle, kOpenTitle, kExitTitle, kImportTitle})
     QTest::newRow(qPrintable(QStringLiteral("save question: ") + title))
         << Window::kSaveQuestion << title;
