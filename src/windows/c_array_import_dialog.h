@@ -50,8 +50,8 @@ class CArrayImportDialog : public QDialog {
   DocumentState preview_;
   bool size_chosen_ = false;  // by the user, since the dialog opened
 
-  QSize preview_size_{kMaxWidth,
-                      kMaxHeight};  // room for the preview, as the conversion dialog has it
+  // Room for the preview, as the conversion dialog has it.
+  QSize preview_size_{kMaxWidth, kMaxHeight};
   QWidget* preview_room_ = nullptr;
   Pole* pole_ = nullptr;
   QLabel* about_ = nullptr;
