@@ -8,10 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "windows/centre_over.h"
 #include "windows/dialog_parts.h"
 #include "windows/display_bytes_choice.h"
+#include "windows/screen_room.h"
 
 namespace tochkograf {
 
@@ -83,11 +85,25 @@ void CArrayExportDialog::LayOut() {
   rows->addWidget(code_);
   rows->addLayout(buttons);
   rows->setSizeConstraint(QLayout::SetFixedSize);
+  FitCode(rows->totalSizeHint());
   QWidget* previous = nullptr;
   for (QWidget* next : bytes_->Buttons() + QList<QWidget*>{name_, progmem_, ok_, cancel_}) {
     if (previous) setTabOrder(previous, next);
     previous = next;
   }
+}
+
+// On a screen too small for the dialog the code shows fewer lines, or less
+// of them, and scrolls; never less than a few lines of a few bytes.
+void CArrayExportDialog::FitCode(const QSize& needed) {
+  const QSize over = needed - ScreenRoom(this);
+  if (over.width() <= 0 && over.height() <= 0) return;
+  const QFontMetrics metrics(code_->font());
+  const QSize least(metrics.horizontalAdvance(QString(4 + 3 * 6, u'0')), 4 * metrics.lineSpacing());
+  code_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  code_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  code_->setFixedSize((code_->size() - QSize(std::max(0, over.width()), std::max(0, over.height())))
+                          .expandedTo(least));
 }
 
 CArrayOptions CArrayExportDialog::Options() const {

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSize;
 
 namespace tochkograf {
 
@@ -23,7 +24,7 @@ class CArrayExportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Lines of the code shown.
+  // Lines of the code shown; on a small screen some only by scrolling.
   static constexpr int kShownLines = 14;
 
   // `frames`: the one picture, or every frame the file will hold.
@@ -37,6 +38,7 @@ class CArrayExportDialog : public QDialog {
  private:
   void CreateControls(const CArrayOptions& start);
   void LayOut();
+  void FitCode(const QSize& needed);
   void ShowCode();
 
   const Animation frames_;

@@ -13,6 +13,8 @@
 #include "windows/dialog_parts.h"
 #include "windows/display_bytes_choice.h"
 #include "windows/pole.h"
+#include "windows/preview_layout.h"
+#include "windows/text_room.h"
 
 namespace tochkograf {
 
@@ -22,6 +24,7 @@ CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReadi
   setWindowTitle(QStringLiteral("Импорт массива C"));
   preview_.GridOn = grid ? kOn : kOff;
   CreateControls(start);
+  RedrawPreview();  // the notes under the preview, before the layout fits them
   LayOut();
   for (QSpinBox* side : {width_, height_})
     connect(side, &QSpinBox::valueChanged, this, [this] {
@@ -38,12 +41,10 @@ CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReadi
 
 void CArrayImportDialog::CreateControls(const CArrayReading& start) {
   preview_room_ = Named(new QWidget(this), "previewRoom");
-  preview_room_->setFixedSize(kPreviewRoom + QSize(2 * kPoleFrame, 2 * kPoleFrame));
   pole_ = Named(new Pole(preview_, preview_room_), "preview");
   pole_->setFocusPolicy(Qt::NoFocus);
-  about_ = Named(new QLabel(AboutArray(), this), "about");
+  about_ = Named(new QLabel(BreakableText(AboutArray()), this), "about");
   fill_ = Named(new QLabel(this), "fill");
-  fill_->setWordWrap(true);
   width_ = Named(new QSpinBox(this), "width");
   width_->setRange(1, kMaxWidth);
   width_->setValue(start.size.width());
@@ -59,30 +60,16 @@ void CArrayImportDialog::CreateControls(const CArrayReading& start) {
 // The preview on the left, as in the conversion dialog; the choices on the
 // right.
 void CArrayImportDialog::LayOut() {
-  auto* left = new QVBoxLayout;
-  left->addWidget(preview_room_);
-  left->addWidget(about_);
-  left->addWidget(fill_);
-  left->addStretch();
   auto* size_group = new QGroupBox(QStringLiteral("Размер рисунка"), this);
   auto* size_row = new QHBoxLayout(size_group);
   size_row->addWidget(width_);
   size_row->addWidget(new QLabel(QStringLiteral("x"), size_group));
   size_row->addWidget(height_);
   size_row->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  auto* right = new QVBoxLayout;
-  right->addWidget(size_group);
-  right->addWidget(bytes_);
-  right->addStretch();
-  right->addLayout(buttons);
-  auto* whole = new QHBoxLayout(this);
-  whole->addLayout(left);
-  whole->addLayout(right);
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  preview_size_ = LayOutPreviewDialog(this, {.preview_room = preview_room_,
+                                             .notes = {about_, fill_},
+                                             .choices = {size_group, bytes_},
+                                             .buttons = {ok_, cancel_}});
   QWidget* previous = width_;
   for (QWidget* next :
        QList<QWidget*>{height_} + bytes_->Buttons() + QList<QWidget*>{ok_, cancel_}) {
@@ -123,7 +110,7 @@ void CArrayImportDialog::RedrawPreview() {
   preview_.MY = picture.height;
   preview_.Pixels = picture.cells;
   const int cell = std::max(
-      1, std::min(kPreviewRoom.width() / preview_.MX, kPreviewRoom.height() / preview_.MY));
+      1, std::min(preview_size_.width() / preview_.MX, preview_size_.height() / preview_.MY));
   QRect place(QPoint(), QSize(cell * preview_.MX, cell * preview_.MY) +
                             QSize(2 * kPoleFrame, 2 * kPoleFrame));
   place.moveCenter(preview_room_->rect().center());

@@ -28,9 +28,6 @@ class CArrayImportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Room for the preview, as the conversion dialog has it.
-  static constexpr QSize kPreviewRoom{4 * kMaxWidth, 4 * kMaxHeight};
-
   CArrayImportDialog(const CArrayScan& scan, const CArrayReading& start, bool grid,
                      QWidget* parent = nullptr);
 
@@ -53,6 +50,8 @@ class CArrayImportDialog : public QDialog {
   DocumentState preview_;
   bool size_chosen_ = false;  // by the user, since the dialog opened
 
+  // Room for the preview, as the conversion dialog has it.
+  QSize preview_size_{kMaxWidth, kMaxHeight};
   QWidget* preview_room_ = nullptr;
   Pole* pole_ = nullptr;
   QLabel* about_ = nullptr;

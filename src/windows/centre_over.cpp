@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "windows/screen_room.h"
+
 namespace tochkograf {
 
 void CentreOver(QWidget* dialog, const QWidget* owner) {
@@ -11,7 +13,9 @@ void CentreOver(QWidget* dialog, const QWidget* owner) {
       owner_frame.right() - owner_client.right(), owner_frame.bottom() - owner_client.bottom());
   QRect frame = QRect(QPoint(), dialog->size()).marginsAdded(decoration);
   frame.moveCenter(owner_frame.center());
-  dialog->move(frame.topLeft());
+  // Kept on the screen with room for the largest frame it may get.
+  const QRect room = frame.marginsRemoved(decoration).marginsAdded(Decoration(dialog));
+  dialog->move(frame.topLeft() + OnScreen(room, dialog).topLeft() - room.topLeft());
 }
 
 }  // namespace tochkograf

@@ -16,6 +16,7 @@
 #include "windows/centre_over.h"
 #include "windows/dialog_parts.h"
 #include "windows/pole.h"
+#include "windows/preview_layout.h"
 
 namespace tochkograf {
 
@@ -30,17 +31,18 @@ ConversionDialog::ConversionDialog(const ImportedImage& image, const ConversionS
     : QDialog(parent, kFixedDialogFlags), conversion_(image), current_(start.current) {
   setWindowTitle(QStringLiteral("Преобразование изображения"));
   preview_.GridOn = grid ? kOn : kOff;
-  CreateControls();
+  const QList<QWidget*> choices = CreateControls();
   ShowSettings(start);
   ConnectControls();
-  RedrawPreview();
+  RedrawPreview();  // the note under the preview, before the layout fits it
+  LayOut(choices);
+  PlacePreview();
   layout()->activate();
   if (parent) CentreOver(this, parent->window());
 }
 
-void ConversionDialog::CreateControls() {
+QList<QWidget*> ConversionDialog::CreateControls() {
   preview_room_ = Named(new QWidget(this), "previewRoom");
-  preview_room_->setFixedSize(kPreviewRoom + QSize(2 * kPoleFrame, 2 * kPoleFrame));
   pole_ = Named(new Pole(preview_, preview_room_), "preview");
   pole_->setFocusPolicy(Qt::NoFocus);
   sizes_ = Named(new QLabel(this), "sizes");
@@ -49,7 +51,8 @@ void ConversionDialog::CreateControls() {
   cancel_ = Named(new QPushButton(QStringLiteral("Отмена"), this), "cancel");
   invert_ =
       Named(new QCheckBox(QStringLiteral("Инвертировать (светлое станет чёрным)"), this), "invert");
-  LayOut({CreateSizeGroup(), CreateFramingGroup(), CreateThresholdGroup(), CreateDitheringGroup()});
+  return {CreateSizeGroup(), CreateFramingGroup(), CreateThresholdGroup(), CreateDitheringGroup(),
+          invert_};
 }
 
 QWidget* ConversionDialog::CreateSizeGroup() {
@@ -130,26 +133,13 @@ QWidget* ConversionDialog::CreateDitheringGroup() {
   return group;
 }
 
-// The preview on the left, as large at every font; the choices on the
-// right take whatever room their texts need.
-void ConversionDialog::LayOut(const QList<QWidget*>& groups) {
-  auto* left = new QVBoxLayout;
-  left->addWidget(preview_room_);
-  left->addWidget(sizes_);
-  left->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  auto* right = new QVBoxLayout;
-  for (QWidget* part : groups) right->addWidget(part);
-  right->addWidget(invert_);
-  right->addStretch();
-  right->addLayout(buttons);
-  auto* whole = new QHBoxLayout(this);
-  whole->addLayout(left);
-  whole->addLayout(right);
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+// The preview on the left, as large at every font as the screen lets it
+// be; the choices on the right take whatever room their texts need.
+void ConversionDialog::LayOut(const QList<QWidget*>& choices) {
+  preview_size_ = LayOutPreviewDialog(this, {.preview_room = preview_room_,
+                                             .notes = {sizes_},
+                                             .choices = choices,
+                                             .buttons = {ok_, cancel_}});
   QWidget* previous = fit_;
   for (QWidget* next : std::initializer_list<QWidget*>{
            current_size_, typed_, typed_width_, typed_height_, display_, display_size_, contain_,
@@ -282,7 +272,7 @@ void ConversionDialog::RedrawPreview() {
 // Square cells of whole pixels, as large as the room allows, centred.
 void ConversionDialog::PlacePreview() {
   const int cell = std::max(
-      1, std::min(kPreviewRoom.width() / preview_.MX, kPreviewRoom.height() / preview_.MY));
+      1, std::min(preview_size_.width() / preview_.MX, preview_size_.height() / preview_.MY));
   const QSize size(cell * preview_.MX + 2 * kPoleFrame, cell * preview_.MY + 2 * kPoleFrame);
   QRect place(QPoint(), size);
   place.moveCenter(preview_room_->rect().center());

@@ -33,10 +33,6 @@ class ConversionDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Room for the preview: four screen pixels a picture pixel at the
-  // largest size; smaller pictures get as many as fit.
-  static constexpr QSize kPreviewRoom{4 * kMaxWidth, 4 * kMaxHeight};
-
   ConversionDialog(const ImportedImage& image, const ConversionSettings& start, bool grid,
                    QWidget* parent = nullptr);
 
@@ -50,12 +46,13 @@ class ConversionDialog : public QDialog {
   void PreviewRedrawn();
 
  private:
-  void CreateControls();
+  // Returns the choices, in their order.
+  QList<QWidget*> CreateControls();
   QWidget* CreateSizeGroup();
   QWidget* CreateFramingGroup();
   QWidget* CreateThresholdGroup();
   QWidget* CreateDitheringGroup();
-  void LayOut(const QList<QWidget*>& groups);
+  void LayOut(const QList<QWidget*>& choices);
   void ShowSettings(const ConversionSettings& settings);
   void ConnectControls();
   void SizeChanged();
@@ -67,6 +64,10 @@ class ConversionDialog : public QDialog {
   DocumentState preview_;
   bool threshold_chosen_ = false;  // by the user, since the dialog opened
 
+  // Room for the preview: four screen pixels a picture pixel at the
+  // largest size, fewer on a small screen; smaller pictures get as many
+  // as fit.
+  QSize preview_size_{kMaxWidth, kMaxHeight};
   QWidget* preview_room_ = nullptr;
   Pole* pole_ = nullptr;
   QLabel* sizes_ = nullptr;

@@ -2,8 +2,10 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include "windows/help_text.h"
+#include "windows/screen_room.h"
 #include "windows/text_room.h"
 
 namespace tochkograf {
@@ -27,13 +29,18 @@ Form4::Form4(QWidget* parent)
 }
 
 // The window and all in it grow with the desktop's font, so as much of the
-// text shows as at 96 dpi and the button's caption stays whole.
+// text shows as at 96 dpi and the button's caption stays whole; on a screen
+// too small for that the text box is smaller, and the button stays below it.
 void Form4::CreateControls() {
   const qreal growth = FontGrowth(this);
-  setFixedSize(Grown(QRect(QPoint(), kClientSize), growth).size());
+  const QSize grown = Grown(QRect(QPoint(), kClientSize), growth).size();
+  const QSize size = grown.boundedTo(ScreenRoom(this));
+  setFixedSize(size);
+  const QSize smaller = grown - size;
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
-  Text1_->setGeometry(Grown(kTextPlace, growth));
+  Text1_->setGeometry(
+      Grown(kTextPlace, growth).adjusted(0, 0, -smaller.width(), -smaller.height()));
   Text1_->setReadOnly(true);
   Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -41,15 +48,36 @@ void Form4::CreateControls() {
   // Read-only still lets the keyboard move through the text and select it.
   Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // The box ends a line at a lone LF, so each CR LF becomes one.
-  Text1_->setPlainText(HelpText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  Text1_->setPlainText(HelpWindowText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
 
   Command1_ = new QPushButton(QStringLiteral("Закрыть"), this);
   Command1_->setObjectName(QStringLiteral("Command1"));
-  Command1_->setGeometry(Grown(kClosePlace, growth));
+  Command1_->setGeometry(
+      Grown(kClosePlace, growth).translated(-smaller.width(), -smaller.height()));
   connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
 
   setTabOrder(Text1_, Command1_);
   Text1_->setFocus();
+}
+
+// The desktop places the window. Some window managers take the place Qt
+// proposes, centred over the main window, which may leave the window's foot
+// below the screen: once it is on the screen it is moved up, or in, as far
+// as it takes.
+void Form4::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Installed again at every showing: the filter is then there once.
+  if (windowHandle()) windowHandle()->installEventFilter(this);
+  placing_ = true;
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+  if (placing_ && event->type() == QEvent::Expose && watched == windowHandle() &&
+      windowHandle()->isExposed()) {
+    placing_ = false;
+    KeepOnScreen(this);
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tochkograf

@@ -16,11 +16,16 @@ class Form4 : public QWidget {
  public:
   explicit Form4(QWidget* parent = nullptr);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void CreateControls();
 
   QPlainTextEdit* Text1_ = nullptr;
   QPushButton* Command1_ = nullptr;
+  bool placing_ = false;  // shown, and not yet seen where the desktop put it
 };
 
 }  // namespace tochkograf

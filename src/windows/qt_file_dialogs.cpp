@@ -7,8 +7,10 @@
 #include <QTreeView>
 #include <utility>
 
+#include "windows/centre_over.h"
 #include "windows/exact_name_dialog.h"
 #include "windows/russian_file_details.h"
+#include "windows/screen_room.h"
 
 namespace tochkograf {
 
@@ -46,6 +48,14 @@ void KeepNoDialogState() {
       QSettings::setPath(format, scope, nowhere);
 }
 
+// The size the dialog lays itself out at, where the screen has room for it,
+// centred over its owner within the screen.
+void FitOnScreen(QFileDialog& dialog) {
+  if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+  dialog.resize(dialog.size().boundedTo(ScreenRoom(&dialog)));
+  if (dialog.parentWidget()) CentreOver(&dialog, dialog.parentWidget()->window());
+}
+
 // Which of `filters` the dialog reports chosen. With their patterns hidden
 // it reports only the description.
 int FilterIndex(const QStringList& filters, const QString& selected) {
@@ -77,6 +87,7 @@ bool QtFileDialogs::Show(const FileDialogRequest& request, FileDialogChoice& cho
     dialog.setFileMode(QFileDialog::ExistingFiles);
   }
   if (!request.name.isEmpty()) dialog.selectFile(request.name);
+  FitOnScreen(dialog);
   if (dialog.exec() != QDialog::Accepted) return false;
   choice.filter = FilterIndex(filters, dialog.selectedNameFilter());
   choice.paths.clear();

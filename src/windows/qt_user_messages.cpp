@@ -1,17 +1,17 @@
 #include "windows/qt_user_messages.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "commands/caption.h"
 #include "commands/recovery.h"
+#include "windows/fitted_message_box.h"
 
 namespace tochkograf {
 
 SaveAnswer QtUserMessages::AskSaveChanges(const QString& title) {
-  QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("Сохранить изменения?"),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
+  FittedMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("Сохранить изменения?"),
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
   switch (box.exec()) {
     case QMessageBox::Yes:
       return SaveAnswer::Yes;
@@ -23,7 +23,7 @@ SaveAnswer QtUserMessages::AskSaveChanges(const QString& title) {
 }
 
 void QtUserMessages::ShowFailure(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, kProductName, message, QMessageBox::Ok, owner_);
+  FittedMessageBox box(QMessageBox::Critical, kProductName, message, QMessageBox::Ok, owner_);
   box.exec();
 }
 
@@ -32,13 +32,16 @@ bool QtUserMessages::AskReplace(const QString& title, const QString& name) {
   const QString text =
       QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
           .arg(name);
-  return QMessageBox::warning(owner_, title, text, QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) == QMessageBox::Yes;
+  FittedMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+                       owner_);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 // Esc is "Позже", which loses nothing.
 RecoverAnswer QtUserMessages::AskRecover(const QString& question) {
-  QMessageBox box(QMessageBox::Question, kRecoveryTitle, question, QMessageBox::NoButton, owner_);
+  FittedMessageBox box(QMessageBox::Question, kRecoveryTitle, question, QMessageBox::NoButton,
+                       owner_);
   QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
   QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
   QPushButton* later = box.addButton(QStringLiteral("Позже"), QMessageBox::RejectRole);

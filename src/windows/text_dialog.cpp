@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "windows/centre_over.h"
 #include "windows/shown_cells.h"
 
 namespace tochkograf {
@@ -106,6 +107,8 @@ TextDialog::TextDialog(const TextChoice& start, QWidget* parent) : QDialog(paren
   layout->addLayout(buttons);
   connect(text_, &QLineEdit::textChanged, this, &TextDialog::Changed);
   Changed();
+  adjustSize();
+  if (parent) CentreOver(this, parent->window());
 }
 
 TextChoice TextDialog::Choice() const {

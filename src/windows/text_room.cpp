@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +12,21 @@ namespace tochkograf {
 namespace {
 
 constexpr int kDesignFontPixels = 12;  // 9 points at 96 dpi
+
+// Words up to this many letters fit a line of the narrowest box.
+constexpr int kLongestWord = 24;
+
+QString BrokenWord(const QString& word) {
+  QString broken;
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, word);
+  qsizetype from = 0;
+  for (qsizetype to = letters.toNextBoundary(); to != -1; to = letters.toNextBoundary()) {
+    if (from > 0) broken += QChar(0x200B);
+    broken += word.mid(from, to - from);
+    from = to;
+  }
+  return broken;
+}
 
 }  // namespace
 
@@ -28,6 +45,17 @@ int Grown(int length, qreal growth) { return static_cast<int>(std::lround(length
 QRect Grown(const QRect& place, qreal growth) {
   return QRect(Grown(place.left(), growth), Grown(place.top(), growth),
                Grown(place.width(), growth), Grown(place.height(), growth));
+}
+
+QString BreakableText(const QString& text) {
+  static const QRegularExpression long_word(QStringLiteral("\\S{%1,}").arg(kLongestWord + 1));
+  QString breakable;
+  qsizetype done = 0;
+  for (const QRegularExpressionMatch& word : long_word.globalMatch(text)) {
+    breakable += text.mid(done, word.capturedStart() - done) + BrokenWord(word.captured());
+    done = word.capturedEnd();
+  }
+  return breakable + text.mid(done);
 }
 
 QSize RoomForLine(const QLabel* label, const QString& text) {

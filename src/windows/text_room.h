@@ -21,6 +21,11 @@ qreal FontGrowth(const QWidget* widget);
 int Grown(int length, qreal growth);
 QRect Grown(const QRect& place, qreal growth);
 
+// `text` with a zero-width space between the letters of each word too long
+// for a line of a narrow box (a file's long name, a C name), where the line
+// may then break; it reads the same.
+QString BreakableText(const QString& text);
+
 // The size `label` needs to show `text` whole on one line at its own font:
 // the text, and the label's frame and margins round it.
 QSize RoomForLine(const QLabel* label, const QString& text);

@@ -232,8 +232,11 @@ void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing_data() {
 void ConversionDialogTest::okGivesTheSettingsBackAndCancelNothing() {
   QFETCH(QString, how);
   QFETCH(bool, accepted);
+  // In the middle of the screen, where the dialog has room to be centred.
   QWidget owner;
-  owner.setGeometry(100, 80, 900, 700);
+  QRect middle(0, 0, 300, 200);
+  middle.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+  owner.setGeometry(middle);
   owner.show();
   QVERIFY(QTest::qWaitForWindowExposed(&owner));
   QtSideWindows windows(&owner);

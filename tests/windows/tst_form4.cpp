@@ -1,9 +1,14 @@
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
+#include "cli/help_text.h"
+#include "fakes/side_windows.h"
+#include "images/file_formats.h"
 #include "version.h"
+#include "windows/form1.h"
 #include "windows/form4.h"
 #include "windows/help_text.h"
 #include "windows/qt_side_windows.h"
@@ -23,8 +28,13 @@ Form4* OnlyHelp(QWidget& owner) {
   return all.size() == 1 ? all.first() : nullptr;
 }
 
-// The help text as the box holds it: LF where the text has CR LF.
-QString ShownText() { return HelpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+// The help text as the box gives it back: LF where the text has CR LF, and
+// a plain space for a non-breaking one.
+QString ShownText() {
+  return HelpWindowText()
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QChar::Nbsp, u' ');
+}
 
 void DestroyClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -36,6 +46,8 @@ class Form4Test : public QObject {
  private slots:
   void helpTextIsThePiecesInOrder_data();
   void helpTextIsThePiecesInOrder();
+  void helpNamesWhatCameSince_data();
+  void helpNamesWhatCameSince();
   void windowHoldsTheTextAndButton();
   void typingChangesNothing();
   void openingTwiceMakesOneWindow();
@@ -80,14 +92,14 @@ void Form4Test::helpTextIsThePiecesInOrder_data() {
                      "Версия 1.0",
                      "1. Появилась на свет.",
                      ""}
-      << QList<int>{2, 2, 2, 0, 0, 0, 1, 0, 0, 1, 2, 2, 1, 1, 1, 1, 1, 1, 2, 1, 2, 0};
+      << QList<int>{2, 2, 2, 0, 0, 0, 1, 0, 0, 1, 2, 2, 1, 1, 1, 1, 1, 1, 2, 1, 2, 2};
 }
 
 void Form4Test::helpTextIsThePiecesInOrder() {
   QFETCH(QStringList, pieces);
   QFETCH(QList<int>, breaks);
   QCOMPARE(pieces.size(), 22);
-  const QString text = HelpText();
+  const QString text = HelpWindowText();
   const QString crlf = QStringLiteral("\r\n");
   qsizetype at = 0;
   QStringList notes;
@@ -107,10 +119,46 @@ void Form4Test::helpTextIsThePiecesInOrder() {
     }
     QVERIFY2(text.mid(at, 2 * breaks[i]) == crlf.repeated(breaks[i]), qPrintable(where));
     at += 2 * breaks[i];
-    QVERIFY2(!text.mid(at).startsWith(crlf) || i + 1 == pieces.size(), qPrintable(where));
+    QVERIFY2(!text.mid(at).startsWith(crlf), qPrintable(where));
   }
-  QCOMPARE(at, text.size());  // nothing after the postscript
+  // What has come since follows the postscript, ending with no line break.
+  QVERIFY(at < text.size() && !text.endsWith(crlf));
   QVERIFY(notes.first().contains(QRegularExpression(QStringLiteral("\\d{4}"))));  // dated
+}
+
+// What the help says of what came after the first text: each drawing tool
+// with its key and each item of "Кадры" (or its key) as the main window has
+// them, each type "Экспорт..." offers, and the command line in the words of
+// its --help.
+void Form4Test::helpNamesWhatCameSince_data() {
+  QTest::addColumn<QString>("named");
+  FakeSideWindows side;
+  const Form1 main(Form1Seams{.windows = &side});
+  for (const char* menu : {"draw", "frames"})
+    for (const QAction* action : main.findChild<QMenu*>(QLatin1String(menu))->actions()) {
+      if (action->isSeparator()) continue;
+      const QString caption = action->text().remove(QStringLiteral("..."));
+      const QString key = action->shortcut().toString();
+      QTest::newRow(qPrintable(caption))
+          << (menu == QByteArrayLiteral("draw")    ? QStringLiteral("%1 (%2)").arg(caption, key)
+              : HelpWindowText().contains(caption) ? caption
+                                                   : key);
+    }
+  for (const FileFormat* format : Where(BuiltInFormats(), Exported))
+    QTest::newRow(qPrintable(format->name)) << format->name;
+  const HelpText command_line = CommandLineHelpText();
+  for (const QString& call : command_line.calls) QTest::newRow(qPrintable(call)) << call;
+  for (const HelpItem& item : command_line.items) {
+    if (!item.term.isEmpty()) QTest::newRow(qPrintable(item.term)) << item.term;
+    QTest::newRow(qPrintable(item.text.left(40))) << item.text;
+  }
+  for (const HelpItem& note : command_line.notes) QTest::newRow(qPrintable(note.term)) << note.text;
+}
+
+void Form4Test::helpNamesWhatCameSince() {
+  QFETCH(QString, named);
+  QVERIFY(!named.isEmpty());
+  QVERIFY2(HelpWindowText().contains(named), qPrintable(named));
 }
 
 void Form4Test::windowHoldsTheTextAndButton() {
