@@ -171,6 +171,18 @@ QString CArraysSection() {
            .arg(layouts.join(QStringLiteral(", ")))});
 }
 
+QString RecoverySection() {
+  return Section(
+      QStringLiteral("Несохранённая работа."),
+      {QStringLiteral(
+          "Пока у рисунка есть несохранённые изменения, программа через несколько секунд после "
+          "каждого изменения хранит его копию со всеми кадрами в своей папке "
+          "(~/.local/state/tochkograf). Если программа закончилась, не спросив о сохранении (её "
+          "остановили или закончился сеанс), следующий запуск предложит восстановить рисунок: "
+          "«Да» возвращает его несохранённым под прежним именем, «Нет» удаляет копию, «Позже» "
+          "оставляет её до следующего запуска.")});
+}
+
 // The command line's help, its texts as --help and the manual page have
 // them: the ways to call the program, then each argument with what it does.
 QString CommandLineSection() {
@@ -191,8 +203,8 @@ QString HelpWindowText() {
   for (const Piece& piece : kPieces)
     text += QString::fromUtf8(piece.text) + kLineBreak.repeated(piece.line_breaks);
   text += QStringLiteral("Что появилось с тех пор.") + kLineBreak.repeated(2);
-  for (const QString& section :
-       {DrawingSection(), FramesSection(), FilesSection(), PhonesSection(), CArraysSection()})
+  for (const QString& section : {DrawingSection(), FramesSection(), RecoverySection(),
+                                 FilesSection(), PhonesSection(), CArraysSection()})
     text += section + kLineBreak;
   return text + CommandLineSection().chopped(kLineBreak.size());
 }
