@@ -11,8 +11,8 @@
 
 #include "bench/stats.h"
 #include "commands/ems_file.h"
-#include "files/bmp_format.h"
-#include "files/ems_format.h"
+#include "files/formats/bmp_format.h"
+#include "files/formats/ems_format.h"
 
 using namespace tochkograf;
 using namespace tochkograf::bench;

@@ -24,9 +24,9 @@
 #include "bench/stats.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
-#include "windows/form1.h"
-#include "windows/playback.h"
-#include "windows/pole.h"
+#include "windows/main/form1.h"
+#include "windows/main/playback.h"
+#include "windows/main/pole.h"
 
 using namespace tochkograf;
 using namespace tochkograf::bench;

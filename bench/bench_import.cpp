@@ -32,8 +32,8 @@
 #include "fakes/png_by_hand.h"
 #include "images/image_conversion.h"
 #include "images/image_reading.h"
-#include "windows/conversion_dialog.h"
-#include "windows/pole.h"
+#include "windows/dialogs/conversion_dialog.h"
+#include "windows/main/pole.h"
 
 extern char** environ;
 

@@ -19,8 +19,8 @@
 #include "bench/no_side_windows.h"
 #include "bench/paint_watch.h"
 #include "bench/stats.h"
-#include "windows/form1.h"
-#include "windows/pole.h"
+#include "windows/main/form1.h"
+#include "windows/main/pole.h"
 
 using namespace tochkograf;
 using namespace tochkograf::bench;

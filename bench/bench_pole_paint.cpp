@@ -12,7 +12,7 @@
 #include "bench/stats.h"
 #include "picture/cell_geometry.h"
 #include "picture/document_state.h"
-#include "windows/pole_painter.h"
+#include "windows/main/pole_painter.h"
 
 using namespace tochkograf;
 using namespace tochkograf::bench;

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "bench/stats.h"
-#include "windows/form2.h"
+#include "windows/dialogs/form2.h"
 
 using namespace tochkograf;
 using namespace tochkograf::bench;

@@ -16,7 +16,7 @@
 
 #include "bench/stats.h"
 #include "fakes/pictures.h"
-#include "files/ems_format.h"
+#include "files/formats/ems_format.h"
 
 extern char** environ;
 

@@ -19,8 +19,8 @@
 #include "bench/stats.h"
 #include "picture/drawing_tools.h"
 #include "picture/pen.h"
-#include "windows/form1.h"
-#include "windows/pole.h"
+#include "windows/main/form1.h"
+#include "windows/main/pole.h"
 
 using namespace tochkograf;
 using namespace tochkograf::bench;

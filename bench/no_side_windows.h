@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/side_windows.h"
+#include "windows/adapters/side_windows.h"
 
 namespace tochkograf::bench {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/bmp_format.h"
+#include "files/formats/bmp_format.h"
 
 using namespace tochkograf;
 

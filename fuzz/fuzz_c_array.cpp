@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/c_array_reading.h"
+#include "files/c_array/c_array_reading.h"
 
 using namespace tochkograf;
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/ems_animation.h"
+#include "files/formats/ems_animation.h"
 
 using namespace tochkograf;
 

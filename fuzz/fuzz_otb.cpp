@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/otb_format.h"
+#include "files/formats/otb_format.h"
 
 using namespace tochkograf;
 

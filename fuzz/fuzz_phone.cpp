@@ -10,11 +10,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/ems_element.h"
-#include "files/nlm_format.h"
-#include "files/nokia_logo_format.h"
-#include "files/nsl_format.h"
-#include "files/wbmp_format.h"
+#include "files/formats/nlm_format.h"
+#include "files/formats/nokia_logo_format.h"
+#include "files/formats/nsl_format.h"
+#include "files/formats/wbmp_format.h"
+#include "files/sms/ems_element.h"
 
 using namespace tochkograf;
 

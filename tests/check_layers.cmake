@@ -1,27 +1,12 @@
 # Every layer of src/ includes only the layers below it and the Qt modules it
-# may use, in either spelling (<QImage> or <QtGui/QImage>); a folder of src/
-# that is no layer fails too, so that a new one is placed here. Run by ctest
-# as: cmake -DSOURCE_DIR=... -DCORE=... -DGUI=... -DWIDGETS=... -P
+# may use, in either spelling (<QImage> or <QtGui/QImage>), in every one of
+# its folders; a folder of src/ that is no layer, or a subfolder its layer
+# does not name, fails too, so that a new one is placed in src/layers.cmake.
+# Run by ctest as: cmake -DSOURCE_DIR=... -DCORE=... -DGUI=... -DWIDGETS=... -P
 # where CORE, GUI and WIDGETS are the folders of those modules' headers.
 cmake_minimum_required(VERSION 3.22)
 
-# Lowest first: each layer, the layers it may include besides its own, and
-# the Qt modules it may use.
-set(layers picture files images commands cli windows)
-set(picture_uses "")
-set(files_uses picture)
-set(images_uses picture files)
-set(commands_uses picture files images)
-set(cli_uses picture files images)
-set(windows_uses picture files images commands cli)
-set(picture_modules Core)
-set(files_modules Core)
-set(images_modules Core Gui)
-set(commands_modules Core Gui)
-set(cli_modules Core Gui)
-set(windows_modules Core Gui Widgets)
-# The command line decides what to do before any application object exists.
-set(cli_headers_forbidden QGuiApplication QApplication)
+include(${SOURCE_DIR}/layers.cmake)
 
 # The module a Qt header belongs to (Core, Gui, Widgets), or nothing.
 function(module_of header out)
@@ -45,8 +30,18 @@ set(count 0)
 file(GLOB folders LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
 foreach(folder IN LISTS folders)
   if(IS_DIRECTORY "${SOURCE_DIR}/${folder}" AND NOT folder IN_LIST layers)
-    string(APPEND problems "  src/${folder} is no layer: place it in tests/check_layers.cmake\n")
+    string(APPEND problems "  src/${folder} is no layer: place it in src/layers.cmake\n")
   endif()
+endforeach()
+foreach(layer IN LISTS layers)
+  file(GLOB subfolders LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}/${layer}"
+       "${SOURCE_DIR}/${layer}/*")
+  foreach(folder IN LISTS subfolders)
+    if(IS_DIRECTORY "${SOURCE_DIR}/${layer}/${folder}" AND NOT folder IN_LIST ${layer}_folders)
+      string(APPEND problems
+             "  src/${layer}/${folder} is not among the folders src/layers.cmake gives ${layer}\n")
+    endif()
+  endforeach()
 endforeach()
 
 foreach(layer IN LISTS layers)

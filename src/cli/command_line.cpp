@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "cli/option_scope.h"
+#include "files/disk/system_name.h"
 #include "files/status_texts.h"
-#include "files/system_name.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
 

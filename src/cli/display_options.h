@@ -7,9 +7,9 @@
 
 #include "cli/help_text.h"
 #include "cli/option_scope.h"
-#include "files/c_array_format.h"
-#include "files/c_array_reading.h"
-#include "files/c_array_scan.h"
+#include "files/c_array/c_array_format.h"
+#include "files/c_array/c_array_reading.h"
+#include "files/c_array/c_array_scan.h"
 
 class QCommandLineParser;
 

@@ -1,9 +1,9 @@
 #include "cli/image_input.h"
 
 #include "cli/silenced_stderr.h"
-#include "files/c_array_reading.h"
-#include "files/ems_animation.h"
-#include "files/file_access.h"
+#include "files/c_array/c_array_reading.h"
+#include "files/disk/file_access.h"
+#include "files/formats/ems_animation.h"
 #include "images/named_file.h"
 
 namespace tochkograf {

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "files/sms_options.h"
+#include "files/sms/sms_options.h"
 #include "images/file_formats.h"
 
 class QCommandLineParser;

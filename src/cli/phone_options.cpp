@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
-#include "files/phone_number.h"
+#include "files/sms/phone_number.h"
 #include "files/status_texts.h"
 
 namespace tochkograf {

@@ -8,8 +8,8 @@
 
 #include "cli/help_text.h"
 #include "cli/option_scope.h"
-#include "files/network_code.h"
-#include "files/sms_options.h"
+#include "files/sms/network_code.h"
+#include "files/sms/sms_options.h"
 
 class QCommandLineParser;
 

@@ -4,7 +4,8 @@
 
 #include "cli/image_input.h"
 #include "cli/silenced_stderr.h"
-#include "files/file_access.h"
+#include "files/disk/file_access.h"
+#include "files/disk/safe_save.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
 #include "images/png_codec.h"
@@ -40,7 +41,7 @@ QString Load(const QString& name, Picture& picture) {
 }
 
 QString Save(const QString& name, const QByteArray& bytes) {
-  const FileStatus file = SaveWholeFile(name, bytes);
+  const FileStatus file = SaveWhole(name, bytes);
   return file == FileStatus::Ok ? QString() : WriteFailure(name, WriteFailureReason(file));
 }
 

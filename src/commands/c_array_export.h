@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commands/document_commands.h"
-#include "files/c_array_format.h"
+#include "files/c_array/c_array_format.h"
 #include "images/file_formats.h"
 #include "picture/animation.h"
 #include "picture/picture.h"

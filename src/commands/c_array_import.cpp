@@ -3,7 +3,7 @@
 #include "commands/file_filters.h"
 #include "commands/image_import.h"
 #include "commands/imported_picture.h"
-#include "files/file_access.h"
+#include "files/disk/file_access.h"
 #include "files/status_texts.h"
 
 namespace tochkograf {

@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "commands/document_commands.h"
-#include "files/c_array_reading.h"
-#include "files/c_array_scan.h"
+#include "files/c_array/c_array_reading.h"
+#include "files/c_array/c_array_scan.h"
 
 namespace tochkograf {
 

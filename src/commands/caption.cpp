@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "files/system_name.h"
+#include "files/disk/system_name.h"
 #include "images/file_formats.h"
 #include "picture/document_state.h"
 

@@ -1,6 +1,6 @@
 #include "commands/desktop_clipboard_commands.h"
 
-#include "files/c_array_format.h"
+#include "files/c_array/c_array_format.h"
 #include "images/png_codec.h"
 
 namespace tochkograf {

@@ -5,7 +5,7 @@
 
 #include "commands/document_context.h"
 #include "commands/file_dialog_platform.h"
-#include "files/c_array_format.h"
+#include "files/c_array/c_array_format.h"
 
 namespace tochkograf {
 

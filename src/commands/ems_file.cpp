@@ -1,9 +1,9 @@
 #include "commands/ems_file.h"
 
 #include "commands/caption.h"
-#include "files/ems_animation.h"
-#include "files/file_access.h"
-#include "files/safe_save.h"
+#include "files/disk/file_access.h"
+#include "files/disk/safe_save.h"
+#include "files/formats/ems_animation.h"
 #include "files/status_texts.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"

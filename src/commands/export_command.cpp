@@ -4,7 +4,8 @@
 
 #include "commands/c_array_export.h"
 #include "commands/file_filters.h"
-#include "files/file_access.h"
+#include "files/disk/file_access.h"
+#include "files/disk/safe_save.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
 #include "picture/frames.h"
@@ -77,7 +78,7 @@ void fileexport(DocumentCommands& commands, CArrayOptionsWindow& c_array,
     document.messages.ShowFailure(Failure(path, FormatFailureReason(written)));
     return;
   }
-  const FileStatus saved = SaveWholeFile(path, bytes);
+  const FileStatus saved = SaveWhole(path, bytes);
   if (saved != FileStatus::Ok) {
     document.messages.ShowFailure(Failure(path, WriteFailureReason(saved)));
     return;

@@ -1,7 +1,7 @@
 #include "commands/phone_export.h"
 
-#include "files/modem_commands.h"
-#include "files/phone_number.h"
+#include "files/sms/modem_commands.h"
+#include "files/sms/phone_number.h"
 #include "files/status_texts.h"
 
 namespace tochkograf {

@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "files/network_code.h"
-#include "files/sms_options.h"
+#include "files/sms/network_code.h"
+#include "files/sms/sms_options.h"
 #include "images/file_formats.h"
 #include "picture/animation.h"
 #include "picture/picture.h"

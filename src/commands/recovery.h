@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "commands/document_commands.h"
-#include "files/recovery_file.h"
+#include "files/formats/recovery_file.h"
 
 namespace tochkograf {
 

@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
-#include "files/ems_element.h"
-#include "files/phone_number.h"
-#include "files/phone_sizes.h"
-#include "files/sms_user_data.h"
-#include "files/system_name.h"
+#include "files/disk/system_name.h"
+#include "files/formats/phone_sizes.h"
+#include "files/sms/ems_element.h"
+#include "files/sms/phone_number.h"
+#include "files/sms/sms_user_data.h"
 #include "picture/frame.h"
 #include "picture/pixel_grid.h"
 

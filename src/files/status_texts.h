@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "files/file_access.h"
+#include "files/disk/file_access.h"
 #include "files/format_status.h"
 
 namespace tochkograf {

@@ -6,10 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-#include "files/c_array_format.h"
+#include "files/c_array/c_array_format.h"
 #include "files/format_status.h"
-#include "files/network_code.h"
-#include "files/sms_options.h"
+#include "files/sms/network_code.h"
+#include "files/sms/sms_options.h"
 #include "files/status_texts.h"
 #include "picture/animation.h"
 #include "picture/picture.h"

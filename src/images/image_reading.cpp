@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "files/otb_format.h"
+#include "files/formats/otb_format.h"
 #include "files/status_texts.h"
 #include "images/allocation_limit.h"
 #include "images/area_scaling.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "files/file_access.h"
-#include "files/read_head.h"
+#include "files/disk/file_access.h"
+#include "files/disk/read_head.h"
 
 namespace tochkograf {
 

@@ -4,12 +4,12 @@
 
 #include "cli/command_line.h"
 #include "cli/run_without_window.h"
-#include "files/file_size_signal.h"
-#include "files/recovery_store.h"
-#include "files/system_name.h"
-#include "windows/russian_translation.h"
-#include "windows/session_end.h"
-#include "windows/start_up.h"
+#include "files/disk/file_size_signal.h"
+#include "files/disk/recovery_store.h"
+#include "files/disk/system_name.h"
+#include "windows/adapters/russian_translation.h"
+#include "windows/main/session_end.h"
+#include "windows/main/start_up.h"
 
 namespace {
 

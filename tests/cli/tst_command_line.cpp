@@ -18,9 +18,9 @@
 #include "fakes/image_bytes.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
-#include "files/c_array_format.h"
-#include "files/ems_animation.h"
-#include "files/otb_format.h"
+#include "files/c_array/c_array_format.h"
+#include "files/formats/ems_animation.h"
+#include "files/formats/otb_format.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
 

@@ -5,7 +5,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
-#include "files/c_array_format.h"
+#include "files/c_array/c_array_format.h"
 #include "files/status_texts.h"
 
 using namespace tochkograf;

@@ -3,7 +3,7 @@
 #include "commands/desktop_clipboard_commands.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
-#include "files/c_array_format.h"
+#include "files/c_array/c_array_format.h"
 
 using namespace tochkograf;
 

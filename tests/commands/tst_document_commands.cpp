@@ -7,7 +7,7 @@
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
-#include "files/ems_format.h"
+#include "files/formats/ems_format.h"
 #include "files/status_texts.h"
 #include "picture/frames.h"
 

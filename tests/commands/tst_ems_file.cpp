@@ -8,9 +8,9 @@
 #include "fakes/child_process.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
-#include "files/ems_animation.h"
-#include "files/ems_format.h"
-#include "files/file_size_signal.h"
+#include "files/disk/file_size_signal.h"
+#include "files/formats/ems_animation.h"
+#include "files/formats/ems_format.h"
 #include "files/status_texts.h"
 #include "picture/frames.h"
 

@@ -7,8 +7,8 @@
 #include "fakes/image_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
-#include "files/ems_element.h"
-#include "files/otb_format.h"
+#include "files/formats/otb_format.h"
+#include "files/sms/ems_element.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 

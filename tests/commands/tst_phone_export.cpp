@@ -6,7 +6,7 @@
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
-#include "files/modem_commands.h"
+#include "files/sms/modem_commands.h"
 #include "picture/frames.h"
 
 using namespace tochkograf;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "windows/side_windows.h"
+#include "windows/adapters/side_windows.h"
 
 namespace tochkograf {
 

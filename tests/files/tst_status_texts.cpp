@@ -2,7 +2,7 @@
 #include <QtTest>
 #include <cerrno>
 
-#include "files/file_access.h"
+#include "files/disk/file_access.h"
 #include "files/status_texts.h"
 
 using namespace tochkograf;

@@ -4,9 +4,9 @@
 
 #include "fakes/file_bytes.h"
 #include "fakes/pictures.h"
-#include "files/bmp_format.h"
-#include "files/ems_animation.h"
-#include "files/ems_format.h"
+#include "files/formats/bmp_format.h"
+#include "files/formats/ems_animation.h"
+#include "files/formats/ems_format.h"
 #include "images/file_formats.h"
 #include "images/named_file.h"
 #include "images/png_codec.h"

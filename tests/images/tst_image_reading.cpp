@@ -7,7 +7,7 @@
 
 #include "fakes/image_bytes.h"
 #include "fakes/png_by_hand.h"
-#include "files/otb_format.h"
+#include "files/formats/otb_format.h"
 #include "images/area_scaling.h"
 #include "images/image_reading.h"
 #include "images/png_codec.h"

@@ -1,8 +1,8 @@
 #include <QtTest>
 
 #include "fakes/gammu_reading.h"
-#include "files/ems_message.h"
-#include "files/phone_number.h"
+#include "files/sms/ems_message.h"
+#include "files/sms/phone_number.h"
 #include "images/file_formats.h"
 
 using namespace tochkograf;

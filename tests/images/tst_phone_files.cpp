@@ -7,7 +7,7 @@
 
 #include "fakes/file_bytes.h"
 #include "fakes/pictures.h"
-#include "files/pbm_format.h"
+#include "files/formats/pbm_format.h"
 #include "images/file_formats.h"
 
 using namespace tochkograf;

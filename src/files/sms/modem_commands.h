@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "files/format_status.h"
+#include "files/sms/network_code.h"
+#include "files/sms/sms_options.h"
+#include "picture/animation.h"
+#include "picture/picture.h"
+
+namespace tochkograf {
+
+// The file of AT commands that has a GSM modem send the picture (3GPP TS
+// 27.005, PDU mode), lines ending in CR LF: a comment line ("#") saying
+// how many messages there are and what they carry, "AT+CMGF=0", then for
+// each message "AT+CMGS=<n>" and the next line its PDU in upper-case hex,
+// the service centre field 00 first and n the octets after it. A script
+// sends each command with a CR, and each PDU, after the modem's prompt,
+// with Ctrl+Z.
+//
+// The messages are those `options` ask for (ems_message.h,
+// nokia_smart_message.h), the operator logo for `network`. Their
+// references are taken from what they carry, so that the same picture and
+// text give the same file. BadRecipient for a number the messages cannot
+// carry; a picture the kind does not take, or a text too long, gets its
+// writer's status; `bytes` then stays as it was.
+FormatStatus EncodeModemCommands(const Picture& picture, const SmsOptions& options,
+                                 const NetworkCode& network, QByteArray& bytes);
+
+// The same of an animation: EMS messages carry every frame of `frames`
+// (ems_message.h); Nokia's kinds, which show no animation, the frame
+// `current`, one of them.
+FormatStatus EncodeModemCommands(const Animation& frames, const Picture& current,
+                                 const SmsOptions& options, const NetworkCode& network,
+                                 QByteArray& bytes);
+
+// How many messages that file sends, whatever the recipient; or the
+// writer's status where it would refuse what they carry.
+FormatStatus CountModemMessages(const Animation& frames, const Picture& current,
+                                const SmsOptions& options, const NetworkCode& network, int& count);
+
+}  // namespace tochkograf

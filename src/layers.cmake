@@ -1,0 +1,42 @@
+# The layers of src/, lowest first. For each: the layers it may include
+# besides its own, the Qt modules it may use, and the subfolders it has
+# besides its own files; a new subfolder is a line here. The `layers` test
+# (tests/check_layers.cmake) checks every file of every folder against it.
+set(layers picture files images commands cli windows)
+
+set(picture_uses "")
+set(picture_modules Core)
+set(picture_folders fonts)
+
+set(files_uses picture)
+set(files_modules Core)
+set(files_folders
+  formats   # the picture files' codecs: .ems and its frames, BMP, OTB, XBM, PBM, WBMP, GIF, the phones' files
+  sms       # SMS messages: the GSM alphabet, numbers, user data, SMS-SUBMIT, EMS elements, smart messages, modem commands
+  c_array   # C arrays for displays: layouts, writing, scanning, reading, identifiers
+  disk      # file access: reading heads, the safe save, system names, the size signal, the recovery files
+)
+
+set(images_uses picture files)
+set(images_modules Core Gui)
+set(images_folders "")
+
+set(commands_uses picture files images)
+set(commands_modules Core Gui)
+set(commands_folders "")
+
+set(cli_uses picture files images)
+set(cli_modules Core Gui)
+set(cli_folders "")
+# The command line decides what to do before any application object exists.
+set(cli_headers_forbidden QGuiApplication QApplication)
+
+set(windows_uses picture files images commands cli)
+set(windows_modules Core Gui Widgets)
+set(windows_folders
+  main      # the main window and its parts: the drawing area, the toolbar, playback, start-up, recovery
+  dialogs   # the other windows and dialogs
+  adapters  # the Qt implementations of the seams the main window talks through
+  art       # the logo and the icons, drawn by tools/artwork
+  icons     # the toolbar's pictures
+)

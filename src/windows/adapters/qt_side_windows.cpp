@@ -1,0 +1,67 @@
+#include "windows/adapters/qt_side_windows.h"
+
+#include "windows/dialogs/c_array_export_dialog.h"
+#include "windows/dialogs/c_array_import_dialog.h"
+#include "windows/dialogs/conversion_dialog.h"
+#include "windows/dialogs/form2.h"
+#include "windows/dialogs/frame_duration_dialog.h"
+#include "windows/dialogs/text_dialog.h"
+
+namespace tochkograf {
+
+// The splash and the about box are one window, whose timer runs from its
+// making: an about box opened before the splash's last tick goes with it.
+void QtSideWindows::ShowAbout() {
+  if (!splash_) splash_ = new Form3(owner_);
+  splash_->ShowModal();
+}
+
+std::optional<QSize> QtSideWindows::ShowSizeDialog() {
+  Form2 dialog(owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.ChosenSize();
+}
+
+bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,
+                                         ConversionSettings& settings) {
+  ConversionDialog dialog(image, settings, grid, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  settings = dialog.Settings();
+  return true;
+}
+
+std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
+  TextDialog dialog(start, owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+bool QtSideWindows::AskCArrayOptions(const Animation& frames, CArrayOptions& options) {
+  CArrayExportDialog dialog(frames, options, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  options = dialog.Options();
+  return true;
+}
+
+bool QtSideWindows::ShowCArrayImportDialog(const CArrayScan& scan, bool grid,
+                                           CArrayReading& reading) {
+  CArrayImportDialog dialog(scan, reading, grid, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  reading = dialog.Reading();
+  return true;
+}
+
+std::optional<int> QtSideWindows::AskFrameDuration(int duration) {
+  FrameDurationDialog dialog(duration, owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Duration();
+}
+
+void QtSideWindows::ShowHelp() {
+  if (!help_) help_ = new Form4(owner_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+
+#include "windows/adapters/side_windows.h"
+#include "windows/dialogs/form3.h"
+#include "windows/dialogs/form4.h"
+
+class QWidget;
+
+namespace tochkograf {
+
+// The real about, size, help, conversion and C-array windows of the main
+// window. The about box is the splash the program started with, shown
+// again, or else one made at its first opening and then only hidden; the
+// help window lives until its close box is pressed; the size, conversion
+// and C-array dialogs are made afresh for every opening. All but a splash
+// given here belong to `owner`.
+class QtSideWindows : public SideWindows {
+ public:
+  explicit QtSideWindows(QWidget* owner, Form3* splash = nullptr)
+      : owner_(owner), splash_(splash) {}
+  void ShowAbout() override;
+  std::optional<QSize> ShowSizeDialog() override;
+  void ShowHelp() override;
+  std::optional<TextChoice> AskText(const TextChoice& start) override;
+  bool ShowConversionDialog(const ImportedImage& image, bool grid,
+                            ConversionSettings& settings) override;
+  bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) override;
+  bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
+  std::optional<int> AskFrameDuration(int duration) override;
+
+ private:
+  QWidget* owner_;
+  QPointer<Form3> splash_;
+  QPointer<Form4> help_;
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSize>
+#include <optional>
+
+#include "commands/c_array_export.h"
+#include "commands/c_array_import.h"
+#include "commands/frame_duration.h"
+#include "commands/image_import.h"
+#include "windows/dialogs/text_choice.h"
+
+namespace tochkograf {
+
+// The windows the main window opens besides message boxes and file dialogs:
+// the about box (the start-up splash again), the picture size dialog, the
+// help window, the image import's conversion dialog, the text tool's
+// dialog, the export's C-array dialog, the C-array import's and the frame
+// duration's. The real ones are Form3, Form2, Form4, ConversionDialog,
+// TextDialog, CArrayExportDialog, CArrayImportDialog and
+// FrameDurationDialog; tests put fakes here.
+class SideWindows : public ConversionWindow,
+                    public CArrayOptionsWindow,
+                    public CArrayImportWindow,
+                    public FrameDurationWindow {
+ public:
+  virtual ~SideWindows() = default;
+  // The about box, modal; returns once it has been hidden.
+  virtual void ShowAbout() = 0;
+  // The picture size dialog, modal: the size chosen with "OK", or nothing
+  // when it was cancelled. It changes no document itself.
+  virtual std::optional<QSize> ShowSizeDialog() = 0;
+  // The help window, not modal.
+  virtual void ShowHelp() = 0;
+  // The text tool's dialog, modal, showing `start`: the text and font
+  // chosen with "OK", or nothing when it was cancelled.
+  virtual std::optional<TextChoice> AskText(const TextChoice& start) = 0;
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+
+#include "files/c_array/c_array_reading.h"
+#include "files/c_array/c_array_scan.h"
+#include "picture/document_state.h"
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace tochkograf {
+
+class DisplayBytesChoice;
+class Pole;
+
+// "Импорт массива C": the picture an array's bytes give, drawn as the main
+// window draws, as the size, the layout and the set bit chosen read them;
+// the preview follows every change. Where the array has too few bytes for
+// the size, the preview shows what there is, the dialog says how many are
+// missing and "OK" is refused. Until the user sets a size of his own, a
+// new layout guesses the size again where the source gives none. Only
+// "OK" gives the reading back (Reading()); the document is not touched.
+class CArrayImportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  CArrayImportDialog(const CArrayScan& scan, const CArrayReading& start, bool grid,
+                     QWidget* parent = nullptr);
+
+  CArrayReading Reading() const;
+  // The picture the preview shows: MX, MY and Pixels.
+  const DocumentState& Preview() const { return preview_; }
+
+ signals:
+  // Raised by every change of the preview.
+  void PreviewRedrawn();
+
+ private:
+  void CreateControls(const CArrayReading& start);
+  void LayOut();
+  void LayoutChanged();
+  void RedrawPreview();
+  QString AboutArray() const;
+
+  const CArrayScan scan_;
+  DocumentState preview_;
+  bool size_chosen_ = false;  // by the user, since the dialog opened
+
+  // Room for the preview, as the conversion dialog has it.
+  QSize preview_size_{kMaxWidth, kMaxHeight};
+  QWidget* preview_room_ = nullptr;
+  Pole* pole_ = nullptr;
+  QLabel* about_ = nullptr;
+  QLabel* fill_ = nullptr;
+  QSpinBox* width_ = nullptr;
+  QSpinBox* height_ = nullptr;
+  DisplayBytesChoice* bytes_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,130 @@
+#include "windows/dialogs/sms_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "files/status_texts.h"
+#include "windows/centre_over.h"
+#include "windows/dialogs/dialog_parts.h"
+#include "windows/dialogs/network_code_fields.h"
+
+namespace tochkograf {
+
+namespace {
+
+struct KindName {
+  SmsKind kind;
+  const char16_t* name;
+};
+constexpr KindName kKinds[] = {{SmsKind::Ems, u"Рисунок EMS"},
+                               {SmsKind::OperatorLogo, u"Логотип оператора Nokia"},
+                               {SmsKind::CallerGroup, u"Картинка группы Nokia"},
+                               {SmsKind::PictureMessage, u"Картинка-сообщение Nokia"}};
+
+}  // namespace
+
+SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
+                     const NetworkCode& network, QWidget* parent)
+    : QDialog(parent, kFixedDialogFlags), frames_(frames), current_(current) {
+  setWindowTitle(QStringLiteral("SMS"));
+  recipient_ = Named(new QLineEdit(start.recipient, this), "recipient");
+  recipient_->setPlaceholderText(QStringLiteral("+79161234567"));
+  text_ = Named(new QLineEdit(start.text, this), "text");
+  kind_ = Named(new QComboBox(this), "kind");
+  for (const KindName& kind : kKinds) kind_->addItem(QString::fromUtf16(kind.name), int(kind.kind));
+  kind_->setCurrentIndex(kind_->findData(int(start.kind)));
+  network_ = Named(new NetworkCodeFields(this), "network");
+  network_->SetCode(network);
+  messages_ = Named(new QLabel(this), "messages");
+  messages_->setWordWrap(true);
+  problem_ = Named(new QLabel(this), "problem");
+  problem_->setWordWrap(true);
+  problem_->setMinimumWidth(360);
+  // Room for two lines, so that the buttons stay where they are whether or
+  // not there is something to say.
+  problem_->setMinimumHeight(2 * problem_->fontMetrics().lineSpacing());
+  auto* buttons = new QDialogButtonBox(this);
+  Named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok")
+      ->setDefault(true);
+  Named(buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole), "cancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &SmsDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &SmsDialog::reject);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &SmsDialog::KindChanged);
+  connect(recipient_, &QLineEdit::textChanged, this, &SmsDialog::Check);
+  connect(text_, &QLineEdit::textChanged, this, &SmsDialog::Check);
+  connect(network_, &NetworkCodeFields::Changed, this, &SmsDialog::Check);
+
+  auto* form = new QFormLayout(this);
+  QString picture = QStringLiteral("%1 точек").arg(SizeText(frames.width, frames.height));
+  if (frames.Count() > 1) picture += QStringLiteral(", кадров: %1").arg(frames.Count());
+  form->addRow(QStringLiteral("Рисунок:"), Named(new QLabel(picture, this), "picture"));
+  form->addRow(QStringLiteral("&Номер получателя:"), recipient_);
+  form->addRow(QStringLiteral("&Текст (необязательно):"), text_);
+  form->addRow(QStringLiteral("&Отправить как:"), kind_);
+  form->addRow(QStringLiteral("&Сеть оператора:"), network_);
+  form->addRow(QStringLiteral("Сообщений SMS:"), messages_);
+  form->addRow(problem_);
+  form->addRow(buttons);
+  form->setSizeConstraint(QLayout::SetFixedSize);
+  KindChanged();
+  layout()->activate();
+  if (parent) CentreOver(this, parent->window());
+}
+
+SmsOptions SmsDialog::Options() const {
+  // The text stays for the next export even where this kind sends none.
+  return {recipient_->text().trimmed(), text_->text(), SmsKind(kind_->currentData().toInt())};
+}
+
+NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
+
+void SmsDialog::accept() {
+  tried_ = true;
+  Check();
+  if (!shown_) {
+    QDialog::accept();
+    return;
+  }
+  FieldOf(shown_->field)->setFocus();
+}
+
+void SmsDialog::KindChanged() {
+  const auto kind = SmsKind(kind_->currentData().toInt());
+  text_->setEnabled(SmsKindHasText(kind));
+  network_->setEnabled(kind == SmsKind::OperatorLogo);
+  Check();
+}
+
+void SmsDialog::Check() {
+  messages_->setText(SmsMessagesText(frames_, current_, Options(), Network()));
+  shown_.reset();
+  for (const SmsProblem& problem : SmsProblems(frames_, current_, Options(), network_->Code())) {
+    const bool typed = problem.field == SmsProblem::Field::Recipient ||
+                       problem.field == SmsProblem::Field::Network;
+    if (tried_ || !typed) {
+      shown_ = problem;
+      break;
+    }
+  }
+  problem_->setText(shown_ ? shown_->text : QString());
+}
+
+QWidget* SmsDialog::FieldOf(SmsProblem::Field field) const {
+  switch (field) {
+    case SmsProblem::Field::Recipient:
+      return recipient_;
+    case SmsProblem::Field::Kind:
+      return kind_;
+    case SmsProblem::Field::Network:
+      return network_->FirstShort();
+    case SmsProblem::Field::Text:
+      break;
+  }
+  return text_;
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "commands/phone_export.h"
+#include "files/sms/network_code.h"
+#include "files/sms/sms_options.h"
+#include "picture/animation.h"
+#include "picture/picture.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace tochkograf {
+
+class NetworkCodeFields;
+
+// The dialog "SMS" of the export to a modem: the recipient's number, an
+// optional text and what to send the picture as, with the network's code
+// for an operator logo. "OK" takes only answers it finds nothing wrong
+// with; otherwise the dialog stays and says what is wrong. It checks the
+// answers as they change and says one thing at a time: at once what the
+// picture does not suit, and what is typed once "OK" has been pressed.
+class SmsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // For the frames of a picture, `current` the one shown, the fields
+  // filled from `start`. It shows how many messages the answers send.
+  SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
+            const NetworkCode& network, QWidget* parent = nullptr);
+
+  SmsOptions Options() const;
+  NetworkCode Network() const;
+
+ public slots:
+  void accept() override;
+
+ private:
+  void KindChanged();
+  void Check();
+  QWidget* FieldOf(SmsProblem::Field field) const;
+
+  const Animation frames_;
+  const Picture current_;
+  QLineEdit* recipient_ = nullptr;
+  QLineEdit* text_ = nullptr;
+  QComboBox* kind_ = nullptr;
+  NetworkCodeFields* network_ = nullptr;
+  QLabel* messages_ = nullptr;
+  QLabel* problem_ = nullptr;
+  bool tried_ = false;               // OK has been pressed
+  std::optional<SmsProblem> shown_;  // what the dialog says is wrong
+};
+
+}  // namespace tochkograf

@@ -1,0 +1,410 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "fakes/animations.h"
+#include "fakes/pictures.h"
+#include "files/c_array/c_array_format.h"
+#include "files/c_array/c_array_reading.h"
+#include "files/c_array/c_array_scan.h"
+
+using namespace tochkograf;
+
+namespace {
+
+// Ink at the four corners only; cells beyond the picture set at random.
+Picture Corners(int width, int height) {
+  Picture picture{width, height, {}};
+  FillRandom(picture.cells, 9);
+  for (int y = 1; y <= height; ++y)
+    for (int x = 1; x <= width; ++x) picture.cells(x, y) = kOff;
+  picture.cells(1, 1) = picture.cells(width, 1) = kOn;
+  picture.cells(1, height) = picture.cells(width, height) = kOn;
+  return picture;
+}
+
+QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
+
+// The values a header holds, read by a pattern of its own.
+QByteArray ValuesIn(const QByteArray& header) {
+  QByteArray values;
+  const QByteArray array = header.mid(header.indexOf("[]"));
+  QRegularExpression value(QStringLiteral("0x([0-9a-f]{2})"));
+  for (const auto& match : value.globalMatch(QString::fromLatin1(array)))
+    values += char(match.captured(1).toInt(nullptr, 16));
+  return values;
+}
+
+CArrayOptions Options(ByteLayout layout, SetBit meaning = SetBit::Ink, bool progmem = false) {
+  return {layout, meaning, QStringLiteral("art"), progmem};
+}
+
+}  // namespace
+
+class CArrayTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void bytesByHand_data();
+  void bytesByHand();
+  void everySizeReadsBack_data();
+  void everySizeReadsBack();
+  void compilerReadsTheHeader_data();
+  void compilerReadsTheHeader();
+  void compilerReadsEveryFrame_data();
+  void compilerReadsEveryFrame();
+  void readsLiterals_data();
+  void readsLiterals();
+  void guessesTheSize_data();
+  void guessesTheSize();
+  void badTextChangesNothing_data();
+  void badTextChangesNothing();
+  void hugeArrayKeepsBoundedMemory();
+  void namesFromFileNames_data();
+  void namesFromFileNames();
+};
+
+void CArrayTest::bytesByHand_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<int>("layout");
+  QTest::addColumn<int>("meaning");
+  QTest::addColumn<QByteArray>("bytes");
+  const int ink = int(SetBit::Ink);
+  QTest::newRow("10x3 rows-msb") << QSize(10, 3) << int(ByteLayout::RowsMsbLeft) << ink
+                                 << Hex("804000008040");
+  QTest::newRow("10x3 rows-lsb") << QSize(10, 3) << int(ByteLayout::RowsLsbLeft) << ink
+                                 << Hex("010200000102");
+  QTest::newRow("10x3 pages-lsb") << QSize(10, 3) << int(ByteLayout::PagesLsbTop) << ink
+                                  << Hex("05000000000000000005");
+  QTest::newRow("10x3 pages-msb") << QSize(10, 3) << int(ByteLayout::PagesMsbTop) << ink
+                                  << Hex("a00000000000000000a0");
+  // Paper set: the padding of each row stays clear.
+  QTest::newRow("10x3 rows-msb paper")
+      << QSize(10, 3) << int(ByteLayout::RowsMsbLeft) << int(SetBit::Paper) << Hex("7f80ffc07f80");
+  QTest::newRow("10x3 pages-lsb paper") << QSize(10, 3) << int(ByteLayout::PagesLsbTop)
+                                        << int(SetBit::Paper) << Hex("02070707070707070702");
+  const QByteArray rows_middle(16, '\0');
+  QTest::newRow("16x10 rows-msb") << QSize(16, 10) << int(ByteLayout::RowsMsbLeft) << ink
+                                  << Hex("8001") + rows_middle + Hex("8001");
+  QTest::newRow("16x10 rows-lsb") << QSize(16, 10) << int(ByteLayout::RowsLsbLeft) << ink
+                                  << Hex("0180") + rows_middle + Hex("0180");
+  const QByteArray page(14, '\0');
+  QTest::newRow("16x10 pages-lsb") << QSize(16, 10) << int(ByteLayout::PagesLsbTop) << ink
+                                   << Hex("01") + page + Hex("0102") + page + Hex("02");
+  QTest::newRow("16x10 pages-msb") << QSize(16, 10) << int(ByteLayout::PagesMsbTop) << ink
+                                   << Hex("80") + page + Hex("8040") + page + Hex("40");
+}
+
+void CArrayTest::bytesByHand() {
+  QFETCH(QSize, size);
+  QFETCH(int, layout);
+  QFETCH(int, meaning);
+  QFETCH(QByteArray, bytes);
+  const Picture picture = Corners(size.width(), size.height());
+  const QByteArray header = EncodeCArray(picture, Options(ByteLayout(layout), SetBit(meaning)));
+  QCOMPARE(ValuesIn(header), bytes);
+  QVERIFY(header.contains("#pragma once"));
+  QVERIFY(header.contains(QStringLiteral("#define ART_WIDTH %1\n").arg(size.width()).toLatin1()));
+  QVERIFY(header.contains(QStringLiteral("#define ART_HEIGHT %1\n").arg(size.height()).toLatin1()));
+  QVERIFY(header.contains("const uint8_t art[] = {"));
+  // 16 values a line, the last line the rest.
+  QList<qsizetype> per_line;
+  for (const QByteArray& line : header.split('\n'))
+    if (line.startsWith("    0x")) per_line << line.count("0x");
+  QVERIFY(!per_line.isEmpty());
+  QCOMPARE(per_line.size(), (bytes.size() + 15) / 16);
+  QCOMPARE(per_line.count(16), bytes.size() / 16);
+}
+
+void CArrayTest::everySizeReadsBack_data() {
+  QTest::addColumn<int>("layout");
+  for (const LayoutName& name : LayoutNames())
+    QTest::newRow(qPrintable(name.option)) << int(name.layout);
+}
+
+// Through the reader's own guesses: what the header says of itself.
+void CArrayTest::everySizeReadsBack() {
+  QFETCH(int, layout);
+  const Picture whole = RandomPicture(kMaxWidth, kMaxHeight, quint32(layout));
+  for (int height = 1; height <= kMaxHeight; ++height)
+    for (int width = 1; width <= kMaxWidth; ++width) {
+      const Picture picture{width, height, whole.cells};
+      const SetBit meaning = (width + height) % 2 ? SetBit::Ink : SetBit::Paper;
+      Picture read;
+      QCOMPARE(
+          DecodeCArray(EncodeCArray(picture, Options(ByteLayout(layout), meaning, width % 3 == 0)),
+                       read),
+          FormatStatus::Ok);
+      if (!(read == picture)) QFAIL(qPrintable(QStringLiteral("%1x%2").arg(width).arg(height)));
+    }
+}
+
+void CArrayTest::compilerReadsTheHeader_data() {
+  QTest::addColumn<QString>("compiler");
+  QTest::addColumn<QStringList>("flags");
+  QTest::addColumn<int>("layout");
+  const QStringList strict = {QStringLiteral("-Wall"), QStringLiteral("-Wextra"),
+                              QStringLiteral("-pedantic"), QStringLiteral("-Werror")};
+  for (const LayoutName& name : LayoutNames()) {
+    QTest::addRow("gcc %s", qPrintable(name.option))
+        << QStringLiteral("gcc")
+        << QStringList{QStringLiteral("-std=c99"), QStringLiteral("-xc")} + strict
+        << int(name.layout);
+    QTest::addRow("g++ %s", qPrintable(name.option))
+        << QStringLiteral("g++") << QStringList{QStringLiteral("-xc++")} + strict
+        << int(name.layout);
+  }
+}
+
+// A program that includes the header prints its bits by the layouts' own
+// rules, as a display library would take them.
+void CArrayTest::compilerReadsTheHeader() {
+  QFETCH(QString, compiler);
+  QFETCH(QStringList, flags);
+  QFETCH(int, layout);
+  const QString found = QStandardPaths::findExecutable(compiler);
+  if (found.isEmpty()) QSKIP("no compiler");
+  QTemporaryDir folder;
+  const Picture picture = RandomPicture(21, 13, 4);
+  QFile header(folder.filePath(QStringLiteral("art.h")));
+  QVERIFY(header.open(QIODevice::WriteOnly));
+  header.write(EncodeCArray(picture, Options(ByteLayout(layout), SetBit::Ink, layout % 2)));
+  header.close();
+  const char* rules[] = {
+      "(art[y * ((W + 7) / 8) + x / 8] >> (7 - x % 8)) & 1",
+      "(art[y * ((W + 7) / 8) + x / 8] >> (x % 8)) & 1",
+      "(art[x + (y / 8) * W] >> (y % 8)) & 1",
+      "(art[x + (y / 8) * W] >> (7 - y % 8)) & 1",
+  };
+  QFile program(folder.filePath(QStringLiteral("print.c")));
+  QVERIFY(program.open(QIODevice::WriteOnly));
+  program.write(QByteArray("#include <stdio.h>\n#include \"art.h\"\n#define W ART_WIDTH\n"
+                           "int main(void) {\n  int x, y;\n"
+                           "  for (y = 0; y < ART_HEIGHT; ++y) {\n"
+                           "    for (x = 0; x < W; ++x) putchar(") +
+                rules[layout] + " ? '#' : '.');\n    putchar('\\n');\n  }\n  return 0;\n}\n");
+  program.close();
+  const QString binary = folder.filePath(QStringLiteral("print"));
+  QProcess build;
+  build.start(found, flags + QStringList{program.fileName(), QStringLiteral("-o"), binary});
+  QVERIFY(build.waitForFinished(60000));
+  QVERIFY2(build.exitCode() == 0, build.readAllStandardError().constData());
+  QProcess run;
+  run.start(binary);
+  QVERIFY(run.waitForFinished(10000));
+  QByteArray expected;
+  for (int y = 1; y <= picture.height; ++y) {
+    for (int x = 1; x <= picture.width; ++x) expected += picture.cells(x, y) != kOff ? '#' : '.';
+    expected += '\n';
+  }
+  QCOMPARE(run.readAllStandardOutput(), expected);
+}
+
+void CArrayTest::compilerReadsEveryFrame_data() {
+  QTest::addColumn<Animation>("animation");
+  QTest::addColumn<int>("layout");
+  QTest::addColumn<bool>("progmem");
+  QTest::newRow("2 frames, rows") << RandomAnimation(21, 13, 2, 5) << int(ByteLayout::RowsMsbLeft)
+                                  << false;
+  QTest::newRow("3 frames of 1 x 1, pages")
+      << RandomAnimation(1, 1, 3, 6) << int(ByteLayout::PagesLsbTop) << true;
+  QTest::newRow("64 frames of 128 x 96, pages")
+      << RandomAnimation(kMaxWidth, kMaxHeight, kMaxFrames, 7) << int(ByteLayout::PagesLsbTop)
+      << false;
+}
+
+// A program that includes the header prints each frame's bits, found by
+// the frame's place in the array, and its duration.
+void CArrayTest::compilerReadsEveryFrame() {
+  QFETCH(Animation, animation);
+  QFETCH(int, layout);
+  QFETCH(bool, progmem);
+  const QString gcc = QStandardPaths::findExecutable(QStringLiteral("gcc"));
+  if (gcc.isEmpty()) QSKIP("no compiler");
+  QTemporaryDir folder;
+  QFile header(folder.filePath(QStringLiteral("anim.h")));
+  QVERIFY(header.open(QIODevice::WriteOnly));
+  header.write(EncodeCArrayAnimation(
+      animation, {ByteLayout(layout), SetBit::Ink, QStringLiteral("anim"), progmem}));
+  header.close();
+  const bool rows = ByteLayout(layout) == ByteLayout::RowsMsbLeft;
+  const QByteArray bit = rows ? "(f[y * ((W + 7) / 8) + x / 8] >> (7 - x % 8)) & 1"
+                              : "(f[x + (y / 8) * W] >> (y % 8)) & 1";
+  const int frame_bytes = rows ? (animation.width + 7) / 8 * animation.height
+                               : animation.width * ((animation.height + 7) / 8);
+  QFile program(folder.filePath(QStringLiteral("print.c")));
+  QVERIFY(program.open(QIODevice::WriteOnly));
+  program.write(
+      "#include <stdio.h>\n#include \"anim.h\"\n#define W ANIM_WIDTH\n"
+      "int main(void) {\n  int i, x, y;\n"
+      "  if (sizeof anim != ANIM_FRAMES * " +
+      QByteArray::number(frame_bytes) +
+      ") return 1;\n"
+      "  for (i = 0; i < ANIM_FRAMES; ++i) {\n"
+      "    const uint8_t* f = anim + i * (sizeof anim / ANIM_FRAMES);\n"
+      "    printf(\"%u\\n\", (unsigned)anim_durations[i]);\n"
+      "    for (y = 0; y < ANIM_HEIGHT; ++y) {\n"
+      "      for (x = 0; x < W; ++x) putchar(" +
+      bit + " ? '#' : '.');\n      putchar('\\n');\n    }\n  }\n  return 0;\n}\n");
+  program.close();
+  const QString binary = folder.filePath(QStringLiteral("print"));
+  QProcess build;
+  build.start(gcc, {"-std=c99", "-Wall", "-Wextra", "-pedantic", "-Werror", program.fileName(),
+                    "-o", binary});
+  QVERIFY(build.waitForFinished(60000));
+  QVERIFY2(build.exitCode() == 0, build.readAllStandardError().constData());
+  QProcess run;
+  run.start(binary);
+  QVERIFY(run.waitForFinished(10000));
+  QCOMPARE(run.exitCode(), 0);
+  QByteArray expected;
+  for (const AnimationFrame& frame : animation.frames) {
+    expected += QByteArray::number(frame.duration) + '\n';
+    for (int y = 1; y <= animation.height; ++y) {
+      for (int x = 1; x <= animation.width; ++x) expected += frame.cells.At(x, y) ? '#' : '.';
+      expected += '\n';
+    }
+  }
+  QCOMPARE(run.readAllStandardOutput(), expected);
+}
+
+void CArrayTest::readsLiterals_data() {
+  QTest::addColumn<QByteArray>("text");
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QString>("name");
+  const QByteArray five = Hex("00ff0a8001");
+  QTest::newRow("hex") << QByteArray("static const unsigned char a[] = {0x00,0xFF,0x0a,0x80,0x1};")
+                       << five << QStringLiteral("a");
+  QTest::newRow("decimal, trailing comma")
+      << QByteArray("uint8_t logo[5] = { 0, 255, 10, 128, 1, };") << five << QStringLiteral("logo");
+  QTest::newRow("binary, Arduino")
+      << QByteArray("const byte b[] PROGMEM = {0b0, B11111111, 0b1010, 0B10000000, B1};") << five
+      << QStringLiteral("b");
+  QTest::newRow("octal, suffixes")
+      << QByteArray("char c[] = {00, 0377u, 012U, 0x80UL, 1l};") << five << QStringLiteral("c");
+  QTest::newRow("comments everywhere")
+      << QByteArray(
+             "// int no[] = {999};\n/* x[] = {1, 2}; */ int d[] /* } */ = {\n"
+             "  0, // { 7,\n  255, /* 3 */ 10,\n  128, 1 // end\n};")
+      << five << QStringLiteral("d");
+  QTest::newRow("strings and a larger list before")
+      << QByteArray(
+             "const char* s = \"e[] = {1};\";\nint big[] = {1000, 2};\n"
+             "const uint8_t e[] = {0,255,10,128,1};")
+      << five << QStringLiteral("e");
+  QTest::newRow("nested braces") << QByteArray("uint8_t f[][2] = {{0, 255}, {10, 128}, {1}};")
+                                 << five << QStringLiteral("f");
+}
+
+void CArrayTest::readsLiterals() {
+  QFETCH(QByteArray, text);
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, name);
+  CArrayScan scan;
+  QCOMPARE(ScanCArray(text, scan), FormatStatus::Ok);
+  QCOMPARE(scan.bytes, bytes);
+  QCOMPARE(scan.count, bytes.size());
+  QCOMPARE(scan.name, name);
+}
+
+void CArrayTest::guessesTheSize_data() {
+  QTest::addColumn<QByteArray>("text");
+  QTest::addColumn<QSize>("size");
+  const auto zeros = [](int count) {
+    QByteArray list = "{";
+    for (int i = 0; i < count; ++i) list += "0,";
+    return list + "}";
+  };
+  QTest::newRow("defines") << "#define LOGO_WIDTH 40\n#define LOGO_HEIGHT 8\nchar logo[] = " +
+                                  zeros(40)
+                           << QSize(40, 8);
+  QTest::newRow("lower-case defines")
+      << "#define pic_width  (24)\n#define pic_height 5\nchar pic_bits[] = " + zeros(15)
+      << QSize(24, 5);
+  QTest::newRow("comment beside") << "// 'cat', 24x5px\nconst char cat[] = " + zeros(15)
+                                  << QSize(24, 5);
+  QTest::newRow("comment far away")
+      << "// 24x5\n\n\n\n\nconst char cat[] = " + zeros(1024) << QSize(128, 64);
+  QTest::newRow("1024 bytes") << "char a[] = " + zeros(1024) << QSize(128, 64);
+  QTest::newRow("512 bytes") << "char a[] = " + zeros(512) << QSize(128, 32);
+  QTest::newRow("528 bytes") << "char a[] = " + zeros(528) << QSize(84, 48);
+  QTest::newRow("768 bytes") << "char a[] = " + zeros(768) << QSize(96, 64);
+  QTest::newRow("384 bytes") << "char a[] = " + zeros(384) << QSize(64, 48);
+  QTest::newRow("128 bytes") << "char a[] = " + zeros(128) << QSize(32, 32);
+  QTest::newRow("32 bytes") << "char a[] = " + zeros(32) << QSize(16, 16);
+  QTest::newRow("126 bytes") << "char a[] = " + zeros(126) << QSize(72, 14);
+  QTest::newRow("pages by comment")
+      << "/* --layout pages-lsb */ char a[] = " + zeros(504) << QSize(84, 48);
+}
+
+void CArrayTest::guessesTheSize() {
+  QFETCH(QByteArray, text);
+  QFETCH(QSize, size);
+  CArrayScan scan;
+  QCOMPARE(ScanCArray(text, scan), FormatStatus::Ok);
+  QCOMPARE(GuessedReading(scan).size, size);
+}
+
+void CArrayTest::badTextChangesNothing_data() {
+  QTest::addColumn<QByteArray>("text");
+  QTest::addColumn<int>("status");
+  const int no_array = int(FormatStatus::NoArray);
+  QTest::newRow("empty") << QByteArray() << no_array;
+  QTest::newRow("prose") << QByteArray("Just a note {with braces}, 1, 2, 3.") << no_array;
+  QTest::newRow("floats") << QByteArray("float f[] = {1.5, 2.0};") << no_array;
+  QTest::newRow("above 255") << QByteArray("int a[] = {1, 256, 3};") << int(FormatStatus::NotBytes);
+  QTest::newRow("unclosed") << QByteArray("char a[] = {1, 2, 3") << no_array;
+  QTest::newRow("10 MB of braces") << QByteArray(10 << 20, '{') << no_array;
+  QTest::newRow("10 MB comment") << "/*" + QByteArray(10 << 20, 'x') << no_array;
+  QTest::newRow("10 MB of names") << "a[] = {" + QByteArray(10 << 20, 'z') << no_array;
+}
+
+void CArrayTest::badTextChangesNothing() {
+  QFETCH(QByteArray, text);
+  QFETCH(int, status);
+  CArrayScan scan;
+  scan.name = QStringLiteral("before");
+  scan.count = 7;
+  QCOMPARE(ScanCArray(text, scan), FormatStatus(status));
+  QCOMPARE(scan.name, QStringLiteral("before"));
+  QCOMPARE(scan.count, 7);
+  Picture picture = Corners(5, 5);
+  QCOMPARE(DecodeCArray(text, picture), FormatStatus(status));
+  QVERIFY(picture == Corners(5, 5));
+}
+
+void CArrayTest::hugeArrayKeepsBoundedMemory() {
+  QByteArray text = "char a[] = {";
+  for (int i = 0; i < 2'500'000; ++i) text += "0x5,";
+  CArrayScan scan;
+  QCOMPARE(ScanCArray(text + "};", scan), FormatStatus::Ok);
+  QCOMPARE(scan.count, 2'500'000);
+  QVERIFY(scan.bytes.size() < 1 << 20);  // a kept part, not millions
+  QCOMPARE(scan.bytes.left(3), Hex("050505"));
+}
+
+void CArrayTest::namesFromFileNames_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("plain") << "/pics/logo 2.h"
+                         << "logo_2";
+  QTest::newRow("Russian") << "Кот.h"
+                           << "Kot";
+  QTest::newRow("a C keyword") << "int.h"
+                               << "int_";
+  QTest::newRow("a C++ keyword") << "/a/class.h"
+                                 << "class_";
+  QTest::newRow("the type of the bytes") << "uint8_t.h"
+                                         << "uint8_t_";
+}
+
+void CArrayTest::namesFromFileNames() {
+  QFETCH(QString, file);
+  QFETCH(QString, name);
+  QCOMPARE(ArrayNameFromFileName(file), name);
+}
+
+QTEST_GUILESS_MAIN(CArrayTest)
+#include "tst_c_array.moc"
