@@ -9,7 +9,34 @@
 
 namespace tochkograf {
 
-class Form1;
+class DesktopClipboard;
+class DocumentCommands;
+class PhoneExportDialogs;
+class PictureView;
+class SideWindows;
+
+// What the commands that act on the main window itself ask of it.
+class CommandWindow {
+ public:
+  virtual ~CommandWindow() = default;
+  // As the window's own close button: asks about unsaved changes first.
+  virtual void Close() = 0;
+  // Plays the frames, or stops them where they are playing.
+  virtual void PlayOrStop() = 0;
+};
+
+// What a command runs with: the document, its commands and the view it is
+// drawn in, the side windows, the clipboard, the export's questions for the
+// phones' types, and the main window itself.
+struct CommandContext {
+  DocumentCommands& commands;
+  DocumentState& state;
+  PictureView& view;
+  SideWindows& windows;
+  DesktopClipboard& clipboard;
+  PhoneExportDialogs& phone_dialogs;
+  CommandWindow& window;
+};
 
 // What a command's check mark and availability are read from: the document,
 // and whether its frames are being played.
@@ -31,7 +58,8 @@ struct Command {
   const char* name = nullptr;  // the action's object name, as the menu item's: "filenew"
   QString caption{};
   QKeySequence shortcut{};
-  void (Form1::*run)() = nullptr;
+  // What the command does, whether from its item, its button or its keys.
+  void (*run)(CommandContext&) = nullptr;
   const char* const* picture = nullptr;  // the toolbar button's 24 x 24 picture
   std::optional<ButtonPlace> button{};
   // A command that shows a state by its check mark reads that state here;
@@ -55,5 +83,9 @@ struct Menu {
   QString caption{};
   std::vector<Command> commands;
 };
+
+// Every menu and command of the main window, in order: the one table its
+// actions, menus and toolbar buttons are all made from.
+std::vector<Menu> CommandTable();
 
 }  // namespace tochkograf

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "commands/caption.h"
 #include "commands/ems_file.h"
@@ -211,7 +212,14 @@ void Form1::CreateActions() {
       menu->addAction(action);
       connect(action, &QAction::triggered, this, [this, run = command.run] {
         BeforeCommand();
-        (this->*run)();
+        CommandContext context{.commands = *commands_,
+                               .state = state_,
+                               .view = *this,
+                               .windows = *windows_,
+                               .clipboard = *clipboard_,
+                               .phone_dialogs = *phone_dialogs_,
+                               .window = *this};
+        run(context);
         ShowStates();
       });
       if (command.checked) action->setCheckable(true);
@@ -273,6 +281,15 @@ void Form1::StopPlaying() {
 }
 
 bool Form1::Playing() const { return playback_ && playback_->Playing(); }
+
+void Form1::PlayOrStop() {
+  if (Playing())
+    StopPlaying();
+  else
+    StartPlaying();
+}
+
+void Form1::Close() { close(); }
 
 // The text's dialog opens once the click is over, from the event loop, so
 // that the drawing area is done with the mouse.
@@ -397,19 +414,13 @@ void Form1::keyReleaseEvent(QKeyEvent* event) {
   QMainWindow::keyReleaseEvent(event);
 }
 
+// The shift digits run the scrolls' items, which are disabled while the
+// frames play.
 void Form1::DigitKeyPress(const QString& text) {
-  if (Playing()) return;
-  if (text == QLatin1String("4") || text == QLatin1String("6") || text == QLatin1String("8") ||
-      text == QLatin1String("2"))
-    BeforeCommand();
-  if (text == QLatin1String("4"))
-    sleft_Click();
-  else if (text == QLatin1String("6"))
-    sright_Click();
-  else if (text == QLatin1String("8"))
-    sup_Click();
-  else if (text == QLatin1String("2"))
-    sdown_Click();
+  constexpr std::pair<const char*, const char*> kScrolls[] = {
+      {"4", "sleft"}, {"6", "sright"}, {"8", "sup"}, {"2", "sdown"}};
+  for (const auto& [digit, name] : kScrolls)
+    if (text == QLatin1String(digit)) findChild<QAction*>(QLatin1String(name))->trigger();
 }
 
 void Form1::Form_Resize() {

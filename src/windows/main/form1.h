@@ -48,7 +48,7 @@ struct Form1Seams {
 // into actions, builds the menus and the toolbar from them, lays out the
 // toolbar, the size labels and the drawing area, and routes keys to the
 // commands.
-class Form1 : public QMainWindow, private PictureView, private CaptionView {
+class Form1 : public QMainWindow, private PictureView, private CaptionView, private CommandWindow {
   Q_OBJECT
 
  public:
@@ -92,10 +92,6 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  // Every menu and command of the window, in order: the one table the
-  // actions, the menus and the toolbar buttons are all made from.
-  static std::vector<Menu> CommandTable();
-
   void CreateActions();
   void CreateControls();
   void PlaceLabels();
@@ -113,49 +109,6 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   // Gives the drawing area the picture's proportions when the picture's
   // size has changed since the last time, so its cells are square.
   void FollowPictureSize();
-
-  // The commands' handlers (form1_commands.cpp), by their actions' names.
-  void filenew_Click();
-  void fileopen_Click();
-  void filesave_Click();
-  void filesaveas_Click();
-  void frombmp_Click();
-  void fromimage_Click();
-  void fromcarray_Click();
-  void fileexport_Click();
-  void fileexit_Click();
-  void editundo_Click();
-  void editcut_Click();
-  void editcopy_Click();
-  void editpaste_Click();
-  void editcopyimage_Click();
-  void editpasteimage_Click();
-  void editcopyc_Click();
-  void sup_Click();
-  void sdown_Click();
-  void sleft_Click();
-  void sright_Click();
-  void editfliph_Click();
-  void editflipv_Click();
-  void editrotate_Click();
-  void editinvert_Click();
-  // The items of "Рисование", one for each tool.
-  template <DrawingTool tool>
-  void ChooseTool();
-  void framenew_Click();
-  void frameblank_Click();
-  void framedelete_Click();
-  void frameleft_Click();
-  void frameright_Click();
-  void frameprevious_Click();
-  void framenext_Click();
-  void frameduration_Click();
-  void frameonion_Click();
-  void frameplay_Click();
-  void setka_Click();
-  void size_Click();
-  void helpme_Click();
-  void about_Click();
 
   // While the frames play, every command but the one that stops them is
   // disabled, the drawing area ignores the mouse and shows the played
@@ -191,6 +144,9 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView {
   void SetFrameLabel(const QString& text) override;
   // CaptionView
   void SetCaption(const QString& caption) override;
+  // CommandWindow
+  void Close() override;
+  void PlayOrStop() override;
 
   DocumentState state_;
   std::unique_ptr<UserMessages> own_messages_;
