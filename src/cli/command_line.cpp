@@ -1,12 +1,11 @@
 #include "cli/command_line.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
 
+#include "cli/option_reading.h"
 #include "cli/option_scope.h"
 #include "files/disk/system_name.h"
 #include "files/status_texts.h"
-#include "images/file_formats.h"
 #include "images/thumbnail.h"
 
 namespace tochkograf {
@@ -18,7 +17,6 @@ struct Options {
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
   QCommandLineOption thumbnail{QStringLiteral("thumbnail")};
   QCommandLineOption convert{QStringLiteral("convert")};
-  QCommandLineOption strip{QStringLiteral("strip")};
 };
 
 CommandLine Command(Action action) {
@@ -72,30 +70,6 @@ CommandLine ConvertCommand(const QStringList& operands) {
   return FileCommand(Action::Convert, operands[0], operands[1]);
 }
 
-// Writers of every frame where the output's name first calls for a type
-// that writes one picture: the frame strip where a .png is named.
-bool StripActs(const ConversionTarget& target) {
-  const FileFormatList named = FormatsOfName(Where(BuiltInFormats(), Writes), target.out);
-  return !named.isEmpty() && !named.first()->every_frame &&
-         std::any_of(named.begin(), named.end(),
-                     [](const FileFormat* format) { return format->every_frame; });
-}
-
-QString StripOutputs() {
-  QStringList extensions;
-  for (const FileFormat* format : Where(BuiltInFormats(), Writes))
-    for (const QString& extension : format->extensions)
-      if (const QString named = u'.' + extension;
-          !extensions.contains(named) && StripActs({{}, QStringLiteral("a") + named}))
-        extensions << named;
-  return QStringLiteral("ВЫХОД ") + extensions.join(QStringLiteral(", "));
-}
-
-QList<OptionScope> ConvertOptionScopes(const Options& options) {
-  return QList<OptionScope>{{options.strip.names().first(), StripActs, StripOutputs}} +
-         PhoneOptionScopes() + DisplayArrayOptionScopes();
-}
-
 CommandLine EditCommand(const QStringList& operands) {
   if (operands.size() > 1)
     return Misuse(QStringLiteral("редактор открывает один файл, лишний аргумент %1")
@@ -110,19 +84,12 @@ CommandLine EditCommand(const QStringList& operands) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
   Options options;
   QCommandLineParser parser;
-  parser.addOptions(
-      {options.help, options.version, options.thumbnail, options.convert, options.strip});
-  parser.addOptions(ConversionOptionList());
-  parser.addOptions(PhoneOptionList());
-  parser.addOptions(DisplayArrayOptionList());
+  parser.addOptions({options.help, options.version, options.thumbnail, options.convert});
+  AddConvertOptions(parser);
   // The parser takes the program's name first.
   if (!parser.parse(QStringList{kProgramName} + arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
-    if (const QString missing = MissingConversionValue(arguments); !missing.isEmpty())
-      return Misuse(missing);
-    if (const QString missing = MissingPhoneValue(arguments); !missing.isEmpty())
-      return Misuse(missing);
-    if (const QString missing = MissingDisplayArrayValue(arguments); !missing.isEmpty())
+    if (const QString missing = MissingOptionValue(arguments); !missing.isEmpty())
       return Misuse(missing);
     if (unknown.isEmpty())  // the only other fault: a value given to a flag
       return Misuse(QStringLiteral("параметры программы не принимают значений через «=»"));
@@ -134,26 +101,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   const QStringList operands = parser.positionalArguments();
   if (parser.isSet(options.thumbnail) && parser.isSet(options.convert))
     return Misuse(QStringLiteral("--thumbnail и --convert нельзя указывать вместе"));
-  if (AnyConversionOption(parser) && !parser.isSet(options.convert))
-    return Misuse(QStringLiteral(
-        "--size, --threshold, --dither, --invert и --fit действуют только с --convert"));
-  if (AnyPhoneOption(parser) && !parser.isSet(options.convert))
-    return Misuse(QStringLiteral("--to, --text, --kind и --network действуют только с --convert"));
-  if (AnyDisplayArrayOption(parser) && !parser.isSet(options.convert))
-    return Misuse(QStringLiteral("--layout, --set-bit и --progmem действуют только с --convert"));
-  if (parser.isSet(options.strip) && !parser.isSet(options.convert))
-    return Misuse(QStringLiteral("--strip действует только с --convert"));
+  if (!parser.isSet(options.convert))
+    if (const QString given = OptionsWithoutConvert(parser); !given.isEmpty()) return Misuse(given);
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
   if (parser.isSet(options.convert)) {
     CommandLine command = ConvertCommand(operands);
     if (command.action == Action::Misuse) return command;
-    command.strip = parser.isSet(options.strip);
-    QString problem = ReadConversionOptions(parser, command.options);
-    if (problem.isEmpty()) problem = ReadPhoneOptions(parser, command.phone);
-    if (problem.isEmpty()) problem = ReadDisplayArrayOptions(parser, command.display);
+    QString problem = ReadConvertOptions(parser, command);
     if (problem.isEmpty())
-      problem = OptionOutOfScope(parser, ConvertOptionScopes(options),
-                                 {command.in, command.out, command.phone.sms.kind});
+      problem = OptionOutOfScope(parser, {command.in, command.out, command.phone.sms.kind});
     return problem.isEmpty() ? command : Misuse(problem);
   }
   return EditCommand(operands);

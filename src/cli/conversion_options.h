@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QCommandLineOption>
-#include <QList>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
-#include "cli/help_text.h"
 #include "images/image_conversion.h"
-
-class QCommandLineParser;
 
 namespace tochkograf {
 
@@ -28,21 +22,9 @@ struct ConversionOptions {
   ConversionSettings Settings(ImageConversion& conversion) const;
 };
 
-QList<QCommandLineOption> ConversionOptionList();
-
-// Whether any of them was given.
-bool AnyConversionOption(const QCommandLineParser& parser);
-
-// Reads them once the parser has taken the arguments. What is wrong with
-// them in Russian, or nothing.
-QString ReadConversionOptions(const QCommandLineParser& parser, ConversionOptions& options);
-
-// What is wrong with arguments the parser refused for something other than
-// an unknown option, where it is one of these left without its value;
-// otherwise nothing.
-QString MissingConversionValue(const QStringList& arguments);
-
-// Their entries in the help.
-QList<HelpItem> ConversionOptionsHelp();
+// The values of --size and --threshold as typed; what is wrong with them
+// in Russian, or nothing.
+QString ReadSize(const QString& text, std::optional<QSize>& size);
+QString ReadThreshold(const QString& text, std::optional<int>& threshold);
 
 }  // namespace tochkograf

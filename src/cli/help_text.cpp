@@ -1,8 +1,7 @@
 #include "cli/help_text.h"
 
-#include "cli/conversion_options.h"
-#include "cli/display_options.h"
-#include "cli/phone_options.h"
+#include "cli/option_table.h"
+#include "files/status_texts.h"
 #include "images/file_formats.h"
 #include "picture/picture.h"
 #include "version.h"
@@ -54,23 +53,63 @@ QString Item(const HelpItem& item) {
   return Wrapped(head, item.text, kTextColumn);
 }
 
+// An option with its value: "--size ШxВ", `space` between them.
+QString Spelt(const OptionRow& option, QChar space) {
+  return QStringLiteral("--") + option.name +
+         (option.value.isEmpty() ? QString() : space + option.value);
+}
+
+// The options that may follow a call, each in brackets unless it is needed.
+QString Usage(const QList<const OptionRow*>& options) {
+  QStringList usage;
+  for (const OptionRow* option : options)
+    usage << (option->needed ? Spelt(*option, QChar::Nbsp)
+                             : u'[' + Spelt(*option, QChar::Nbsp) + u']');
+  return usage.join(u' ');
+}
+
+QList<const OptionRow*> OptionsOf(OptionGroup group) {
+  QList<const OptionRow*> options;
+  for (const OptionRow& option : OptionTable())
+    if (option.group == group) options << &option;
+  return options;
+}
+
+QList<const OptionRow*> OptionsNamed(const QStringList& names) {
+  QList<const OptionRow*> options;
+  for (const QString& name : names)
+    for (const OptionRow& option : OptionTable())
+      if (option.name == name) options << &option;
+  return options;
+}
+
+// The options of --convert group by group, among their paragraphs.
+QList<HelpItem> OptionsHelp() {
+  QList<HelpItem> items;
+  for (const OptionGroupRow& group : OptionGroups()) {
+    if (!group.before.isEmpty()) items.append({{}, group.before});
+    for (const OptionRow* option : OptionsOf(group.group))
+      items.append({option->term.isEmpty() ? Spelt(*option, u' ') : option->term, option->help});
+    if (!group.after.isEmpty()) items.append({{}, group.after});
+  }
+  return items;
+}
+
 }  // namespace
 
 HelpText CommandLineHelpText() {
-  const QString most = QStringLiteral("%1\u00a0x\u00a0%2").arg(kMaxWidth).arg(kMaxHeight);
+  const QString most = SizeText(kMaxWidth, kMaxHeight);
   HelpText help;
-  help.calls = {QStringLiteral("[ФАЙЛ]"),
-                QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
-                QStringLiteral("--convert ВХОД ВЫХОД [--size\u00a0ШxВ] [--threshold\u00a0N] "
-                               "[--dither\u00a0none|floyd|bayer] [--invert] "
-                               "[--fit\u00a0contain|cover]"),
-                QStringLiteral("--convert ВХОД ВЫХОД.at --to\u00a0НОМЕР [--text\u00a0ТЕКСТ] "
-                               "[--kind\u00a0ВИД] [--network\u00a0MCC-MNC]"),
-                QStringLiteral("--convert ВХОД ВЫХОД.h [--layout\u00a0РАСКЛАДКА] "
-                               "[--set-bit\u00a0ink|paper] [--progmem]"),
-                QStringLiteral("--convert ВХОД.h ВЫХОД [--size\u00a0ШxВ] [--layout\u00a0РАСКЛАДКА] "
-                               "[--set-bit\u00a0ink|paper]"),
-                QStringLiteral("--help | --version")};
+  help.calls = {
+      QStringLiteral("[ФАЙЛ]"), QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
+      QStringLiteral("--convert ВХОД ВЫХОД ") + Usage(OptionsOf(OptionGroup::Conversion)),
+      QStringLiteral("--convert ВХОД ВЫХОД.at ") + Usage(OptionsOf(OptionGroup::Phone)),
+      QStringLiteral("--convert ВХОД ВЫХОД.h ") + Usage(OptionsOf(OptionGroup::DisplayArray)),
+      // What a C array read takes.
+      QStringLiteral("--convert ВХОД.h ВЫХОД ") +
+          Usage(OptionsNamed(
+              {QStringLiteral("size"), QStringLiteral("layout"), QStringLiteral("set-bit")})),
+      QStringLiteral("--help | --version")};
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
           .arg(most);
@@ -92,19 +131,7 @@ HelpText CommandLineHelpText() {
                       "глубины) преобразуется, как по умолчанию в диалоге импорта изображения; "
                       "преобразование меняют параметры:")
            .arg(most)}};
-  help.items += ConversionOptionsHelp();
-  help.items += PhoneOptionsHelp();
-  help.items += DisplayArrayOptionsHelp();
-  help.items +=
-      {{QStringLiteral("--strip"),
-        QStringLiteral("записать в ВЫХОД .png все кадры анимации рядом, слева направо, одной "
-                       "лентой; без него .png получает первый кадр")},
-       {{},
-        QStringLiteral("Анимацию (рисунок .ems из нескольких кадров) целиком, каждый кадр со "
-                       "своей длительностью, пишут анимация GIF (.gif, повторяется без конца), "
-                       "лента кадров (--strip) и массив C (.h: кадр за кадром в одном массиве, "
-                       "NAME_FRAMES и длительности в массиве name_durations); любой другой тип "
-                       "получает первый кадр.")}};
+  help.items += OptionsHelp();
   help.items += {{{},
                   QStringLiteral("Параметр, который ничего не меняет для данных ВХОДА и ВЫХОДА "
                                  "(--layout с ВЫХОДОМ .txt, --text с --kind operator, --to с "

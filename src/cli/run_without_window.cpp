@@ -6,6 +6,7 @@
 #include "cli/silenced_stderr.h"
 #include "files/disk/file_access.h"
 #include "files/disk/safe_save.h"
+#include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
 #include "images/png_codec.h"
@@ -74,7 +75,7 @@ QString PhoneAnswers(const FileFormat& target, const PhoneOptions& phone, WriteO
     case ExportQuestion::Sms:
       if (phone.sms.recipient.isEmpty())
         return QStringLiteral("нужен номер получателя: --to НОМЕР");
-      return phone.sms.kind == SmsKind::OperatorLogo && !phone.network ? network : QString();
+      return SmsKindOf(phone.sms.kind).network && !phone.network ? network : QString();
     case ExportQuestion::NetworkCode:
       return phone.network ? QString() : network;
   }

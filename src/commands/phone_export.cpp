@@ -2,6 +2,7 @@
 
 #include "files/sms/modem_commands.h"
 #include "files/sms/phone_number.h"
+#include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
 
 namespace tochkograf {
@@ -20,11 +21,11 @@ QList<SmsProblem> SmsProblems(const Animation& frames, const Picture& current,
   if (!ParsePhoneNumber(sms.recipient))
     problems.append({Field::Recipient, Sentence(FormatFailureReason(FormatStatus::BadRecipient))});
   int count = 0;
+  const SmsKindRow& kind = SmsKindOf(sms.kind);
   // Counting meets a size the kind does not take too: it is said once.
-  if (const FormatStatus fits = SmsKindFits(sms.kind, frames.width, frames.height);
-      fits != FormatStatus::Ok)
+  if (const FormatStatus fits = kind.Fits(frames.width, frames.height); fits != FormatStatus::Ok)
     problems.append({Field::Kind, Sentence(FormatFailureReason(fits))});
-  else if (sms.kind == SmsKind::OperatorLogo && !network)
+  else if (kind.network && !network)
     problems.append({Field::Network, ShortNetworkCodeProblem()});
   else if (const FormatStatus status =
                CountModemMessages(frames, current, sms, network.value_or(NetworkCode{}), count);
@@ -44,7 +45,7 @@ QString SmsMessagesText(const Animation& frames, const Picture& current, const S
   int count = 0;
   if (CountModemMessages(frames, current, sms, network, count) != FormatStatus::Ok)
     return QStringLiteral("—");
-  if (frames.Count() > 1 && sms.kind != SmsKind::Ems)
+  if (frames.Count() > 1 && !SmsKindOf(sms.kind).every_frame)
     return QStringLiteral("%1, в них только текущий кадр: анимацию несёт лишь рисунок EMS")
         .arg(count);
   return QString::number(count);

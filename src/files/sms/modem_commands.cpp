@@ -1,10 +1,8 @@
 #include "files/sms/modem_commands.h"
 
 #include "files/bit_packing.h"
-#include "files/sms/ems_element.h"
-#include "files/sms/ems_message.h"
-#include "files/sms/nokia_smart_message.h"
 #include "files/sms/phone_number.h"
+#include "files/sms/sms_kinds.h"
 
 namespace tochkograf {
 
@@ -20,52 +18,19 @@ int Reference(const Animation& frames, const SmsOptions& options) {
   return qChecksum(carried);
 }
 
-QString EmsCarried(const Animation& frames) {
-  const QString size = QStringLiteral("%1 x %2").arg(frames.width).arg(frames.height);
-  if (frames.Count() == 1)
-    return QStringLiteral("рисунок EMS %1").arg(size) +
-           (EmsPictureElement(frames.Frame(0)) ? QString()
-                                               : QStringLiteral(" (расширенный объект)"));
-  return QStringLiteral("анимация EMS %1, кадров: %2").arg(size).arg(frames.Count()) +
-         (EmsAnimationElement(frames) ? QString() : QStringLiteral(" (расширенный объект)"));
-}
-
 QString Carried(const Animation& frames, const SmsOptions& options, const NetworkCode& network) {
-  QString what;
-  switch (options.kind) {
-    case SmsKind::Ems:
-      what = EmsCarried(frames);
-      break;
-    case SmsKind::OperatorLogo:
-      what = QStringLiteral("логотип оператора Nokia для сети %1").arg(NetworkCodeText(network));
-      break;
-    case SmsKind::CallerGroup:
-      what = QStringLiteral("картинка группы Nokia");
-      break;
-    case SmsKind::PictureMessage:
-      what = QStringLiteral("картинка-сообщение Nokia");
-      break;
-  }
-  if (options.kind != SmsKind::Ems && frames.Count() > 1) what += QStringLiteral(" (текущий кадр)");
-  if (SmsKindHasText(options.kind) && !options.text.isEmpty())
+  const SmsKindRow& kind = SmsKindOf(options.kind);
+  QString what = kind.carried(frames, network);
+  if (!kind.every_frame && frames.Count() > 1) what += QStringLiteral(" (текущий кадр)");
+  if (kind.text && !options.text.isEmpty())
     what += QStringLiteral(" и текст (знаков: %1)").arg(options.text.size());
   return what;
 }
 
 FormatStatus Pdus(const Animation& frames, const Picture& picture, const SmsOptions& options,
                   const NetworkCode& network, const PhoneNumber& to, QList<QByteArray>& pdus) {
-  const int reference = Reference(frames, options);
-  switch (options.kind) {
-    case SmsKind::Ems:
-      return EmsPdus({EmsAnimationObject(frames, reference)}, options.text, to, reference, pdus);
-    case SmsKind::OperatorLogo:
-      return NokiaOperatorLogoPdus(picture, network, to, pdus);
-    case SmsKind::CallerGroup:
-      return NokiaCallerGroupPdus(picture, to, pdus);
-    case SmsKind::PictureMessage:
-      return NokiaPictureMessagePdus(picture, options.text, to, reference, pdus);
-  }
-  return FormatStatus::NotEncoded;
+  return SmsKindOf(options.kind)
+      .encode({frames, picture, options.text, network, to, Reference(frames, options)}, pdus);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ namespace tochkograf {
 // sends each command with a CR, and each PDU, after the modem's prompt,
 // with Ctrl+Z.
 //
-// The messages are those `options` ask for (ems_message.h,
-// nokia_smart_message.h), the operator logo for `network`. Their
+// The messages are those of the kind `options` ask for (sms_kinds.h), a
+// kind for a network's phones for `network`. Their
 // references are taken from what they carry, so that the same picture and
 // text give the same file. BadRecipient for a number the messages cannot
 // carry; a picture the kind does not take, or a text too long, gets its
@@ -27,9 +27,9 @@ namespace tochkograf {
 FormatStatus EncodeModemCommands(const Picture& picture, const SmsOptions& options,
                                  const NetworkCode& network, QByteArray& bytes);
 
-// The same of an animation: EMS messages carry every frame of `frames`
-// (ems_message.h); Nokia's kinds, which show no animation, the frame
-// `current`, one of them.
+// The same of an animation: a kind that shows every frame carries all of
+// `frames`; the others, which show no animation, the frame `current`, one
+// of them.
 FormatStatus EncodeModemCommands(const Animation& frames, const Picture& current,
                                  const SmsOptions& options, const NetworkCode& network,
                                  QByteArray& bytes);

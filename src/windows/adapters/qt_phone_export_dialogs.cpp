@@ -1,5 +1,6 @@
 #include "windows/adapters/qt_phone_export_dialogs.h"
 
+#include "files/sms/sms_kinds.h"
 #include "windows/dialogs/network_code_dialog.h"
 #include "windows/dialogs/sms_dialog.h"
 
@@ -10,7 +11,7 @@ bool QtPhoneExportDialogs::AskSms(const Animation& frames, const Picture& curren
   SmsDialog dialog(frames, current, sms_, network_, owner_);
   if (dialog.exec() != QDialog::Accepted) return false;
   sms = sms_ = dialog.Options();
-  if (sms.kind == SmsKind::OperatorLogo) network_ = dialog.Network();
+  if (SmsKindOf(sms.kind).network) network_ = dialog.Network();
   network = network_;
   return true;
 }

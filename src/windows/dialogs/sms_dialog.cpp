@@ -7,25 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
 #include "windows/dialogs/network_code_fields.h"
 
 namespace tochkograf {
-
-namespace {
-
-struct KindName {
-  SmsKind kind;
-  const char16_t* name;
-};
-constexpr KindName kKinds[] = {{SmsKind::Ems, u"Рисунок EMS"},
-                               {SmsKind::OperatorLogo, u"Логотип оператора Nokia"},
-                               {SmsKind::CallerGroup, u"Картинка группы Nokia"},
-                               {SmsKind::PictureMessage, u"Картинка-сообщение Nokia"}};
-
-}  // namespace
 
 SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
                      const NetworkCode& network, QWidget* parent)
@@ -35,7 +23,7 @@ SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsO
   recipient_->setPlaceholderText(QStringLiteral("+79161234567"));
   text_ = Named(new QLineEdit(start.text, this), "text");
   kind_ = Named(new QComboBox(this), "kind");
-  for (const KindName& kind : kKinds) kind_->addItem(QString::fromUtf16(kind.name), int(kind.kind));
+  for (const SmsKindRow& kind : SmsKinds()) kind_->addItem(kind.caption, int(kind.kind));
   kind_->setCurrentIndex(kind_->findData(int(start.kind)));
   network_ = Named(new NetworkCodeFields(this), "network");
   network_->SetCode(network);
@@ -93,9 +81,9 @@ void SmsDialog::accept() {
 }
 
 void SmsDialog::KindChanged() {
-  const auto kind = SmsKind(kind_->currentData().toInt());
-  text_->setEnabled(SmsKindHasText(kind));
-  network_->setEnabled(kind == SmsKind::OperatorLogo);
+  const SmsKindRow& kind = SmsKindOf(Options().kind);
+  text_->setEnabled(kind.text);
+  network_->setEnabled(kind.network);
   Check();
 }
 

@@ -1,0 +1,237 @@
+#include "cli/option_table.h"
+
+#include "cli/command_line.h"
+#include "files/c_array/display_bytes.h"
+#include "files/status_texts.h"
+
+namespace tochkograf {
+
+namespace {
+
+// A value the command line names by a word.
+template <typename Value>
+struct Word {
+  QString word;
+  Value value;
+};
+
+const QList<Word<Dithering>>& Ditherings() {
+  static const QList<Word<Dithering>> words = {{QStringLiteral("none"), Dithering::None},
+                                               {QStringLiteral("floyd"), Dithering::FloydSteinberg},
+                                               {QStringLiteral("bayer"), Dithering::Bayer}};
+  return words;
+}
+
+const QList<Word<Framing>>& Framings() {
+  static const QList<Word<Framing>> words = {{QStringLiteral("contain"), Framing::Contain},
+                                             {QStringLiteral("cover"), Framing::Cover}};
+  return words;
+}
+
+template <typename Row>
+QStringList Words(const QList<Row>& rows, QString Row::*word) {
+  QStringList words;
+  for (const Row& row : rows) words << row.*word;
+  return words;
+}
+
+QString DisplaySizesText() {
+  QStringList sizes;
+  for (const QSize& size : ConversionDisplaySizes())
+    sizes << QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+  return sizes.join(QStringLiteral(", "));
+}
+
+// What --kind sends: each kind, with the size it takes.
+QString KindsHelp() {
+  QStringList kinds;
+  for (const SmsKindRow& kind : SmsKinds()) {
+    QString sent = kind.to_send;
+    if (kind.kind == SmsOptions{}.kind) sent += QStringLiteral(" (по умолчанию)");
+    if (kind.size.isValid())
+      sent += QStringLiteral(" (%1)").arg(SizeText(kind.size.width(), kind.size.height()));
+    kinds << sent;
+  }
+  return QStringLiteral("что отправить: ") + kinds.join(QStringLiteral(", "));
+}
+
+QString LayoutsHelp() {
+  QStringList layouts;
+  for (const LayoutName& name : LayoutNames())
+    layouts << QStringLiteral("%1 — %2").arg(name.option, name.caption.toLower());
+  return QStringLiteral("раскладка байтов массива C (.h) для дисплея: %1; по умолчанию %2")
+      .arg(layouts.join(QStringLiteral("; ")), LayoutNames().first().option);
+}
+
+QList<OptionRow> Rows() {
+  const QStringList ditherings = Words(Ditherings(), &Word<Dithering>::word);
+  const QStringList framings = Words(Framings(), &Word<Framing>::word);
+  const QStringList set_bits = Words(SetBitNames(), &SetBitName::option);
+  return {
+      // First, so that its refusal comes before those of the others.
+      {.name = QStringLiteral("strip"),
+       .group = OptionGroup::Frames,
+       .read =
+           [](const QString&, qsizetype, CommandLine& command) {
+             command.strip = true;
+             return QString();
+           },
+       .scope = kFrameStrips,
+       .help = QStringLiteral("записать в ВЫХОД .png все кадры анимации рядом, слева направо, "
+                              "одной лентой; без него .png получает первый кадр")},
+      {.name = QStringLiteral("size"),
+       .group = OptionGroup::Conversion,
+       .value = QStringLiteral("ШxВ"),
+       .read = [](const QString& value, qsizetype,
+                  CommandLine& command) { return ReadSize(value, command.options.size); },
+       .help = QStringLiteral("размер рисунка (по умолчанию наибольший, что вписывается в %1 с "
+                              "сохранением пропорций), например размер дисплея: %2; для массива "
+                              "C на входе — размер рисунка в массиве")
+                   .arg(SizeText(kMaxWidth, kMaxHeight), DisplaySizesText())},
+      {.name = QStringLiteral("threshold"),
+       .group = OptionGroup::Conversion,
+       .value = QStringLiteral("N"),
+       .read = [](const QString& value, qsizetype,
+                  CommandLine& command) { return ReadThreshold(value, command.options.threshold); },
+       .help = QStringLiteral("порог 0..255: точки темнее него чёрные (по умолчанию его выбирает "
+                              "метод Оцу)")},
+      {.name = QStringLiteral("dither"),
+       .group = OptionGroup::Conversion,
+       .value = ditherings.join(u'|'),
+       .words = ditherings,
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.options.dithering = Ditherings()[word].value;
+             return QString();
+           },
+       .help = QStringLiteral("растрирование: нет, Флойда — Стейнберга, упорядоченное "
+                              "(Байер 4\u00a0x\u00a04); по умолчанию нет")},
+      {.name = QStringLiteral("invert"),
+       .group = OptionGroup::Conversion,
+       .read =
+           [](const QString&, qsizetype, CommandLine& command) {
+             command.options.invert = true;
+             return QString();
+           },
+       .help = QStringLiteral("поменять чёрное и белое местами")},
+      {.name = QStringLiteral("fit"),
+       .group = OptionGroup::Conversion,
+       .value = framings.join(u'|'),
+       .words = framings,
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.options.framing = Framings()[word].value;
+             return QString();
+           },
+       .help = QStringLiteral("как изображение ляжет в размер других пропорций: целиком, с "
+                              "белыми полями (contain, по умолчанию), или заполнив его и обрезав "
+                              "края поровну (cover)")},
+      {.name = QStringLiteral("to"),
+       .group = OptionGroup::Phone,
+       .value = QStringLiteral("НОМЕР"),
+       .read =
+           [](const QString& value, qsizetype, CommandLine& command) {
+             return ReadRecipient(value, command.phone.sms.recipient);
+           },
+       .scope = kMessages,
+       .needed = true,
+       .help = QStringLiteral("номер получателя: международный с «+» (+79161234567) или из цифр; "
+                              "между цифрами можно пробелы, дефисы, точки и скобки "
+                              "(«+7 (916) 123-45-67»)")},
+      {.name = QStringLiteral("text"),
+       .group = OptionGroup::Phone,
+       .value = QStringLiteral("ТЕКСТ"),
+       .read =
+           [](const QString& value, qsizetype, CommandLine& command) {
+             command.phone.sms.text = value;
+             return QString();
+           },
+       .scope = kMessagesWithText,
+       .help = QStringLiteral("текст сообщения после рисунка EMS или картинки-сообщения")},
+      {.name = QStringLiteral("kind"),
+       .group = OptionGroup::Phone,
+       .value = QStringLiteral("ВИД"),
+       .words = Words(SmsKinds(), &SmsKindRow::word),
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.phone.sms.kind = SmsKinds()[word].kind;
+             return QString();
+           },
+       .scope = kMessages,
+       .term = QStringLiteral("--kind ") + Words(SmsKinds(), &SmsKindRow::word).join(u'|'),
+       .help = KindsHelp()},
+      {.name = QStringLiteral("network"),
+       .group = OptionGroup::Phone,
+       .value = QStringLiteral("MCC-MNC"),
+       .read = [](const QString& value, qsizetype,
+                  CommandLine& command) { return ReadNetwork(value, command.phone.network); },
+       .scope = kNetworks,
+       .help = QStringLiteral("код сети логотипа оператора, MNC из двух или трёх цифр (например "
+                              "250-01 или 310-260): для --kind operator и для ВЫХОДА .nol")},
+      {.name = QStringLiteral("layout"),
+       .group = OptionGroup::DisplayArray,
+       .value = QStringLiteral("РАСКЛАДКА"),
+       .words = Words(LayoutNames(), &LayoutName::option),
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.display.layout = LayoutNames()[word].layout;
+             return QString();
+           },
+       .scope = kArraysWrittenOrRead,
+       .help = LayoutsHelp()},
+      {.name = QStringLiteral("set-bit"),
+       .group = OptionGroup::DisplayArray,
+       .value = set_bits.join(u'|'),
+       .words = set_bits,
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.display.set_bit = SetBitNames()[word].meaning;
+             return QString();
+           },
+       .scope = kArraysWrittenOrRead,
+       .help = QStringLiteral("что значит установленный бит массива: чёрную точку (ink, по "
+                              "умолчанию) или белую (paper)")},
+      {.name = QStringLiteral("progmem"),
+       .group = OptionGroup::DisplayArray,
+       .read =
+           [](const QString&, qsizetype, CommandLine& command) {
+             command.display.progmem = true;
+             return QString();
+           },
+       .scope = kArraysWritten,
+       .help = QStringLiteral("объявить записываемый массив с PROGMEM, в памяти программы "
+                              "(Arduino)")},
+  };
+}
+
+}  // namespace
+
+const QList<OptionRow>& OptionTable() {
+  static const QList<OptionRow> rows = Rows();
+  return rows;
+}
+
+const QList<OptionGroupRow>& OptionGroups() {
+  static const QList<OptionGroupRow> groups = {
+      {.group = OptionGroup::Conversion,
+       .after = QStringLiteral("С любым из них преобразуется всякий ВХОД, даже рисунок .ems или "
+                               "двухцветное изображение: из тех оттенков серого, что в нём есть.")},
+      {.group = OptionGroup::Phone,
+       .before = QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима "
+                                "PDU); для него нужен номер получателя:")},
+      {.group = OptionGroup::DisplayArray,
+       .after = QStringLiteral("Массив C на входе (.h, .c, .ino, .txt) читается как первый массив "
+                               "байтов в тексте; чего не указано, угадывается, как в диалоге "
+                               "импорта массива C: размер из определений _WIDTH и _HEIGHT или из "
+                               "комментария рядом, иначе по числу байтов.")},
+      {.group = OptionGroup::Frames,
+       .after = QStringLiteral("Анимацию (рисунок .ems из нескольких кадров) целиком, каждый кадр "
+                               "со своей длительностью, пишут анимация GIF (.gif, повторяется без "
+                               "конца), лента кадров (--strip) и массив C (.h: кадр за кадром в "
+                               "одном массиве, NAME_FRAMES и длительности в массиве "
+                               "name_durations); любой другой тип получает первый кадр.")},
+  };
+  return groups;
+}
+
+}  // namespace tochkograf

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "cli/option_scope.h"
+
+namespace tochkograf {
+
+struct CommandLine;
+
+// The options of --convert fall into groups, each with its part of the
+// help, in the order the help shows them.
+enum class OptionGroup {
+  Conversion,    // how an image becomes a picture
+  Phone,         // what goes into the files for a phone
+  DisplayArray,  // how C arrays for displays are written and read
+  Frames,        // how the frames of an animation are written
+};
+
+struct OptionGroupRow {
+  OptionGroup group;
+  QString before{};  // the help's paragraph before its options; may be empty
+  QString after{};   // and the one after them
+};
+
+// One option of --convert. Everything that parses, reads, refuses, or
+// explains the options takes them from this table: a new option is one
+// more row.
+struct OptionRow {
+  // Reads the value given (empty for a flag) into `command`; `word` is its
+  // place among `words` where it has to be one of them. What is wrong, in
+  // Russian, or nothing.
+  using Reader = QString (*)(const QString& value, qsizetype word, CommandLine& command);
+
+  QString name{};  // without "--"
+  OptionGroup group = OptionGroup::Conversion;
+  QString value{};      // its value as the usage names it ("ШxВ"); empty for a flag
+  QStringList words{};  // the words the value is one of; empty: any the reader takes
+  Reader read = nullptr;
+  OptionScope scope{};
+  bool needed = false;  // the usage shows it unbracketed: what it acts on needs it
+  QString term{};       // the help's term where it is not "--name value"
+  QString help{};       // what it does, as the help says it
+};
+
+// Every option, in the order they are read and a refusal is looked for:
+// where several are wrong, the first is named.
+const QList<OptionRow>& OptionTable();
+
+// The groups, in the order the help shows them.
+const QList<OptionGroupRow>& OptionGroups();
+
+}  // namespace tochkograf
