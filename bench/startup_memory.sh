@@ -150,7 +150,9 @@ editor_kb() {
   sleep 0.5
   [ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
   echo "$shown $(true_peak_kb "$pid")"
-  kill "$pid"; wait "$pid" 2>/dev/null || true
+  kill "$pid"
+  # Not this shell's child: wait till it has kept its unsaved copy and gone.
+  for _ in $(seq 200); do [ -e "/proc/$pid" ] || break; sleep 0.05; done
   rm -rf "$home"
 }
 
