@@ -6,6 +6,7 @@ set -eu
 build=$1 runs=${2:-15}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/start_xvfb.sh"
+. "$here/window_pixels.sh"
 export QT_QPA_PLATFORM=xcb HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
 
 editor="$build/tochkograf" minimal="$build/bench/minimal_window" watch="$build/bench/map_watch"
@@ -64,6 +65,15 @@ start_mapped() {
   echo "could not start $1 on $DISPLAY" >&2; exit 1
 }
 
+# A mapped window of process $1.
+window_of() {
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1) && [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.05
+  done
+  echo "no window of process $1" >&2; exit 1
+}
+
 # The window whose name is exactly $1, once it is mapped.
 window_named() {
   for _ in $(seq 200); do
@@ -94,28 +104,56 @@ minimal_kb() {  # the peak of program $1, default the minimal window
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
+# The drawing area's inner rectangle once it shows the 128 x 96 picture in
+# square cells, as the window fits it after a change of size: sets X, Y,
+# WIDTH and HEIGHT (the window's) and left, top, right, bottom (the area's,
+# in the window).
+fitted_area() {
+  for _ in $(seq 200); do
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    if read -r left top right < <(drawing_area "$1" c0c0c0); then
+      bottom=$((top + (right - left + 1) * 96 / 128 - 1))
+      # Under it only the area's frame, as wide as that on its left.
+      [ $(((HEIGHT - 1 - left) - bottom)) -le 1 ] && [ $(((HEIGHT - 1 - left) - bottom)) -ge -1 ] && return
+    fi
+    sleep 0.05
+  done
+  echo "the drawing area never showed 128 x 96 in square cells" >&2; exit 1
+}
+
 editor_kb() {
-  pid=$(start_mapped "$editor")
+  # A home of its own, as at a first start: the run before was killed with
+  # a drawing unsaved, which the editor would offer back in a question.
+  local home; home=$(mktemp -d)
+  pid=$(HOME=$home start_mapped "$editor")
   watch_from "$pid"
-  sleep 0.3; xdotool mousemove 640 512 click 1   # a press closes the splash
+  # A press on the splash, the one window mapped yet, closes it.
+  sleep 0.3; splash=$(window_of "$pid")
+  eval "$(xdotool getwindowgeometry --shell "$splash")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
   main=$(window_named Tochkograf)
   sleep 0.5
   local shown; shown=$(peak_kb "$pid")
   eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y, WIDTH, HEIGHT of the window
-  band=$((HEIGHT - 362))                               # the menu bar above the client area
-  xdotool mousemove $((X + 230)) $((Y + band + 15)) click 1   # toolbar button 6: picture size
+  # The toolbar's button for the picture's size, found by its picture.
+  read -r bx by < <(icon_centre "$main" "$here/../src/windows/icons/size.xpm") ||
+    { echo "no button for the picture's size in the main window" >&2; exit 1; }
+  xdotool mousemove $((X + bx)) $((Y + by)) click 1
   size=$(window_named "Выберите размер изображения")
   xdotool windowfocus --sync "$size" key Tab Tab Tab End Tab End shift+Tab shift+Tab shift+Tab shift+Tab space
-  sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  top=$((Y + band + 58))  # inside the drawing area's frame
-  xdotool mousemove $((X + 3)) "$top" mousedown 1
-  for i in $(seq 0 30); do xdotool mousemove $((X + 3 + i * (WIDTH - 6) / 30)) $((top + i * (HEIGHT - band - 62) / 30)); done
+  fitted_area "$main"
+  xdotool mousemove $((X + left)) $((Y + top)) mousedown 1
+  for i in $(seq 0 30); do
+    xdotool mousemove $((X + left + i * (right - left) / 30)) $((Y + top + i * (bottom - top) / 30))
+  done
   xdotool mouseup 1
   sleep 0.5
   [ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
   echo "$shown $(true_peak_kb "$pid")"
-  kill "$pid"; wait "$pid" 2>/dev/null || true
+  kill "$pid"
+  # Not this shell's child: wait till it has kept its unsaved copy and gone.
+  for _ in $(seq 200); do [ -e "/proc/$pid" ] || break; sleep 0.05; done
+  rm -rf "$home"
 }
 
 memory_runs=3

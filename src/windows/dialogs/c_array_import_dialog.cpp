@@ -6,14 +6,13 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <algorithm>
 
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
 #include "windows/dialogs/display_bytes_choice.h"
+#include "windows/dialogs/picture_preview.h"
 #include "windows/dialogs/preview_layout.h"
-#include "windows/main/pole.h"
 #include "windows/text_room.h"
 
 namespace tochkograf {
@@ -22,7 +21,7 @@ CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReadi
                                        bool grid, QWidget* parent)
     : QDialog(parent, kFixedDialogFlags), scan_(scan) {
   setWindowTitle(QStringLiteral("Импорт массива C"));
-  preview_.GridOn = grid ? kOn : kOff;
+  preview_ = Named(new PicturePreview(grid, this), "previewRoom");
   CreateControls(start);
   RedrawPreview();  // the notes under the preview, before the layout fits them
   LayOut();
@@ -34,15 +33,11 @@ CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReadi
   connect(bytes_, &DisplayBytesChoice::Changed, this, &CArrayImportDialog::LayoutChanged);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-  RedrawPreview();
   layout()->activate();
   if (parent) CentreOver(this, parent->window());
 }
 
 void CArrayImportDialog::CreateControls(const CArrayReading& start) {
-  preview_room_ = Named(new QWidget(this), "previewRoom");
-  pole_ = Named(new Pole(preview_, preview_room_), "preview");
-  pole_->setFocusPolicy(Qt::NoFocus);
   about_ = Named(new QLabel(BreakableText(AboutArray()), this), "about");
   fill_ = Named(new QLabel(this), "fill");
   width_ = Named(new QSpinBox(this), "width");
@@ -66,10 +61,10 @@ void CArrayImportDialog::LayOut() {
   size_row->addWidget(new QLabel(QStringLiteral("x"), size_group));
   size_row->addWidget(height_);
   size_row->addStretch();
-  preview_size_ = LayOutPreviewDialog(this, {.preview_room = preview_room_,
-                                             .notes = {about_, fill_},
-                                             .choices = {size_group, bytes_},
-                                             .buttons = {ok_, cancel_}});
+  LayOutPreviewDialog(this, {.preview = preview_,
+                             .notes = {about_, fill_},
+                             .choices = {size_group, bytes_},
+                             .buttons = {ok_, cancel_}});
   QWidget* previous = width_;
   for (QWidget* next :
        QList<QWidget*>{height_} + bytes_->Buttons() + QList<QWidget*>{ok_, cancel_}) {
@@ -103,19 +98,12 @@ void CArrayImportDialog::LayoutChanged() {
   RedrawPreview();
 }
 
+const DocumentState& CArrayImportDialog::Preview() const { return preview_->Shown(); }
+
 void CArrayImportDialog::RedrawPreview() {
   const CArrayReading reading = Reading();
   const Picture picture = CArrayPicture(scan_, reading);
-  preview_.MX = picture.width;
-  preview_.MY = picture.height;
-  preview_.Pixels = picture.cells;
-  const int cell = std::max(
-      1, std::min(preview_size_.width() / preview_.MX, preview_size_.height() / preview_.MY));
-  QRect place(QPoint(), QSize(cell * preview_.MX, cell * preview_.MY) +
-                            QSize(2 * kPoleFrame, 2 * kPoleFrame));
-  place.moveCenter(preview_room_->rect().center());
-  pole_->setGeometry(place);
-  pole_->update();
+  preview_->ShowPicture(picture);
   const qint64 missing = MissingBytes(scan_, reading);
   const qint64 needed = scan_.count + missing;
   const int used = DisplayByteCount(picture.width, picture.height, reading.layout);

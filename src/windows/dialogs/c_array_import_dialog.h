@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QSize>
 
 #include "files/c_array/c_array_reading.h"
 #include "files/c_array/c_array_scan.h"
@@ -15,7 +14,7 @@ class QWidget;
 namespace tochkograf {
 
 class DisplayBytesChoice;
-class Pole;
+class PicturePreview;
 
 // "Импорт массива C": the picture an array's bytes give, drawn as the main
 // window draws, as the size, the layout and the set bit chosen read them;
@@ -33,7 +32,7 @@ class CArrayImportDialog : public QDialog {
 
   CArrayReading Reading() const;
   // The picture the preview shows: MX, MY and Pixels.
-  const DocumentState& Preview() const { return preview_; }
+  const DocumentState& Preview() const;
 
  signals:
   // Raised by every change of the preview.
@@ -47,13 +46,9 @@ class CArrayImportDialog : public QDialog {
   QString AboutArray() const;
 
   const CArrayScan scan_;
-  DocumentState preview_;
   bool size_chosen_ = false;  // by the user, since the dialog opened
 
-  // Room for the preview, as the conversion dialog has it.
-  QSize preview_size_{kMaxWidth, kMaxHeight};
-  QWidget* preview_room_ = nullptr;
-  Pole* pole_ = nullptr;
+  PicturePreview* preview_ = nullptr;
   QLabel* about_ = nullptr;
   QLabel* fill_ = nullptr;
   QSpinBox* width_ = nullptr;

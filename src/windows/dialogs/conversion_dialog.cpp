@@ -15,8 +15,8 @@
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
+#include "windows/dialogs/picture_preview.h"
 #include "windows/dialogs/preview_layout.h"
-#include "windows/main/pole.h"
 
 namespace tochkograf {
 
@@ -30,21 +30,17 @@ ConversionDialog::ConversionDialog(const ImportedImage& image, const ConversionS
                                    bool grid, QWidget* parent)
     : QDialog(parent, kFixedDialogFlags), conversion_(image), current_(start.current) {
   setWindowTitle(QStringLiteral("Преобразование изображения"));
-  preview_.GridOn = grid ? kOn : kOff;
+  preview_ = Named(new PicturePreview(grid, this), "previewRoom");
   const QList<QWidget*> choices = CreateControls();
   ShowSettings(start);
   ConnectControls();
   RedrawPreview();  // the note under the preview, before the layout fits it
   LayOut(choices);
-  PlacePreview();
   layout()->activate();
   if (parent) CentreOver(this, parent->window());
 }
 
 QList<QWidget*> ConversionDialog::CreateControls() {
-  preview_room_ = Named(new QWidget(this), "previewRoom");
-  pole_ = Named(new Pole(preview_, preview_room_), "preview");
-  pole_->setFocusPolicy(Qt::NoFocus);
   sizes_ = Named(new QLabel(this), "sizes");
   ok_ = Named(new QPushButton(QStringLiteral("OK"), this), "ok");
   ok_->setDefault(true);
@@ -136,10 +132,9 @@ QWidget* ConversionDialog::CreateDitheringGroup() {
 // The preview on the left, as large at every font as the screen lets it
 // be; the choices on the right take whatever room their texts need.
 void ConversionDialog::LayOut(const QList<QWidget*>& choices) {
-  preview_size_ = LayOutPreviewDialog(this, {.preview_room = preview_room_,
-                                             .notes = {sizes_},
-                                             .choices = choices,
-                                             .buttons = {ok_, cancel_}});
+  LayOutPreviewDialog(
+      this,
+      {.preview = preview_, .notes = {sizes_}, .choices = choices, .buttons = {ok_, cancel_}});
   QWidget* previous = fit_;
   for (QWidget* next : std::initializer_list<QWidget*>{
            current_size_, typed_, typed_width_, typed_height_, display_, display_size_, contain_,
@@ -256,27 +251,15 @@ ConversionSettings ConversionDialog::Settings() const {
   return settings;
 }
 
+const DocumentState& ConversionDialog::Preview() const { return preview_->Shown(); }
+
 void ConversionDialog::RedrawPreview() {
   const Picture picture = conversion_.Result(Settings());
-  preview_.MX = picture.width;
-  preview_.MY = picture.height;
-  preview_.Pixels = picture.cells;
-  PlacePreview();
-  pole_->update();
+  preview_->ShowPicture(picture);
   sizes_->setText(
       QStringLiteral("Изображение: %1, рисунок: %2 точек")
           .arg(SizeText(conversion_.Image().size), SizeText(QSize(picture.width, picture.height))));
   emit PreviewRedrawn();
-}
-
-// Square cells of whole pixels, as large as the room allows, centred.
-void ConversionDialog::PlacePreview() {
-  const int cell = std::max(
-      1, std::min(preview_size_.width() / preview_.MX, preview_size_.height() / preview_.MY));
-  const QSize size(cell * preview_.MX + 2 * kPoleFrame, cell * preview_.MY + 2 * kPoleFrame);
-  QRect place(QPoint(), size);
-  place.moveCenter(preview_room_->rect().center());
-  pole_->setGeometry(place);
 }
 
 }  // namespace tochkograf

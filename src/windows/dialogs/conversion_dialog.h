@@ -17,7 +17,7 @@ class QWidget;
 
 namespace tochkograf {
 
-class Pole;
+class PicturePreview;
 
 // The conversion of an imported image into a picture: its size (fitted,
 // the editor's, typed, or a small display's) and, for any size but the
@@ -39,7 +39,7 @@ class ConversionDialog : public QDialog {
   // The settings the controls show now.
   ConversionSettings Settings() const;
   // The picture the preview shows: MX, MY and Pixels.
-  const DocumentState& Preview() const { return preview_; }
+  const DocumentState& Preview() const;
 
  signals:
   // Raised by every change of the preview.
@@ -57,19 +57,12 @@ class ConversionDialog : public QDialog {
   void ConnectControls();
   void SizeChanged();
   void RedrawPreview();
-  void PlacePreview();
 
   ImageConversion conversion_;
   const QSize current_;
-  DocumentState preview_;
   bool threshold_chosen_ = false;  // by the user, since the dialog opened
 
-  // Room for the preview: four screen pixels a picture pixel at the
-  // largest size, fewer on a small screen; smaller pictures get as many
-  // as fit.
-  QSize preview_size_{kMaxWidth, kMaxHeight};
-  QWidget* preview_room_ = nullptr;
-  Pole* pole_ = nullptr;
+  PicturePreview* preview_ = nullptr;
   QLabel* sizes_ = nullptr;
   QRadioButton* fit_ = nullptr;
   QRadioButton* current_size_ = nullptr;

@@ -11,10 +11,6 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::MSWindowsF
                                                      Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                      Qt::WindowCloseButtonHint;
 
-// The sunken frame round a preview drawn as the main window draws its
-// drawing area, as wide as the main window's.
-inline constexpr int kPoleFrame = 2;
-
 // A control with the object name the tests and the end-to-end run find it by.
 template <typename Control>
 Control* Named(Control* control, const char* name) {

@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "picture/picture.h"
 #include "windows/dialogs/dialog_parts.h"
+#include "windows/dialogs/picture_preview.h"
 #include "windows/screen_room.h"
 
 namespace tochkograf {
@@ -17,17 +17,15 @@ namespace {
 
 constexpr int kLargestScale = 4;
 
-QSize PreviewRoom(int scale) { return scale * QSize(kMaxWidth, kMaxHeight); }
-
 bool Fits(const QSize& size, const QSize& room) {
   return size.width() <= room.width() && size.height() <= room.height();
 }
 
 }  // namespace
 
-QSize LayOutPreviewDialog(QDialog* dialog, const PreviewDialogParts& parts) {
+void LayOutPreviewDialog(QDialog* dialog, const PreviewDialogParts& parts) {
   auto* left = new QVBoxLayout;
-  left->addWidget(parts.preview_room, 0, Qt::AlignHCenter | Qt::AlignTop);
+  left->addWidget(parts.preview, 0, Qt::AlignHCenter | Qt::AlignTop);
   for (QWidget* note : parts.notes) {
     if (auto* label = qobject_cast<QLabel*>(note)) label->setWordWrap(true);
     // As wide as the preview, never wider, and as tall as that makes it.
@@ -67,7 +65,7 @@ QSize LayOutPreviewDialog(QDialog* dialog, const PreviewDialogParts& parts) {
   // above them, and the choices shown in `shown`.
   const auto laid_out = [&](QBoxLayout::Direction direction, int scale, const QSize& shown) {
     whole->setDirection(direction);
-    parts.preview_room->setFixedSize(PreviewRoom(scale) + QSize(2 * kPoleFrame, 2 * kPoleFrame));
+    parts.preview->SetScale(scale);
     scroll->setFixedSize(shown);
     // Before the dialog is shown its layouts learn of no change by themselves.
     for (QLayout* layout : std::initializer_list<QLayout*>{left, right, whole})
@@ -77,7 +75,7 @@ QSize LayOutPreviewDialog(QDialog* dialog, const PreviewDialogParts& parts) {
   const QBoxLayout::Direction directions[] = {QBoxLayout::LeftToRight, QBoxLayout::TopToBottom};
   for (int scale = kLargestScale; scale >= 1; --scale)
     for (const QBoxLayout::Direction direction : directions)
-      if (Fits(laid_out(direction, scale, content), room)) return PreviewRoom(scale);
+      if (Fits(laid_out(direction, scale, content), room)) return;
   // Too tall whichever way: the choices scroll, at least half of them in
   // sight, as tall as the room lets them be.
   const int width = content.width() + scroll->verticalScrollBar()->sizeHint().width();
@@ -88,12 +86,11 @@ QSize LayOutPreviewDialog(QDialog* dialog, const PreviewDialogParts& parts) {
       if (least.width() <= room.width() && height > 0 &&
           (height >= content.height() / 2 || scale == 1)) {
         laid_out(direction, scale, QSize(width, std::max(1, height)));
-        return PreviewRoom(scale);
+        return;
       }
     }
   // No screen is that small; still, the buttons stay in the dialog.
   laid_out(QBoxLayout::TopToBottom, 1, QSize(width, content.height() / 2));
-  return PreviewRoom(1);
 }
 
 }  // namespace tochkograf
