@@ -23,7 +23,9 @@ set(images_folders "")
 
 set(commands_uses picture files images)
 set(commands_modules Core Gui)
-set(commands_folders "")
+set(commands_folders
+  transfer  # what comes in and goes out: the imports, the exports, the phones, the desktop's clipboard
+)
 
 set(cli_uses picture files images)
 set(cli_modules Core Gui)

@@ -3,10 +3,10 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "commands/bmp_import.h"
 #include "commands/com_dlg_and_funcs.h"
 #include "commands/ems_file.h"
 #include "commands/file_filters.h"
+#include "commands/transfer/bmp_import.h"
 #include "images/named_file.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"

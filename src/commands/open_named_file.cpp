@@ -1,6 +1,6 @@
 #include "commands/open_named_file.h"
 
-#include "commands/bmp_import.h"
+#include "commands/transfer/bmp_import.h"
 #include "images/named_file.h"
 
 namespace tochkograf {

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "commands/c_array_import.h"
 #include "commands/document_commands.h"
-#include "commands/image_import.h"
+#include "commands/transfer/c_array_import.h"
+#include "commands/transfer/image_import.h"
 
 namespace tochkograf {
 

@@ -1,9 +1,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "commands/bmp_import.h"
 #include "commands/document_commands.h"
 #include "commands/ems_file.h"
+#include "commands/transfer/bmp_import.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"

@@ -14,11 +14,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "commands/bmp_import.h"
 #include "commands/com_dlg_and_funcs.h"
 #include "commands/document_commands.h"
-#include "commands/export_command.h"
 #include "commands/recovery.h"
+#include "commands/transfer/bmp_import.h"
+#include "commands/transfer/export_command.h"
 #include "fakes/animations.h"
 #include "fakes/modal.h"
 #include "fakes/side_windows.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/desktop_clipboard.h"
+#include "commands/transfer/desktop_clipboard.h"
 
 namespace tochkograf {
 

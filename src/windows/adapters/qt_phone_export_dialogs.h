@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/phone_export.h"
+#include "commands/transfer/phone_export.h"
 
 class QWidget;
 

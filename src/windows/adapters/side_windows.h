@@ -3,10 +3,10 @@
 #include <QSize>
 #include <optional>
 
-#include "commands/c_array_export.h"
-#include "commands/c_array_import.h"
 #include "commands/frame_duration.h"
-#include "commands/image_import.h"
+#include "commands/transfer/c_array_export.h"
+#include "commands/transfer/c_array_import.h"
+#include "commands/transfer/image_import.h"
 #include "windows/dialogs/text_choice.h"
 
 namespace tochkograf {

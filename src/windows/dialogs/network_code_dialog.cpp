@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "commands/phone_export.h"
+#include "commands/transfer/phone_export.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
 #include "windows/dialogs/network_code_fields.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "commands/phone_export.h"
+#include "commands/transfer/phone_export.h"
 #include "files/sms/network_code.h"
 #include "files/sms/sms_options.h"
 #include "picture/animation.h"

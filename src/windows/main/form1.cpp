@@ -19,8 +19,8 @@
 
 #include "commands/caption.h"
 #include "commands/ems_file.h"
-#include "commands/image_import.h"
 #include "commands/open_named_file.h"
+#include "commands/transfer/image_import.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"

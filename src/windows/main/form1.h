@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "commands/desktop_clipboard.h"
 #include "commands/document_commands.h"
 #include "commands/file_dialog_platform.h"
-#include "commands/phone_export.h"
+#include "commands/transfer/desktop_clipboard.h"
+#include "commands/transfer/phone_export.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/drawing_tools.h"

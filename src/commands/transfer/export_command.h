@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "commands/c_array_export.h"
 #include "commands/document_commands.h"
-#include "commands/phone_export.h"
+#include "commands/transfer/c_array_export.h"
+#include "commands/transfer/phone_export.h"
 
 namespace tochkograf {
 

@@ -1,4 +1,4 @@
-#include "commands/imported_picture.h"
+#include "commands/transfer/imported_picture.h"
 
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"

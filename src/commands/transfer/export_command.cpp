@@ -1,9 +1,9 @@
-#include "commands/export_command.h"
+#include "commands/transfer/export_command.h"
 
 #include <QFileInfo>
 
-#include "commands/c_array_export.h"
 #include "commands/file_filters.h"
+#include "commands/transfer/c_array_export.h"
 #include "files/disk/file_access.h"
 #include "files/disk/safe_save.h"
 #include "files/status_texts.h"

@@ -1,7 +1,7 @@
 #include <QImageReader>
 #include <QtTest>
 
-#include "commands/image_import.h"
+#include "commands/transfer/image_import.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "commands/desktop_clipboard.h"
 #include "commands/document_commands.h"
-#include "commands/image_import.h"
+#include "commands/transfer/desktop_clipboard.h"
+#include "commands/transfer/image_import.h"
 
 namespace tochkograf {
 

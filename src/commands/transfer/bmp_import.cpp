@@ -1,7 +1,7 @@
-#include "commands/bmp_import.h"
+#include "commands/transfer/bmp_import.h"
 
 #include "commands/file_filters.h"
-#include "commands/imported_picture.h"
+#include "commands/transfer/imported_picture.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
 

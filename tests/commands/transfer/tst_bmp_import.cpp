@@ -1,8 +1,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "commands/bmp_import.h"
 #include "commands/edit_commands.h"
+#include "commands/transfer/bmp_import.h"
 #include "fakes/child_process.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "commands/c_array_import.h"
+#include "commands/transfer/c_array_import.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"

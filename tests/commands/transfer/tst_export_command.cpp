@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "commands/export_command.h"
+#include "commands/transfer/export_command.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
 #include "fakes/scripted_file_dialogs.h"

@@ -1,8 +1,8 @@
-#include "commands/c_array_import.h"
+#include "commands/transfer/c_array_import.h"
 
 #include "commands/file_filters.h"
-#include "commands/image_import.h"
-#include "commands/imported_picture.h"
+#include "commands/transfer/image_import.h"
+#include "commands/transfer/imported_picture.h"
 #include "files/disk/file_access.h"
 #include "files/status_texts.h"
 

@@ -1,4 +1,4 @@
-#include "commands/phone_export.h"
+#include "commands/transfer/phone_export.h"
 
 #include "files/sms/modem_commands.h"
 #include "files/sms/phone_number.h"

@@ -1,4 +1,4 @@
-#include "commands/c_array_export.h"
+#include "commands/transfer/c_array_export.h"
 
 namespace tochkograf {
 

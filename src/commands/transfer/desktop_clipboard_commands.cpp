@@ -1,4 +1,4 @@
-#include "commands/desktop_clipboard_commands.h"
+#include "commands/transfer/desktop_clipboard_commands.h"
 
 #include "files/c_array/c_array_format.h"
 #include "images/png_codec.h"

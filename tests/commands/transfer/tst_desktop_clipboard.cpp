@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "commands/desktop_clipboard_commands.h"
+#include "commands/transfer/desktop_clipboard_commands.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "files/c_array/c_array_format.h"
