@@ -7,6 +7,15 @@ CArrayOptions DisplayArrayOptions::Written() const {
   options.layout = layout.value_or(options.layout);
   options.set_bit = set_bit.value_or(options.set_bit);
   options.progmem = progmem;
+  options.compression = compression;
+  return options;
+}
+
+SketchOptions DisplayArrayOptions::Sketch() const {
+  SketchOptions options;
+  options.address = address.value_or(options.address);
+  options.panel_height = panel_height.value_or(options.panel_height);
+  options.compression = compression;
   return options;
 }
 

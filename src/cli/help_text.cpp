@@ -105,6 +105,9 @@ HelpText CommandLineHelpText() {
       QStringLiteral("--convert ВХОД ВЫХОД ") + Usage(OptionsOf(OptionGroup::Conversion)),
       QStringLiteral("--convert ВХОД ВЫХОД.at ") + Usage(OptionsOf(OptionGroup::Phone)),
       QStringLiteral("--convert ВХОД ВЫХОД.h ") + Usage(OptionsOf(OptionGroup::DisplayArray)),
+      QStringLiteral("--convert ВХОД ВЫХОД.ino ") +
+          Usage(OptionsNamed(
+              {QStringLiteral("address"), QStringLiteral("height"), QStringLiteral("compress")})),
       // What a C array read takes.
       QStringLiteral("--convert ВХОД.h ВЫХОД ") +
           Usage(OptionsNamed(

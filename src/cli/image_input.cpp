@@ -11,19 +11,22 @@ namespace tochkograf {
 namespace {
 
 // A C array, read as --size, --layout and --set-bit say and as the
-// import's dialog guesses the rest.
-QString ReadCArrayInput(const CommandLine& command, Picture& picture) {
+// import's dialog guesses the rest; `left_over` says how many of its bytes
+// the picture does not take.
+QString ReadCArrayInput(const CommandLine& command, Picture& picture, QString& left_over) {
   QByteArray text;
   if (const FileStatus file = ReadFileHead(command.in, kCArrayReadLimit, text);
       file != FileStatus::Ok)
     return ReadFailureReason(file);
   CArrayScan scan;
-  if (const FormatStatus status = ScanCArray(text, scan); status != FormatStatus::Ok)
-    return FormatFailureReason(status);
+  CArrayRefusal refusal;
+  if (const FormatStatus status = ScanCArray(text, scan, &refusal); status != FormatStatus::Ok)
+    return ScanFailureReason(status, refusal);
   scan = command.display.Read(scan, command.options.size);
   const CArrayReading reading = GuessedReading(scan);
   if (MissingBytes(scan, reading) > 0) return MissingBytesReason(scan, reading);
   picture = CArrayPicture(scan, reading);
+  left_over = LeftOverText(scan, reading);
   return {};
 }
 
@@ -46,7 +49,7 @@ ReadStatus ReadOwnFrames(const QString& name, ImportedFrames& frames) {
 
 }  // namespace
 
-QString ReadInputAnimation(const CommandLine& command, Animation& animation) {
+QString ReadInputAnimation(const CommandLine& command, Animation& animation, QString* left_over) {
   // Image readers and libraries write their own complaints, and Qt its
   // plugin search where asked: the one message is the program's.
   const SilencedStderr quiet;
@@ -56,7 +59,10 @@ QString ReadInputAnimation(const CommandLine& command, Animation& animation) {
   ImportedFrames frames;
   if (file.format->entry == Entry::CArray) {
     Picture array;
-    if (const QString reason = ReadCArrayInput(command, array); !reason.isEmpty()) return reason;
+    QString extra;
+    if (const QString reason = ReadCArrayInput(command, array, extra); !reason.isEmpty())
+      return reason;
+    if (left_over) *left_over = extra;
     frames = ImportedFrames::Still(ImageOfPicture(array));
     options.size.reset();  // the array's own size, not the conversion's
   } else if (IsOwn(*file.format)) {

@@ -23,7 +23,9 @@ QString ReadInputPicture(const CommandLine& command, Picture& picture);
 // The same with every frame of the input, for the types that write them
 // all: an animation's in the program's own file, an animated GIF's frames
 // and durations, each as it is or each converted alike; any other input is
-// one frame.
-QString ReadInputAnimation(const CommandLine& command, Animation& animation);
+// one frame. Where the picture leaves out bytes of a C array, `left_over`
+// (where given) says how many, as the end of a sentence naming the file.
+QString ReadInputAnimation(const CommandLine& command, Animation& animation,
+                           QString* left_over = nullptr);
 
 }  // namespace tochkograf

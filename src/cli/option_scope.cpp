@@ -106,6 +106,18 @@ QString Strips() {
   return QStringLiteral("ВЫХОД ") + extensions.join(QStringLiteral(", "));
 }
 
+bool WritesSketch(const ConversionTarget& target) {
+  return OutputAsks(target, ExportQuestion::Sketch);
+}
+
+bool WritesArrayOrSketch(const ConversionTarget& target) {
+  return WritesArray(target) || WritesSketch(target);
+}
+
+QString Sketches() { return OutputsAsking(ExportQuestion::Sketch); }
+
+QString ArraysOrSketches() { return QStringLiteral("%1 или %2").arg(ArraysWritten(), Sketches()); }
+
 }  // namespace
 
 const OptionScope kMessages{ForMessages, Messages};
@@ -114,6 +126,8 @@ const OptionScope kNetworks{ForNetwork, Networks};
 const OptionScope kArraysWritten{WritesArray, ArraysWritten};
 const OptionScope kArraysWrittenOrRead{ReadsOrWritesArray, ArraysWrittenOrRead};
 const OptionScope kFrameStrips{WritesStrip, Strips};
+const OptionScope kSketches{WritesSketch, Sketches};
+const OptionScope kArraysOrSketches{WritesArrayOrSketch, ArraysOrSketches};
 
 QString OptionOutOfScope(const QCommandLineParser& parser, const ConversionTarget& target) {
   if (!OutputType(target.out)) return {};

@@ -27,13 +27,16 @@ struct OptionScope {
 // The scopes of the options that act on some conversions only: the
 // messages for a modem; those of a kind that carries a text; the files and
 // messages for one network; the C arrays written; those written or read;
-// the strips of frames.
+// the strips of frames; the sketches; the arrays and sketches.
 extern const OptionScope kMessages;
 extern const OptionScope kMessagesWithText;
 extern const OptionScope kNetworks;
 extern const OptionScope kArraysWritten;
 extern const OptionScope kArraysWrittenOrRead;
 extern const OptionScope kFrameStrips;
+// The Arduino sketches written; those and the C arrays written.
+extern const OptionScope kSketches;
+extern const OptionScope kArraysOrSketches;
 
 // The refusal of the first option of the table (option_table.h) that was
 // given and does not act on `target`, naming the option and the output;

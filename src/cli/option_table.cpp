@@ -28,10 +28,23 @@ const QList<Word<Framing>>& Framings() {
   return words;
 }
 
+const QList<Word<Compression>>& Compressions() {
+  static const QList<Word<Compression>> words = {{QStringLiteral("none"), Compression::None},
+                                                 {QStringLiteral("rle"), Compression::Rle}};
+  return words;
+}
+
 template <typename Row>
 QStringList Words(const QList<Row>& rows, QString Row::*word) {
   QStringList words;
   for (const Row& row : rows) words << row.*word;
+  return words;
+}
+
+template <typename Row, typename Spell>
+QStringList Words(const QList<Row>& rows, Spell spell) {
+  QStringList words;
+  for (const Row& row : rows) words << spell(row);
   return words;
 }
 
@@ -67,6 +80,10 @@ QList<OptionRow> Rows() {
   const QStringList ditherings = Words(Ditherings(), &Word<Dithering>::word);
   const QStringList framings = Words(Framings(), &Word<Framing>::word);
   const QStringList set_bits = Words(SetBitNames(), &SetBitName::option);
+  const QStringList compressions = Words(Compressions(), &Word<Compression>::word);
+  const QStringList addresses = Words(SketchAddresses(), AddressText);
+  const QStringList heights =
+      Words(PanelHeights(), [](int height) { return QString::number(height); });
   return {
       // First, so that its refusal comes before those of the others.
       {.name = QStringLiteral("strip"),
@@ -201,6 +218,48 @@ QList<OptionRow> Rows() {
        .scope = kArraysWritten,
        .help = QStringLiteral("объявить записываемый массив с PROGMEM, в памяти программы "
                               "(Arduino)")},
+      // The Arduino sketch's, and the compression both it and the array take.
+      {.name = QStringLiteral("compress"),
+       .group = OptionGroup::DisplayArray,
+       .value = compressions.join(u'|'),
+       .words = compressions,
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.display.compression = Compressions()[word].value;
+             return QString();
+           },
+       .scope = kArraysOrSketches,
+       .help = QStringLiteral("сжать кадры массива кодом RLE (rle) — вместе с функцией "
+                              "name_unpack, которая распаковывает кадр, — или нет (none, по "
+                              "умолчанию)")},
+      {.name = QStringLiteral("address"),
+       .group = OptionGroup::Sketch,
+       .value = addresses.join(u'|'),
+       .read =
+           [](const QString& value, qsizetype, CommandLine& command) {
+             for (const int address : SketchAddresses())
+               if (value.compare(AddressText(address), Qt::CaseInsensitive) == 0) {
+                 command.display.address = address;
+                 return QString();
+               }
+             return QStringLiteral("--address ждёт одно из: %1, а не %2")
+                 .arg(Words(SketchAddresses(), AddressText).join(QStringLiteral(", ")),
+                      Quoted(value));
+           },
+       .scope = kSketches,
+       .help = QStringLiteral("адрес дисплея на шине I2C (по умолчанию 0x3C)")},
+      {.name = QStringLiteral("height"),
+       .group = OptionGroup::Sketch,
+       .value = heights.join(u'|'),
+       .words = heights,
+       .read =
+           [](const QString&, qsizetype word, CommandLine& command) {
+             command.display.panel_height = PanelHeights()[word];
+             return QString();
+           },
+       .scope = kSketches,
+       .help = QStringLiteral("высота экрана: 64 точки (по умолчанию) или 32 (дисплей "
+                              "128\u00a0x\u00a032)")},
   };
 }
 
@@ -224,12 +283,18 @@ const QList<OptionGroupRow>& OptionGroups() {
                                "байтов в тексте; чего не указано, угадывается, как в диалоге "
                                "импорта массива C: размер из определений _WIDTH и _HEIGHT или из "
                                "комментария рядом, иначе по числу байтов.")},
+      {.group = OptionGroup::Sketch,
+       .before = QStringLiteral(
+           "ВЫХОД .ino — скетч Arduino для OLED-дисплея SSD1306 128\u00a0x\u00a064 на шине "
+           "I2C, которому нужна только библиотека Wire: рисунок посередине экрана, анимация по "
+           "кругу, каждый кадр в свою длительность:")},
       {.group = OptionGroup::Frames,
        .after = QStringLiteral("Анимацию (рисунок .ems из нескольких кадров) целиком, каждый кадр "
                                "со своей длительностью, пишут анимация GIF (.gif, повторяется без "
-                               "конца), лента кадров (--strip) и массив C (.h: кадр за кадром в "
+                               "конца), лента кадров (--strip), массив C (.h: кадр за кадром в "
                                "одном массиве, NAME_FRAMES и длительности в массиве "
-                               "name_durations); любой другой тип получает первый кадр.")},
+                               "name_durations) и скетч Arduino (.ino); любой другой тип "
+                               "получает первый кадр.")},
   };
   return groups;
 }

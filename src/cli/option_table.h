@@ -16,6 +16,7 @@ enum class OptionGroup {
   Conversion,    // how an image becomes a picture
   Phone,         // what goes into the files for a phone
   DisplayArray,  // how C arrays for displays are written and read
+  Sketch,        // the display an Arduino sketch is written for
   Frames,        // how the frames of an animation are written
 };
 

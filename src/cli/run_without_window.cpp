@@ -71,6 +71,7 @@ QString PhoneAnswers(const FileFormat& target, const PhoneOptions& phone, WriteO
   switch (target.question) {
     case ExportQuestion::None:
     case ExportQuestion::CArray:
+    case ExportQuestion::Sketch:
       return {};
     case ExportQuestion::Sms:
       if (phone.sms.recipient.isEmpty())
@@ -96,7 +97,8 @@ Outcome Convert(const CommandLine& command) {
   // The output's type is checked first, so a misnamed output costs no read.
   if (!target) return Failed(WriteFailure(command.out, UnknownTypeReason(writers)));
   Animation animation;
-  if (const QString reason = ReadInputAnimation(command, animation); !reason.isEmpty())
+  QString left_over;
+  if (const QString reason = ReadInputAnimation(command, animation, &left_over); !reason.isEmpty())
     return Failed(ReadFailure(command.in, reason));
   // The types that write one picture take the first frame.
   const Picture picture = animation.Frame(0);
@@ -106,11 +108,15 @@ Outcome Convert(const CommandLine& command) {
     return Failed(WriteFailure(command.out, missing));
   QByteArray bytes;
   options.c_array = command.display.Written();
+  options.sketch = command.display.Sketch();
   const FormatStatus status = target->write(picture, options, bytes);
   if (status != FormatStatus::Ok)
     return Failed(WriteFailure(command.out, FormatFailureReason(status)));
   const QString error = Save(command.out, bytes);
-  return error.isEmpty() ? Outcome{} : Failed(error);
+  if (!error.isEmpty()) return Failed(error);
+  // Written all the same: the note says what was left out.
+  if (left_over.isEmpty()) return {};
+  return {0, {}, QStringLiteral("tochkograf: «%1»: %2.\n").arg(command.in, left_over)};
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "commands/document_context.h"
 #include "commands/file_dialog_platform.h"
+#include "files/c_array/arduino_sketch.h"
 #include "files/c_array/c_array_format.h"
 
 namespace tochkograf {
@@ -65,6 +66,8 @@ class DocumentCommands {
   // (no name): the export's "Массив C" dialog starts from them, and
   // "Копировать как код C" writes with them.
   CArrayOptions& LastCArrayOptions() { return last_c_array_; }
+  // And the Arduino sketch's display and compression, for the next sketch.
+  SketchOptions& LastSketchOptions() { return last_sketch_; }
 
  private:
   // Where the next file dialog starts: the folder of the document's file,
@@ -84,6 +87,7 @@ class DocumentCommands {
   QString last_folder_;
   QObject* owner_;
   CArrayOptions last_c_array_;
+  SketchOptions last_sketch_;
 };
 
 }  // namespace tochkograf

@@ -239,6 +239,19 @@ const QList<FileFormat>& BuiltInRows() {
        .exported = true,
        .question = ExportQuestion::CArray,
        .every_frame = true},
+      {.name = QStringLiteral("Скетч Arduino для OLED SSD1306"),
+       .filter = QStringLiteral("Скетч Arduino для OLED SSD1306"),
+       .extensions = {QStringLiteral("ino")},
+       .write =
+           [](const Picture& picture, const WriteOptions& options, QByteArray& bytes) {
+             SketchOptions sketch = options.sketch;
+             if (sketch.name.isEmpty()) sketch.name = ArrayNameFromFileName(options.file_name);
+             bytes = EncodeArduinoSketch(FramesToWrite(picture, options), sketch);
+             return FormatStatus::Ok;
+           },
+       .exported = true,
+       .question = ExportQuestion::Sketch,
+       .every_frame = true},
       // Any C source, a sketch or a text with an array of bytes in it.
       {.name = QStringLiteral("Массив байтов в исходном тексте C"),
        .filter = QStringLiteral("Массив байтов в исходном тексте C"),

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/c_array/arduino_sketch.h"
 #include "files/c_array/c_array_format.h"
 #include "files/format_status.h"
 #include "files/sms/network_code.h"
@@ -25,6 +26,9 @@ struct WriteOptions {
   NetworkCode network{};  // an operator logo's, in a .nol file or a message
   // The C array's layout and names; an empty name is made of the file's.
   CArrayOptions c_array{};
+  // The Arduino sketch's display and compression; an empty name is made of
+  // the file's.
+  SketchOptions sketch{};
   // Every frame, for a type that writes them all (FileFormat::every_frame);
   // where it has none, the picture written is the one frame.
   Animation animation{};
@@ -36,7 +40,8 @@ enum class ExportQuestion {
   None,
   Sms,          // the messages' recipient, text and kind ("SMS")
   NetworkCode,  // an operator logo's MCC and MNC
-  CArray,       // the "Массив C" dialog: the layout, the set bit, the name, PROGMEM
+  CArray,  // the "Массив C" dialog: the layout, the set bit, the name, PROGMEM, compression
+  Sketch,  // the "Скетч Arduino" dialog: the display's address and height, compression
 };
 
 // How a file of a type comes into the editor.

@@ -272,6 +272,12 @@ void CommandLineTest::refusesOptionsThatDoNothing_data() {
   row("a.h a.ems --progmem", "--progmem");
   row("a.ems a.bmp --set-bit paper", "--set-bit");
   row("a.ems a.gif --strip", "--strip");
+  row("a.ems a.png --compress rle", "--compress");
+  row("a.ems a.h --address 0x3D", "--address");
+  row("a.h a.ems --height 32", "--height");
+  row("a.ems a.ino --layout pages-lsb", "--layout");
+  row("a.ems a.ino --address 0x3d --height 32 --compress rle");
+  row("a.ems a.h --compress rle --progmem");
   row("a.txt a.ems --layout pages-lsb");
   row("a.ems a.h --set-bit paper --progmem");
   row("a.ems a.at --to 1 --kind picture --text Hi");
@@ -565,10 +571,12 @@ void CommandLineTest::convertsCArrays() {
   QCOMPARE(Run(folder.path(), {"--convert", "out.h", "back.ems"}).code, 0);
   QVERIFY(Decoded("back.ems", Contents(folder.filePath("back.ems"))) == picture);
   Store(folder.filePath("bare.ino"), "byte b[] = {0x80, 0, 0, 0x01};");
-  QCOMPARE(Run(folder.path(),
-               {"--convert", "bare.ino", "bare.pbm", "--size", "2x8", "--layout", "pages-lsb"})
-               .code,
-           0);
+  const Result bare = Run(folder.path(), {"--convert", "bare.ino", "bare.pbm", "--size", "2x8",
+                                          "--layout", "pages-lsb"});
+  QCOMPARE(bare.code, 0);
+  // Written all the same, saying what was left out.
+  QVERIFY2(bare.err.contains(QStringLiteral("лишних байтов в конце массива: 2")),
+           qPrintable(bare.err));
   // Only the first byte counts: the bottom pixel of the first column.
   QCOMPARE(Contents(folder.filePath("bare.pbm")),
            QByteArray("P4\n2 8\n") + QByteArray(7, '\0') + "\x80");
@@ -609,6 +617,8 @@ void CommandLineTest::convertsEveryFrame_data() {
   QTest::newRow("GIF") << "out.gif" << QStringList{} << true;
   QTest::newRow("strip") << "out.png" << QStringList{"--strip"} << true;
   QTest::newRow("C array") << "out.h" << QStringList{} << true;
+  QTest::newRow("C array, packed") << "out.h" << QStringList{"--compress", "rle"} << true;
+  QTest::newRow("Arduino sketch") << "out.ino" << QStringList{"--address", "0x3D"} << true;
   QTest::newRow("PNG") << "out.png" << QStringList{} << false;
   QTest::newRow("BMP") << "out.bmp" << QStringList{} << false;
   QTest::newRow("strip, inverted") << "out.png" << QStringList{"--invert", "--strip"} << true;
@@ -636,6 +646,8 @@ void CommandLineTest::convertsEveryFrame() {
     if (everyFrame && format->every_frame) type = format;
   WriteOptions written{out};
   if (everyFrame) written.animation = animation;
+  if (options.contains("rle")) written.c_array.compression = Compression::Rle;
+  if (options.contains("0x3D")) written.sketch.address = 0x3D;
   QByteArray expected;
   QCOMPARE(type->write(animation.Frame(0), written, expected), FormatStatus::Ok);
   QCOMPARE(Contents(folder.filePath(out)), expected);

@@ -12,9 +12,10 @@ namespace tochkograf {
 // Side windows that only record which were asked for. The size dialog
 // chooses `size_chosen` when it is set, and is cancelled otherwise, and the
 // text dialog likewise `text_chosen`;
-// the conversion dialog and both C-array dialogs keep what they were shown
-// and answer through `on_conversion`, `on_c_array_options` and
-// `on_c_array_import` ("OK" when that returns true), cancelled without one.
+// the conversion dialog, both C-array dialogs and the sketch's keep what
+// they were shown and answer through `on_conversion`, `on_c_array_options`,
+// `on_c_array_import` and `on_sketch_options` ("OK" when that returns
+// true), cancelled without one.
 class FakeSideWindows : public SideWindows {
  public:
   void ShowAbout() override { calls << QStringLiteral("about"); }
@@ -43,6 +44,11 @@ class FakeSideWindows : public SideWindows {
     shown_options = options;
     return on_c_array_options && on_c_array_options(options);
   }
+  bool AskSketchOptions(const Animation&, SketchOptions& options) override {
+    calls << QStringLiteral("sketch options");
+    shown_sketch = options;
+    return on_sketch_options && on_sketch_options(options);
+  }
   bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override {
     calls << QStringLiteral("c array import");
     shown_scan = scan;
@@ -66,6 +72,8 @@ class FakeSideWindows : public SideWindows {
   std::function<bool(CArrayOptions&)> on_c_array_options;
   Picture shown_picture;
   CArrayOptions shown_options;
+  std::function<bool(SketchOptions&)> on_sketch_options;
+  SketchOptions shown_sketch;
   std::function<bool(CArrayReading&)> on_c_array_import;
   CArrayScan shown_scan;
   CArrayReading shown_reading;

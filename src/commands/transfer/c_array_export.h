@@ -8,7 +8,7 @@
 
 namespace tochkograf {
 
-// The "Массив C" dialog as the export sees it. The main window shows the
+// The "Массив C" and "Скетч Arduino" dialogs as the export sees them. The main window shows the
 // real one; tests script it.
 class CArrayOptionsWindow {
  public:
@@ -18,6 +18,9 @@ class CArrayOptionsWindow {
   // with a view of the code's first lines. On "OK" it writes the options
   // chosen and returns true; otherwise it changes nothing.
   virtual bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) = 0;
+  // The "Скетч Arduino" dialog likewise: the display's address and height
+  // and the compression of the frames written.
+  virtual bool AskSketchOptions(const Animation& frames, SketchOptions& options) = 0;
 };
 
 // The export's step for a C array, after its file dialog: the dialog starts
@@ -25,6 +28,12 @@ class CArrayOptionsWindow {
 // PROGMEM last chosen in this run (DocumentCommands' LastCArrayOptions),
 // which it then keeps. False when the user cancelled: nothing is written.
 bool AskCArrayExport(DocumentCommands& commands, CArrayOptionsWindow& window,
+                     const Picture& picture, WriteOptions& options);
+
+// The same for an Arduino sketch: the dialog starts with the address, the
+// height and the compression last chosen in this run
+// (DocumentCommands' LastSketchOptions), which it then keeps.
+bool AskSketchExport(DocumentCommands& commands, CArrayOptionsWindow& window,
                      const Picture& picture, WriteOptions& options);
 
 }  // namespace tochkograf

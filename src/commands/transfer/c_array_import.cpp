@@ -19,9 +19,12 @@ bool ImportCArrayFile(DocumentContext& document, CArrayImportWindow& window, con
   ReadStatus status;
   status.file = ReadFileHead(name, kCArrayReadLimit, text);
   CArrayScan scan;
-  if (status.file == FileStatus::Ok) status.format = ScanCArray(text, scan);
+  CArrayRefusal refusal;
+  if (status.file == FileStatus::Ok) status.format = ScanCArray(text, scan, &refusal);
   if (!status.Ok()) {
-    document.messages.ShowFailure(ImageImportFailure(name, status.Reason()));
+    const QString reason =
+        status.file == FileStatus::Ok ? ScanFailureReason(status.format, refusal) : status.Reason();
+    document.messages.ShowFailure(ImageImportFailure(name, reason));
     return false;
   }
   CArrayReading reading = GuessedReading(scan);

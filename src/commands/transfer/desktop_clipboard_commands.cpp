@@ -19,7 +19,7 @@ void CopyAsCCode(DocumentCommands& commands, DesktopClipboard& clipboard) {
   const DocumentState& state = commands.Document().state;
   CArrayOptions options = commands.LastCArrayOptions();
   options.name = ArrayNameFromFileName(state.FileName == kUntitled ? QString() : state.FileName);
-  clipboard.PutText(QString::fromUtf8(EncodeCArray(PictureOf(state), options)));
+  clipboard.PutText(QString::fromUtf8(EncodeCArray(PictureOf(state), options, CArrayUse::Pasted)));
 }
 
 void PasteImage(DocumentCommands& commands, ConversionWindow& window, DesktopClipboard& clipboard) {

@@ -72,6 +72,9 @@ void fileexport(DocumentCommands& commands, CArrayOptionsWindow& c_array,
   if (format->question == ExportQuestion::CArray &&
       !AskCArrayExport(commands, c_array, picture, options))
     return;
+  if (format->question == ExportQuestion::Sketch &&
+      !AskSketchExport(commands, c_array, picture, options))
+    return;
   QByteArray bytes;
   const FormatStatus written = format->write(picture, options, bytes);
   if (written != FormatStatus::Ok) {

@@ -59,6 +59,7 @@ bool AskPhoneExportOptions(PhoneExportDialogs& dialogs, const FileFormat& format
   switch (format.question) {
     case ExportQuestion::None:
     case ExportQuestion::CArray:
+    case ExportQuestion::Sketch:
       return true;
     case ExportQuestion::Sms:
       return dialogs.AskSms(

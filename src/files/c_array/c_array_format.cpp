@@ -1,46 +1,40 @@
 #include "files/c_array/c_array_format.h"
 
-#include <QSet>
-
 #include "files/c_array/c_identifier.h"
+#include "files/c_array/run_length.h"
 
 namespace tochkograf {
 
 namespace {
 
-constexpr int kBytesPerLine = 16;
-
-// The comment's last two lines, which the C-array import reads the
-// layout and the set bit from.
-QString LayoutLines(const CArrayOptions& options) {
+// The comment's lines after the first: the compression and the layout, in
+// the words of the command line, which the C-array import reads back.
+QString OptionLines(const CArrayOptions& options, qint64 packed) {
   const LayoutName& layout = NameOf(options.layout);
   const SetBitName& meaning = NameOf(options.set_bit);
+  QString lines;
+  if (options.compression == Compression::Rle)
+    lines = QStringLiteral(" * Сжатие: RLE (--compress rle), байтов в массиве: %1.\n").arg(packed);
+  return lines + QStringLiteral(
+                     " * Раскладка: %1 (--layout %2);\n"
+                     " * установленный бит — %3 (--set-bit %4). */\n")
+                     .arg(layout.caption.toLower(), layout.option, meaning.caption, meaning.option);
+}
+
+QString FirstLine(const Animation& animation, int bytes) {
+  if (animation.Count() == 1)
+    return QStringLiteral("/* Tochkograf: рисунок %1 x %2 точек для дисплея, байтов: %3.\n")
+        .arg(animation.width)
+        .arg(animation.height)
+        .arg(bytes);
   return QStringLiteral(
-             " * Раскладка: %1 (--layout %2);\n"
-             " * установленный бит — %3 (--set-bit %4). */\n")
-      .arg(layout.caption.toLower(), layout.option, meaning.caption, meaning.option);
-}
-
-QByteArray Comment(const Picture& picture, const CArrayOptions& options) {
-  return (QStringLiteral("/* Tochkograf: рисунок %1 x %2 точек для дисплея, байтов: %3.\n")
-              .arg(picture.width)
-              .arg(picture.height)
-              .arg(DisplayByteCount(picture.width, picture.height, options.layout)) +
-          LayoutLines(options))
-      .toUtf8();
-}
-
-QByteArray AnimationComment(const Animation& animation, const CArrayOptions& options) {
-  const int bytes = DisplayByteCount(animation.width, animation.height, options.layout);
-  return (QStringLiteral("/* Tochkograf: анимация для дисплея, кадров: %1, каждый %2 x %3 "
-                         "точек,\n * байтов в кадре: %4, всего: %5.\n")
-              .arg(animation.Count())
-              .arg(animation.width)
-              .arg(animation.height)
-              .arg(bytes)
-              .arg(bytes * animation.Count()) +
-          LayoutLines(options))
-      .toUtf8();
+             "/* Tochkograf: анимация для дисплея, кадров: %1, каждый %2 x %3 точек,\n"
+             " * байтов в кадре: %4, всего: %5.\n")
+      .arg(animation.Count())
+      .arg(animation.width)
+      .arg(animation.height)
+      .arg(bytes)
+      .arg(qint64(bytes) * animation.Count());
 }
 
 // Arduino's cores for other chips give PROGMEM themselves; a compiler for
@@ -52,103 +46,81 @@ constexpr char kProgmem[] =
     "#ifndef PROGMEM\n"
     "#define PROGMEM\n"
     "#endif\n";
+// And the unpacking reads through these.
+constexpr char kProgmemReading[] =
+    "#ifndef pgm_read_byte\n"
+    "#define pgm_read_byte(p) (*(const uint8_t *)(p))\n"
+    "#endif\n"
+    "#ifndef pgm_read_dword\n"
+    "#define pgm_read_dword(p) (*(const uint32_t *)(p))\n"
+    "#endif\n";
 
-QByteArray Lines(const QByteArray& bytes) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  QByteArray text;
-  text.reserve(bytes.size() * 6 + 8);
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    text += i % kBytesPerLine == 0 ? "    0x" : " 0x";
-    text += kDigits[byte >> 4];
-    text += kDigits[byte & 15];
-    if (i + 1 < bytes.size()) text += ',';
-    if (i % kBytesPerLine == kBytesPerLine - 1 || i + 1 == bytes.size()) text += '\n';
-  }
-  return text;
+QByteArray Define(const QByteArray& macro, const char* what, qint64 value) {
+  return "#define " + macro + what + ' ' + QByteArray::number(value) + '\n';
 }
 
-// Everything after the comment up to the array's first value: the
-// includes and the size's definitions (`extra` after them).
-QByteArray Head(int width, int height, const CArrayOptions& options, const QByteArray& extra = {}) {
-  const QByteArray name = options.name.toLatin1();
-  const QByteArray macro = name.toUpper();
-  QByteArray text = "#pragma once\n\n#include <stdint.h>\n";
-  if (options.progmem) text += kProgmem;
-  return text + "\n#define " + macro + "_WIDTH " + QByteArray::number(width) + "\n#define " +
-         macro + "_HEIGHT " + QByteArray::number(height) + "\n" + extra + "\nconst uint8_t " +
-         name + "[]" + (options.progmem ? " PROGMEM" : "") + " = {\n";
+QByteArray Declaration(const char* type, const QByteArray& name, const CArrayOptions& options) {
+  return QByteArray("static const ") + type + ' ' + name + "[]" +
+         (options.progmem ? " PROGMEM" : "") + " = {\n";
 }
-
-constexpr int kDurationsPerLine = 8;
 
 QByteArray Durations(const Animation& animation, const CArrayOptions& options) {
-  QByteArray text = "\n/* Сколько миллисекунд показывать каждый кадр. */\nconst uint16_t " +
-                    options.name.toLatin1() + "_durations[]" + (options.progmem ? " PROGMEM" : "") +
-                    " = {\n";
-  for (int i = 0; i < animation.Count(); ++i) {
-    text += i % kDurationsPerLine == 0 ? "    " : " ";
-    text += QByteArray::number(animation.frames[i].duration);
-    if (i + 1 < animation.Count()) text += ',';
-    if (i % kDurationsPerLine == kDurationsPerLine - 1 || i + 1 == animation.Count()) text += '\n';
-  }
-  return text + "};\n";
+  QList<qint64> durations;
+  for (const AnimationFrame& frame : animation.frames) durations << frame.duration;
+  return "\n/* Сколько миллисекунд показывать каждый кадр. */\n" +
+         Declaration("uint16_t", options.name.toLatin1() + "_durations", options) +
+         NumberLines(durations) + "};\n";
 }
 
 }  // namespace
-
-bool TakenCName(const QString& name) {
-  static const QSet<QString> taken = [] {
-    QSet<QString> names;
-    const char* const words[] = {
-        "auto",         "break",         "case",        "char",      "const",
-        "continue",     "default",       "do",          "double",    "else",
-        "enum",         "extern",        "float",       "for",       "goto",
-        "if",           "inline",        "int",         "long",      "register",
-        "restrict",     "return",        "short",       "signed",    "sizeof",
-        "static",       "struct",        "switch",      "typedef",   "union",
-        "unsigned",     "void",          "volatile",    "while",     "_Bool",
-        "_Complex",     "_Imaginary",    "alignas",     "alignof",   "and",
-        "and_eq",       "asm",           "bitand",      "bitor",     "bool",
-        "catch",        "char8_t",       "char16_t",    "char32_t",  "class",
-        "compl",        "concept",       "consteval",   "constexpr", "constinit",
-        "const_cast",   "co_await",      "co_return",   "co_yield",  "decltype",
-        "delete",       "dynamic_cast",  "explicit",    "export",    "false",
-        "friend",       "mutable",       "namespace",   "new",       "noexcept",
-        "not",          "not_eq",        "nullptr",     "operator",  "or",
-        "or_eq",        "private",       "protected",   "public",    "reinterpret_cast",
-        "requires",     "static_assert", "static_cast", "template",  "this",
-        "thread_local", "throw",         "true",        "try",       "typeid",
-        "typename",     "using",         "virtual",     "wchar_t",   "xor",
-        "xor_eq",       "uint8_t",       "PROGMEM"};
-    for (const char* word : words) names.insert(QLatin1String(word));
-    return names;
-  }();
-  return taken.contains(name);
-}
 
 QString ArrayNameFromFileName(const QString& path) {
   const QString name = CIdentifierFromFileName(path);
   return TakenCName(name) ? name + QLatin1Char('_') : name;
 }
 
-QByteArray EncodeCArray(const Picture& picture, const CArrayOptions& options) {
-  return Comment(picture, options) + Head(picture.width, picture.height, options) +
-         Lines(PackDisplayBytes(picture, options.layout, options.set_bit)) + "};\n";
+QByteArray EncodeCArray(const Picture& picture, const CArrayOptions& options, CArrayUse use) {
+  return EncodeCArrayAnimation(Animation::Of(picture), options, use);
 }
 
-QByteArray EncodeCArrayAnimation(const Animation& animation, const CArrayOptions& options) {
-  if (animation.Count() == 1) return EncodeCArray(animation.Frame(0), options);
-  const QByteArray frames = "#define " + options.name.toLatin1().toUpper() + "_FRAMES " +
-                            QByteArray::number(animation.Count()) + "\n";
-  QByteArray text = AnimationComment(animation, options) +
-                    Head(animation.width, animation.height, options, frames);
-  for (int i = 0; i < animation.Count(); ++i) {
-    QByteArray lines = Lines(PackDisplayBytes(animation.Frame(i), options.layout, options.set_bit));
-    if (i + 1 < animation.Count()) lines.insert(lines.size() - 1, ',');
-    text += "    /* кадр " + QByteArray::number(i + 1) + " */\n" + lines;
-  }
-  return text + "};\n" + Durations(animation, options);
+QByteArray EncodeCArrayAnimation(const Animation& animation, const CArrayOptions& options,
+                                 CArrayUse use) {
+  const QByteArray name = options.name.toLatin1();
+  const QByteArray macro = name.toUpper();
+  const bool packed = options.compression == Compression::Rle;
+  const int bytes = DisplayByteCount(animation.width, animation.height, options.layout);
+  const QList<QByteArray> frames =
+      FrameBytes(animation, options.layout, options.set_bit, options.compression);
+  const QList<qint64> starts = FrameStarts(frames);
+  const qint64 total = starts.last() + frames.last().size();
+  QByteArray text = (FirstLine(animation, bytes) + OptionLines(options, total)).toUtf8();
+  if (use == CArrayUse::File) text += "#pragma once\n\n";
+  text += "#include <stdint.h>\n";
+  if (options.progmem) text += kProgmem;
+  if (options.progmem && packed) text += kProgmemReading;
+  text +=
+      '\n' + Define(macro, "_WIDTH", animation.width) + Define(macro, "_HEIGHT", animation.height);
+  if (animation.Count() > 1) text += Define(macro, "_FRAMES", animation.Count());
+  text += Define(macro, "_BYTES", bytes) + '\n' + Declaration("uint8_t", name, options) +
+          FrameLines(frames) + "};\n";
+  if (packed)
+    text += "\n/* Где в " + name + " начинается код каждого кадра. */\n" +
+            Declaration("uint32_t", name + "_starts", options) + NumberLines(starts) + "};\n";
+  if (animation.Count() > 1) text += Durations(animation, options);
+  if (packed)
+    text += UnpackFunction(
+        name, options.progmem ? DataReading{"pgm_read_byte", "pgm_read_dword"} : DataReading{},
+        PackingStep(animation.width, options.layout));
+  return text;
+}
+
+CArraySizes SizesOf(const Animation& animation, ByteLayout layout, SetBit meaning) {
+  CArraySizes sizes;
+  for (const QByteArray& frame : FrameBytes(animation, layout, meaning, Compression::Rle))
+    sizes.packed += frame.size();
+  sizes.raw =
+      qint64(DisplayByteCount(animation.width, animation.height, layout)) * animation.Count();
+  return sizes;
 }
 
 }  // namespace tochkograf

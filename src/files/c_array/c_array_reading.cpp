@@ -56,6 +56,19 @@ qint64 MissingBytes(const CArrayScan& scan, const CArrayReading& reading) {
   return std::max<qint64>(0, needed - scan.count);
 }
 
+qint64 LeftOverBytes(const CArrayScan& scan, const CArrayReading& reading) {
+  const int needed = DisplayByteCount(reading.size.width(), reading.size.height(), reading.layout);
+  return std::max<qint64>(0, scan.count - needed);
+}
+
+QString LeftOverText(const CArrayScan& scan, const CArrayReading& reading) {
+  const qint64 left = LeftOverBytes(scan, reading);
+  if (left == 0) return {};
+  return QStringLiteral("лишних байтов в конце массива: %1, в рисунок %2 они не вошли")
+      .arg(left)
+      .arg(SizeText(reading.size.width(), reading.size.height()));
+}
+
 Picture CArrayPicture(const CArrayScan& scan, const CArrayReading& reading) {
   return UnpackDisplayBytes(scan.bytes, reading.size.width(), reading.size.height(), reading.layout,
                             reading.set_bit);

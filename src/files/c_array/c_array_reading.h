@@ -42,6 +42,14 @@ qint64 MissingBytes(const CArrayScan& scan, const CArrayReading& reading);
 // are missing, paper.
 Picture CArrayPicture(const CArrayScan& scan, const CArrayReading& reading);
 
+// The bytes at the array's end that the reading leaves out; 0 when it
+// takes them all.
+qint64 LeftOverBytes(const CArrayScan& scan, const CArrayReading& reading);
+
+// What LeftOverBytes says, as the end of a sentence: "лишних байтов в конце
+// массива: 24, в рисунок 8 x 8 они не вошли"; empty when there are none.
+QString LeftOverText(const CArrayScan& scan, const CArrayReading& reading);
+
 // Why the array cannot give the picture, as the end of a sentence: "в
 // массиве байтов: 1000, а рисунку 128 x 64 в раскладке «...» нужно 1024".
 QString MissingBytesReason(const CArrayScan& scan, const CArrayReading& reading);

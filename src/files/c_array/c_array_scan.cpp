@@ -3,6 +3,9 @@
 #include <string_view>
 #include <vector>
 
+#include "files/c_array/run_length.h"
+#include "files/status_texts.h"
+
 namespace tochkograf {
 
 namespace {
@@ -19,6 +22,8 @@ constexpr int kAboveByte = 256;
 // A comment "next to" the array ends at most this many lines above the
 // line that names it.
 constexpr int kCommentLines = 2;
+// The most characters of a refused value a message quotes.
+constexpr int kLongestValue = 40;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
@@ -147,13 +152,14 @@ struct Candidate {
   std::optional<QSize> comment_size;
   std::optional<ByteLayout> layout;
   std::optional<SetBit> set_bit;
+  bool packed = false;
 };
 
 class Scanner {
  public:
   explicit Scanner(const QByteArray& text) : text_(text.constData(), size_t(text.size())) {}
 
-  FormatStatus Run(CArrayScan& scan);
+  FormatStatus Run(CArrayScan& scan, CArrayRefusal* refusal);
 
  private:
   char At(size_t at) const { return at < text_.size() ? text_[at] : '\0'; }
@@ -174,6 +180,7 @@ class Scanner {
   // none, though one closed within them may be the array.
   void Spoil();
   void Found(qint64 start, qint64 end);
+  void Refuse(bool above_byte);
 
   std::optional<QSize> DefinedSize() const;
 
@@ -187,6 +194,7 @@ class Scanner {
   int comment_size_line_ = 0;  // the comment's last line
   std::optional<ByteLayout> comment_layout_;
   std::optional<SetBit> comment_set_bit_;
+  bool comment_packed_ = false;
 
   std::vector<Definition> definitions_;
 
@@ -201,6 +209,9 @@ class Scanner {
   QByteArray values_;
   qint64 counted_ = 0;
   bool above_byte_ = false;
+  // The start of the list's value being read, and the first value refused.
+  Token element_;
+  std::optional<CArrayRefusal> refusal_;
 
   bool found_ = false;
   Candidate array_;
@@ -335,6 +346,7 @@ void Scanner::NoteComment(size_t start, size_t end) {
     if (const auto layout = LayoutOfOption(Latin(option))) comment_layout_ = layout;
   if (const std::string_view option = OptionAfter(comment, "--set-bit "); !option.empty())
     if (const auto meaning = SetBitOfOption(Latin(option))) comment_set_bit_ = meaning;
+  if (OptionAfter(comment, "--compress ") == "rle") comment_packed_ = true;
 }
 
 void Scanner::NoteDefinition(std::string_view name, int value, size_t at) {
@@ -348,7 +360,21 @@ void Scanner::NoteDefinition(std::string_view name, int value, size_t at) {
       definitions_.push_back({name.substr(0, name.size() - end.end.size()), end.width, value, at});
 }
 
+// The value being read where it keeps the list from being an array of
+// bytes: from its start to the next comma, brace or end of line.
+void Scanner::Refuse(bool above_byte) {
+  if (refusal_ || found_) return;
+  size_t end = element_.at;
+  while (end < text_.size() &&
+         std::string_view(",};\n\r").find(text_[end]) == std::string_view::npos)
+    ++end;
+  QString value = QString::fromUtf8(text_.substr(element_.at, end - element_.at)).trimmed();
+  if (value.size() > kLongestValue) value = value.left(kLongestValue) + QChar(0x2026);
+  refusal_ = CArrayRefusal{value, element_.line, above_byte};
+}
+
 void Scanner::Spoil() {
+  if (InList()) Refuse(false);
   qsizetype outer = 0;
   while (outer < qsizetype(stack_.size()) && !stack_[size_t(outer)].list) ++outer;
   for (size_t i = size_t(outer); i < stack_.size(); ++i) {
@@ -420,6 +446,7 @@ void Scanner::AddValue(const Token& token) {
   }
   if (token.value >= kAboveByte) {
     above_byte_ = true;
+    Refuse(true);
     Spoil();
     return;
   }
@@ -429,12 +456,14 @@ void Scanner::AddValue(const Token& token) {
       candidate_.comment_size = comment_size_;
     candidate_.layout = comment_layout_;
     candidate_.set_bit = comment_set_bit_;
+    candidate_.packed = comment_packed_;
   }
   if (counted_ < kMostArrayBytes) values_ += static_cast<char>(token.value);
   ++counted_;
 }
 
 void Scanner::Take(const Token& token) {
+  if (previous_.punct == '{' || previous_.punct == ',') element_ = token;
   if (token.kind == Kind::Number && !InList() && previous_.punct == '=' &&
       before_previous_.kind == Kind::Word)
     NoteDefinition(before_previous_.word, token.value, before_previous_.at);
@@ -499,14 +528,17 @@ std::optional<QSize> Scanner::DefinedSize() const {
   return std::nullopt;
 }
 
-FormatStatus Scanner::Run(CArrayScan& scan) {
+FormatStatus Scanner::Run(CArrayScan& scan, CArrayRefusal* refusal) {
   for (Token token = Next(); token.kind != Kind::End; token = Next()) {
     if (token.kind == Kind::Number && token.value < 0) token.kind = Kind::Other;
     Take(token);
     before_previous_ = previous_;
     previous_ = token;
   }
-  if (!found_) return above_byte_ ? FormatStatus::NotBytes : FormatStatus::NoArray;
+  if (!found_) {
+    if (refusal && refusal_) *refusal = *refusal_;
+    return above_byte_ ? FormatStatus::NotBytes : FormatStatus::NoArray;
+  }
   scan.bytes = array_bytes_;
   scan.count = array_count_;
   scan.name = Latin(array_.name);
@@ -515,13 +547,34 @@ FormatStatus Scanner::Run(CArrayScan& scan) {
   if (!scan.size) scan.size = array_.comment_size;
   scan.layout = array_.layout;
   scan.set_bit = array_.set_bit;
+  // Packed as this program packs it: the size and the layout tell the frames.
+  if (array_.packed && scan.size && scan.layout) {
+    const int width = scan.size->width();
+    scan.bytes =
+        UnpackRuns(array_bytes_, DisplayByteCount(width, scan.size->height(), *scan.layout),
+                   PackingStep(width, *scan.layout), kMostArrayBytes);
+    scan.count = scan.bytes.size();
+  }
   return FormatStatus::Ok;
 }
 
 }  // namespace
 
-FormatStatus ScanCArray(const QByteArray& text, CArrayScan& scan) {
-  return Scanner(text).Run(scan);
+FormatStatus ScanCArray(const QByteArray& text, CArrayScan& scan, CArrayRefusal* refusal) {
+  return Scanner(text).Run(scan, refusal);
+}
+
+QString ScanFailureReason(FormatStatus status, const CArrayRefusal& refusal) {
+  if (refusal.line == 0) return FormatFailureReason(status);
+  if (refusal.above_byte)
+    return QStringLiteral("в строке %1 в массиве число %2, а байт не бывает больше 255")
+        .arg(refusal.line)
+        .arg(Quoted(refusal.value));
+  return QStringLiteral(
+             "в тексте нет массива байтов: в строке %1 значение %2 — не число от 0 до 255 "
+             "(приведения типов, знаки и выражения не читаются)")
+      .arg(refusal.line)
+      .arg(Quoted(refusal.value));
 }
 
 }  // namespace tochkograf

@@ -5,6 +5,7 @@
 #include "windows/dialogs/conversion_dialog.h"
 #include "windows/dialogs/form2.h"
 #include "windows/dialogs/frame_duration_dialog.h"
+#include "windows/dialogs/sketch_export_dialog.h"
 #include "windows/dialogs/text_dialog.h"
 
 namespace tochkograf {
@@ -38,6 +39,13 @@ std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
 
 bool QtSideWindows::AskCArrayOptions(const Animation& frames, CArrayOptions& options) {
   CArrayExportDialog dialog(frames, options, owner_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  options = dialog.Options();
+  return true;
+}
+
+bool QtSideWindows::AskSketchOptions(const Animation& frames, SketchOptions& options) {
+  SketchExportDialog dialog(frames, options, owner_);
   if (dialog.exec() != QDialog::Accepted) return false;
   options = dialog.Options();
   return true;

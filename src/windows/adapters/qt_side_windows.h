@@ -27,6 +27,7 @@ class QtSideWindows : public SideWindows {
   bool ShowConversionDialog(const ImportedImage& image, bool grid,
                             ConversionSettings& settings) override;
   bool AskCArrayOptions(const Animation& frames, CArrayOptions& options) override;
+  bool AskSketchOptions(const Animation& frames, SketchOptions& options) override;
   bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
   std::optional<int> AskFrameDuration(int duration) override;
 

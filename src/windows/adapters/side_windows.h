@@ -14,10 +14,10 @@ namespace tochkograf {
 // The windows the main window opens besides message boxes and file dialogs:
 // the about box (the start-up splash again), the picture size dialog, the
 // help window, the image import's conversion dialog, the text tool's
-// dialog, the export's C-array dialog, the C-array import's and the frame
-// duration's. The real ones are Form3, Form2, Form4, ConversionDialog,
-// TextDialog, CArrayExportDialog, CArrayImportDialog and
-// FrameDurationDialog; tests put fakes here.
+// dialog, the export's C-array and sketch dialogs, the C-array import's and
+// the frame duration's. The real ones are Form3, Form2, Form4,
+// ConversionDialog, TextDialog, CArrayExportDialog, SketchExportDialog,
+// CArrayImportDialog and FrameDurationDialog; tests put fakes here.
 class SideWindows : public ConversionWindow,
                     public CArrayOptionsWindow,
                     public CArrayImportWindow,

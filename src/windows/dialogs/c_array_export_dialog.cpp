@@ -13,6 +13,7 @@
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
 #include "windows/dialogs/display_bytes_choice.h"
+#include "windows/dialogs/radio_row.h"
 #include "windows/screen_room.h"
 
 namespace tochkograf {
@@ -35,6 +36,7 @@ CArrayExportDialog::CArrayExportDialog(const Animation& frames, const CArrayOpti
   connect(bytes_, &DisplayBytesChoice::Changed, this, &CArrayExportDialog::ShowCode);
   connect(name_, &QLineEdit::textChanged, this, &CArrayExportDialog::ShowCode);
   connect(progmem_, &QCheckBox::toggled, this, &CArrayExportDialog::ShowCode);
+  connect(compression_, &RadioRow::Changed, this, &CArrayExportDialog::ShowCode);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   layout()->activate();
@@ -51,6 +53,11 @@ void CArrayExportDialog::CreateControls(const CArrayOptions& start) {
       Named(new QCheckBox(QStringLiteral("Объявить с PROGMEM (в памяти программы Arduino)"), this),
             "progmem");
   progmem_->setChecked(start.progmem);
+  compression_ = CompressionRow(start.compression, this);
+  sizes_ = Named(new QLabel(this), "sizes");
+  why_ = Named(new QLabel(this), "why");
+  why_->setWordWrap(true);
+  why_->setMinimumHeight(why_->fontMetrics().lineSpacing());
   code_ = Named(new QPlainTextEdit(this), "code");
   code_->setReadOnly(true);
   code_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -80,14 +87,18 @@ void CArrayExportDialog::LayOut() {
   auto* rows = new QVBoxLayout(this);
   rows->addWidget(bytes_);
   rows->addLayout(name_row);
+  rows->addWidget(why_);
   rows->addWidget(progmem_);
-  rows->addWidget(new QLabel(QStringLiteral("Начало кода:"), this));
+  rows->addWidget(compression_);
+  rows->addWidget(sizes_);
+  rows->addWidget(new QLabel(QStringLiteral("Код от определений:"), this));
   rows->addWidget(code_);
   rows->addLayout(buttons);
   rows->setSizeConstraint(QLayout::SetFixedSize);
   FitCode(rows->totalSizeHint());
   QWidget* previous = nullptr;
-  for (QWidget* next : bytes_->Buttons() + QList<QWidget*>{name_, progmem_, ok_, cancel_}) {
+  for (QWidget* next : bytes_->Buttons() + QList<QWidget*>{name_, progmem_} +
+                           compression_->Buttons() + QList<QWidget*>{ok_, cancel_}) {
     if (previous) setTabOrder(previous, next);
     previous = next;
   }
@@ -107,22 +118,37 @@ void CArrayExportDialog::FitCode(const QSize& needed) {
 }
 
 CArrayOptions CArrayExportDialog::Options() const {
-  return {bytes_->Layout(), bytes_->Meaning(), name_->text(), progmem_->isChecked()};
+  return {bytes_->Layout(), bytes_->Meaning(), name_->text(), progmem_->isChecked(),
+          ChosenCompression(*compression_)};
 }
 
-// The code as it will be written, cut to its first lines. While the name is
-// empty, or a word C or C++ keeps for itself, it shows as "_", and "OK"
-// waits for another.
+// The code as it will be written, from its definitions on (the includes
+// and PROGMEM's lines before them are the same for every picture), cut to
+// its first lines. While the name cannot be taken it shows as "_", and "OK"
+// waits for another, saying why.
 void CArrayExportDialog::ShowCode() {
-  const bool named = !name_->text().isEmpty() && !TakenCName(name_->text());
+  const QString refusal = CNameRefusal(name_->text());
+  if (name_->text().isEmpty())
+    why_->setText(QStringLiteral("Нужно имя массива."));
+  else
+    why_->setText(refusal.isEmpty()
+                      ? QString()
+                      : QStringLiteral("Так назвать массив нельзя: %1.").arg(refusal));
+  const bool named = why_->text().isEmpty();
   ok_->setEnabled(named);
   CArrayOptions options = Options();
   if (!named) options.name = QStringLiteral("_");
   const QStringList lines = QString::fromUtf8(EncodeCArrayAnimation(frames_, options)).split(u'\n');
-  QStringList shown = lines.mid(0, kShownLines);
-  if (lines.size() > kShownLines + 1) shown.last() = QStringLiteral("    …");
+  qsizetype first = 0;
+  const QString definitions = QStringLiteral("#define %1_").arg(options.name.toUpper());
+  while (first < lines.size() && !lines[first].startsWith(definitions)) ++first;
+  QStringList shown = lines.mid(first, kShownLines);
+  if (lines.size() > first + kShownLines + 1) shown.last() = QStringLiteral("    …");
   code_->setPlainText(shown.join(u'\n'));
+  sizes_->setText(SizesText(SizesOf(frames_, options.layout, options.set_bit)));
 }
+
+QString CArrayExportDialog::WhyNot() const { return why_->text(); }
 
 QString CArrayExportDialog::ShownCode() const { return code_->toPlainText(); }
 

@@ -6,6 +6,7 @@
 #include "picture/animation.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,12 +15,15 @@ class QSize;
 namespace tochkograf {
 
 class DisplayBytesChoice;
+class RadioRow;
 
 // "Массив C", after the export's file dialog: the layout of the bytes, what
 // a set bit is, the array's name (a C identifier: nothing else can be
-// typed, and "OK" waits for one that is no keyword) and PROGMEM, with the first lines of the
-// code as they will be written, following every change. Only "OK" gives
-// the options back (Options()).
+// typed, and "OK" waits for one that builds, saying why a name does not),
+// PROGMEM and the compression, with the frames' size as they are and
+// packed, and the code as it will be written from its definitions on: the
+// array's declaration and its first bytes, following every change. Only
+// "OK" gives the options back (Options()).
 class CArrayExportDialog : public QDialog {
   Q_OBJECT
 
@@ -34,6 +38,8 @@ class CArrayExportDialog : public QDialog {
   CArrayOptions Options() const;
   // The lines the view shows now.
   QString ShownCode() const;
+  // Why "OK" is off; empty while it is on.
+  QString WhyNot() const;
 
  private:
   void CreateControls(const CArrayOptions& start);
@@ -45,6 +51,9 @@ class CArrayExportDialog : public QDialog {
   DisplayBytesChoice* bytes_ = nullptr;
   QLineEdit* name_ = nullptr;
   QCheckBox* progmem_ = nullptr;
+  RadioRow* compression_ = nullptr;
+  QLabel* sizes_ = nullptr;
+  QLabel* why_ = nullptr;
   QPlainTextEdit* code_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

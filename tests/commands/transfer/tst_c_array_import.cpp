@@ -83,7 +83,7 @@ void CArrayImportTest::refusedOrCancelledChangesNothing_data() {
   QTest::newRow("no array") << QByteArray("int main() { return 0; }")
                             << FormatFailureReason(FormatStatus::NoArray) << true;
   QTest::newRow("above 255") << QByteArray("int a[] = {256};")
-                             << FormatFailureReason(FormatStatus::NotBytes) << true;
+                             << QStringLiteral("в строке 1 в массиве число «256»") << true;
   QTest::newRow("no file") << QByteArray() << ReadFailureReason(FileStatus::Missing) << true;
 }
 

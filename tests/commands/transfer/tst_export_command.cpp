@@ -54,7 +54,15 @@ struct ScriptedCArrayWindow : CArrayOptionsWindow {
     options = answers.dequeue();
     return true;
   }
+  bool AskSketchOptions(const Animation&, SketchOptions& options) override {
+    shown_sketch << options;
+    if (sketch_answers.isEmpty()) return false;
+    options = sketch_answers.dequeue();
+    return true;
+  }
   QList<CArrayOptions> shown;
+  QList<SketchOptions> shown_sketch;
+  QQueue<SketchOptions> sketch_answers;
   Picture shown_picture;
   int shown_frames = 0;
   QQueue<CArrayOptions> answers;
@@ -218,6 +226,20 @@ void ExportCommandTest::cArrayAsksItsOptions() {
   dialogs_.Choose(dir_->path(), {QStringLiteral("anim.h")});
   fileexport(*commands_, c_array_);
   QCOMPARE(c_array_.shown_frames, 2);
+
+  // A sketch asks its own, starting from the last chosen; its name is the file's.
+  const SketchOptions sketch{0x3D, 32, Compression::Rle, {}};
+  c_array_.sketch_answers.enqueue(sketch);
+  dialogs_.Choose(dir_->path(), {QStringLiteral("logo.ino")});
+  fileexport(*commands_, c_array_);
+  dialogs_.Choose(dir_->path(), {QStringLiteral("next.ino")});
+  fileexport(*commands_, c_array_);
+  QCOMPARE(c_array_.shown_sketch, (QList<SketchOptions>{SketchOptions{}, sketch}));
+  SketchOptions named = sketch;
+  named.name = QStringLiteral("logo");
+  QCOMPARE(Contents(dir_->filePath(QStringLiteral("logo.ino"))),
+           EncodeArduinoSketch(AnimationOf(h_->state), named));
+  QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("next.ino"))));
 }
 
 void ExportCommandTest::typesOfOnePictureSayTheyWriteTheCurrentFrame() {

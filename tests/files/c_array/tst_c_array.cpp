@@ -9,6 +9,9 @@
 #include "files/c_array/c_array_format.h"
 #include "files/c_array/c_array_reading.h"
 #include "files/c_array/c_array_scan.h"
+#include "picture/ellipse.h"
+#include "picture/pixel_font.h"
+#include "picture/shapes.h"
 
 using namespace tochkograf;
 
@@ -37,9 +40,51 @@ QByteArray ValuesIn(const QByteArray& header) {
   return values;
 }
 
-CArrayOptions Options(ByteLayout layout, SetBit meaning = SetBit::Ink, bool progmem = false) {
-  return {layout, meaning, QStringLiteral("art"), progmem};
+CArrayOptions Options(ByteLayout layout, SetBit meaning = SetBit::Ink, bool progmem = false,
+                      Compression compression = Compression::None) {
+  return {layout, meaning, QStringLiteral("art"), progmem, compression};
 }
+
+// A logo as small displays show them: a frame round the panel, a circle
+// and two lines of text, on 128 x 64.
+Picture Logo() {
+  Picture logo{128, 64, {}};
+  CellRuns runs = ShapeRuns(Shape::kRectangle, {1, 1}, {128, 64});
+  const auto add = [&runs](const CellRuns& more) {
+    runs.insert(runs.end(), more.begin(), more.end());
+  };
+  add(EllipseRuns(QRect(QPoint(6, 10), QPoint(40, 54)), false));
+  add(TextRuns(QStringLiteral("Точкограф"), BuiltInFont(FontSize::kNormal), {46, 20}).runs);
+  add(TextRuns(QStringLiteral("EMS 128x64"), BuiltInFont(FontSize::kSmall), {46, 40}).runs);
+  for (const CellRun& run : runs)
+    for (int x = run.first; x <= run.last; ++x) logo.cells(x, run.y) = kOn;
+  return logo;
+}
+
+// What compiling and running `files` (name, text) with `compiler` prints;
+// the compiler's complaint after "!" where it fails.
+QByteArray CompiledAndRun(const QString& compiler, const QStringList& flags,
+                          const QList<std::pair<QString, QByteArray>>& files) {
+  QTemporaryDir folder;
+  QStringList sources;
+  for (const auto& [name, text] : files) {
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) return "!write";
+    if (name.endsWith(QStringLiteral(".c"))) sources << file.fileName();
+  }
+  const QString binary = folder.filePath(QStringLiteral("run"));
+  QProcess build;
+  build.start(compiler, flags + sources + QStringList{QStringLiteral("-o"), binary});
+  if (!build.waitForFinished(60000) || build.exitCode() != 0)
+    return '!' + build.readAllStandardError();
+  QProcess run;
+  run.start(binary);
+  run.waitForFinished(10000);
+  return run.readAllStandardOutput() + (run.exitCode() == 0 ? "" : "!exit");
+}
+
+const QStringList kStrict = {QStringLiteral("-Wall"), QStringLiteral("-Wextra"),
+                             QStringLiteral("-pedantic"), QStringLiteral("-Werror")};
 
 }  // namespace
 
@@ -55,6 +100,11 @@ class CArrayTest : public QObject {
   void compilerReadsTheHeader();
   void compilerReadsEveryFrame_data();
   void compilerReadsEveryFrame();
+  void unpackGivesTheRawBytes_data();
+  void unpackGivesTheRawBytes();
+  void packsASparseLogoToUnderAThird();
+  void namesTheValueRefused_data();
+  void namesTheValueRefused();
   void readsLiterals_data();
   void readsLiterals();
   void guessesTheSize_data();
@@ -133,10 +183,11 @@ void CArrayTest::everySizeReadsBack() {
       const Picture picture{width, height, whole.cells};
       const SetBit meaning = (width + height) % 2 ? SetBit::Ink : SetBit::Paper;
       Picture read;
-      QCOMPARE(
-          DecodeCArray(EncodeCArray(picture, Options(ByteLayout(layout), meaning, width % 3 == 0)),
-                       read),
-          FormatStatus::Ok);
+      const Compression compression = width % 5 == 0 ? Compression::Rle : Compression::None;
+      QCOMPARE(DecodeCArray(EncodeCArray(picture, Options(ByteLayout(layout), meaning,
+                                                          width % 3 == 0, compression)),
+                            read),
+               FormatStatus::Ok);
       if (!(read == picture)) QFAIL(qPrintable(QStringLiteral("%1x%2").arg(width).arg(height)));
     }
 }
@@ -270,6 +321,103 @@ void CArrayTest::compilerReadsEveryFrame() {
   QCOMPARE(run.readAllStandardOutput(), expected);
 }
 
+void CArrayTest::unpackGivesTheRawBytes_data() {
+  QTest::addColumn<QString>("compiler");
+  QTest::addColumn<QStringList>("flags");
+  QTest::addColumn<Animation>("animation");
+  QTest::addColumn<int>("layout");
+  Animation several = RandomAnimation(37, 21, 3, 8);
+  several.frames[1].cells = PackedBlock::Of(Corners(37, 21).cells);
+  for (const LayoutName& name : LayoutNames()) {
+    const bool pages = name.layout == ByteLayout::PagesLsbTop;
+    QTest::addRow("gcc, one frame, %s", qPrintable(name.option))
+        << "gcc" << QStringList{"-std=c99", "-xc"} + kStrict << Animation::Of(Logo())
+        << int(name.layout);
+    QTest::addRow("g++, 3 frames, %s", qPrintable(name.option))
+        << "g++" << QStringList{"-xc++"} + kStrict
+        << (pages ? RandomAnimation(kMaxWidth, kMaxHeight, kMaxFrames, 9) : several)
+        << int(name.layout);
+  }
+}
+
+// Two C files include the packed header and the plain one, as two files of
+// one program do; one of them unpacks every frame and compares it with the
+// plain array's, and checks that nothing is written past the frame.
+void CArrayTest::unpackGivesTheRawBytes() {
+  QFETCH(QString, compiler);
+  QFETCH(QStringList, flags);
+  QFETCH(Animation, animation);
+  QFETCH(int, layout);
+  const QString found = QStandardPaths::findExecutable(compiler);
+  if (found.isEmpty()) QSKIP("no compiler");
+  CArrayOptions options = Options(ByteLayout(layout), SetBit(layout % 2), layout % 2 == 0);
+  options.name = QStringLiteral("plain");
+  const QByteArray plain = EncodeCArrayAnimation(animation, options);
+  options.name = QStringLiteral("packed");
+  options.compression = Compression::Rle;
+  const QByteArray packed = EncodeCArrayAnimation(animation, options);
+  const QByteArray both =
+      "#include <stdio.h>\n#include <string.h>\n#include \"packed.h\"\n"
+      "#include \"plain.h\"\n";
+  const QByteArray main_c = both +
+                            "int other(void);\n"
+                            "int main(void) {\n"
+                            "  static uint8_t frame[PACKED_BYTES + 1];\n"
+                            "  unsigned i, frames = sizeof plain / PLAIN_BYTES;\n"
+                            "  for (i = 0; i < frames; ++i) {\n"
+                            "    frame[PACKED_BYTES] = 0xa5;\n"
+                            "    packed_unpack((uint8_t)i, frame);\n"
+                            "    if (memcmp(frame, plain + i * PLAIN_BYTES, PLAIN_BYTES) != 0 ||\n"
+                            "        frame[PACKED_BYTES] != 0xa5)\n"
+                            "      printf(\"frame %u differs\\n\", i);\n"
+                            "  }\n"
+                            "  printf(\"%u frames\\n\", frames);\n"
+                            "  return other();\n"
+                            "}\n";
+  const QByteArray other_c =
+      both + "int other(void) { return sizeof plain == 0 || sizeof packed == 0; }\n";
+  QCOMPARE(
+      CompiledAndRun(
+          found, flags,
+          {{"packed.h", packed}, {"plain.h", plain}, {"main.c", main_c}, {"other.c", other_c}}),
+      QByteArray::number(animation.Count()) + " frames\n");
+}
+
+// Each layout of the logo packs to less than a third of its bytes.
+void CArrayTest::packsASparseLogoToUnderAThird() {
+  for (const LayoutName& name : LayoutNames()) {
+    const CArraySizes sizes = SizesOf(Animation::Of(Logo()), name.layout, SetBit::Ink);
+    qInfo("%s: %lld bytes, packed %lld", qPrintable(name.option), sizes.raw, sizes.packed);
+    QCOMPARE(sizes.raw, 1024);
+    QVERIFY(sizes.packed * 3 < sizes.raw);
+  }
+}
+
+void CArrayTest::namesTheValueRefused_data() {
+  QTest::addColumn<QByteArray>("text");
+  QTest::addColumn<QString>("named");  // in the reason, with its line
+  QTest::newRow("a cast") << QByteArray("// logo\nconst uint8_t a[] = {\n  (uint8_t)0xFF, 0x01};")
+                          << "в строке 3 значение «(uint8_t)0xFF»";
+  QTest::newRow("a sign") << QByteArray("char a[] = {1, -1};") << "в строке 1 значение «-1»";
+  QTest::newRow("an expression") << QByteArray("\nchar a[] = {0x80|0x01, 2};")
+                                 << "в строке 2 значение «0x80|0x01»";
+  QTest::newRow("above 255") << QByteArray("int a[] = {1,\n 256, 3};")
+                             << "в строке 2 в массиве число «256»";
+}
+
+// The reason a text gets where it has no array names the first value that
+// kept a list from being one.
+void CArrayTest::namesTheValueRefused() {
+  QFETCH(QByteArray, text);
+  QFETCH(QString, named);
+  CArrayScan scan;
+  CArrayRefusal refusal;
+  const FormatStatus status = ScanCArray(text, scan, &refusal);
+  QVERIFY(status != FormatStatus::Ok);
+  const QString reason = ScanFailureReason(status, refusal);
+  QVERIFY2(reason.contains(named), qPrintable(reason));
+}
+
 void CArrayTest::readsLiterals_data() {
   QTest::addColumn<QByteArray>("text");
   QTest::addColumn<QByteArray>("bytes");
@@ -398,6 +546,18 @@ void CArrayTest::namesFromFileNames_data() {
                                  << "class_";
   QTest::newRow("the type of the bytes") << "uint8_t.h"
                                          << "uint8_t_";
+  QTest::newRow("main") << "main.h"
+                        << "main_";
+  QTest::newRow("a macro of the standard library") << "NULL.ino"
+                                                   << "NULL_";
+  QTest::newRow("a function of the standard library") << "printf.h"
+                                                      << "printf_";
+  QTest::newRow("Arduino's") << "delay.ino"
+                             << "delay_";
+  QTest::newRow("Arduino's binary constant") << "B101.ino"
+                                             << "B101_";
+  QTest::newRow("the sketch's own") << "oled_draw.ino"
+                                    << "oled_draw_";
 }
 
 void CArrayTest::namesFromFileNames() {

@@ -8,8 +8,10 @@
 #include "fakes/animations.h"
 #include "fakes/pictures.h"
 #include "files/c_array/c_array_format.h"
+#include "files/status_texts.h"
 #include "windows/dialogs/c_array_export_dialog.h"
 #include "windows/dialogs/c_array_import_dialog.h"
+#include "windows/dialogs/sketch_export_dialog.h"
 
 using namespace tochkograf;
 
@@ -22,12 +24,18 @@ T* Control(const QWidget& dialog, const char* name) {
   return control;
 }
 
-// Whether the view holds the first lines of what the options write.
-bool ShowsStartOf(const QString& shown, const Animation& frames, const CArrayOptions& options) {
-  const QStringList lines = shown.split(u'\n');
-  const QStringList written =
-      QString::fromUtf8(EncodeCArrayAnimation(frames, options)).split(u'\n');
-  return lines.size() > 10 && written.mid(0, lines.size() - 1) == lines.mid(0, lines.size() - 1);
+// Whether the view holds lines of what the options write one after another,
+// from the definitions to the array's declaration and its first bytes.
+bool ShowsDeclaration(const QString& shown, const Animation& frames, const CArrayOptions& options) {
+  QStringList lines = shown.split(u'\n');
+  if (lines.last() == QStringLiteral("    …")) lines.removeLast();
+  const QString written = QString::fromUtf8(EncodeCArrayAnimation(frames, options));
+  const QString declaration = QStringLiteral("static const uint8_t %1[]").arg(options.name);
+  const qsizetype at =
+      lines.indexOf(QRegularExpression(QRegularExpression::escape(declaration) + ".*"));
+  return lines.first().startsWith(QStringLiteral("#define ")) && at > 0 &&
+         lines.mid(at + 1).join(u' ').contains(QStringLiteral("0x")) &&
+         written.contains(lines.join(u'\n'));
 }
 
 }  // namespace
@@ -37,6 +45,7 @@ class CArrayDialogsTest : public QObject {
 
  private slots:
   void exportViewFollowsTheChoices();
+  void sketchDialogGivesItsChoices();
   void importRefusesTooFewBytes();
 };
 
@@ -45,24 +54,59 @@ void CArrayDialogsTest::exportViewFollowsTheChoices() {
   CArrayOptions options{ByteLayout::RowsMsbLeft, SetBit::Ink, QStringLiteral("logo"), false};
   CArrayExportDialog dialog(picture, options);
   dialog.show();
-  QVERIFY(ShowsStartOf(dialog.ShownCode(), picture, options));
+  QVERIFY(ShowsDeclaration(dialog.ShownCode(), picture, options));
+  // With PROGMEM and frames, the view still reaches the bytes, which follow the layout.
   const Animation frames = RandomAnimation(16, 8, 3);
-  QVERIFY(ShowsStartOf(CArrayExportDialog(frames, options).ShownCode(), frames, options));
+  options.progmem = true;
+  CArrayExportDialog animated(frames, options);
+  animated.show();
+  const QString rows = animated.ShownCode();
+  QVERIFY2(ShowsDeclaration(rows, frames, options), qPrintable(rows));
+  QTest::mouseClick(Control<QRadioButton>(animated, "pages-lsb"), Qt::LeftButton, {}, QPoint(5, 5));
+  options.layout = ByteLayout::PagesLsbTop;
+  QVERIFY(ShowsDeclaration(animated.ShownCode(), frames, options));
+  QVERIFY(animated.ShownCode() != rows);
+
   QTest::mouseClick(Control<QRadioButton>(dialog, "pages-lsb"), Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseClick(Control<QRadioButton>(dialog, "paper"), Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseClick(Control<QWidget>(dialog, "progmem"), Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseClick(Control<QRadioButton>(dialog, "compress-rle"), Qt::LeftButton, {},
+                    QPoint(5, 5));
   auto* name = Control<QLineEdit>(dialog, "name");
   name->selectAll();
   QTest::keyClicks(name, QStringLiteral("9 x-2"));  // only what a C name may hold
-  options = {ByteLayout::PagesLsbTop, SetBit::Paper, QStringLiteral("x2"), true};
+  options = {ByteLayout::PagesLsbTop, SetBit::Paper, QStringLiteral("x2"), true, Compression::Rle};
   QCOMPARE(dialog.Options(), options);
-  QVERIFY(ShowsStartOf(dialog.ShownCode(), picture, options));
+  QVERIFY(ShowsDeclaration(dialog.ShownCode(), picture, options));
+  const CArraySizes sizes = SizesOf(picture, options.layout, options.set_bit);
+  QVERIFY(Control<QLabel>(dialog, "sizes")->text().contains(QString::number(sizes.packed)));
   auto* ok = Control<QPushButton>(dialog, "ok");
   QVERIFY(ok->isEnabled());
+  QCOMPARE(dialog.WhyNot(), QString());
   name->clear();
   QVERIFY(!ok->isEnabled());
-  QTest::keyClicks(name, QStringLiteral("int"));  // a keyword names no array
-  QVERIFY(!ok->isEnabled());
+  QVERIFY(!dialog.WhyNot().isEmpty());
+  // Neither a keyword nor a name of the library a sketch includes names an array, and the dialog
+  // says why.
+  for (const QString& taken :
+       {QStringLiteral("int"), QStringLiteral("main"), QStringLiteral("NULL")}) {
+    name->clear();
+    QTest::keyClicks(name, taken);
+    QVERIFY(!ok->isEnabled());
+    QVERIFY2(dialog.WhyNot().contains(Quoted(taken)), qPrintable(dialog.WhyNot()));
+  }
+}
+
+void CArrayDialogsTest::sketchDialogGivesItsChoices() {
+  const Animation frames = RandomAnimation(16, 8, 3);
+  SketchExportDialog dialog(frames, {0x3C, 32, Compression::Rle, {}});
+  dialog.show();
+  QCOMPARE(dialog.Options(), (SketchOptions{0x3C, 32, Compression::Rle, {}}));
+  for (const char* button : {"address-3d", "height-64", "compress-none"})
+    QTest::mouseClick(Control<QRadioButton>(dialog, button), Qt::LeftButton, {}, QPoint(5, 5));
+  QCOMPARE(dialog.Options(), (SketchOptions{0x3D, 64, Compression::None, {}}));
+  const CArraySizes sizes = SizesOf(frames, ByteLayout::PagesLsbTop, SetBit::Ink);
+  QVERIFY(Control<QLabel>(dialog, "sizes")->text().contains(QString::number(sizes.packed)));
 }
 
 // 10 bytes of a 16 x 8 picture in rows: 5 rows are there, 3 missing.
