@@ -50,11 +50,10 @@ void CArrayExportDialog::CreateControls(const CArrayOptions& start) {
       QRegularExpression(QStringLiteral("[A-Za-z_][A-Za-z0-9_]{0,%1}").arg(kLongestName - 1)),
       name_));
   progmem_ =
-      Named(new QCheckBox(QStringLiteral("Объявить с PROGMEM (в памяти программы Arduino)"), this),
-            "progmem");
+      Named(new QCheckBox(QStringLiteral("PROGMEM (в памяти программы Arduino)"), this), "progmem");
   progmem_->setChecked(start.progmem);
   compression_ = CompressionRow(start.compression, this);
-  sizes_ = Named(new QLabel(this), "sizes");
+  sizes_ = Named(new QLabel(compression_), "sizes");
   why_ = Named(new QLabel(this), "why");
   why_->setWordWrap(true);
   why_->setMinimumHeight(why_->fontMetrics().lineSpacing());
@@ -80,6 +79,9 @@ void CArrayExportDialog::LayOut() {
   name_label->setBuddy(name_);
   name_row->addWidget(name_label);
   name_row->addWidget(name_, 1);
+  // Beside the name, not under it: the dialog has to fit a small screen.
+  name_row->addWidget(progmem_);
+  compression_->AddAtEnd(sizes_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok_);
@@ -88,9 +90,7 @@ void CArrayExportDialog::LayOut() {
   rows->addWidget(bytes_);
   rows->addLayout(name_row);
   rows->addWidget(why_);
-  rows->addWidget(progmem_);
   rows->addWidget(compression_);
-  rows->addWidget(sizes_);
   rows->addWidget(new QLabel(QStringLiteral("Код от определений:"), this));
   rows->addWidget(code_);
   rows->addLayout(buttons);

@@ -29,6 +29,8 @@ int RadioRow::Chosen() const {
   return 0;
 }
 
+void RadioRow::AddAtEnd(QWidget* widget) { layout()->addWidget(widget); }
+
 QList<QWidget*> RadioRow::Buttons() const {
   QList<QWidget*> buttons;
   for (QRadioButton* button : buttons_) buttons << button;
@@ -38,7 +40,7 @@ QList<QWidget*> RadioRow::Buttons() const {
 RadioRow* CompressionRow(Compression chosen, QWidget* parent) {
   return Named(new RadioRow(QStringLiteral("Сжатие"),
                             {{QStringLiteral("Нет"), "compress-none"},
-                             {QStringLiteral("RLE (с функцией распаковки кадра)"), "compress-rle"}},
+                             {QStringLiteral("RLE"), "compress-rle"}},
                             chosen == Compression::Rle ? 1 : 0, parent),
                "compression");
 }
@@ -49,7 +51,7 @@ Compression ChosenCompression(const RadioRow& row) {
 
 QString SizesText(const CArraySizes& sizes) {
   const qint64 percent = sizes.raw > 0 ? (sizes.packed * 100 + sizes.raw / 2) / sizes.raw : 0;
-  return QStringLiteral("Байтов в кадрах: %1, сжатых RLE: %2 (%3\u00a0%).")
+  return QStringLiteral("Байтов в кадрах: %1, в сжатых: %2 (%3\u00a0%).")
       .arg(sizes.raw)
       .arg(sizes.packed)
       .arg(percent);

@@ -25,6 +25,8 @@ class RadioRow : public QGroupBox {
 
   int Chosen() const;
   QList<QWidget*> Buttons() const;
+  // Puts `widget` at the row's right end: a note on the answers.
+  void AddAtEnd(QWidget* widget);
 
  signals:
   // Raised when the user chooses another answer.
@@ -39,7 +41,7 @@ RadioRow* CompressionRow(Compression chosen, QWidget* parent);
 Compression ChosenCompression(const RadioRow& row);
 
 // What the frames take as they are and packed, as the dialogs say it:
-// "Байтов в кадрах: 1024, сжатых RLE: 212 (21 %)."
+// "Байтов в кадрах: 1024, в сжатых: 212 (21 %)."
 QString SizesText(const CArraySizes& sizes);
 
 }  // namespace tochkograf
