@@ -1,14 +1,11 @@
 /* Runs an Arduino Uno's firmware in simavr with an SSD1306 display on its
- * I2C bus, and prints the display's memory whenever it has changed, every
- * few milliseconds of simulated time:
- *
- *   oled_simulation FIRMWARE.elf HEIGHT ADDRESS STEP_MS END_MS
- *
- * prints lines "screen MS FLAGS HEX": the time, the display's flags (bit 1
- * on, bit 0 inverted, bit 2 columns not remapped, bit 3 COM scan not
- * reversed) and its memory, page by page, 128 bytes each. The display part
- * answers at 0x3C only; at any other ADDRESS the bus is rewired so that it
- * answers there, and at 0x3C nothing does. Other lines are simavr's own. */
+ * I2C bus at ADDRESS, and every STEP_MS of simulated time up to END_MS,
+ * where the display has changed, prints "screen MS FLAGS HEX": its flags
+ * (bit 0 inverted, 1 on, 2 columns not remapped, 3 COM scan not reversed)
+ * and its memory page by page, 128 bytes each. simavr's part answers at
+ * 0x3C only: the bus is rewired so that it answers at ADDRESS, and nothing
+ * at 0x3C unless that is ADDRESS.
+ *   oled_simulation FIRMWARE.elf HEIGHT ADDRESS STEP_MS END_MS */
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -21,8 +18,7 @@
 static ssd1306_t display;
 static unsigned address;
 
-/* Moves the part to `address`: the part itself only knows 0x3C. Every
- * message on the bus names the address it goes to. */
+/* Every message on the bus names the address it goes to. */
 static void rewire(struct avr_irq_t *irq, uint32_t value, void *param)
 {
     avr_twi_msg_irq_t message;
@@ -38,26 +34,19 @@ static void rewire(struct avr_irq_t *irq, uint32_t value, void *param)
 
 int main(int argc, char **argv)
 {
-    elf_firmware_t firmware;
+    static elf_firmware_t firmware;
+    static uint8_t shown[SSD1306_VIRT_PAGES][SSD1306_VIRT_COLUMNS];
+    const char *names[] = {"bus"};
+    uint16_t shown_flags = 0xffff;
     avr_t *avr;
     avr_irq_t *bus;
     int height, page, column;
-    double step_ms, end_ms, at_ms;
-    static uint8_t shown[SSD1306_VIRT_PAGES][SSD1306_VIRT_COLUMNS];
-    uint16_t shown_flags = 0xffff;
-    const char *names[] = {"bus"};
+    double at_ms;
 
-    if (argc != 6) {
-        fprintf(stderr, "usage: oled_simulation FIRMWARE.elf HEIGHT ADDRESS STEP_MS END_MS\n");
-        return 2;
-    }
-    memset(&firmware, 0, sizeof firmware);
-    if (elf_read_firmware(argv[1], &firmware) != 0)
+    if (argc != 6 || elf_read_firmware(argv[1], &firmware) != 0)
         return 2;
     height = atoi(argv[2]);
     address = (unsigned)strtoul(argv[3], NULL, 0);
-    step_ms = atof(argv[4]);
-    end_ms = atof(argv[5]);
     avr = avr_make_mcu_by_name("atmega328p");
     if (!avr || avr_init(avr) != 0)
         return 2;
@@ -69,15 +58,11 @@ int main(int argc, char **argv)
     avr_irq_register_notify(bus, rewire, NULL);
     avr_connect_irq(display.irq + IRQ_SSD1306_TWI_IN,
                     avr_io_getirq(avr, AVR_IOCTL_TWI_GETIRQ(0), TWI_IRQ_INPUT));
-    memset(shown, 0, sizeof shown);
-    for (at_ms = 0; at_ms <= end_ms; at_ms += step_ms) {
-        const avr_cycle_count_t until = (avr_cycle_count_t)(at_ms * (avr->frequency / 1000));
-        while (avr->cycle < until) {
+    for (at_ms = 0; at_ms <= atof(argv[5]); at_ms += atof(argv[4])) {
+        while (avr->cycle < (avr_cycle_count_t)(at_ms * 16000)) {
             const int state = avr_run(avr);
-            if (state == cpu_Done || state == cpu_Crashed) {
-                fprintf(stderr, "the firmware stopped at %.0f ms\n", at_ms);
+            if (state == cpu_Done || state == cpu_Crashed)
                 return 1;
-            }
         }
         if (display.flags == shown_flags && memcmp(shown, display.vram, sizeof shown) == 0)
             continue;

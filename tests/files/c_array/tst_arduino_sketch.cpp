@@ -18,17 +18,11 @@ namespace {
 const QString kCore = QStringLiteral("/usr/share/arduino/hardware/arduino/avr");
 
 QStringList UnoFlags() {
-  return {"-mmcu=atmega328p",
-          "-DF_CPU=16000000L",
-          "-DARDUINO=10807",
-          "-DARDUINO_AVR_UNO",
-          "-DARDUINO_ARCH_AVR",
-          "-Os",
-          "-ffunction-sections",
-          "-fdata-sections",
-          "-I" + kCore + "/cores/arduino",
-          "-I" + kCore + "/variants/standard",
-          "-I" + kCore + "/libraries/Wire/src"};
+  return QStringList{"-mmcu=atmega328p",    "-DF_CPU=16000000L",  "-DARDUINO=10807",
+                     "-DARDUINO_AVR_UNO",   "-DARDUINO_ARCH_AVR", "-Os",
+                     "-ffunction-sections", "-fdata-sections"} +
+         QStringList{"-I" + kCore + "/cores/arduino", "-I" + kCore + "/variants/standard",
+                     "-I" + kCore + "/libraries/Wire/src"};
 }
 
 // What went wrong running `program`; empty when it ended with 0.
@@ -41,9 +35,8 @@ QString Run(const QString& program, const QStringList& arguments, QByteArray* ou
   return program + ' ' + arguments.join(' ') + '\n' + process.readAllStandardError();
 }
 
-// What the display's memory holds when it shows `picture` as the issue
-// asks: centred, ink lit; page by page, a byte a column, the top row in the
-// lowest bit.
+// What the display's memory holds when it shows `picture` centred, ink
+// lit: page by page, a byte a column, the top row in the lowest bit.
 QByteArray Screen(const Picture& picture, int height) {
   QByteArray screen(128 * height / 8, '\0');
   const int left = (128 - picture.width) / 2;
@@ -58,10 +51,9 @@ QByteArray Screen(const Picture& picture, int height) {
   return screen;
 }
 
-Animation Frames(const QList<Picture>& pictures, const QList<int>& durations) {
-  Animation animation{pictures[0].width, pictures[0].height, {}};
-  for (qsizetype i = 0; i < pictures.size(); ++i)
-    animation.frames.push_back({PackedBlock::Of(pictures[i].cells), durations[i]});
+Animation Timed(Animation animation, const QList<int>& durations) {
+  for (qsizetype i = 0; i < durations.size(); ++i)
+    animation.frames[size_t(i)].duration = durations[i];
   return animation;
 }
 
@@ -138,13 +130,10 @@ void ArduinoSketchTest::showsOnTheDisplay_data() {
       << Animation::Of(RandomPicture(72, 14, 2)) << 0x3C << 64 << none;
   QTest::newRow("45 x 21 on a 128 x 32 panel")
       << Animation::Of(RandomPicture(45, 21, 3)) << 0x3C << 32 << none;
-  QTest::newRow("two frames") << Frames({RandomPicture(40, 30, 4), RandomPicture(40, 30, 5)},
-                                        {300, 200})
-                              << 0x3C << 64 << none;
+  QTest::newRow("two frames") << Timed(RandomAnimation(40, 30, 2, 4), {300, 200}) << 0x3C << 64
+                              << none;
   QTest::newRow("three frames packed, at 0x3D")
-      << Frames({RandomPicture(128, 64, 6), RandomPicture(128, 64, 7), RandomPicture(128, 64, 9)},
-                {200, 100, 400})
-      << 0x3D << 64 << rle;
+      << Timed(RandomAnimation(128, 64, 3, 6), {200, 100, 400}) << 0x3D << 64 << rle;
   QTest::newRow("128 x 96 packed, taller than the panel")
       << Animation::Of(RandomPicture(128, 96, 8)) << 0x3C << 64 << rle;
 }
@@ -192,11 +181,8 @@ void ArduinoSketchTest::showsOnTheDisplay() {
     const int frame = int(i % animation.Count());
     QCOMPARE(shown[i], frame);
     QVERIFY2(std::abs(shown_at[i] - shown_at[0] - due) <= 2 * kStep,
-             qPrintable(QStringLiteral("frame %1 at %2 ms, due %3 ms after the first at %4 ms")
-                            .arg(i)
-                            .arg(shown_at[i])
-                            .arg(due)
-                            .arg(shown_at[0])));
+             qPrintable(QString::asprintf("showing %d at %d ms, due %d ms after the first at %d ms",
+                                          int(i), shown_at[i], due, shown_at[0])));
     due += animation.frames[size_t(frame)].duration;
   }
   QVERIFY(shown.size() >= rounds * animation.Count());

@@ -9,6 +9,7 @@
 #include "files/c_array/c_array_format.h"
 #include "files/c_array/c_array_reading.h"
 #include "files/c_array/c_array_scan.h"
+#include "files/status_texts.h"
 #include "picture/ellipse.h"
 #include "picture/pixel_font.h"
 #include "picture/shapes.h"
@@ -49,15 +50,13 @@ CArrayOptions Options(ByteLayout layout, SetBit meaning = SetBit::Ink, bool prog
 // and two lines of text, on 128 x 64.
 Picture Logo() {
   Picture logo{128, 64, {}};
-  CellRuns runs = ShapeRuns(Shape::kRectangle, {1, 1}, {128, 64});
-  const auto add = [&runs](const CellRuns& more) {
-    runs.insert(runs.end(), more.begin(), more.end());
-  };
-  add(EllipseRuns(QRect(QPoint(6, 10), QPoint(40, 54)), false));
-  add(TextRuns(QStringLiteral("Точкограф"), BuiltInFont(FontSize::kNormal), {46, 20}).runs);
-  add(TextRuns(QStringLiteral("EMS 128x64"), BuiltInFont(FontSize::kSmall), {46, 40}).runs);
-  for (const CellRun& run : runs)
-    for (int x = run.first; x <= run.last; ++x) logo.cells(x, run.y) = kOn;
+  for (const CellRuns& runs :
+       {ShapeRuns(Shape::kRectangle, {1, 1}, {128, 64}),
+        EllipseRuns(QRect(QPoint(6, 10), QPoint(40, 54)), false),
+        TextRuns(QStringLiteral("Точкограф"), BuiltInFont(FontSize::kNormal), {46, 20}).runs,
+        TextRuns(QStringLiteral("EMS 128x64"), BuiltInFont(FontSize::kSmall), {46, 40}).runs})
+    for (const CellRun& run : runs)
+      for (int x = run.first; x <= run.last; ++x) logo.cells(x, run.y) = kOn;
   return logo;
 }
 
@@ -103,8 +102,6 @@ class CArrayTest : public QObject {
   void unpackGivesTheRawBytes_data();
   void unpackGivesTheRawBytes();
   void packsASparseLogoToUnderAThird();
-  void namesTheValueRefused_data();
-  void namesTheValueRefused();
   void readsLiterals_data();
   void readsLiterals();
   void guessesTheSize_data();
@@ -196,16 +193,11 @@ void CArrayTest::compilerReadsTheHeader_data() {
   QTest::addColumn<QString>("compiler");
   QTest::addColumn<QStringList>("flags");
   QTest::addColumn<int>("layout");
-  const QStringList strict = {QStringLiteral("-Wall"), QStringLiteral("-Wextra"),
-                              QStringLiteral("-pedantic"), QStringLiteral("-Werror")};
   for (const LayoutName& name : LayoutNames()) {
     QTest::addRow("gcc %s", qPrintable(name.option))
-        << QStringLiteral("gcc")
-        << QStringList{QStringLiteral("-std=c99"), QStringLiteral("-xc")} + strict
-        << int(name.layout);
+        << "gcc" << QStringList{"-std=c99", "-xc"} + kStrict << int(name.layout);
     QTest::addRow("g++ %s", qPrintable(name.option))
-        << QStringLiteral("g++") << QStringList{QStringLiteral("-xc++")} + strict
-        << int(name.layout);
+        << "g++" << QStringList{"-xc++"} + kStrict << int(name.layout);
   }
 }
 
@@ -217,40 +209,31 @@ void CArrayTest::compilerReadsTheHeader() {
   QFETCH(int, layout);
   const QString found = QStandardPaths::findExecutable(compiler);
   if (found.isEmpty()) QSKIP("no compiler");
-  QTemporaryDir folder;
   const Picture picture = RandomPicture(21, 13, 4);
-  QFile header(folder.filePath(QStringLiteral("art.h")));
-  QVERIFY(header.open(QIODevice::WriteOnly));
-  header.write(EncodeCArray(picture, Options(ByteLayout(layout), SetBit::Ink, layout % 2)));
-  header.close();
   const char* rules[] = {
       "(art[y * ((W + 7) / 8) + x / 8] >> (7 - x % 8)) & 1",
       "(art[y * ((W + 7) / 8) + x / 8] >> (x % 8)) & 1",
       "(art[x + (y / 8) * W] >> (y % 8)) & 1",
       "(art[x + (y / 8) * W] >> (7 - y % 8)) & 1",
   };
-  QFile program(folder.filePath(QStringLiteral("print.c")));
-  QVERIFY(program.open(QIODevice::WriteOnly));
-  program.write(QByteArray("#include <stdio.h>\n#include \"art.h\"\n#define W ART_WIDTH\n"
-                           "int main(void) {\n  int x, y;\n"
-                           "  for (y = 0; y < ART_HEIGHT; ++y) {\n"
-                           "    for (x = 0; x < W; ++x) putchar(") +
-                rules[layout] + " ? '#' : '.');\n    putchar('\\n');\n  }\n  return 0;\n}\n");
-  program.close();
-  const QString binary = folder.filePath(QStringLiteral("print"));
-  QProcess build;
-  build.start(found, flags + QStringList{program.fileName(), QStringLiteral("-o"), binary});
-  QVERIFY(build.waitForFinished(60000));
-  QVERIFY2(build.exitCode() == 0, build.readAllStandardError().constData());
-  QProcess run;
-  run.start(binary);
-  QVERIFY(run.waitForFinished(10000));
+  const QByteArray program = QByteArray(
+                                 "#include <stdio.h>\n#include \"art.h\"\n#define W ART_WIDTH\n"
+                                 "int main(void) {\n  int x, y;\n"
+                                 "  for (y = 0; y < ART_HEIGHT; ++y) {\n"
+                                 "    for (x = 0; x < W; ++x) putchar(") +
+                             rules[layout] +
+                             " ? '#' : '.');\n    putchar('\\n');\n  }\n  return 0;\n}\n";
   QByteArray expected;
   for (int y = 1; y <= picture.height; ++y) {
     for (int x = 1; x <= picture.width; ++x) expected += picture.cells(x, y) != kOff ? '#' : '.';
     expected += '\n';
   }
-  QCOMPARE(run.readAllStandardOutput(), expected);
+  QCOMPARE(
+      CompiledAndRun(
+          found, flags,
+          {{"art.h", EncodeCArray(picture, Options(ByteLayout(layout), SetBit::Ink, layout % 2))},
+           {"print.c", program}}),
+      expected);
 }
 
 void CArrayTest::compilerReadsEveryFrame_data() {
@@ -274,20 +257,12 @@ void CArrayTest::compilerReadsEveryFrame() {
   QFETCH(bool, progmem);
   const QString gcc = QStandardPaths::findExecutable(QStringLiteral("gcc"));
   if (gcc.isEmpty()) QSKIP("no compiler");
-  QTemporaryDir folder;
-  QFile header(folder.filePath(QStringLiteral("anim.h")));
-  QVERIFY(header.open(QIODevice::WriteOnly));
-  header.write(EncodeCArrayAnimation(
-      animation, {ByteLayout(layout), SetBit::Ink, QStringLiteral("anim"), progmem}));
-  header.close();
   const bool rows = ByteLayout(layout) == ByteLayout::RowsMsbLeft;
   const QByteArray bit = rows ? "(f[y * ((W + 7) / 8) + x / 8] >> (7 - x % 8)) & 1"
                               : "(f[x + (y / 8) * W] >> (y % 8)) & 1";
   const int frame_bytes = rows ? (animation.width + 7) / 8 * animation.height
                                : animation.width * ((animation.height + 7) / 8);
-  QFile program(folder.filePath(QStringLiteral("print.c")));
-  QVERIFY(program.open(QIODevice::WriteOnly));
-  program.write(
+  const QByteArray program =
       "#include <stdio.h>\n#include \"anim.h\"\n#define W ANIM_WIDTH\n"
       "int main(void) {\n  int i, x, y;\n"
       "  if (sizeof anim != ANIM_FRAMES * " +
@@ -298,18 +273,7 @@ void CArrayTest::compilerReadsEveryFrame() {
       "    printf(\"%u\\n\", (unsigned)anim_durations[i]);\n"
       "    for (y = 0; y < ANIM_HEIGHT; ++y) {\n"
       "      for (x = 0; x < W; ++x) putchar(" +
-      bit + " ? '#' : '.');\n      putchar('\\n');\n    }\n  }\n  return 0;\n}\n");
-  program.close();
-  const QString binary = folder.filePath(QStringLiteral("print"));
-  QProcess build;
-  build.start(gcc, {"-std=c99", "-Wall", "-Wextra", "-pedantic", "-Werror", program.fileName(),
-                    "-o", binary});
-  QVERIFY(build.waitForFinished(60000));
-  QVERIFY2(build.exitCode() == 0, build.readAllStandardError().constData());
-  QProcess run;
-  run.start(binary);
-  QVERIFY(run.waitForFinished(10000));
-  QCOMPARE(run.exitCode(), 0);
+      bit + " ? '#' : '.');\n      putchar('\\n');\n    }\n  }\n  return 0;\n}\n";
   QByteArray expected;
   for (const AnimationFrame& frame : animation.frames) {
     expected += QByteArray::number(frame.duration) + '\n';
@@ -318,7 +282,11 @@ void CArrayTest::compilerReadsEveryFrame() {
       expected += '\n';
     }
   }
-  QCOMPARE(run.readAllStandardOutput(), expected);
+  const QByteArray header = EncodeCArrayAnimation(
+      animation, {ByteLayout(layout), SetBit::Ink, QStringLiteral("anim"), progmem});
+  QCOMPARE(CompiledAndRun(gcc, QStringList{"-std=c99"} + kStrict,
+                          {{"anim.h", header}, {"print.c", program}}),
+           expected);
 }
 
 void CArrayTest::unpackGivesTheRawBytes_data() {
@@ -391,31 +359,6 @@ void CArrayTest::packsASparseLogoToUnderAThird() {
     QCOMPARE(sizes.raw, 1024);
     QVERIFY(sizes.packed * 3 < sizes.raw);
   }
-}
-
-void CArrayTest::namesTheValueRefused_data() {
-  QTest::addColumn<QByteArray>("text");
-  QTest::addColumn<QString>("named");  // in the reason, with its line
-  QTest::newRow("a cast") << QByteArray("// logo\nconst uint8_t a[] = {\n  (uint8_t)0xFF, 0x01};")
-                          << "в строке 3 значение «(uint8_t)0xFF»";
-  QTest::newRow("a sign") << QByteArray("char a[] = {1, -1};") << "в строке 1 значение «-1»";
-  QTest::newRow("an expression") << QByteArray("\nchar a[] = {0x80|0x01, 2};")
-                                 << "в строке 2 значение «0x80|0x01»";
-  QTest::newRow("above 255") << QByteArray("int a[] = {1,\n 256, 3};")
-                             << "в строке 2 в массиве число «256»";
-}
-
-// The reason a text gets where it has no array names the first value that
-// kept a list from being one.
-void CArrayTest::namesTheValueRefused() {
-  QFETCH(QByteArray, text);
-  QFETCH(QString, named);
-  CArrayScan scan;
-  CArrayRefusal refusal;
-  const FormatStatus status = ScanCArray(text, scan, &refusal);
-  QVERIFY(status != FormatStatus::Ok);
-  const QString reason = ScanFailureReason(status, refusal);
-  QVERIFY2(reason.contains(named), qPrintable(reason));
 }
 
 void CArrayTest::readsLiterals_data() {
@@ -495,27 +438,43 @@ void CArrayTest::guessesTheSize() {
   QCOMPARE(GuessedReading(scan).size, size);
 }
 
+// The reason names the first value that kept a list from being the array,
+// and its line, where there is one.
 void CArrayTest::badTextChangesNothing_data() {
   QTest::addColumn<QByteArray>("text");
   QTest::addColumn<int>("status");
+  QTest::addColumn<QString>("named");
   const int no_array = int(FormatStatus::NoArray);
-  QTest::newRow("empty") << QByteArray() << no_array;
-  QTest::newRow("prose") << QByteArray("Just a note {with braces}, 1, 2, 3.") << no_array;
-  QTest::newRow("floats") << QByteArray("float f[] = {1.5, 2.0};") << no_array;
-  QTest::newRow("above 255") << QByteArray("int a[] = {1, 256, 3};") << int(FormatStatus::NotBytes);
-  QTest::newRow("unclosed") << QByteArray("char a[] = {1, 2, 3") << no_array;
-  QTest::newRow("10 MB of braces") << QByteArray(10 << 20, '{') << no_array;
-  QTest::newRow("10 MB comment") << "/*" + QByteArray(10 << 20, 'x') << no_array;
-  QTest::newRow("10 MB of names") << "a[] = {" + QByteArray(10 << 20, 'z') << no_array;
+  QTest::newRow("empty") << QByteArray() << no_array << "";
+  QTest::newRow("prose") << QByteArray("Just a note {with braces}, 1, 2, 3.") << no_array << "";
+  QTest::newRow("floats") << QByteArray("float f[] = {1.5, 2.0};") << no_array << "«1.5»";
+  QTest::newRow("above 255") << QByteArray("int a[] = {1,\n 256, 3};")
+                             << int(FormatStatus::NotBytes) << "в строке 2 в массиве число «256»";
+  QTest::newRow("a cast") << QByteArray("// logo\nconst uint8_t a[] = {\n  (uint8_t)0xFF, 0x01};")
+                          << no_array << "в строке 3 значение «(uint8_t)0xFF»";
+  QTest::newRow("a sign") << QByteArray("char a[] = {1, -1};") << no_array
+                          << "в строке 1 значение «-1»";
+  QTest::newRow("an expression") << QByteArray("\nchar a[] = {0x80|0x01, 2};") << no_array
+                                 << "в строке 2 значение «0x80|0x01»";
+  QTest::newRow("unclosed") << QByteArray("char a[] = {1, 2, 3") << no_array << "";
+  QTest::newRow("10 MB of braces") << QByteArray(10 << 20, '{') << no_array << "";
+  QTest::newRow("10 MB comment") << "/*" + QByteArray(10 << 20, 'x') << no_array << "";
+  QTest::newRow("10 MB of names") << "a[] = {" + QByteArray(10 << 20, 'z') << no_array << "…";
 }
 
 void CArrayTest::badTextChangesNothing() {
   QFETCH(QByteArray, text);
   QFETCH(int, status);
+  QFETCH(QString, named);
   CArrayScan scan;
   scan.name = QStringLiteral("before");
   scan.count = 7;
-  QCOMPARE(ScanCArray(text, scan), FormatStatus(status));
+  CArrayRefusal refusal;
+  QCOMPARE(ScanCArray(text, scan, &refusal), FormatStatus(status));
+  const QString reason = ScanFailureReason(FormatStatus(status), refusal);
+  QVERIFY2(named.isEmpty() ? reason == FormatFailureReason(FormatStatus(status))
+                           : reason.contains(named),
+           qPrintable(reason));
   QCOMPARE(scan.name, QStringLiteral("before"));
   QCOMPARE(scan.count, 7);
   Picture picture = Corners(5, 5);
