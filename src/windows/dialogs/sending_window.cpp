@@ -5,13 +5,26 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "commands/send_to_phone.h"
 #include "devices/modem_session.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
+#include "windows/screen_room.h"
 
 namespace tochkograf {
+
+namespace {
+
+// A long port's name (/dev/serial/by-id/usb-...) may break after its
+// slashes, underscores and hyphens, as a line of words breaks at spaces.
+QString Breakable(QString text) {
+  for (const QChar after : {u'/', u'_', u'-'}) text.replace(after, QString(after) + QChar(0x200B));
+  return text;
+}
+
+}  // namespace
 
 SendingWindow::SendingWindow(const ModemPort& port, const QList<QByteArray>& pdus, QWidget* parent,
                              ModemWaits waits)
@@ -20,8 +33,9 @@ SendingWindow::SendingWindow(const ModemPort& port, const QList<QByteArray>& pdu
   setModal(false);
   line_ = Named(new QLabel(SendingProgressText(0, int(pdus.size())), this), "line");
   line_->setWordWrap(true);
-  line_->setMinimumWidth(360);
-  // Room for the longest reason, so the window keeps its size as it ends.
+  // As wide as a short paragraph whatever it says, and room for three lines
+  // of it, so that the window mostly keeps its size as it ends.
+  line_->setFixedWidth(std::max(360, 46 * line_->fontMetrics().averageCharWidth()));
   line_->setMinimumHeight(3 * line_->fontMetrics().lineSpacing());
   bar_ = Named(new QProgressBar(this), "bar");
   bar_->setRange(0, int(pdus.size()));
@@ -38,6 +52,7 @@ SendingWindow::SendingWindow(const ModemPort& port, const QList<QByteArray>& pdu
   layout->addWidget(bar_);
   layout->addWidget(button_, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->activate();
   if (parent) CentreOver(this, parent->window());
   session_ = new ModemSession(port, ModemDialogue::Sending(pdus, waits), this);
   connect(session_, &ModemSession::Sent, this, &SendingWindow::Sent);
@@ -70,11 +85,17 @@ void SendingWindow::Sent(int sent, int total) {
 
 void SendingWindow::End(const ModemOutcome& outcome) {
   ended_ = true;
-  line_->setText(SendingEndText(outcome));
+  line_->setText(Breakable(SendingEndText(outcome)));
   bar_->setValue(outcome.sent);
   button_->setText(QStringLiteral("Закрыть"));
   button_->setEnabled(true);
   button_->setFocus();
+  // A reason longer than the room kept for it makes the window taller.
+  layout()->activate();
+  if (isVisible())
+    KeepOnScreen(this);
+  else if (parentWidget())
+    CentreOver(this, parentWidget()->window());
   emit Ended(outcome);
 }
 

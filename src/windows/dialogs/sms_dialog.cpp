@@ -25,6 +25,9 @@ QComboBox* PortList(const ModemChoice& modem, QWidget* parent) {
   auto* ports = Named(new QComboBox(parent), "port");
   ports->setEditable(true);
   ports->setInsertPolicy(QComboBox::NoInsert);
+  // A long description shows in the list, not in the dialog's width.
+  ports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ports->setMinimumContentsLength(24);
   for (const PresentPort& port : modem.ports) ports->addItem(PresentPortText(port), port.location);
   const int known = ports->findData(modem.port.name);
   if (known >= 0)
