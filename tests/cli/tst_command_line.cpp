@@ -17,6 +17,7 @@
 #include "fakes/fake_modem.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
+#include "fakes/modem_file.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
 #include "files/c_array/c_array_format.h"
@@ -881,10 +882,7 @@ void CommandLineTest::sendsThroughModem() {
   // What the export writes for the same input and answers.
   options.removeIf([](const QString& option) { return option == "--speed" || option == "9600"; });
   Run(folder.path(), QStringList{"--convert", in, "out.at", "--to", "+79161234567"} + options);
-  QList<QByteArray> written;
-  const QList<QByteArray> lines = Contents(folder.filePath("out.at")).split('\n');
-  for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-    if (lines[i].startsWith("AT+CMGS=")) written << QByteArray::fromHex(lines[i + 1].trimmed());
+  const QList<QByteArray> written = PdusOfModemFile(Contents(folder.filePath("out.at")));
   if (sent < 0) sent = int(written.size());
   QVERIFY(sent > 0 || !told.isEmpty());
   QCOMPARE(modem.Given(), written.mid(0, sent));

@@ -5,6 +5,7 @@
 #include "commands/send_to_phone.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
+#include "fakes/modem_file.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
 #include "files/sms/modem_commands.h"
@@ -56,15 +57,6 @@ struct ScriptedSending : PhoneSending {
     pdus = sent;
   }
 };
-
-// The PDUs of a file of modem commands.
-QList<QByteArray> PdusOf(const QByteArray& file) {
-  QList<QByteArray> pdus;
-  const QList<QByteArray> lines = file.split('\n');
-  for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-    if (lines[i].startsWith("AT+CMGS=")) pdus << QByteArray::fromHex(lines[i + 1].trimmed());
-  return pdus;
-}
 
 }  // namespace
 
@@ -215,7 +207,7 @@ void PhoneExportTest::sendsWhatTheExportWrites() {
                                Picture{size.width(), size.height(), h.state.Pixels}, answers.sms,
                                answers.network, file),
            FormatStatus::Ok);
-  QCOMPARE(sending.pdus, PdusOf(file));
+  QCOMPARE(sending.pdus, PdusOfModemFile(file));
 }
 
 QTEST_GUILESS_MAIN(PhoneExportTest)

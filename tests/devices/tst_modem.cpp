@@ -14,6 +14,7 @@
 #include "fakes/child_process.h"
 #include "fakes/fake_modem.h"
 #include "fakes/gammu_reading.h"
+#include "fakes/modem_file.h"
 #include "fakes/pictures.h"
 #include "files/sms/modem_commands.h"
 
@@ -31,23 +32,10 @@ const Picture kPicture = RandomPicture(72, 28, 7);
 const SmsOptions kOptions{QStringLiteral("+79161234567"), QStringLiteral("Hello"),
                           SmsKind::PictureMessage};
 
-// The PDUs the .at export writes for the picture, read back from its lines.
-QList<QByteArray> ExportedPdus() {
+// The .at export's file for the picture.
+QByteArray Exported() {
   QByteArray file;
   EncodeModemCommands(kPicture, kOptions, {}, file);
-  QList<QByteArray> pdus;
-  const QList<QByteArray> lines = file.split('\n');
-  for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-    if (lines[i].startsWith("AT+CMGS=")) pdus << QByteArray::fromHex(lines[i + 1].trimmed());
-  return pdus;
-}
-
-// The file of modem commands that would have sent `pdus`, as gammu reads one.
-QByteArray CommandsOf(const QList<QByteArray>& pdus) {
-  QByteArray file = "AT+CMGF=0\r\n";
-  for (const QByteArray& pdu : pdus)
-    file +=
-        "AT+CMGS=" + QByteArray::number(pdu.size() - 1) + "\r\n" + pdu.toHex().toUpper() + "\r\n";
   return file;
 }
 
@@ -107,7 +95,7 @@ void ModemTest::sends() {
   QFETCH(bool, cancel);
   QFETCH(int, sent);
   QFETCH(QString, told);
-  const QList<QByteArray> exported = ExportedPdus();
+  const QList<QByteArray> exported = PdusOfModemFile(Exported());
   QCOMPARE(exported.size(), 3);
   QList<QByteArray> pdus;
   QCOMPARE(ModemPdus(Animation::Of(kPicture), kPicture, kOptions, {}, pdus), FormatStatus::Ok);
@@ -132,10 +120,10 @@ void ModemTest::sends() {
   QVERIFY(!modem.Commands().contains(QStringLiteral("AT+CMGD"), Qt::CaseInsensitive));
   // gammu joins the parts of a whole message only.
   if (sent < 3) return;
-  const std::optional<QStringList> read = GammuReading(CommandsOf(modem.Given()));
+  const std::optional<QStringList> read = GammuReading(ModemFileOf(modem.Given()));
   if (!read) QSKIP("gammu's Python module is not installed");
   QVERIFY2(read->contains(QStringLiteral("text Hello")), qPrintable(read->join(u'\n')));
-  QCOMPARE(*read, *GammuReading(CommandsOf(exported)));
+  QCOMPARE(*read, *GammuReading(Exported()));
 }
 
 void ModemTest::portProblems_data() {
@@ -183,19 +171,19 @@ void ModemTest::portProblems() {
 
 void ModemTest::listsStoredMessages_data() {
   QTest::addColumn<ModemQuirks>("quirks");
-  QTest::addColumn<QStringList>("memories");  // "SM" or "SM ME"
-  QTest::addColumn<QStringList>("found");     // "memory index status hex"
+  QTest::addColumn<bool>("phone_memory");  // "ME" beside "SM"
+  QTest::addColumn<QStringList>("found");  // "memory index status hex"
   QTest::addColumn<QString>("told");
   const QStringList two{"SM 1 0 00AB", "SM 2 3 0001CD", "ME 1 1 00EF"};
-  QTest::newRow("one memory") << ModemQuirks{} << QStringList{"SM"} << two.mid(0, 2) << QString();
-  QTest::newRow("two memories, status kept")
-      << ModemQuirks{.keeps_status = true} << QStringList{"SM", "ME"}
-      << QStringList{two[2], two[0], two[1]} << QString();
+  QTest::newRow("one memory") << ModemQuirks{} << false << two.mid(0, 2) << QString();
+  // The modem names its memories in their names' order.
+  QTest::newRow("two memories, status kept") << ModemQuirks{.keeps_status = true} << true
+                                             << QStringList{two[2], two[0], two[1]} << QString();
   QTest::newRow("in pieces, among other lines")
-      << ModemQuirks{.unsolicited = true, .split = true} << QStringList{"ME", "SM"}
+      << ModemQuirks{.unsolicited = true, .split = true} << true
       << QStringList{two[2], two[0], two[1]} << QString();
-  QTest::newRow("never answers") << ModemQuirks{.silent = true} << QStringList{"SM"}
-                                 << QStringList{} << "не ответил на AT";
+  QTest::newRow("never answers") << ModemQuirks{.silent = true} << false << QStringList{}
+                                 << "не ответил на AT";
 }
 
 // Every message of every memory, as the modem keeps it; none deleted, the
@@ -203,15 +191,13 @@ void ModemTest::listsStoredMessages_data() {
 // modem can list without marking.
 void ModemTest::listsStoredMessages() {
   QFETCH(ModemQuirks, quirks);
-  QFETCH(QStringList, memories);
+  QFETCH(bool, phone_memory);
   QFETCH(QStringList, found);
   QFETCH(QString, told);
-  QMap<QString, QList<FakeStored>> kept;
-  for (const QString& memory : memories) kept[memory] = {};
-  kept[QStringLiteral("SM")] = {{0, QByteArray::fromHex("00AB")},
-                                {3, QByteArray::fromHex("0001CD")}};
-  if (kept.contains(QStringLiteral("ME")))
-    kept[QStringLiteral("ME")] = {{1, QByteArray::fromHex("00EF")}};
+  QMap<QString, QList<FakeStored>> kept{
+      {QStringLiteral("SM"),
+       {{0, QByteArray::fromHex("00AB")}, {3, QByteArray::fromHex("0001CD")}}}};
+  if (phone_memory) kept[QStringLiteral("ME")] = {{1, QByteArray::fromHex("00EF")}};
   FakeModem modem(quirks, kept);
   const QString first_read = modem.ReadMemory();
   std::vector<StoredMessage> listed;
