@@ -92,8 +92,10 @@ QByteArray ModemDialogue::Begin(qint64 now) {
       deadline_ = now + waits_.answer / kWakeTries;
       return (tries_ == 1 ? QByteArray(1, kEscape) : QByteArray()) + step.command + '\r';
     case Step::Kind::Settle:
-      deadline_ = now + waits_.settle;
+      // After a try that went unanswered, its answer may yet come: the
+      // port is given as long again as that try had.
       settled_by_ = now + waits_.answer / kWakeTries;
+      deadline_ = tries_ > 1 ? settled_by_ : now + waits_.settle;
       return {};
     case Step::Kind::Command:
       deadline_ = now + waits_.answer;
@@ -120,8 +122,9 @@ QByteArray ModemDialogue::Heard(const QByteArray& bytes, qint64 now) {
   const QList<ModemAnswer> answers = answers_.Take(bytes);
   if (finished_) return {};
   if (steps_.front().kind == Step::Kind::Settle) {
-    // Late answers to the wake-up's earlier tries are let go by.
-    deadline_ = std::min(now + waits_.settle, settled_by_);
+    // Late answers to the wake-up's earlier tries are let go by, and an OK
+    // to the ESC before the first.
+    if (tries_ == 1) deadline_ = std::min(now + waits_.settle, settled_by_);
     return {};
   }
   for (const ModemAnswer& answer : answers) {
@@ -240,6 +243,8 @@ void ModemDialogue::Collected(const QByteArray& line, qint64 now) {
     case Collect::Messages:
       break;
   }
+  // Past the most it keeps, the listing is let run out of time.
+  if (stored_.size() >= std::size_t(kMostStoredMessages)) return;
   if (line.startsWith("+CMGL:")) {
     const QList<QByteArray> fields = line.mid(6).split(',');
     bool index_number = false, status_number = false;
@@ -250,7 +255,7 @@ void ModemDialogue::Collected(const QByteArray& line, qint64 now) {
     header_ = index_number && status_number;
   } else if (header_ && IsHex(line)) {
     pending_.pdu = QByteArray::fromHex(line);
-    if (stored_.size() < kMostStoredMessages) stored_.push_back(pending_);
+    stored_.push_back(pending_);
     header_ = false;
   } else {
     return;

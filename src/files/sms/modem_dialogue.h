@@ -21,14 +21,15 @@ struct StoredMessage {
   QByteArray pdu;  // with the service centre's field first, as the modem gives it
 };
 
-// The most messages a listing keeps, whatever the modem claims to hold.
+// The most messages a listing keeps, whatever the modem claims to hold; a
+// modem that lists more is given no more time for them.
 constexpr int kMostStoredMessages = 10000;
 
 // How long a conversation waits, in milliseconds.
 struct ModemWaits {
   int answer = 10000;   // for the answer to a command, or for a message's prompt
   int message = 60000;  // for the network to take a message given to the modem
-  int settle = 200;     // for the port to fall quiet once the modem has woken
+  int settle = 200;     // for the port to fall quiet once the modem has woken at once
 };
 
 // The conversation with a GSM modem in PDU mode (3GPP TS 27.005, 27.007),
@@ -41,9 +42,11 @@ struct ModemWaits {
 // leaves a message prompt a former conversation left open; then ATE0,
 // AT+CMEE=1 (numeric error codes; either may be refused), AT+CMGF=0. Each
 // command has `answer` milliseconds; the wake-up, all of its tries
-// together. Echoes, unsolicited lines and stray OKs between a command and
-// its answer are passed over. Nothing is retried once it is past the
-// wake-up, and nothing is deleted.
+// together; once it has woken, what the port says is let go by until it has
+// been quiet for `settle` (after a try that went unanswered, for as long as
+// a try has, since that try's answer may come yet). Echoes, unsolicited
+// lines and stray OKs between a command and its answer are passed over. Nothing is retried once it
+// is past the wake-up, and nothing is deleted.
 class ModemDialogue {
  public:
   // Sends each of `pdus` (service centre's field first, as sms_submit.h

@@ -58,6 +58,7 @@ QString Reason(const ModemFailure& failure, int total) {
 }  // namespace
 
 QString ModemFailureText(const ModemFailure& failure, int sent, int total) {
+  if (failure.kind == ModemFailure::Kind::None) return {};
   QString text = Reason(failure, total);
   if (total > 0) text += QStringLiteral("; отправлено %1 из %2").arg(sent).arg(total);
   return text;

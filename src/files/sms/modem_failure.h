@@ -30,7 +30,7 @@ struct ModemFailure {
 // What a failure says, one line in Russian without a full stop: "модем
 // отказался отправить SMS 2 из 3: сеть не работает (+CMS ERROR: 38);
 // отправлено 1 из 3". Where there were messages to send (`total`), it says
-// how many of them went (`sent`).
+// how many of them went (`sent`). Nothing where nothing failed.
 QString ModemFailureText(const ModemFailure& failure, int sent, int total);
 
 }  // namespace tochkograf
