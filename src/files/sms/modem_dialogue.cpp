@@ -95,7 +95,7 @@ QByteArray ModemDialogue::Begin(qint64 now) {
       // After a try that went unanswered, its answer may yet come: the
       // port is given as long again as that try had.
       settled_by_ = now + waits_.answer / kWakeTries;
-      deadline_ = tries_ > 1 ? settled_by_ : now + waits_.settle;
+      deadline_ = missed_ ? settled_by_ : now + waits_.settle;
       return {};
     case Step::Kind::Command:
       deadline_ = now + waits_.answer;
@@ -124,7 +124,7 @@ QByteArray ModemDialogue::Heard(const QByteArray& bytes, qint64 now) {
   if (steps_.front().kind == Step::Kind::Settle) {
     // Late answers to the wake-up's earlier tries are let go by, and an OK
     // to the ESC before the first.
-    if (tries_ == 1) deadline_ = std::min(now + waits_.settle, settled_by_);
+    if (!missed_) deadline_ = std::min(now + waits_.settle, settled_by_);
     return {};
   }
   for (const ModemAnswer& answer : answers) {
@@ -200,6 +200,7 @@ QByteArray ModemDialogue::Tick(qint64 now) {
   const Step& step = steps_.front();
   switch (step.kind) {
     case Step::Kind::Wake:
+      missed_ = true;
       if (tries_ < kWakeTries) return Begin(now);
       Fail(
           {.kind = ModemFailure::Kind::NoAnswer, .command = step.command, .waited = waits_.answer});

@@ -113,6 +113,7 @@ class ModemDialogue {
   std::deque<Step> steps_;
   qint64 deadline_ = 0;
   int tries_ = 0;          // of the wake-up
+  bool missed_ = false;    // a try of the wake-up went unanswered
   qint64 settled_by_ = 0;  // the latest the port may take to fall quiet
   bool prompted_ = false;  // the current message's prompt has come
   bool cancelled_ = false;
