@@ -6,11 +6,14 @@ set -u
 build=$1 seconds=$2
 cd "$(dirname "$0")/.."
 status=0
-for reader in ${FUZZ_TARGETS:-ems bmp otb phone image c_array gif}; do
+for reader in ${FUZZ_TARGETS:-ems bmp otb phone image c_array gif modem}; do
   work="$build/corpus-$reader"
   mkdir -p "$work" "fuzz/regressions/$reader"
   log="$build/fuzz-$reader.log"
-  "$build/fuzz/fuzz_$reader" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+  # A reader of text gets the words it looks for.
+  dict=()
+  [ -f "fuzz/$reader.dict" ] && dict=(-dict="fuzz/$reader.dict")
+  "$build/fuzz/fuzz_$reader" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 "${dict[@]}" \
     -artifact_prefix="fuzz/regressions/$reader/" "$work" "fuzz/corpus/$reader" >"$log" 2>&1
   result=$?
   runs=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$')

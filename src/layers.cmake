@@ -2,7 +2,7 @@
 # besides its own, the Qt modules it may use, and the subfolders it has
 # besides its own files; a new subfolder is a line here. The `layers` test
 # (tests/check_layers.cmake) checks every file of every folder against it.
-set(layers picture files images commands cli windows)
+set(layers picture files images devices commands cli windows)
 
 set(picture_uses "")
 set(picture_modules Core)
@@ -12,7 +12,7 @@ set(files_uses picture)
 set(files_modules Core)
 set(files_folders
   formats   # the picture files' codecs: .ems and its frames, BMP, OTB, XBM, PBM, WBMP, GIF, the phones' files
-  sms       # SMS messages: the GSM alphabet, numbers, user data, SMS-SUBMIT, EMS elements, smart messages, modem commands
+  sms       # SMS messages: the GSM alphabet, numbers, user data, SMS-SUBMIT, EMS elements, smart messages, modem commands, the conversation with a modem
   c_array   # C arrays for displays: layouts, writing, scanning, reading, identifiers
   disk      # file access: reading heads, the safe save, system names, the size signal, the recovery files
 )
@@ -21,19 +21,23 @@ set(images_uses picture files)
 set(images_modules Core Gui)
 set(images_folders "")
 
-set(commands_uses picture files images)
+set(devices_uses picture files images)
+set(devices_modules Core SerialPort)
+set(devices_folders "")
+
+set(commands_uses picture files images devices)
 set(commands_modules Core Gui)
 set(commands_folders
   transfer  # what comes in and goes out: the imports, the exports, the phones, the desktop's clipboard
 )
 
-set(cli_uses picture files images)
+set(cli_uses picture files images devices)
 set(cli_modules Core Gui)
 set(cli_folders "")
 # The command line decides what to do before any application object exists.
 set(cli_headers_forbidden QGuiApplication QApplication)
 
-set(windows_uses picture files images commands cli)
+set(windows_uses picture files images devices commands cli)
 set(windows_modules Core Gui Widgets)
 set(windows_folders
   main      # the main window and its parts: the drawing area, the toolbar, playback, start-up, recovery

@@ -2,19 +2,20 @@
 # may use, in either spelling (<QImage> or <QtGui/QImage>), in every one of
 # its folders; a folder of src/ that is no layer, or a subfolder its layer
 # does not name, fails too, so that a new one is placed in src/layers.cmake.
-# Run by ctest as: cmake -DSOURCE_DIR=... -DCORE=... -DGUI=... -DWIDGETS=... -P
-# where CORE, GUI and WIDGETS are the folders of those modules' headers.
+# Run by ctest as: cmake -DSOURCE_DIR=... -DCORE=... -DGUI=... -DWIDGETS=...
+# -DSERIALPORT=... -P where CORE, GUI, WIDGETS and SERIALPORT are the folders
+# of those modules' headers.
 cmake_minimum_required(VERSION 3.22)
 
 include(${SOURCE_DIR}/layers.cmake)
 
-# The module a Qt header belongs to (Core, Gui, Widgets), or nothing.
+# The module a Qt header belongs to (Core, Gui, Widgets, SerialPort), or nothing.
 function(module_of header out)
   set(module "")
-  if(header MATCHES "^Qt(Core|Gui|Widgets)/(.+)$")
+  if(header MATCHES "^Qt(Core|Gui|Widgets|SerialPort)/(.+)$")
     set(module "${CMAKE_MATCH_1}")
   else()
-    foreach(candidate Core Gui Widgets)
+    foreach(candidate Core Gui Widgets SerialPort)
       string(TOUPPER "${candidate}" key)
       if(EXISTS "${${key}}/${header}")
         set(module "${candidate}")

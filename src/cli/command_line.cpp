@@ -5,6 +5,7 @@
 #include "cli/option_reading.h"
 #include "cli/option_scope.h"
 #include "files/disk/system_name.h"
+#include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
 #include "images/thumbnail.h"
 
@@ -17,6 +18,7 @@ struct Options {
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
   QCommandLineOption thumbnail{QStringLiteral("thumbnail")};
   QCommandLineOption convert{QStringLiteral("convert")};
+  QCommandLineOption send{QStringLiteral("send")};
 };
 
 CommandLine Command(Action action) {
@@ -52,6 +54,14 @@ QString ArgumentNaming(const QStringList& arguments, const QString& name) {
   return name;
 }
 
+// The commands among the arguments, each of which takes the operands as its own.
+QStringList CommandsGiven(const QCommandLineParser& parser, const Options& options) {
+  QStringList given;
+  for (const QCommandLineOption* command : {&options.thumbnail, &options.convert, &options.send})
+    if (parser.isSet(*command)) given << QStringLiteral("--") + command->names().first();
+  return given;
+}
+
 CommandLine ThumbnailCommand(const QStringList& operands) {
   if (operands.size() != 3)
     return Misuse(QStringLiteral("для --thumbnail нужны три аргумента: ВХОД ВЫХОД РАЗМЕР"));
@@ -70,6 +80,26 @@ CommandLine ConvertCommand(const QStringList& operands) {
   return FileCommand(Action::Convert, operands[0], operands[1]);
 }
 
+// --send IN, with what the messages cannot go without.
+CommandLine SendCommand(const QStringList& operands, const QCommandLineParser& parser) {
+  if (operands.size() != 1) return Misuse(QStringLiteral("для --send нужен один аргумент: ВХОД"));
+  CommandLine command = FileCommand(Action::Send, operands[0], {});
+  if (QString problem = ReadConvertOptions(parser, command); !problem.isEmpty())
+    return Misuse(problem);
+  if (const QString problem =
+          OptionOutOfScope(parser, {command.in, {}, command.phone.sms.kind, true});
+      !problem.isEmpty())
+    return Misuse(problem);
+  if (command.device.name.isEmpty())
+    return Misuse(QStringLiteral("для --send нужен порт модема: --device ПОРТ"));
+  if (command.phone.sms.recipient.isEmpty())
+    return Misuse(QStringLiteral("для --send нужен номер получателя: --to НОМЕР"));
+  if (SmsKindOf(command.phone.sms.kind).network && !command.phone.network)
+    return Misuse(QStringLiteral("для --kind %1 нужен код сети: --network MCC-MNC")
+                      .arg(SmsKindOf(command.phone.sms.kind).word));
+  return command;
+}
+
 CommandLine EditCommand(const QStringList& operands) {
   if (operands.size() > 1)
     return Misuse(QStringLiteral("редактор открывает один файл, лишний аргумент %1")
@@ -84,7 +114,8 @@ CommandLine EditCommand(const QStringList& operands) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
   Options options;
   QCommandLineParser parser;
-  parser.addOptions({options.help, options.version, options.thumbnail, options.convert});
+  parser.addOptions(
+      {options.help, options.version, options.thumbnail, options.convert, options.send});
   AddConvertOptions(parser);
   // The parser takes the program's name first.
   if (!parser.parse(QStringList{kProgramName} + arguments)) {
@@ -99,11 +130,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(options.help)) return Command(Action::Help);
   if (parser.isSet(options.version)) return Command(Action::Version);
   const QStringList operands = parser.positionalArguments();
-  if (parser.isSet(options.thumbnail) && parser.isSet(options.convert))
-    return Misuse(QStringLiteral("--thumbnail и --convert нельзя указывать вместе"));
-  if (!parser.isSet(options.convert))
-    if (const QString given = OptionsWithoutConvert(parser); !given.isEmpty()) return Misuse(given);
+  const QStringList commands = CommandsGiven(parser, options);
+  if (commands.size() > 1)
+    return Misuse(
+        QStringLiteral("%1 нельзя указывать вместе").arg(commands.join(QStringLiteral(" и "))));
+  if (const QString given = OptionsWithoutTheirCommand(parser, parser.isSet(options.convert),
+                                                       parser.isSet(options.send));
+      !given.isEmpty())
+    return Misuse(given);
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
+  if (parser.isSet(options.send)) return SendCommand(operands, parser);
   if (parser.isSet(options.convert)) {
     CommandLine command = ConvertCommand(operands);
     if (command.action == Action::Misuse) return command;

@@ -8,6 +8,7 @@
 #include "cli/display_options.h"
 #include "cli/help_text.h"
 #include "cli/phone_options.h"
+#include "devices/modem_port.h"
 
 namespace tochkograf {
 
@@ -18,17 +19,19 @@ enum class Action {
   Version,    // --version
   Thumbnail,  // --thumbnail IN OUT SIZE
   Convert,    // --convert IN OUT
+  Send,       // --send IN --device PORT --to NUMBER
   Misuse,     // arguments that make no command
 };
 
 struct CommandLine {
   Action action = Action::Edit;
   std::optional<QString> file;  // Edit: the file to open
-  QString in, out;              // Thumbnail and Convert
+  QString in, out;              // Thumbnail and Convert; Send: in
   int size = 0;                 // Thumbnail: the largest side of the image
-  ConversionOptions options;    // Convert: how images are converted
-  PhoneOptions phone;           // Convert: what goes into a file for a phone
-  DisplayArrayOptions display;  // Convert: how C arrays are written and read
+  ConversionOptions options;    // Convert and Send: how images are converted
+  PhoneOptions phone;           // Convert and Send: what goes into the messages for a phone
+  DisplayArrayOptions display;  // Convert and Send: how C arrays are written and read
+  ModemPort device;             // Send: --device PORT, --speed BAUD
   bool strip = false;           // Convert: --strip, every frame side by side in a .png
   QString problem;              // Misuse: what is wrong, in Russian
 };

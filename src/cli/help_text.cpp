@@ -112,6 +112,10 @@ HelpText CommandLineHelpText() {
       QStringLiteral("--convert ВХОД.h ВЫХОД ") +
           Usage(OptionsNamed(
               {QStringLiteral("size"), QStringLiteral("layout"), QStringLiteral("set-bit")})),
+      QStringLiteral("--send ВХОД ") +
+          Usage(OptionsNamed({QStringLiteral("device"), QStringLiteral("to"),
+                              QStringLiteral("text"), QStringLiteral("kind"),
+                              QStringLiteral("network"), QStringLiteral("speed")})),
       QStringLiteral("--help | --version")};
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
@@ -147,8 +151,8 @@ HelpText CommandLineHelpText() {
                       "изображением любого типа, который читает Qt (.jpg, .gif, .pgm...).")
            .arg(FormatList())},
       {QStringLiteral("КОДЫ ВЫХОДА"),
-       QStringLiteral(
-           "Коды выхода: 0 успех, 1 ошибка чтения или записи файла, 2 неверные аргументы.")}};
+       QStringLiteral("Коды выхода: 0 успех, 1 ошибка чтения или записи файла или отправки "
+                      "сообщений, 2 неверные аргументы.")}};
   return help;
 }
 

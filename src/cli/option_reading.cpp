@@ -42,8 +42,9 @@ QString MissingOptionValue(const QStringList& arguments) {
   return {};
 }
 
-QString OptionsWithoutConvert(const QCommandLineParser& parser) {
+QString OptionsWithoutTheirCommand(const QCommandLineParser& parser, bool convert, bool send) {
   for (const OptionGroupRow& group : OptionGroups()) {
+    if ((convert && group.convert) || (send && group.send)) continue;
     QStringList names;
     bool given = false;
     for (const OptionRow& option : OptionTable())
@@ -51,10 +52,14 @@ QString OptionsWithoutConvert(const QCommandLineParser& parser) {
         names << QStringLiteral("--") + option.name;
         given = given || parser.isSet(option.name);
       }
+    QStringList commands;
+    if (group.convert) commands << QStringLiteral("--convert");
+    if (group.send) commands << QStringLiteral("--send");
     if (given)
-      return QStringLiteral("%1 %2 только с --convert")
+      return QStringLiteral("%1 %2 только с %3")
           .arg(Enumerated(names),
-               names.size() == 1 ? QStringLiteral("действует") : QStringLiteral("действуют"));
+               names.size() == 1 ? QStringLiteral("действует") : QStringLiteral("действуют"),
+               commands.join(QStringLiteral(" или ")));
   }
   return {};
 }

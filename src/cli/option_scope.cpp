@@ -46,7 +46,9 @@ QString KindsWith(bool SmsKindRow::*what) {
   return words.join(QStringLiteral(" или "));
 }
 
-bool ForMessages(const ConversionTarget& target) { return OutputAsks(target, ExportQuestion::Sms); }
+bool ForMessages(const ConversionTarget& target) {
+  return target.send || OutputAsks(target, ExportQuestion::Sms);
+}
 
 bool ForText(const ConversionTarget& target) {
   return ForMessages(target) && SmsKindOf(target.kind).text;
@@ -57,7 +59,7 @@ bool ForNetwork(const ConversionTarget& target) {
          (ForMessages(target) && SmsKindOf(target.kind).network);
 }
 
-QString Messages() { return OutputsAsking(ExportQuestion::Sms); }
+QString Messages() { return OutputsAsking(ExportQuestion::Sms) + QStringLiteral(" или --send"); }
 
 QString MessagesWithText() {
   return QStringLiteral("%1 с --kind %2").arg(Messages(), KindsWith(&SmsKindRow::text));
@@ -69,7 +71,7 @@ QString Networks() {
 }
 
 bool WritesArray(const ConversionTarget& target) {
-  return OutputAsks(target, ExportQuestion::CArray);
+  return !target.send && OutputAsks(target, ExportQuestion::CArray);
 }
 
 bool ReadsOrWritesArray(const ConversionTarget& target) {
@@ -90,6 +92,7 @@ QString ArraysWrittenOrRead() {
 // Writers of every frame where the output's name first calls for a type
 // that writes one picture: the frame strip where a .png is named.
 bool WritesStrip(const ConversionTarget& target) {
+  if (target.send) return false;
   const FileFormatList named = FormatsOfName(Where(BuiltInFormats(), Writes), target.out);
   return !named.isEmpty() && !named.first()->every_frame &&
          std::any_of(named.begin(), named.end(),
@@ -118,6 +121,10 @@ QString Sketches() { return OutputsAsking(ExportQuestion::Sketch); }
 
 QString ArraysOrSketches() { return QStringLiteral("%1 или %2").arg(ArraysWritten(), Sketches()); }
 
+bool Sends(const ConversionTarget& target) { return target.send; }
+
+QString Sending() { return QStringLiteral("--send"); }
+
 }  // namespace
 
 const OptionScope kMessages{ForMessages, Messages};
@@ -128,13 +135,18 @@ const OptionScope kArraysWrittenOrRead{ReadsOrWritesArray, ArraysWrittenOrRead};
 const OptionScope kFrameStrips{WritesStrip, Strips};
 const OptionScope kSketches{WritesSketch, Sketches};
 const OptionScope kArraysOrSketches{WritesArrayOrSketch, ArraysOrSketches};
+const OptionScope kSending{Sends, Sending};
 
 QString OptionOutOfScope(const QCommandLineParser& parser, const ConversionTarget& target) {
-  if (!OutputType(target.out)) return {};
-  for (const OptionRow& option : OptionTable())
-    if (option.scope.acts && parser.isSet(option.name) && !option.scope.acts(target))
-      return QStringLiteral("--%1 не действует на ВЫХОД %2: только на %3")
-          .arg(option.name, OutputNamed(target), option.scope.only());
+  if (!target.send && !OutputType(target.out)) return {};
+  for (const OptionRow& option : OptionTable()) {
+    if (!option.scope.acts || !parser.isSet(option.name) || option.scope.acts(target)) continue;
+    if (target.send)
+      return QStringLiteral("--%1 не действует с --send %2: только на %3")
+          .arg(option.name, Quoted(target.in), option.scope.only());
+    return QStringLiteral("--%1 не действует на ВЫХОД %2: только на %3")
+        .arg(option.name, OutputNamed(target), option.scope.only());
+  }
   return {};
 }
 

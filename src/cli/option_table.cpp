@@ -1,6 +1,7 @@
 #include "cli/option_table.h"
 
 #include "cli/command_line.h"
+#include "cli/phone_options.h"
 #include "files/c_array/display_bytes.h"
 #include "files/status_texts.h"
 
@@ -208,6 +209,27 @@ QList<OptionRow> Rows() {
        .scope = kArraysWrittenOrRead,
        .help = QStringLiteral("что значит установленный бит массива: чёрную точку (ink, по "
                               "умолчанию) или белую (paper)")},
+      {.name = QStringLiteral("device"),
+       .group = OptionGroup::Modem,
+       .value = QStringLiteral("ПОРТ"),
+       .read =
+           [](const QString& value, qsizetype, CommandLine& command) {
+             command.device.name = value;
+             return QString();
+           },
+       .scope = kSending,
+       .needed = true,
+       .help = QStringLiteral("последовательный порт GSM-модема: /dev/ttyUSB0 или ttyUSB0 (модем "
+                              "USB), /dev/ttyACM0, /dev/rfcomm0 (Bluetooth)")},
+      {.name = QStringLiteral("speed"),
+       .group = OptionGroup::Modem,
+       .value = QStringLiteral("СКОРОСТЬ"),
+       .read = [](const QString& value, qsizetype,
+                  CommandLine& command) { return ReadSpeed(value, command.device.speed); },
+       .scope = kSending,
+       .help = QStringLiteral("скорость порта в бит/с (по умолчанию %1); 8 бит данных, без "
+                              "чётности, 1 стоповый бит, без управления потоком")
+                   .arg(kDefaultModemSpeed)},
       {.name = QStringLiteral("progmem"),
        .group = OptionGroup::DisplayArray,
        .read =
@@ -277,7 +299,8 @@ const QList<OptionGroupRow>& OptionGroups() {
                                "двухцветное изображение: из тех оттенков серого, что в нём есть.")},
       {.group = OptionGroup::Phone,
        .before = QStringLiteral("ВЫХОД .at — сообщения SMS для GSM-модема (AT-команды режима "
-                                "PDU); для него нужен номер получателя:")},
+                                "PDU), а --send отправляет те же сообщения через модем; для них "
+                                "нужен номер получателя:")},
       {.group = OptionGroup::DisplayArray,
        .after = QStringLiteral("Массив C на входе (.h, .c, .ino, .txt) читается как первый массив "
                                "байтов в тексте; чего не указано, угадывается, как в диалоге "
@@ -287,14 +310,22 @@ const QList<OptionGroupRow>& OptionGroups() {
        .before = QStringLiteral(
            "ВЫХОД .ino — скетч Arduino для OLED-дисплея SSD1306 128\u00a0x\u00a064 на шине "
            "I2C, которому нужна только библиотека Wire: рисунок посередине экрана, анимация по "
-           "кругу, каждый кадр в свою длительность:")},
+           "кругу, каждый кадр в свою длительность:"),
+       .send = false},
+      {.group = OptionGroup::Modem,
+       .before = QStringLiteral("--send ВХОД отправляет рисунок через GSM-модем: печатает строку "
+                                "о каждом отправленном сообщении («SMS 1 из 3 отправлено»), а если "
+                                "модем отказал, не ответил за 10 с или порт не открылся, — "
+                                "причину; сообщения с модема не удаляются."),
+       .convert = false},
       {.group = OptionGroup::Frames,
        .after = QStringLiteral("Анимацию (рисунок .ems из нескольких кадров) целиком, каждый кадр "
                                "со своей длительностью, пишут анимация GIF (.gif, повторяется без "
                                "конца), лента кадров (--strip), массив C (.h: кадр за кадром в "
                                "одном массиве, NAME_FRAMES и длительности в массиве "
                                "name_durations) и скетч Arduino (.ino); любой другой тип "
-                               "получает первый кадр.")},
+                               "получает первый кадр."),
+       .send = false},
   };
   return groups;
 }

@@ -10,23 +10,26 @@ namespace tochkograf {
 
 struct CommandLine;
 
-// The options of --convert fall into groups, each with its part of the
-// help, in the order the help shows them.
+// The options of --convert and --send fall into groups, each with its part
+// of the help, in the order the help shows them.
 enum class OptionGroup {
   Conversion,    // how an image becomes a picture
-  Phone,         // what goes into the files for a phone
+  Phone,         // what goes into the files and messages for a phone
   DisplayArray,  // how C arrays for displays are written and read
   Sketch,        // the display an Arduino sketch is written for
   Frames,        // how the frames of an animation are written
+  Modem,         // the modem the messages are sent through
 };
 
 struct OptionGroupRow {
   OptionGroup group;
-  QString before{};  // the help's paragraph before its options; may be empty
-  QString after{};   // and the one after them
+  QString before{};     // the help's paragraph before its options; may be empty
+  QString after{};      // and the one after them
+  bool convert = true;  // its options act with --convert
+  bool send = true;     // and with --send
 };
 
-// One option of --convert. Everything that parses, reads, refuses, or
+// One option of --convert or --send. Everything that parses, reads, refuses, or
 // explains the options takes them from this table: a new option is one
 // more row.
 struct OptionRow {

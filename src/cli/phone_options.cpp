@@ -28,4 +28,17 @@ QString ReadNetwork(const QString& text, std::optional<NetworkCode>& network) {
   return {};
 }
 
+QString ReadSpeed(const QString& text, int& speed) {
+  bool number = false;
+  const int value = text.toInt(&number);
+  // From the slowest speed of old terminals to the fastest USB serial chips.
+  if (!number || value < 50 || value > 4000000)
+    return QStringLiteral(
+               "--speed ждёт скорость порта в бит/с от 50 до 4000000, например "
+               "115200, а не %1")
+        .arg(Quoted(text));
+  speed = value;
+  return {};
+}
+
 }  // namespace tochkograf

@@ -16,9 +16,10 @@ struct PhoneOptions {
   std::optional<NetworkCode> network;  // --network MCC-MNC
 };
 
-// The values of --to and --network as typed; what is wrong with them in
-// Russian, or nothing.
+// The values of --to, --network and --speed as typed; what is wrong with
+// them in Russian, or nothing.
 QString ReadRecipient(const QString& text, QString& recipient);
 QString ReadNetwork(const QString& text, std::optional<NetworkCode>& network);
+QString ReadSpeed(const QString& text, int& speed);
 
 }  // namespace tochkograf

@@ -4,8 +4,10 @@
 
 #include "cli/image_input.h"
 #include "cli/silenced_stderr.h"
+#include "devices/modem_runs.h"
 #include "files/disk/file_access.h"
 #include "files/disk/safe_save.h"
+#include "files/sms/modem_commands.h"
 #include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
 #include "images/file_formats.h"
@@ -119,9 +121,38 @@ Outcome Convert(const CommandLine& command) {
   return {0, {}, QStringLiteral("tochkograf: «%1»: %2.\n").arg(command.in, left_over)};
 }
 
+// The messages of the input through the modem, each told of as it goes.
+Outcome Send(const CommandLine& command, const std::function<void(const QString&)>& say) {
+  const auto failed = [&command](const QString& reason) {
+    return Failed(Failure(QStringLiteral("отправить"), command.in, reason));
+  };
+  Animation animation;
+  if (const QString reason = ReadInputAnimation(command, animation); !reason.isEmpty())
+    return Failed(ReadFailure(command.in, reason));
+  QList<QByteArray> pdus;
+  if (const FormatStatus status = ModemPdus(animation, animation.Frame(0), command.phone.sms,
+                                            command.phone.network.value_or(NetworkCode{}), pdus);
+      status != FormatStatus::Ok)
+    return failed(FormatFailureReason(status));
+  Outcome outcome;
+  const ModemOutcome sent = SendThroughModem(command.device, pdus, [&](int count, int total) {
+    const QString line = QStringLiteral("SMS %1 из %2 отправлено\n").arg(count).arg(total);
+    if (say)
+      say(line);
+    else
+      outcome.out += line;
+  });
+  if (!sent.ok) {
+    outcome.exit_code = 1;
+    outcome.err = failed(sent.reason).err;
+  }
+  return outcome;
+}
+
 }  // namespace
 
-Outcome RunWithoutWindow(const CommandLine& command) {
+Outcome RunWithoutWindow(const CommandLine& command,
+                         const std::function<void(const QString& line)>& say) {
   switch (command.action) {
     case Action::Help:
       return {0, CommandLineHelp(), {}};
@@ -133,6 +164,9 @@ Outcome RunWithoutWindow(const CommandLine& command) {
     case Action::Convert:
       if (!NeedsImagePlugins(command.in)) PrepareFileCommand();
       return Convert(command);
+    case Action::Send:
+      if (!NeedsImagePlugins(command.in)) PrepareFileCommand();
+      return Send(command, say);
     case Action::Misuse:
     case Action::Edit:
       break;

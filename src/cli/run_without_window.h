@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "cli/command_line.h"
 
@@ -8,13 +9,18 @@ namespace tochkograf {
 
 // What a command run from the command line prints, and how it ends.
 struct Outcome {
-  int exit_code = 0;  // 0 done, 1 a file could not be read or written, 2 misuse
-  QString out, err;   // for standard output and standard error
+  int exit_code =
+      0;  // 0 done, 1 a file could not be read or written or a message not sent, 2 misuse
+  QString out, err;  // for standard output and standard error
 };
 
-// Every command but Edit: help, version, a misuse, a thumbnail or a
-// conversion. It needs no application object, no window system and no
-// font; files it writes appear whole or not at all.
-Outcome RunWithoutWindow(const CommandLine& command);
+// Every command but Edit: help, version, a misuse, a thumbnail, a
+// conversion or a sending. It needs no window system and no font, and but
+// for the sending, which talks to the modem from an event loop, no
+// application object; files it writes appear whole or not at all. The
+// sending tells `say` of each message as the modem takes it ("SMS 1 из 3
+// отправлено\n"), or `out` where no one listens.
+Outcome RunWithoutWindow(const CommandLine& command,
+                         const std::function<void(const QString& line)>& say = {});
 
 }  // namespace tochkograf

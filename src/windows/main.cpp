@@ -58,7 +58,12 @@ int main(int argc, char* argv[]) {
   static char fallback_name[] = "tochkograf";  // for a start with no arguments at all
   if (command.action == tochkograf::Action::Edit)
     return RunEditor(argc > 0 ? argv[0] : fallback_name, command.file);
-  const tochkograf::Outcome outcome = tochkograf::RunWithoutWindow(command);
+  // Each message sent is told of as it goes.
+  const tochkograf::Outcome outcome =
+      tochkograf::RunWithoutWindow(command, [](const QString& line) {
+        Print(stdout, line);
+        std::fflush(stdout);
+      });
   Print(stdout, outcome.out);
   Print(stderr, outcome.err);
   return outcome.exit_code;

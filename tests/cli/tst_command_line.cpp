@@ -14,8 +14,10 @@
 #include "cli/image_input.h"
 #include "cli/man_page.h"
 #include "fakes/animations.h"
+#include "fakes/fake_modem.h"
 #include "fakes/file_bytes.h"
 #include "fakes/image_bytes.h"
+#include "fakes/modem_file.h"
 #include "fakes/pictures.h"
 #include "fakes/system_files.h"
 #include "files/c_array/c_array_format.h"
@@ -162,6 +164,8 @@ class CommandLineTest : public QObject {
   void emsElementReadsBack();
   void namesAreTheSystemsBytes_data();
   void namesAreTheSystemsBytes();
+  void sendsThroughModem_data();
+  void sendsThroughModem();
 };
 
 void CommandLineTest::parsing_data() {
@@ -238,6 +242,24 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("number for a picture") << convert({"--to", "1"}) << 2 << "a.ems";
   QTest::newRow("network of three digits too many")
       << convert({"--network", "310-2600"}) << 2 << "310-2600";
+  const auto send = [](std::initializer_list<const char*> options) {
+    QStringList arguments{"--send", "a.ems", "--device", "/dev/ttyUSB0", "--to", "1"};
+    for (const char* option : options) arguments << QString::fromUtf8(option);
+    return arguments;
+  };
+  QTest::newRow("send without port")
+      << QStringList{"--send", "a.ems", "--to", "1"} << 2 << "--device";
+  QTest::newRow("send without number")
+      << QStringList{"--send", "a.ems", "--device", "ttyUSB0"} << 2 << "--to";
+  QTest::newRow("send without input")
+      << QStringList{"--send", "--device", "ttyUSB0", "--to", "1"} << 2 << "ВХОД";
+  QTest::newRow("send and convert") << send({"--convert"}) << 2 << "--send";
+  QTest::newRow("speed not a number") << send({"--speed", "fast"}) << 2 << "fast";
+  QTest::newRow("speed of nothing") << send({"--speed", "0"}) << 2 << "--speed";
+  QTest::newRow("logo without network") << send({"--kind", "operator"}) << 2 << "--network";
+  QTest::newRow("strip to a modem") << send({"--strip"}) << 2 << "--strip";
+  QTest::newRow("array option to a modem") << send({"--progmem"}) << 2 << "--progmem";
+  QTest::newRow("port without --send") << convert({"--device", "ttyUSB0"}) << 2 << "--send";
 }
 
 void CommandLineTest::printsAndExits() {
@@ -831,6 +853,58 @@ void CommandLineTest::namesAreTheSystemsBytes() {
              Thumbnail(picture, 64).convertToFormat(QImage::Format_ARGB32));
   else
     QCOMPARE(written, Encoded("x" + QString::fromLatin1(out.mid(out.lastIndexOf('.'))), picture));
+}
+
+// --send gives the modem exactly the messages --convert writes to a .at
+// for the same input and options, says a line as each goes, and on a
+// failure says the one line of why, with how many went, and exits 1.
+void CommandLineTest::sendsThroughModem_data() {
+  QTest::addColumn<QString>("in");
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<int>("refused");   // the message the modem refuses; 0: none
+  QTest::addColumn<int>("sent");      // -1: all
+  QTest::addColumn<QString>("told");  // on standard error; empty: nothing
+  QTest::newRow("EMS picture with text")
+      << "in.ems" << QStringList{"--text", "Привет"} << 0 << -1 << QString();
+  QTest::newRow("animation") << "anim.ems" << QStringList{} << 0 << -1 << QString();
+  QTest::newRow("operator logo at 9600")
+      << "in.ems" << QStringList{"--kind", "operator", "--network", "250-01", "--speed", "9600"}
+      << 0 << -1 << QString();
+  QTest::newRow("refused second") << "in.ems" << QStringList{"--text", "Привет"} << 2 << 1
+                                  << "сеть не работает (+CMS ERROR: 38); отправлено 1 из 2";
+  QTest::newRow("no such port") << "in.ems" << QStringList{"--device", "/nonexistent/ttyUSB0"} << 0
+                                << 0 << "порта /nonexistent/ttyUSB0 нет";
+  QTest::newRow("picture of another size")
+      << "in.ems" << QStringList{"--kind", "picture"} << 0 << 0 << "должна быть 72";
+}
+
+void CommandLineTest::sendsThroughModem() {
+  QFETCH(QString, in);
+  QFETCH(QStringList, options);
+  QFETCH(int, refused);
+  QFETCH(int, sent);
+  QFETCH(QString, told);
+  QTemporaryDir folder;
+  Store(folder.filePath("in.ems"), Encoded("in.ems", RandomPicture(72, 14, 5)));
+  Store(folder.filePath("anim.ems"), EmsOf(RandomAnimation(24, 24, 3, 6)));
+  FakeModem modem({.refuse = refused});
+  QStringList arguments{"--send", in, "--to", "+79161234567"};
+  if (!options.contains("--device")) arguments << "--device" << modem.Port();
+  const Result result = Run(folder.path(), arguments + options);
+  // What the export writes for the same input and answers.
+  options.removeIf([](const QString& option) { return option == "--speed" || option == "9600"; });
+  Run(folder.path(), QStringList{"--convert", in, "out.at", "--to", "+79161234567"} + options);
+  const QList<QByteArray> written = PdusOfModemFile(Contents(folder.filePath("out.at")));
+  if (sent < 0) sent = int(written.size());
+  QVERIFY(sent > 0 || !told.isEmpty());
+  QCOMPARE(modem.Given(), written.mid(0, sent));
+  QCOMPARE(result.code, told.isEmpty() ? 0 : 1);
+  QVERIFY2(result.err.contains(told) && result.err.count(u'\n') == (told.isEmpty() ? 0 : 1),
+           qPrintable(result.err));
+  QStringList said;
+  for (int i = 1; i <= sent; ++i)
+    said << QStringLiteral("SMS %1 из %2 отправлено\n").arg(i).arg(written.size());
+  QCOMPARE(result.out, said.join(QString()));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

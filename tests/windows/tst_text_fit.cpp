@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QtTest>
@@ -33,6 +34,7 @@
 #include "windows/dialogs/form4.h"
 #include "windows/dialogs/frame_duration_dialog.h"
 #include "windows/dialogs/network_code_dialog.h"
+#include "windows/dialogs/sending_window.h"
 #include "windows/dialogs/sms_dialog.h"
 #include "windows/dialogs/text_dialog.h"
 #include "windows/main/form1.h"
@@ -60,6 +62,8 @@ enum class Window {
   kCArrayImportDialog,
   kCArrayExportDialog,
   kSmsDialog,
+  kSendingDialog,
+  kSendingWindow,
   kNetworkCodeDialog,
   kFrameDurationDialog,
   kFileDialog,
@@ -156,6 +160,25 @@ void WithShown(Window which, const QString& words, QWidget& owner,
           frames, frames.Frame(0),
           SmsOptions{QStringLiteral("+79161234567"), QString(160, u'Ж'), SmsKind::Ems},
           NetworkCode{250, 1}, &owner);
+      break;
+    }
+    case Window::kSendingDialog: {
+      const Animation frames = RandomAnimation(kMaxWidth, kMaxHeight, 64);
+      window = std::make_unique<SmsDialog>(
+          frames, frames.Frame(0),
+          SmsOptions{QStringLiteral("+79161234567"), QString(160, u'Ж'), SmsKind::Ems},
+          NetworkCode{250, 1}, &owner,
+          ModemChoice{{{QStringLiteral("/dev/ttyUSB0"), QString(40, u'Ж')}}, {}});
+      break;
+    }
+    case Window::kSendingWindow: {  // at its end, saying why at length
+      auto* sending = new SendingWindow(
+          {QStringLiteral(
+              "/nonexistent/serial/by-id/usb-HUAWEI_Technology_HUAWEI_Mobile-if00-port0")},
+          QList<QByteArray>(255, QByteArray(2, '\0')), &owner);
+      window.reset(sending);
+      QSignalSpy ended(sending, &SendingWindow::Ended);
+      if (!ended.wait(10000)) return;
       break;
     }
     case Window::kNetworkCodeDialog:
@@ -387,6 +410,8 @@ void TextFitTest::Windows() {
   QTest::newRow("C array import") << Window::kCArrayImportDialog << QString();
   QTest::newRow("C array export") << Window::kCArrayExportDialog << QString();
   QTest::newRow("SMS") << Window::kSmsDialog << QString();
+  QTest::newRow("SMS to a modem") << Window::kSendingDialog << QString();
+  QTest::newRow("sending") << Window::kSendingWindow << QString();
   QTest::newRow("network code") << Window::kNetworkCodeDialog << QString();
   QTest::newRow("frame duration") << Window::kFrameDurationDialog << QString();
   QTest::newRow("file dialog") << Window::kFileDialog << QStringLiteral("Массив C для дисплея");

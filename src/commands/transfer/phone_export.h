@@ -36,7 +36,7 @@ QString SmsMessagesText(const Animation& frames, const Picture& current, const S
 // One thing the dialog "SMS" finds wrong with its answers, as a sentence,
 // and the field where it is mended.
 struct SmsProblem {
-  enum class Field { Recipient, Kind, Network, Text };
+  enum class Field { Recipient, Kind, Network, Text, Port, Speed };
   Field field;
   QString text;
 };

@@ -52,18 +52,24 @@ FormatStatus CountModemMessages(const Animation& frames, const Picture& current,
   return FormatStatus::Ok;
 }
 
+FormatStatus ModemPdus(const Animation& frames, const Picture& current, const SmsOptions& options,
+                       const NetworkCode& network, QList<QByteArray>& pdus) {
+  const std::optional<PhoneNumber> to = ParsePhoneNumber(options.recipient);
+  if (!to) return FormatStatus::BadRecipient;
+  return Pdus(frames, current, options, network, *to, pdus);
+}
+
 FormatStatus EncodeModemCommands(const Animation& frames, const Picture& picture,
                                  const SmsOptions& options, const NetworkCode& network,
                                  QByteArray& bytes) {
-  const std::optional<PhoneNumber> to = ParsePhoneNumber(options.recipient);
-  if (!to) return FormatStatus::BadRecipient;
   QList<QByteArray> pdus;
-  if (const FormatStatus status = Pdus(frames, picture, options, network, *to, pdus);
+  if (const FormatStatus status = ModemPdus(frames, picture, options, network, pdus);
       status != FormatStatus::Ok)
     return status;
+  const PhoneNumber to = *ParsePhoneNumber(options.recipient);
   QString text = QStringLiteral("# Сообщений SMS: %1, получатель %2; в них %3\r\nAT+CMGF=0\r\n")
                      .arg(pdus.size())
-                     .arg(to->Text(), Carried(frames, options, network));
+                     .arg(to.Text(), Carried(frames, options, network));
   for (const QByteArray& pdu : pdus)
     text += QStringLiteral("AT+CMGS=%1\r\n%2\r\n")
                 .arg(pdu.size() - 1)

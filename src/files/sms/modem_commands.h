@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 #include "files/format_status.h"
 #include "files/sms/network_code.h"
@@ -33,6 +34,12 @@ FormatStatus EncodeModemCommands(const Picture& picture, const SmsOptions& optio
 FormatStatus EncodeModemCommands(const Animation& frames, const Picture& current,
                                  const SmsOptions& options, const NetworkCode& network,
                                  QByteArray& bytes);
+
+// The PDUs of that file's messages, service centre's field first, which a
+// modem is given one by one: the same status, and `pdus` as it was on a
+// failure.
+FormatStatus ModemPdus(const Animation& frames, const Picture& current, const SmsOptions& options,
+                       const NetworkCode& network, QList<QByteArray>& pdus);
 
 // How many messages that file sends, whatever the recipient; or the
 // writer's status where it would refuse what they carry.

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,8 +16,44 @@
 
 namespace tochkograf {
 
+namespace {
+
+// The speeds modems are most often set to; any other may be typed.
+constexpr int kCommonSpeeds[] = {9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
+
+QComboBox* PortList(const ModemChoice& modem, QWidget* parent) {
+  auto* ports = Named(new QComboBox(parent), "port");
+  ports->setEditable(true);
+  ports->setInsertPolicy(QComboBox::NoInsert);
+  // A long description shows in the list, not in the dialog's width.
+  ports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ports->setMinimumContentsLength(24);
+  for (const PresentPort& port : modem.ports) ports->addItem(PresentPortText(port), port.location);
+  const int known = ports->findData(modem.port.name);
+  if (known >= 0)
+    ports->setCurrentIndex(known);
+  else
+    ports->setEditText(modem.port.name.isEmpty() && !modem.ports.isEmpty() ? ports->itemText(0)
+                                                                           : modem.port.name);
+  ports->lineEdit()->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
+  return ports;
+}
+
+QComboBox* SpeedList(const ModemChoice& modem, QWidget* parent) {
+  auto* speeds = Named(new QComboBox(parent), "speed");
+  speeds->setEditable(true);
+  speeds->setInsertPolicy(QComboBox::NoInsert);
+  for (const int speed : kCommonSpeeds) speeds->addItem(QString::number(speed));
+  speeds->setValidator(new QIntValidator(0, 99999999, speeds));
+  speeds->setEditText(QString::number(modem.port.speed));
+  return speeds;
+}
+
+}  // namespace
+
 SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
-                     const NetworkCode& network, QWidget* parent)
+                     const NetworkCode& network, QWidget* parent,
+                     const std::optional<ModemChoice>& modem)
     : QDialog(parent, kFixedDialogFlags), frames_(frames), current_(current) {
   setWindowTitle(QStringLiteral("SMS"));
   recipient_ = Named(new QLineEdit(start.recipient, this), "recipient");
@@ -36,7 +73,9 @@ SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsO
   // not there is something to say.
   problem_->setMinimumHeight(2 * problem_->fontMetrics().lineSpacing());
   auto* buttons = new QDialogButtonBox(this);
-  Named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), "ok")
+  Named(buttons->addButton(modem ? QStringLiteral("Отправить") : QStringLiteral("OK"),
+                           QDialogButtonBox::AcceptRole),
+        "ok")
       ->setDefault(true);
   Named(buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole), "cancel");
   connect(buttons, &QDialogButtonBox::accepted, this, &SmsDialog::accept);
@@ -45,6 +84,12 @@ SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsO
   connect(recipient_, &QLineEdit::textChanged, this, &SmsDialog::Check);
   connect(text_, &QLineEdit::textChanged, this, &SmsDialog::Check);
   connect(network_, &NetworkCodeFields::Changed, this, &SmsDialog::Check);
+  if (modem) {
+    port_ = PortList(*modem, this);
+    speed_ = SpeedList(*modem, this);
+    connect(port_, &QComboBox::editTextChanged, this, &SmsDialog::Check);
+    connect(speed_, &QComboBox::editTextChanged, this, &SmsDialog::Check);
+  }
 
   auto* form = new QFormLayout(this);
   QString picture = QStringLiteral("%1 точек").arg(SizeText(frames.width, frames.height));
@@ -54,6 +99,10 @@ SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsO
   form->addRow(QStringLiteral("&Текст (необязательно):"), text_);
   form->addRow(QStringLiteral("&Отправить как:"), kind_);
   form->addRow(QStringLiteral("&Сеть оператора:"), network_);
+  if (modem) {
+    form->addRow(QStringLiteral("&Порт модема:"), port_);
+    form->addRow(QStringLiteral("С&корость, бит/с:"), speed_);
+  }
   form->addRow(QStringLiteral("Сообщений SMS:"), messages_);
   form->addRow(problem_);
   form->addRow(buttons);
@@ -69,6 +118,14 @@ SmsOptions SmsDialog::Options() const {
 }
 
 NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
+
+ModemPort SmsDialog::Port() const {
+  if (!port_) return {};
+  const QString typed = port_->currentText().trimmed();
+  const int listed = port_->findText(port_->currentText());
+  const QString name = listed >= 0 ? port_->itemData(listed).toString() : typed;
+  return {name, speed_->currentText().toInt()};
+}
 
 void SmsDialog::accept() {
   tried_ = true;
@@ -90,9 +147,12 @@ void SmsDialog::KindChanged() {
 void SmsDialog::Check() {
   messages_->setText(SmsMessagesText(frames_, current_, Options(), Network()));
   shown_.reset();
-  for (const SmsProblem& problem : SmsProblems(frames_, current_, Options(), network_->Code())) {
-    const bool typed = problem.field == SmsProblem::Field::Recipient ||
-                       problem.field == SmsProblem::Field::Network;
+  const QList<SmsProblem> problems =
+      port_ ? SendingProblems(frames_, current_, {Options(), Network(), Port()}, network_->Code())
+            : SmsProblems(frames_, current_, Options(), network_->Code());
+  for (const SmsProblem& problem : problems) {
+    const bool typed =
+        problem.field != SmsProblem::Field::Kind && problem.field != SmsProblem::Field::Text;
     if (tried_ || !typed) {
       shown_ = problem;
       break;
@@ -109,6 +169,10 @@ QWidget* SmsDialog::FieldOf(SmsProblem::Field field) const {
       return kind_;
     case SmsProblem::Field::Network:
       return network_->FirstShort();
+    case SmsProblem::Field::Port:
+      return port_;
+    case SmsProblem::Field::Speed:
+      return speed_;
     case SmsProblem::Field::Text:
       break;
   }

@@ -14,6 +14,7 @@
 #include "commands/transfer/export_command.h"
 #include "commands/transfer/image_import.h"
 #include "commands/transfer/phone_export.h"
+#include "commands/transfer/send_to_phone.h"
 #include "picture/drawing_tools.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
@@ -133,6 +134,12 @@ std::vector<Menu> CommandTable() {
            {.name = "fileexport",
             .caption = QStringLiteral("Экспорт..."),
             .run = [](CommandContext& c) { fileexport(c.commands, c.windows, &c.phone_dialogs); }},
+           {.name = "filesend",
+            .caption = QStringLiteral("Отправить на телефон..."),
+            .run =
+                [](CommandContext& c) {
+                  SendToPhone(c.state, c.phone_sending, c.commands.Document().messages);
+                }},
            separator("t8"),
            {.name = "fileexit",
             .caption = QStringLiteral("Выход"),

@@ -12,6 +12,7 @@ namespace tochkograf {
 class DesktopClipboard;
 class DocumentCommands;
 class PhoneExportDialogs;
+class PhoneSending;
 class PictureView;
 class SideWindows;
 
@@ -27,7 +28,7 @@ class CommandWindow {
 
 // What a command runs with: the document, its commands and the view it is
 // drawn in, the side windows, the clipboard, the export's questions for the
-// phones' types, and the main window itself.
+// phones' types, the sending through a modem, and the main window itself.
 struct CommandContext {
   DocumentCommands& commands;
   DocumentState& state;
@@ -35,6 +36,7 @@ struct CommandContext {
   SideWindows& windows;
   DesktopClipboard& clipboard;
   PhoneExportDialogs& phone_dialogs;
+  PhoneSending& phone_sending;
   CommandWindow& window;
 };
 

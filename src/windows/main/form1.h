@@ -9,6 +9,7 @@
 #include "commands/file_dialog_platform.h"
 #include "commands/transfer/desktop_clipboard.h"
 #include "commands/transfer/phone_export.h"
+#include "commands/transfer/send_to_phone.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
 #include "picture/drawing_tools.h"
@@ -27,6 +28,7 @@ class Form3;
 class PaperRoom;
 class Playback;
 class Pole;
+class QtPhoneExportDialogs;
 
 // What the main window asks of the outside world. Anything left null gets
 // the real thing; tests put scripted fakes here.
@@ -42,6 +44,7 @@ struct Form1Seams {
   // again; null: the about box is made at its first opening.
   Form3* splash = nullptr;
   PhoneExportDialogs* phone_dialogs = nullptr;  // the export's questions for the phones' types
+  PhoneSending* phone_sending = nullptr;        // the sending through a modem
 };
 
 // The main window: it owns the document, makes its commands from one table
@@ -154,8 +157,9 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView, priv
   std::unique_ptr<SideWindows> own_windows_;
   SideWindows* windows_;
   std::unique_ptr<FileDialogPlatform> own_file_dialogs_;
-  std::unique_ptr<PhoneExportDialogs> own_phone_dialogs_;
+  std::unique_ptr<QtPhoneExportDialogs> own_phone_dialogs_;  // and the sending's
   PhoneExportDialogs* phone_dialogs_;
+  PhoneSending* phone_sending_;
   std::unique_ptr<DesktopClipboard> own_clipboard_;
   DesktopClipboard* clipboard_;
   std::unique_ptr<DocumentCommands> commands_;

@@ -2,8 +2,10 @@
 #include <memory>
 
 #include "commands/transfer/export_command.h"
+#include "commands/transfer/send_to_phone.h"
 #include "fakes/document_harness.h"
 #include "fakes/file_bytes.h"
+#include "fakes/modem_file.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
 #include "files/sms/modem_commands.h"
@@ -36,6 +38,26 @@ struct ScriptedPhoneDialogs : PhoneExportDialogs {
   }
 };
 
+// Answers "Отправить на телефон..." as scripted, and keeps what it is given
+// to send; no answers cancel.
+struct ScriptedSending : PhoneSending {
+  std::optional<SendingAnswers> answers;
+  int frames_asked = 0;
+  std::optional<ModemPort> port;
+  QList<QByteArray> pdus;
+
+  bool AskSending(const Animation& frames, const Picture&, SendingAnswers& given) override {
+    frames_asked = frames.Count();
+    if (!answers) return false;
+    given = *answers;
+    return true;
+  }
+  void Send(const ModemPort& to, const QList<QByteArray>& sent) override {
+    port = to;
+    pdus = sent;
+  }
+};
+
 }  // namespace
 
 // "Экспорт..." to the phones' types: the questions after the file dialog,
@@ -48,6 +70,8 @@ class PhoneExportTest : public QObject {
   void answersWritten();
   void sizeProblems_data();
   void sizeProblems();
+  void sendsWhatTheExportWrites_data();
+  void sendsWhatTheExportWrites();
 };
 
 void PhoneExportTest::answersWritten_data() {
@@ -133,6 +157,57 @@ void PhoneExportTest::sizeProblems() {
        SmsProblems(Animation::Of(picture), picture, {to, QString(), SmsKind(kind)}, {{250, 1}}))
     found += QString(each.text).replace(u'\u00a0', u' ');
   QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.contains(problem), qPrintable(found));
+}
+
+// "Отправить на телефон..." gives the modem the messages the .at export
+// writes for the same frames and answers, on the port chosen; cancelled,
+// nothing. The document stays as it was.
+void PhoneExportTest::sendsWhatTheExportWrites_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<int>("frames");
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<bool>("answered");
+  QTest::newRow("picture") << QSize(16, 16) << 1 << int(SmsKind::Ems) << true;
+  QTest::newRow("four frames") << QSize(16, 16) << 4 << int(SmsKind::Ems) << true;
+  QTest::newRow("logo of the current of two frames")
+      << QSize(72, 14) << 2 << int(SmsKind::OperatorLogo) << true;
+  QTest::newRow("cancelled") << QSize(16, 16) << 1 << int(SmsKind::Ems) << false;
+}
+
+void PhoneExportTest::sendsWhatTheExportWrites() {
+  QFETCH(QSize, size);
+  QFETCH(int, frames);
+  QFETCH(int, kind);
+  QFETCH(bool, answered);
+  DocumentHarness h;
+  h.state.MX = size.width();
+  h.state.MY = size.height();
+  for (int added = 1; added < frames; ++added) {
+    FillRandom(h.state.Pixels, added);
+    AddBlankFrame(h.state);
+  }
+  FillRandom(h.state.Pixels, 9);
+  const DocumentState before = h.state;
+  const SendingAnswers answers{
+      {QStringLiteral("8 916 123-45-67"), QStringLiteral("Hi"), SmsKind(kind)},
+      {250, 1},
+      {QStringLiteral("/dev/ttyUSB1"), 9600}};
+  ScriptedSending sending;
+  if (answered) sending.answers = answers;
+  SendToPhone(h.state, sending, h.messages);
+  QCOMPARE(sending.frames_asked, frames);
+  QVERIFY(SameDocument(h.state, before));
+  QCOMPARE(h.messages.failures.size(), 0);
+  QCOMPARE(sending.port.has_value(), answered);
+  if (!answered) return;
+  QCOMPARE(sending.port->name, QStringLiteral("/dev/ttyUSB1"));
+  QCOMPARE(sending.port->speed, 9600);
+  QByteArray file;
+  QCOMPARE(EncodeModemCommands(AnimationOf(h.state),
+                               Picture{size.width(), size.height(), h.state.Pixels}, answers.sms,
+                               answers.network, file),
+           FormatStatus::Ok);
+  QCOMPARE(sending.pdus, PdusOfModemFile(file));
 }
 
 QTEST_GUILESS_MAIN(PhoneExportTest)

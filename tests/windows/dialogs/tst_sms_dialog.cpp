@@ -38,6 +38,8 @@ class SmsDialogTest : public QObject {
   void checksAsTheFieldsChange();
   void showsMessages_data();
   void showsMessages();
+  void asksForTheModem_data();
+  void asksForTheModem();
 };
 
 void SmsDialogTest::okTakesOnlyWhatCanBeSent_data() {
@@ -216,6 +218,59 @@ void SmsDialogTest::showsMessages() {
   }
   const QString picture = Find<QLabel>(dialog, "picture")->text();
   QVERIFY2(frames == 1 || picture.endsWith(u' ' + QString::number(frames)), qPrintable(picture));
+}
+
+// Sending, it asks for the port, one of those present or typed, and the
+// speed, and takes no answers without them.
+void SmsDialogTest::asksForTheModem_data() {
+  QTest::addColumn<QString>("port");    // typed; empty: the second of the list chosen
+  QTest::addColumn<QString>("speed");   // typed; empty: as it starts
+  QTest::addColumn<QString>("chosen");  // the port taken; empty: refused
+  QTest::addColumn<int>("speed_taken");
+  QTest::addColumn<QString>("problem");  // a part of what the dialog says
+  QTest::newRow("listed") << ""
+                          << ""
+                          << "/dev/rfcomm0" << 115200 << "";
+  QTest::newRow("typed, slower") << "ttyS1"
+                                 << "9600"
+                                 << "ttyS1" << 9600 << "";
+  QTest::newRow("no port") << " "
+                           << ""
+                           << "" << 0 << "порт модема";
+  QTest::newRow("no speed") << "/dev/ttyUSB3"
+                            << "0"
+                            << "" << 0 << "скорость порта";
+}
+
+void SmsDialogTest::asksForTheModem() {
+  QFETCH(QString, port);
+  QFETCH(QString, speed);
+  QFETCH(QString, chosen);
+  QFETCH(int, speed_taken);
+  QFETCH(QString, problem);
+  const Picture picture{16, 16, {}};
+  const ModemChoice modem{{{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("HUAWEI Mobile")},
+                           {QStringLiteral("/dev/rfcomm0"), QString()}},
+                          {}};
+  SmsDialog dialog(Animation::Of(picture), picture, {QStringLiteral("+79161234567"), {}, {}}, {},
+                   nullptr, modem);
+  dialog.show();
+  auto* ports = Find<QComboBox>(dialog, "port");
+  QCOMPARE(ports->currentText(), QStringLiteral("/dev/ttyUSB0 — HUAWEI Mobile"));
+  if (port.isEmpty())
+    ports->setCurrentIndex(1);
+  else
+    ports->setEditText(port);
+  if (!speed.isEmpty()) Find<QComboBox>(dialog, "speed")->setEditText(speed);
+  auto* ok = Find<QPushButton>(dialog, "ok");
+  QCOMPARE(ok->text(), QStringLiteral("Отправить"));
+  QTest::mouseClick(ok, Qt::LeftButton);
+  QCOMPARE(dialog.result() == QDialog::Accepted, !chosen.isEmpty());
+  const QString said = Find<QLabel>(dialog, "problem")->text();
+  QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
+  if (chosen.isEmpty()) return;
+  QCOMPARE(dialog.Port().name, chosen);
+  QCOMPARE(dialog.Port().speed, speed_taken);
 }
 
 QTEST_MAIN(SmsDialogTest)

@@ -170,6 +170,7 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "fromimage=Импорт изображения...=",
                                        "fromcarray=Импорт массива C...=",
                                        "fileexport=Экспорт...=",
+                                       "filesend=Отправить на телефон...=",
                                        "t8=-=",
                                        "fileexit=Выход="};
   QTest::newRow("edit") << "edit"

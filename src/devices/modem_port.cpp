@@ -1,0 +1,9 @@
+#include "devices/modem_port.h"
+
+namespace tochkograf {
+
+QString PortLocation(const QString& name) {
+  return name.contains(u'/') ? name : QStringLiteral("/dev/") + name;
+}
+
+}  // namespace tochkograf
