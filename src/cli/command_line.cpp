@@ -4,6 +4,7 @@
 
 #include "cli/option_reading.h"
 #include "cli/option_scope.h"
+#include "cli/option_table.h"
 #include "files/disk/system_name.h"
 #include "files/status_texts.h"
 #include "images/thumbnail.h"
@@ -70,6 +71,29 @@ CommandLine ConvertCommand(const QStringList& operands) {
   return FileCommand(Action::Convert, operands[0], operands[1]);
 }
 
+// A command of the option table, given with `operands`.
+CommandLine TableCommand(const OptionRow& row, const QStringList& operands) {
+  if (operands.size() != row.operands.size())
+    return Misuse(
+        QStringLiteral("для --%1 нужны аргументы: %2").arg(row.name, row.operands.join(u' ')));
+  CommandLine command;
+  row.read({}, -1, command);
+  command.in = operands.value(0);
+  command.out = operands.value(1);
+  return command;
+}
+
+// The commands given, as they are named, in the order the help has them.
+QStringList CommandsGiven(const QCommandLineParser& parser, const Options& options) {
+  QStringList given;
+  if (parser.isSet(options.thumbnail)) given << QStringLiteral("--thumbnail");
+  if (parser.isSet(options.convert)) given << QStringLiteral("--convert");
+  for (const OptionRow& row : OptionTable())
+    if (row.group == OptionGroup::Command && parser.isSet(row.name))
+      given << QStringLiteral("--") + row.name;
+  return given;
+}
+
 CommandLine EditCommand(const QStringList& operands) {
   if (operands.size() > 1)
     return Misuse(QStringLiteral("редактор открывает один файл, лишний аргумент %1")
@@ -99,8 +123,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(options.help)) return Command(Action::Help);
   if (parser.isSet(options.version)) return Command(Action::Version);
   const QStringList operands = parser.positionalArguments();
-  if (parser.isSet(options.thumbnail) && parser.isSet(options.convert))
-    return Misuse(QStringLiteral("--thumbnail и --convert нельзя указывать вместе"));
+  if (const QStringList given = CommandsGiven(parser, options); given.size() > 1)
+    return Misuse(QStringLiteral("%1 и %2 нельзя указывать вместе").arg(given[0], given[1]));
   if (!parser.isSet(options.convert))
     if (const QString given = OptionsWithoutConvert(parser); !given.isEmpty()) return Misuse(given);
   if (parser.isSet(options.thumbnail)) return ThumbnailCommand(operands);
@@ -112,6 +136,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       problem = OptionOutOfScope(parser, {command.in, command.out, command.phone.sms.kind});
     return problem.isEmpty() ? command : Misuse(problem);
   }
+  for (const OptionRow& row : OptionTable())
+    if (row.group == OptionGroup::Command && parser.isSet(row.name))
+      return TableCommand(row, operands);
   return EditCommand(operands);
 }
 

@@ -18,13 +18,14 @@ enum class Action {
   Version,    // --version
   Thumbnail,  // --thumbnail IN OUT SIZE
   Convert,    // --convert IN OUT
+  Receive,    // --receive SOURCE FOLDER
   Misuse,     // arguments that make no command
 };
 
 struct CommandLine {
   Action action = Action::Edit;
   std::optional<QString> file;  // Edit: the file to open
-  QString in, out;              // Thumbnail and Convert
+  QString in, out;              // Thumbnail, Convert, and Receive: its source and folder
   int size = 0;                 // Thumbnail: the largest side of the image
   ConversionOptions options;    // Convert: how images are converted
   PhoneOptions phone;           // Convert: what goes into a file for a phone

@@ -95,13 +95,22 @@ QList<HelpItem> OptionsHelp() {
   return items;
 }
 
+// The commands of the option table: "--receive ИСТОЧНИК ПАПКА".
+QStringList TableCommands() {
+  QStringList calls;
+  for (const OptionRow* command : OptionsOf(OptionGroup::Command))
+    calls << QStringLiteral("--%1 %2").arg(command->name, command->operands.join(u' '));
+  return calls;
+}
+
 }  // namespace
 
 HelpText CommandLineHelpText() {
   const QString most = SizeText(kMaxWidth, kMaxHeight);
   HelpText help;
   help.calls = {
-      QStringLiteral("[ФАЙЛ]"), QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
+      QStringLiteral("[ФАЙЛ]"),
+      QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
       QStringLiteral("--convert ВХОД ВЫХОД ") + Usage(OptionsOf(OptionGroup::Conversion)),
       QStringLiteral("--convert ВХОД ВЫХОД.at ") + Usage(OptionsOf(OptionGroup::Phone)),
       QStringLiteral("--convert ВХОД ВЫХОД.h ") + Usage(OptionsOf(OptionGroup::DisplayArray)),
@@ -109,7 +118,9 @@ HelpText CommandLineHelpText() {
       QStringLiteral("--convert ВХОД.h ВЫХОД ") +
           Usage(OptionsNamed(
               {QStringLiteral("size"), QStringLiteral("layout"), QStringLiteral("set-bit")})),
-      QStringLiteral("--help | --version")};
+  };
+  help.calls += TableCommands();
+  help.calls << QStringLiteral("--help | --version");
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
           .arg(most);
@@ -136,6 +147,9 @@ HelpText CommandLineHelpText() {
                   QStringLiteral("Параметр, который ничего не меняет для данных ВХОДА и ВЫХОДА "
                                  "(--layout с ВЫХОДОМ .txt, --text с --kind operator, --to с "
                                  "ВЫХОДОМ .png), — неверный аргумент.")}};
+  const QStringList commands = TableCommands();
+  for (qsizetype i = 0; i < commands.size(); ++i)
+    help.items.append({commands[i], OptionsOf(OptionGroup::Command)[i]->help});
   help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
                  {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
   help.notes = {
@@ -144,8 +158,8 @@ HelpText CommandLineHelpText() {
                       "изображением любого типа, который читает Qt (.jpg, .gif, .pgm...).")
            .arg(FormatList())},
       {QStringLiteral("КОДЫ ВЫХОДА"),
-       QStringLiteral(
-           "Коды выхода: 0 успех, 1 ошибка чтения или записи файла, 2 неверные аргументы.")}};
+       QStringLiteral("Коды выхода: 0 успех, 1 ошибка чтения или записи файла (для --receive "
+                      "и источник без рисунков), 2 неверные аргументы.")}};
   return help;
 }
 

@@ -201,6 +201,25 @@ QList<OptionRow> Rows() {
        .scope = kArraysWritten,
        .help = QStringLiteral("объявить записываемый массив с PROGMEM, в памяти программы "
                               "(Arduino)")},
+      {.name = QStringLiteral("receive"),
+       .group = OptionGroup::Command,
+       .read =
+           [](const QString&, qsizetype, CommandLine& command) {
+             command.action = Action::Receive;
+             return QString();
+           },
+       .help = QStringLiteral(
+           "достать рисунки из принятых SMS, без окна: ИСТОЧНИК — резервная копия SMS gammu "
+           "(.smsbackup, а также файл входящих gammu-smsd в формате detail), файл AT-команд "
+           ".at этой программы или текст по одному PDU (SMS-DELIVER или SMS-SUBMIT, с адресом "
+           "SMS-центра или без него) в шестнадцатеричной записи на строке. Части длинных "
+           "сообщений собираются; каждый рисунок EMS, анимация EMS, логотип оператора, картинка "
+           "группы и картинка-сообщение Nokia записывается в ПАПКУ (её создаст, если нет) "
+           "файлом .ems (анимация — со всеми кадрами) с новым именем вида "
+           "from-79161234567-1.ems, никогда не заменяя файлы, что там уже есть; о каждом "
+           "выводится строка: файл, вид, размер, кадры, отправитель, время, текст. "
+           "Повреждённые сообщения и недостающие части пропускаются с замечанием"),
+       .operands = {QStringLiteral("ИСТОЧНИК"), QStringLiteral("ПАПКА")}},
   };
 }
 

@@ -17,6 +17,7 @@ enum class OptionGroup {
   Phone,         // what goes into the files for a phone
   DisplayArray,  // how C arrays for displays are written and read
   Frames,        // how the frames of an animation are written
+  Command,       // not an option of --convert but a command of its own, among none of the groups
 };
 
 struct OptionGroupRow {
@@ -25,7 +26,7 @@ struct OptionGroupRow {
   QString after{};   // and the one after them
 };
 
-// One option of --convert. Everything that parses, reads, refuses, or
+// One option of --convert, or a command. Everything that parses, reads, refuses, or
 // explains the options takes them from this table: a new option is one
 // more row.
 struct OptionRow {
@@ -43,6 +44,9 @@ struct OptionRow {
   bool needed = false;  // the usage shows it unbracketed: what it acts on needs it
   QString term{};       // the help's term where it is not "--name value"
   QString help{};       // what it does, as the help says it
+  // A command's operands, as the usage names them ("ИСТОЧНИК", "ПАПКА");
+  // its reader then says which command the arguments make.
+  QStringList operands{};
 };
 
 // Every option, in the order they are read and a refusal is looked for:

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "cli/image_input.h"
+#include "cli/receive_command.h"
 #include "cli/silenced_stderr.h"
 #include "files/disk/file_access.h"
 #include "files/disk/safe_save.h"
@@ -127,6 +128,9 @@ Outcome RunWithoutWindow(const CommandLine& command) {
     case Action::Convert:
       if (!NeedsImagePlugins(command.in)) PrepareFileCommand();
       return Convert(command);
+    case Action::Receive:
+      PrepareFileCommand();
+      return ReceiveIntoFolder(command);
     case Action::Misuse:
     case Action::Edit:
       break;

@@ -12,9 +12,9 @@ struct Outcome {
   QString out, err;   // for standard output and standard error
 };
 
-// Every command but Edit: help, version, a misuse, a thumbnail or a
-// conversion. It needs no application object, no window system and no
-// font; files it writes appear whole or not at all.
+// Every command but Edit: help, version, a misuse, a thumbnail, a
+// conversion, or pictures taken out of received messages. It needs no application object, no window
+// system and no font; files it writes appear whole or not at all.
 Outcome RunWithoutWindow(const CommandLine& command);
 
 }  // namespace tochkograf
