@@ -15,9 +15,12 @@ namespace tochkograf {
 // (sms_pdu.h); with notes in Russian on what was left out.
 QList<ReceivedMessage> MessagesOfFile(const QByteArray& bytes, QStringList& notes);
 
-// The same of the file at `path`: of a file longer than
-// kMessageFileReadLimit its start, with a note. Ok, or why it cannot be
-// read, `messages` and `notes` then as they were.
+// The same of the file at `path`, or of every plain file in the folder
+// at `path` (gammu-smsd's inbox, a message or a part a file), in the order
+// of their names, each message's origin and each note after the file's
+// name. Of more than kMessageFileReadLimit bytes, the start, with a note.
+// Ok, or why the file or folder cannot be read, `messages` and `notes`
+// then as they were.
 FileStatus ReadMessageFile(const QString& path, QList<ReceivedMessage>& messages,
                            QStringList& notes);
 

@@ -40,13 +40,23 @@ struct Found {
   QStringList pictures, notes;
 };
 
-Found FoundIn(const QByteArray& file) {
+// What the file or folder at `path` gives.
+Found FoundIn(const QString& path) {
   QStringList notes;
-  const QList<ReceivedMessage> messages = MessagesOfFile(file, notes);
+  QList<ReceivedMessage> messages;
+  if (ReadMessageFile(path, messages, notes) != FileStatus::Ok) return {{}, {"unread"}};
   const Reception reception = PicturesInMessages(messages, notes);
   Found found{{}, reception.notes};
   for (const ReceivedPicture& picture : reception.pictures) found.pictures << Described(picture);
   return found;
+}
+
+Found FoundIn(const QByteArray& bytes) {
+  QTemporaryDir folder;
+  QFile file(folder.filePath("messages.txt"));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+  file.close();
+  return FoundIn(file.fileName());
 }
 
 // Each expected note holds its words.
@@ -155,10 +165,16 @@ void ReceivedMessagesTest::gammuWrites() {
   QVERIFY2(gammu.exitCode() == 0, gammu.readAllStandardError().constData());
   const QString expected = QStringLiteral("%1 from +79161234567 2024-03-05T14:30:15Z %2 «%3» %4")
                                .arg(kind, network.isEmpty() ? "-" : network, text, Drawn(drawn));
-  for (const char* name : {"with_centre.txt", "without_centre.txt", "backup.smsbackup"}) {
-    QFile file(folder.filePath(name));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const Found found = FoundIn(file.readAll());
+  // gammu-smsd's inbox: each message a file, the last part first.
+  QFile backup(folder.filePath("backup.smsbackup"));
+  QVERIFY(backup.open(QIODevice::ReadOnly) && QDir(folder.path()).mkdir("inbox"));
+  const QList<QByteArray> sections = backup.readAll().split('[');
+  for (qsizetype i = 1; i < sections.size(); ++i) {
+    QFile part(folder.filePath(QStringLiteral("inbox/IN%1.txt").arg(sections.size() - i)));
+    QVERIFY(part.open(QIODevice::WriteOnly) && part.write('[' + sections[i]) > 0);
+  }
+  for (const char* name : {"with_centre.txt", "without_centre.txt", "backup.smsbackup", "inbox"}) {
+    const Found found = FoundIn(folder.filePath(name));
     QCOMPARE(found.notes, QStringList());
     QCOMPARE(found.pictures, QStringList{expected});
   }
