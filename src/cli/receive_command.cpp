@@ -1,5 +1,7 @@
 #include "cli/receive_command.h"
 
+#include <QHash>
+
 #include "cli/received_source.h"
 #include "files/disk/numbered_file.h"
 #include "files/formats/ems_animation.h"
@@ -62,11 +64,14 @@ Outcome ReceiveIntoFolder(const CommandLine& command) {
     outcome.exit_code = 1;
     return outcome;
   }
+  QHash<QString, int> next;  // the number each stem tries next
   for (const ReceivedPicture& picture : reception.pictures) {
     QString name;
     const QByteArray bytes = EncodeEmsAnimation(EmsAnimationOf(picture.frames));
+    const QString stem = Stem(picture);
+    int& number = next.insert(stem, next.value(stem, 1)).value();
     if (const FileStatus status =
-            SaveNumbered(command.out, Stem(picture), QStringLiteral(".ems"), bytes, name);
+            SaveNumbered(command.out, stem, QStringLiteral(".ems"), bytes, number, name);
         status != FileStatus::Ok) {
       outcome.err += Problem(QStringLiteral("не удалось записать рисунок в «%1»: %2")
                                  .arg(command.out, WriteFailureReason(status)));

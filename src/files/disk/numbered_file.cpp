@@ -42,9 +42,9 @@ FileStatus MakeFolder(const QString& path) {
 }
 
 FileStatus SaveNumbered(const QString& folder, const QString& stem, const QString& extension,
-                        const QByteArray& bytes, QString& name) {
+                        const QByteArray& bytes, int& number, QString& name) {
   const QString start = folder.endsWith(u'/') ? folder : folder + u'/';
-  for (int number = 1;; ++number) {
+  for (;; ++number) {
     const QString candidate =
         QStringLiteral("%1%2-%3%4").arg(start, stem).arg(number).arg(extension);
     const QByteArray path = SystemName(candidate);
@@ -59,6 +59,7 @@ FileStatus SaveNumbered(const QString& folder, const QString& stem, const QStrin
       return status;
     }
     name = candidate;
+    ++number;
     return FileStatus::Ok;
   }
 }

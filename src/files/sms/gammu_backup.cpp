@@ -1,6 +1,5 @@
 #include "files/sms/gammu_backup.h"
 
-#include <QHash>
 #include <QTimeZone>
 #include <cctype>
 
@@ -13,8 +12,28 @@ namespace {
 
 constexpr char kSection[] = "[SMSBackup";
 
-// A section's values by key; a value in quotes without them.
-using Values = QHash<QByteArray, QByteArray>;
+// The values of a section the messages need, as the file has them.
+struct Section {
+  QByteArray pdu, number, number_utf16, time, udh, coding;
+  QByteArray text;  // the lines Text00, Text01... joined, as they come
+};
+
+// Takes a value to the section, where its key is one of those needed.
+void Take(QByteArrayView key, const QByteArray& value, Section& section) {
+  if (key.startsWith("Text") && key.size() > 4 && std::isdigit(uchar(key[4]))) {
+    section.text += value;
+    return;
+  }
+  const std::pair<const char*, QByteArray Section::*> keys[] = {
+      {"PDU", &Section::pdu},
+      {"Number", &Section::number},
+      {"NumberUnicode", &Section::number_utf16},
+      {"DateTime", &Section::time},
+      {"UDH", &Section::udh},
+      {"Coding", &Section::coding}};
+  for (const auto& [name, field] : keys)
+    if (key == name) section.*field = value;
+}
 
 std::optional<QByteArray> FromHex(const QByteArray& hex) {
   for (const char c : hex)
@@ -32,63 +51,49 @@ QDateTime TimeOf(const QByteArray& value) {
   return time;
 }
 
-// The text's hex, over as many lines as it takes.
-QByteArray TextHex(const Values& values) {
-  QByteArray hex;
-  for (int line = 0; line < 100; ++line) {
-    const auto value =
-        values.constFind(QByteArray::number(line).rightJustified(2, '0').prepend("Text"));
-    if (value == values.constEnd()) break;
-    hex += *value;
-  }
-  return hex;
-}
-
 // The message a section holds; Unsupported for a status report, Damaged
 // for values that cannot be read.
-FormatStatus MessageOf(const Values& values, ReceivedMessage& message) {
-  const QByteArray pdu = values.value("PDU");
-  if (pdu == "Status_Report") return FormatStatus::Unsupported;
-  message.submitted = pdu == "Submit";
-  if (const std::optional<QByteArray> number = FromHex(values.value("NumberUnicode"));
+FormatStatus MessageOf(const Section& section, ReceivedMessage& message) {
+  if (section.pdu == "Status_Report") return FormatStatus::Unsupported;
+  message.submitted = section.pdu == "Submit";
+  if (const std::optional<QByteArray> number = FromHex(section.number_utf16);
       number && !number->isEmpty())
     message.address = Ucs2Text(*number);
   else
-    message.address = QString::fromUtf8(values.value("Number"));
-  message.time = TimeOf(values.value("DateTime"));
-  if (const QByteArray udh = values.value("UDH"); !udh.isEmpty()) {
-    const std::optional<QByteArray> octets = FromHex(udh);
+    message.address = QString::fromUtf8(section.number);
+  message.time = TimeOf(section.time);
+  if (!section.udh.isEmpty()) {
+    const std::optional<QByteArray> octets = FromHex(section.udh);
     const std::optional<QList<InformationElement>> header =
         octets ? ReadHeader(*octets) : std::nullopt;
     if (!header) return FormatStatus::Damaged;
     message.header = *header;
   }
-  const std::optional<QByteArray> text = FromHex(TextHex(values));
+  const std::optional<QByteArray> text = FromHex(section.text);
   if (!text) return FormatStatus::Damaged;
-  const QByteArray coding = values.value("Coding");
-  if (coding == "8bit")
+  if (section.coding == "8bit")
     message.data = *text;
-  else if (!coding.endsWith("_Compression") || coding.endsWith("No_Compression"))
+  else if (!section.coding.endsWith("_Compression") || section.coding.endsWith("No_Compression"))
     message.text = Ucs2Text(*text);
   return FormatStatus::Ok;
 }
 
-// Ends the section `values` holds: its message, or a note.
-void EndSection(Values& values, int number, QList<ReceivedMessage>& messages, QStringList& notes) {
+// Ends the section `number`: its message, or a note.
+void EndSection(Section& section, int number, QList<ReceivedMessage>& messages,
+                QStringList& notes) {
   if (number == 0) return;
   ReceivedMessage message;
-  message.origin = QStringLiteral("сообщение %1").arg(number);
-  switch (MessageOf(values, message)) {
-    case FormatStatus::Ok:
-      messages << std::move(message);
-      break;
-    case FormatStatus::Unsupported:
-      AddNote(notes, QStringLiteral("%1: отчёт о доставке, пропущен").arg(message.origin));
-      break;
-    default:
-      AddNote(notes, QStringLiteral("%1: повреждено, пропущено").arg(message.origin));
+  const FormatStatus status = MessageOf(section, message);
+  section = {};
+  const QString origin = QStringLiteral("сообщение %1").arg(number);
+  if (status == FormatStatus::Ok) {
+    message.origin = origin;
+    messages << std::move(message);
+  } else if (NoteKept(notes)) {
+    AddNote(notes, status == FormatStatus::Unsupported
+                       ? QStringLiteral("%1: отчёт о доставке, пропущен").arg(origin)
+                       : QStringLiteral("%1: повреждено, пропущено").arg(origin));
   }
-  values.clear();
 }
 
 }  // namespace
@@ -99,16 +104,16 @@ bool IsGammuSmsBackup(const QByteArray& text) {
 
 QList<ReceivedMessage> MessagesOfGammuBackup(const QByteArray& text, QStringList& notes) {
   QList<ReceivedMessage> messages;
-  Values values;
+  Section section;
   int number = 0;  // of the section being read; 0 before the first
   qsizetype start = 0;
   while (start < text.size()) {
     qsizetype end = text.indexOf('\n', start);
     if (end < 0) end = text.size();
-    const QByteArray line = text.mid(start, end - start).trimmed();
+    const QByteArrayView line = QByteArrayView(text).sliced(start, end - start).trimmed();
     start = end + 1;
     if (line.startsWith(kSection)) {
-      EndSection(values, number, messages, notes);
+      EndSection(section, number, messages, notes);
       if (messages.size() == kMostReceivedMessages) {
         AddNote(notes, TooManyMessagesNote());
         return messages;
@@ -118,12 +123,13 @@ QList<ReceivedMessage> MessagesOfGammuBackup(const QByteArray& text, QStringList
     }
     const qsizetype equals = line.indexOf('=');
     if (number == 0 || line.startsWith(';') || equals < 0) continue;
-    QByteArray value = line.mid(equals + 1).trimmed();
+    QByteArrayView value = line.sliced(equals + 1).trimmed();
+    // A value in quotes stands without them.
     if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-      value = value.mid(1, value.size() - 2);
-    values.insert(line.left(equals).trimmed(), value);
+      value = value.sliced(1, value.size() - 2);
+    Take(line.first(equals).trimmed(), value.toByteArray(), section);
   }
-  EndSection(values, number, messages, notes);
+  EndSection(section, number, messages, notes);
   return messages;
 }
 

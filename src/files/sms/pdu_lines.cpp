@@ -9,28 +9,32 @@ namespace tochkograf {
 
 namespace {
 
+// Whether `line` starts with `start`, whatever the case of its letters.
+bool Starts(QByteArrayView line, QByteArrayView start) {
+  return line.size() >= start.size() &&
+         qstrnicmp(line.data(), start.size(), start.data(), start.size()) == 0;
+}
+
 // What a modem says and is told, which a list of PDUs may hold among them.
-bool IsModemLine(const QByteArray& line) {
-  static const QList<QByteArray> starts = {"AT",      "OK", "ERROR", "RING", "BUSY", "NO ",
-                                           "CONNECT", "+",  "^",     "#",    ";"};
-  const QByteArray upper = line.toUpper();
-  for (const QByteArray& start : starts)
-    if (upper.startsWith(start)) return true;
+bool IsModemLine(QByteArrayView line) {
+  for (const char* start :
+       {"AT", "OK", "ERROR", "RING", "BUSY", "NO ", "CONNECT", "+", "^", "#", ";"})
+    if (Starts(line, start)) return true;
   return false;
 }
 
 // A line as the text has it, without the modem's prompt before a PDU
 // and the Ctrl+Z after it, which a saved session keeps.
-QByteArray Line(const QByteArray& text) {
-  QByteArray line = text.trimmed();
-  if (line.startsWith('>')) line = line.mid(1).trimmed();
+QByteArrayView Line(QByteArrayView text) {
+  QByteArrayView line = text.trimmed();
+  if (line.startsWith('>')) line = line.sliced(1).trimmed();
   while (line.endsWith('\x1A')) line.chop(1);
   return line;
 }
 
 // The octets of a line of hex digits, spaces between them allowed;
 // nothing for any other line.
-std::optional<QByteArray> HexOctets(const QByteArray& line) {
+std::optional<QByteArray> HexOctets(QByteArrayView line) {
   QByteArray digits;
   for (const char c : line) {
     if (c == ' ' || c == '\t') continue;
@@ -43,13 +47,12 @@ std::optional<QByteArray> HexOctets(const QByteArray& line) {
 
 // The octets after the service centre's address that a command or an
 // answer before a PDU announces, its last number; -1 for any other line.
-int AnnouncedLength(const QByteArray& line) {
-  const QByteArray upper = line.toUpper();
-  QByteArray number;
-  if (upper.startsWith("AT+CMGS="))
-    number = upper.mid(8);
-  else if (upper.startsWith("+CMGL:") || upper.startsWith("+CMGR:"))
-    number = upper.mid(upper.lastIndexOf(',') + 1);
+int AnnouncedLength(QByteArrayView line) {
+  QByteArrayView number;
+  if (Starts(line, "AT+CMGS="))
+    number = line.sliced(8);
+  else if (Starts(line, "+CMGL:") || Starts(line, "+CMGR:"))
+    number = line.sliced(line.lastIndexOf(',') + 1);
   else
     return -1;
   bool ok = false;
@@ -61,6 +64,8 @@ int AnnouncedLength(const QByteArray& line) {
 // it holds.
 qsizetype CentreOctets(const QByteArray& pdu) { return pdu.isEmpty() ? 0 : 1 + uchar(pdu[0]); }
 
+QString Origin(int line) { return QStringLiteral("строка %1").arg(line); }
+
 }  // namespace
 
 QList<ReceivedPdu> PdusOfLines(const QByteArray& text, QStringList& notes) {
@@ -70,28 +75,28 @@ QList<ReceivedPdu> PdusOfLines(const QByteArray& text, QStringList& notes) {
   for (int number = 1; start < text.size(); ++number) {
     qsizetype end = text.indexOf('\n', start);
     if (end < 0) end = text.size();
-    const QByteArray line = Line(text.mid(start, end - start));
+    const QByteArrayView line = Line(QByteArrayView(text).sliced(start, end - start));
     start = end + 1;
-    const QString origin = QStringLiteral("строка %1").arg(number);
     const int length = std::exchange(announced, AnnouncedLength(line));
     if (line.isEmpty() || announced >= 0 || IsModemLine(line)) continue;
     const std::optional<QByteArray> octets = HexOctets(line);
     if (!octets) {
-      AddNote(notes,
-              QStringLiteral("%1: не PDU в шестнадцатеричной записи, пропущена").arg(origin));
+      if (NoteKept(notes))
+        AddNote(
+            notes,
+            QStringLiteral("%1: не PDU в шестнадцатеричной записи, пропущена").arg(Origin(number)));
       continue;
     }
     if (pdus.size() == kMostReceivedMessages) {
       AddNote(notes, TooManyMessagesNote());
       break;
     }
-    ReceivedPdu pdu{*octets, origin};
+    ReceivedPdu pdu{*octets, Origin(number)};
     if (length >= 0) {
       pdu.centre = octets->size() != length;
       if (*pdu.centre && octets->size() != CentreOctets(*octets) + length) {
-        AddNote(
-            notes,
-            QStringLiteral("%1: длина PDU не та, что названа строкой выше; пропущена").arg(origin));
+        AddNote(notes, QStringLiteral("%1: длина PDU не та, что названа строкой выше; пропущена")
+                           .arg(pdu.origin));
         continue;
       }
     }

@@ -61,6 +61,10 @@ struct TakenPicture {
 // were left out: a file of damaged lines gets no more.
 constexpr int kMostNotes = 200;
 
+// Whether a note would be kept: where one is made for every line of a
+// file, this spares making those that would not.
+inline bool NoteKept(const QStringList& notes) { return notes.size() < kMostNotes; }
+
 inline void AddNote(QStringList& notes, const QString& note) {
   if (notes.size() < kMostNotes - 1)
     notes << note;
