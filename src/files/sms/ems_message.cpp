@@ -49,7 +49,8 @@ QString Unread(FormatStatus status) {
 QString JoinedText(const JoinedMessage& message) {
   QString text;
   bool gap = false, any = false;
-  for (const std::optional<ReceivedMessage>& part : message.parts) {
+  for (int number = 1; number <= message.count; ++number) {
+    const ReceivedMessage* part = message.Part(number);
     if (part && gap) text += u'…';
     if (part) text += part->text;
     any = any || (part && !part->text.isEmpty());
@@ -144,12 +145,13 @@ FormatStatus EmsPdus(const QList<HeaderObject>& objects, const QString& text, co
 QList<TakenPicture> EmsPicturesIn(const JoinedMessage& message, QStringList& notes) {
   QList<Animation> found;
   ObjectGathering object;
-  for (size_t i = 0; i < message.parts.size(); ++i) {
-    if (!message.parts[i]) {
-      object.PartMissing(int(i + 1), notes);
+  for (int number = 1; number <= message.count; ++number) {
+    const ReceivedMessage* part = message.Part(number);
+    if (!part) {
+      object.PartMissing(number, notes);
       continue;
     }
-    for (const InformationElement& element : message.parts[i]->header) {
+    for (const InformationElement& element : part->header) {
       if (element.id == kExtendedObjectElement) {
         object.Take(element, found, notes);
         continue;

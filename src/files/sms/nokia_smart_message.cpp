@@ -71,10 +71,8 @@ int DestinationPort(const JoinedMessage& message) {
 // The parts' data in order, up to the first part missing.
 QByteArray JoinedData(const JoinedMessage& message) {
   QByteArray data;
-  for (const std::optional<ReceivedMessage>& part : message.parts) {
-    if (!part) break;
-    data += part->data;
-  }
+  for (int number = 1; number <= message.count && message.Part(number); ++number)
+    data += message.Part(number)->data;
   return data;
 }
 

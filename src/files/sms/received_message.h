@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
-#include <vector>
 
 #include "files/sms/information_element.h"
 #include "files/sms/network_code.h"
@@ -40,14 +40,16 @@ struct ReceivedMessage {
 // A concatenated message's parts by number, from 1; a message alone is its
 // one part.
 struct JoinedMessage {
-  std::vector<std::optional<ReceivedMessage>> parts;  // nothing for a part missing
+  int count = 1;
+  std::map<int, ReceivedMessage> parts;  // those that came: a message claims no room for the others
 
-  // The first part there is. ASSUMPTION: one is.
-  const ReceivedMessage& First() const {
-    for (const std::optional<ReceivedMessage>& part : parts)
-      if (part) return *part;
-    return *parts.front();
+  // Part `number`; null where it is missing.
+  const ReceivedMessage* Part(int number) const {
+    const auto part = parts.find(number);
+    return part == parts.end() ? nullptr : &part->second;
   }
+  // The first part there is. ASSUMPTION: one is.
+  const ReceivedMessage& First() const { return parts.begin()->second; }
 };
 
 // A picture a message holds, and what comes with it.

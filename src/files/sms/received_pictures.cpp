@@ -14,7 +14,7 @@ QString MissingNote(const JoinedMessage& message, const QList<int>& missing) {
       .arg(MessageName(message),
            (missing.size() == 1 ? QStringLiteral("части ") : QStringLiteral("частей ")) +
                numbers.join(QStringLiteral(", ")))
-      .arg(message.parts.size());
+      .arg(message.count);
 }
 
 }  // namespace

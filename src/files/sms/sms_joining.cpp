@@ -42,30 +42,28 @@ QList<JoinedMessage> JoinParts(const QList<ReceivedMessage>& messages, QStringLi
     const PartOf part = PartOfMessage(message);
     auto place = started.constFind(part.key);
     if (part.key.isEmpty() || place == started.constEnd()) {
-      JoinedMessage one;
-      one.parts.resize(part.count);
-      one.parts[part.number - 1] = message;
+      JoinedMessage one{part.count, {{part.number, message}}};
       if (!part.key.isEmpty()) started.insert(part.key, joined.size());
       joined << std::move(one);
       continue;
     }
-    std::optional<ReceivedMessage>& slot = joined[*place].parts[part.number - 1];
-    if (slot) {
+    JoinedMessage& whole = joined[*place];
+    if (whole.Part(part.number)) {
       AddNote(notes, QStringLiteral("%1: часть %2 из %3 повторяется, повтор пропущен")
                          .arg(message.origin)
                          .arg(part.number)
                          .arg(part.count));
       continue;
     }
-    slot = message;
+    whole.parts.emplace(part.number, message);
   }
   return joined;
 }
 
 QList<int> MissingParts(const JoinedMessage& message) {
   QList<int> missing;
-  for (size_t i = 0; i < message.parts.size(); ++i)
-    if (!message.parts[i]) missing << int(i + 1);
+  for (int number = 1; number <= message.count; ++number)
+    if (!message.Part(number)) missing << number;
   return missing;
 }
 
