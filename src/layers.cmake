@@ -12,9 +12,9 @@ set(files_uses picture)
 set(files_modules Core)
 set(files_folders
   formats   # the picture files' codecs: .ems and its frames, BMP, OTB, XBM, PBM, WBMP, GIF, the phones' files
-  sms       # SMS messages: the GSM alphabet, numbers, user data, SMS-SUBMIT, EMS elements, smart messages, modem commands, the conversation with a modem
+  sms       # SMS messages: the GSM alphabet, numbers, user data, SMS-SUBMIT, EMS elements, smart messages, modem commands, the conversation with a modem; received PDUs read and joined, their pictures taken out, the files that hold them
   c_array   # C arrays for displays: layouts, writing, scanning, reading, identifiers
-  disk      # file access: reading heads, the safe save, system names, the size signal, the recovery files
+  disk      # file access: reading heads, the safe save, numbered new files, system names, the size signal, the recovery files
 )
 
 set(images_uses picture files)

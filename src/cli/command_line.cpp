@@ -4,6 +4,7 @@
 
 #include "cli/option_reading.h"
 #include "cli/option_scope.h"
+#include "cli/option_table.h"
 #include "files/disk/system_name.h"
 #include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
@@ -59,6 +60,9 @@ QStringList CommandsGiven(const QCommandLineParser& parser, const Options& optio
   QStringList given;
   for (const QCommandLineOption* command : {&options.thumbnail, &options.convert, &options.send})
     if (parser.isSet(*command)) given << QStringLiteral("--") + command->names().first();
+  for (const OptionRow& row : OptionTable())
+    if (row.group == OptionGroup::Command && parser.isSet(row.name))
+      given << QStringLiteral("--") + row.name;
   return given;
 }
 
@@ -97,6 +101,18 @@ CommandLine SendCommand(const QStringList& operands, const QCommandLineParser& p
   if (SmsKindOf(command.phone.sms.kind).network && !command.phone.network)
     return Misuse(QStringLiteral("для --kind %1 нужен код сети: --network MCC-MNC")
                       .arg(SmsKindOf(command.phone.sms.kind).word));
+  return command;
+}
+
+// A command of the option table, given with `operands`.
+CommandLine TableCommand(const OptionRow& row, const QStringList& operands) {
+  if (operands.size() != row.operands.size())
+    return Misuse(
+        QStringLiteral("для --%1 нужны аргументы: %2").arg(row.name, row.operands.join(u' ')));
+  CommandLine command;
+  row.read({}, -1, command);
+  command.in = operands.value(0);
+  command.out = operands.value(1);
   return command;
 }
 
@@ -148,6 +164,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       problem = OptionOutOfScope(parser, {command.in, command.out, command.phone.sms.kind});
     return problem.isEmpty() ? command : Misuse(problem);
   }
+  for (const OptionRow& row : OptionTable())
+    if (row.group == OptionGroup::Command && parser.isSet(row.name))
+      return TableCommand(row, operands);
   return EditCommand(operands);
 }
 

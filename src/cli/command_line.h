@@ -20,13 +20,14 @@ enum class Action {
   Thumbnail,  // --thumbnail IN OUT SIZE
   Convert,    // --convert IN OUT
   Send,       // --send IN --device PORT --to NUMBER
+  Receive,    // --receive SOURCE FOLDER
   Misuse,     // arguments that make no command
 };
 
 struct CommandLine {
   Action action = Action::Edit;
   std::optional<QString> file;  // Edit: the file to open
-  QString in, out;              // Thumbnail and Convert; Send: in
+  QString in, out;              // Thumbnail, Convert; Send: in; Receive: its source and folder
   int size = 0;                 // Thumbnail: the largest side of the image
   ConversionOptions options;    // Convert and Send: how images are converted
   PhoneOptions phone;           // Convert and Send: what goes into the messages for a phone

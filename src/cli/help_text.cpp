@@ -95,13 +95,22 @@ QList<HelpItem> OptionsHelp() {
   return items;
 }
 
+// The commands of the option table: "--receive ИСТОЧНИК ПАПКА".
+QStringList TableCommands() {
+  QStringList calls;
+  for (const OptionRow* command : OptionsOf(OptionGroup::Command))
+    calls << QStringLiteral("--%1 %2").arg(command->name, command->operands.join(u' '));
+  return calls;
+}
+
 }  // namespace
 
 HelpText CommandLineHelpText() {
   const QString most = SizeText(kMaxWidth, kMaxHeight);
   HelpText help;
   help.calls = {
-      QStringLiteral("[ФАЙЛ]"), QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
+      QStringLiteral("[ФАЙЛ]"),
+      QStringLiteral("--thumbnail ВХОД ВЫХОД РАЗМЕР"),
       QStringLiteral("--convert ВХОД ВЫХОД ") + Usage(OptionsOf(OptionGroup::Conversion)),
       QStringLiteral("--convert ВХОД ВЫХОД.at ") + Usage(OptionsOf(OptionGroup::Phone)),
       QStringLiteral("--convert ВХОД ВЫХОД.h ") + Usage(OptionsOf(OptionGroup::DisplayArray)),
@@ -116,7 +125,9 @@ HelpText CommandLineHelpText() {
           Usage(OptionsNamed({QStringLiteral("device"), QStringLiteral("to"),
                               QStringLiteral("text"), QStringLiteral("kind"),
                               QStringLiteral("network"), QStringLiteral("speed")})),
-      QStringLiteral("--help | --version")};
+  };
+  help.calls += TableCommands();
+  help.calls << QStringLiteral("--help | --version");
   help.summary =
       QStringLiteral("Редактор чёрно-белых EMS-рисунков для мобильных телефонов (до %1 точек).")
           .arg(most);
@@ -143,6 +154,9 @@ HelpText CommandLineHelpText() {
                   QStringLiteral("Параметр, который ничего не меняет для данных ВХОДА и ВЫХОДА "
                                  "(--layout с ВЫХОДОМ .txt, --text с --kind operator, --to с "
                                  "ВЫХОДОМ .png), — неверный аргумент.")}};
+  const QStringList commands = TableCommands();
+  for (qsizetype i = 0; i < commands.size(); ++i)
+    help.items.append({commands[i], OptionsOf(OptionGroup::Command)[i]->help});
   help.items += {{QStringLiteral("-h, --help"), QStringLiteral("показать эту справку")},
                  {QStringLiteral("-v, --version"), QStringLiteral("показать версию программы")}};
   help.notes = {
@@ -152,7 +166,8 @@ HelpText CommandLineHelpText() {
            .arg(FormatList())},
       {QStringLiteral("КОДЫ ВЫХОДА"),
        QStringLiteral("Коды выхода: 0 успех, 1 ошибка чтения или записи файла или отправки "
-                      "сообщений, 2 неверные аргументы.")}};
+                      "сообщений (а для --receive и источник без рисунков), 2 неверные "
+                      "аргументы.")}};
   return help;
 }
 

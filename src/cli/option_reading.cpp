@@ -66,7 +66,7 @@ QString OptionsWithoutTheirCommand(const QCommandLineParser& parser, bool conver
 
 QString ReadConvertOptions(const QCommandLineParser& parser, CommandLine& command) {
   for (const OptionRow& option : OptionTable()) {
-    if (!parser.isSet(option.name)) continue;
+    if (option.group == OptionGroup::Command || !parser.isSet(option.name)) continue;
     // A flag has no value to ask the parser for.
     const QString value = option.value.isEmpty() ? QString() : parser.value(option.name);
     if (const QString problem = ReadOption(option, value, command); !problem.isEmpty())

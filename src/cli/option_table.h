@@ -19,6 +19,7 @@ enum class OptionGroup {
   Sketch,        // the display an Arduino sketch is written for
   Frames,        // how the frames of an animation are written
   Modem,         // the modem the messages are sent through
+  Command,       // not an option of --convert but a command of its own, among none of the groups
 };
 
 struct OptionGroupRow {
@@ -29,9 +30,9 @@ struct OptionGroupRow {
   bool send = true;     // and with --send
 };
 
-// One option of --convert or --send. Everything that parses, reads, refuses, or
-// explains the options takes them from this table: a new option is one
-// more row.
+// One option of --convert or --send, or a command. Everything that parses,
+// reads, refuses, or explains the options takes them from this table: a new
+// option is one more row.
 struct OptionRow {
   // Reads the value given (empty for a flag) into `command`; `word` is its
   // place among `words` where it has to be one of them. What is wrong, in
@@ -47,6 +48,9 @@ struct OptionRow {
   bool needed = false;  // the usage shows it unbracketed: what it acts on needs it
   QString term{};       // the help's term where it is not "--name value"
   QString help{};       // what it does, as the help says it
+  // A command's operands, as the usage names them ("ИСТОЧНИК", "ПАПКА");
+  // its reader then says which command the arguments make.
+  QStringList operands{};
 };
 
 // Every option, in the order they are read and a refusal is looked for:

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "cli/image_input.h"
+#include "cli/receive_command.h"
 #include "cli/silenced_stderr.h"
 #include "devices/modem_runs.h"
 #include "files/disk/file_access.h"
@@ -167,6 +168,9 @@ Outcome RunWithoutWindow(const CommandLine& command,
     case Action::Send:
       if (!NeedsImagePlugins(command.in)) PrepareFileCommand();
       return Send(command, say);
+    case Action::Receive:
+      PrepareFileCommand();
+      return ReceiveIntoFolder(command);
     case Action::Misuse:
     case Action::Edit:
       break;

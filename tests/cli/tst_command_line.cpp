@@ -23,6 +23,7 @@
 #include "files/c_array/c_array_format.h"
 #include "files/formats/ems_animation.h"
 #include "files/formats/otb_format.h"
+#include "files/sms/modem_commands.h"
 #include "images/file_formats.h"
 #include "images/thumbnail.h"
 
@@ -166,6 +167,8 @@ class CommandLineTest : public QObject {
   void namesAreTheSystemsBytes();
   void sendsThroughModem_data();
   void sendsThroughModem();
+  void receivesIntoFolder_data();
+  void receivesIntoFolder();
 };
 
 void CommandLineTest::parsing_data() {
@@ -182,6 +185,10 @@ void CommandLineTest::parsing_data() {
       << QStringList{"i.ems", "o.bmp", "--convert"} << Action::Convert << "i.ems";
   QTest::newRow("two commands") << QStringList{"--convert", "--thumbnail", "i", "o", "1"}
                                 << Action::Misuse << QString();
+  QTest::newRow("receive") << QStringList{"--receive", "in.txt", "out"} << Action::Receive
+                           << "in.txt";
+  QTest::newRow("receive and convert")
+      << QStringList{"--receive", "--convert", "i", "o"} << Action::Misuse << QString();
   QTest::newRow("size past the largest")
       << QStringList{"--thumbnail", "i.ems", "o.png", QString::number(kMaxThumbnailSize + 1)}
       << Action::Misuse << QString();
@@ -211,6 +218,9 @@ void CommandLineTest::printsAndExits_data() {
   QTest::newRow("size not a number")
       << QStringList{"--thumbnail", "a.ems", "a.png", "12x"} << 2 << "12x";
   QTest::newRow("convert without output") << QStringList{"--convert", "a.ems"} << 2 << "--convert";
+  QTest::newRow("receive without folder") << QStringList{"--receive", "a.txt"} << 2 << "--receive";
+  QTest::newRow("option with receive")
+      << QStringList{"--receive", "a.txt", "out", "--invert"} << 2 << "--convert";
   const auto convert = [](std::initializer_list<const char*> options) {
     QStringList arguments{"--convert", "a.jpg", "a.ems"};
     for (const char* option : options) arguments << QString::fromUtf8(option);
@@ -905,6 +915,59 @@ void CommandLineTest::sendsThroughModem() {
   for (int i = 1; i <= sent; ++i)
     said << QStringLiteral("SMS %1 из %2 отправлено\n").arg(i).arg(written.size());
   QCOMPARE(result.out, said.join(QString()));
+// Each picture of the messages becomes a new file in the folder, made where
+// it is missing, beside the files there, which stay as they were.
+void CommandLineTest::receivesIntoFolder_data() {
+  QTest::addColumn<int>("messages");  // in the source; -1: no source
+  QTest::addColumn<QString>("into");
+  QTest::addColumn<int>("code");
+  QTest::addColumn<QStringList>("files");  // in "got" afterwards
+  const QString kept = QStringLiteral("to-79161234567-1.ems");
+  QTest::newRow("beside a file") << 2 << "got" << 0
+                                 << QStringList{kept, "to-79161234567-2.ems",
+                                                "to-79161234567-3.ems"};
+  QTest::newRow("folder made") << 1 << "got/new" << 0 << QStringList{"new", kept};
+  QTest::newRow("no pictures") << 0 << "got" << 1 << QStringList{kept};
+  QTest::newRow("no source") << -1 << "got" << 1 << QStringList{kept};
+  QTest::newRow("folder a file") << 1 << "got/" + kept << 1 << QStringList{kept};
+}
+
+void CommandLineTest::receivesIntoFolder() {
+  QFETCH(int, messages);
+  QFETCH(QString, into);
+  QFETCH(int, code);
+  QFETCH(QStringList, files);
+  QTemporaryDir folder;
+  QVERIFY(QDir(folder.path()).mkdir("got"));
+  Store(folder.filePath("got/to-79161234567-1.ems"), "keep");
+  QList<Animation> sent;
+  QByteArray source = "AT+CMGF=0\r\n";
+  for (int i = 0; i < messages; ++i) {
+    sent << RandomAnimation(16, 16, 4 - 3 * i, quint32(i));
+    QByteArray commands;
+    QVERIFY(EncodeModemCommands(sent.last(), sent.last().Frame(0), {"+79161234567", "Hi"}, {},
+                                commands) == FormatStatus::Ok);
+    source += commands;
+  }
+  if (messages >= 0) Store(folder.filePath("in.txt"), source);
+  const Result result = Run(folder.path(), {"--receive", "in.txt", into});
+  QCOMPARE(result.code, code);
+  QVERIFY(Russian(result.code == 0 ? result.out : result.err));
+  QCOMPARE(Names(folder.filePath("got")), files);
+  QCOMPARE(Contents(folder.filePath("got/to-79161234567-1.ems")), QByteArray("keep"));
+  const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+  QCOMPARE(lines.size(), code == 0 ? sent.size() : 0);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString name =
+        QStringLiteral("%1/to-79161234567-%2.ems").arg(into).arg(into == "got" ? i + 2 : i + 1);
+    QVERIFY2(lines[i].startsWith(name) && lines[i].contains("Hi"), qPrintable(lines[i]));
+    EmsAnimation back;
+    QCOMPARE(DecodeEmsAnimation(Contents(folder.filePath(name)), back), FormatStatus::Ok);
+    QVERIFY(back.first == sent[i].Frame(0));
+    QCOMPARE(back.further.size(), std::size_t(sent[i].Count() - 1));
+    for (int k = 1; k < sent[i].Count(); ++k)
+      QVERIFY(back.further[k - 1] == sent[i].frames[k].cells);
+  }
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -44,29 +44,6 @@ FormatStatus RowFrames(const QByteArray& pixels, int width, int height, int coun
   return FormatStatus::Ok;
 }
 
-// The frames of an element's data, after its identifier and length.
-FormatStatus DecodeElement(unsigned char id, const QByteArray& data, Animation& animation) {
-  // Every kind but the extended object places the picture in the text first.
-  const QByteArray pixels = data.mid(1);
-  switch (id) {
-    case kLargePicture:
-      return RowFrames(pixels, 32, 32, 1, animation);
-    case kSmallPicture:
-      return RowFrames(pixels, 16, 16, 1, animation);
-    case kVariablePicture:
-      if (pixels.size() < 2) return FormatStatus::Damaged;
-      return RowFrames(pixels.mid(2), 8 * uchar(pixels[0]), uchar(pixels[1]), 1, animation);
-    case kLargeAnimation:
-      return RowFrames(pixels, 16, 16, kAnimationFrames, animation);
-    case kSmallAnimation:
-      return RowFrames(pixels, 8, 8, kAnimationFrames, animation);
-    case kExtendedObjectElement:
-      return DecodeExtendedObjectPicture(data, animation);
-    default:
-      return FormatStatus::NotEmsElement;
-  }
-}
-
 }  // namespace
 
 std::optional<InformationElement> EmsPictureElement(const Picture& picture) {
@@ -141,7 +118,30 @@ FormatStatus DecodeEmsElementLine(const QByteArray& text, Animation& animation) 
   const QByteArray octets = QByteArray::fromHex(hex);
   if (octets.size() < 2 || octets.size() < 2 + uchar(octets[1])) return FormatStatus::Truncated;
   if (octets.size() > 2 + uchar(octets[1])) return FormatStatus::Damaged;
-  return DecodeElement(uchar(octets[0]), octets.mid(2), animation);
+  return DecodeEmsElement({uchar(octets[0]), octets.mid(2)}, animation);
+}
+
+FormatStatus DecodeEmsElement(const InformationElement& element, Animation& animation) {
+  // Every kind but the extended object places the picture in the text first.
+  const QByteArray& data = element.data;
+  const QByteArray pixels = data.mid(1);
+  switch (element.id) {
+    case kLargePicture:
+      return RowFrames(pixels, 32, 32, 1, animation);
+    case kSmallPicture:
+      return RowFrames(pixels, 16, 16, 1, animation);
+    case kVariablePicture:
+      if (pixels.size() < 2) return FormatStatus::Damaged;
+      return RowFrames(pixels.mid(2), 8 * uchar(pixels[0]), uchar(pixels[1]), 1, animation);
+    case kLargeAnimation:
+      return RowFrames(pixels, 16, 16, kAnimationFrames, animation);
+    case kSmallAnimation:
+      return RowFrames(pixels, 8, 8, kAnimationFrames, animation);
+    case kExtendedObjectElement:
+      return DecodeExtendedObjectPicture(data, animation);
+    default:
+      return FormatStatus::NotEmsElement;
+  }
 }
 
 }  // namespace tochkograf

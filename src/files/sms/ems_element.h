@@ -57,6 +57,9 @@ bool IsHexLine(const QByteArray& text);
 // another kind; `animation` is then as it was.
 FormatStatus DecodeEmsElementLine(const QByteArray& text, Animation& animation);
 
+// The frames of one element, read as DecodeEmsElementLine reads its line.
+FormatStatus DecodeEmsElement(const InformationElement& element, Animation& animation);
+
 // The longest line of an element (two octets and 255 of data), with room
 // for white space around every octet, and one more byte: a reader takes no
 // more, and a text of this many is too long for an element.

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "files/format_status.h"
 #include "files/sms/phone_number.h"
+#include "files/sms/received_message.h"
 #include "files/sms/sms_user_data.h"
 #include "picture/animation.h"
 #include "picture/picture.h"
@@ -33,5 +35,14 @@ HeaderObject EmsAnimationObject(const Animation& animation, int reference);
 // more than 255 messages would be needed; `pdus` then stays as it was.
 FormatStatus EmsPdus(const QList<HeaderObject>& objects, const QString& text, const PhoneNumber& to,
                      int reference, QList<QByteArray>& pdus);
+
+// Every picture and animation a received message holds in its parts'
+// headers, in order: the elements ems_element.h reads, and the extended
+// objects of black-and-white pictures and animations, each of which may go
+// on in the first such element of the next part. Each comes with the
+// message's text, "…" where parts are missing. What holds no picture
+// (sounds, formatting) is passed over; a picture that cannot be read, or
+// an object whose next part is missing, gets a note in Russian.
+QList<TakenPicture> EmsPicturesIn(const JoinedMessage& message, QStringList& notes);
 
 }  // namespace tochkograf

@@ -42,6 +42,13 @@ const QHash<char16_t, QByteArray>& Codes() {
   return codes;
 }
 
+// The character of an extension code; nothing where the table has none.
+char16_t Extended(char code) {
+  for (const Extension& extension : kExtension)
+    if (extension.code == code) return extension.character;
+  return 0;
+}
+
 }  // namespace
 
 std::optional<QList<QByteArray>> GsmSeptets(const QString& text) {
@@ -66,6 +73,33 @@ QByteArray PackSeptets(const QByteArray& septets, int fill) {
     bit += 7;
   }
   return octets;
+}
+
+QByteArray UnpackSeptets(const QByteArray& octets, int fill, qsizetype count) {
+  QByteArray septets;
+  septets.reserve(count);
+  for (qsizetype bit = fill; septets.size() < count && bit + 7 <= 8 * octets.size(); bit += 7) {
+    int value = uchar(octets[bit / 8]) >> bit % 8;
+    if (bit % 8 > 1) value |= uchar(octets[bit / 8 + 1]) << (8 - bit % 8);
+    septets += char(value & 0x7F);
+  }
+  return septets;
+}
+
+QString GsmText(const QByteArray& septets) {
+  QString text;
+  text.reserve(septets.size());
+  for (qsizetype i = 0; i < septets.size(); ++i) {
+    if (septets[i] != kEscape) {
+      text += QChar(kDefault[int(septets[i])]);
+    } else if (i + 1 < septets.size()) {
+      const char16_t extended = Extended(septets[++i]);
+      // Two escapes lead to a table yet to be defined: a space, the standard says.
+      const char16_t shown = extended ? extended : kDefault[int(septets[i])];
+      text += QChar(shown ? shown : u' ');
+    }
+  }
+  return text;
 }
 
 }  // namespace tochkograf

@@ -20,4 +20,14 @@ std::optional<QList<QByteArray>> GsmSeptets(const QString& text);
 // octet.
 QByteArray PackSeptets(const QByteArray& septets, int fill);
 
+// The `count` septets packed after `fill` bits, as PackSeptets packs them;
+// those past the end of `octets` are left out.
+QByteArray UnpackSeptets(const QByteArray& octets, int fill, qsizetype count);
+
+// The characters of septets: codes of the default table, an escape and a
+// code of the extension table. An escape before a code that table lacks
+// stands for nothing, and the code is read in the default table (two
+// escapes, a space), as a phone shows them.
+QString GsmText(const QByteArray& septets);
+
 }  // namespace tochkograf

@@ -19,4 +19,19 @@ QByteArray NetworkCodeBcd(const NetworkCode& code) {
   return Octets({mcc[1] << 4 | mcc[0], mnc[2] << 4 | mcc[2], mnc[1] << 4 | mnc[0]});
 }
 
+std::optional<NetworkCode> NetworkCodeOfBcd(const QByteArray& octets) {
+  if (octets.size() < 3) return std::nullopt;
+  // The semi-octets in the order NetworkCodeBcd lays them.
+  int digit[6];
+  for (int i = 0; i < 6; ++i)
+    digit[i] = i % 2 == 0 ? uchar(octets[i / 2]) & 0xF : uchar(octets[i / 2]) >> 4;
+  const int mcc[] = {digit[0], digit[1], digit[2]}, mnc[] = {digit[4], digit[5], digit[3]};
+  const bool three = mnc[2] != 0xF;
+  for (const int d : {mcc[0], mcc[1], mcc[2], mnc[0], mnc[1], three ? mnc[2] : 0})
+    if (d > 9) return std::nullopt;
+  return NetworkCode{mcc[0] * 100 + mcc[1] * 10 + mcc[2],
+                     three ? mnc[0] * 100 + mnc[1] * 10 + mnc[2] : mnc[0] * 10 + mnc[1],
+                     three ? 3 : 2};
+}
+
 }  // namespace tochkograf

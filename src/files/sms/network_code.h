@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace tochkograf {
 
@@ -25,5 +26,9 @@ QString NetworkCodeText(const NetworkCode& code);
 // two; then the MNC's first two swapped (250 01 is 52 F0 10, 310 260 is
 // 13 00 62).
 QByteArray NetworkCodeBcd(const NetworkCode& code);
+
+// The network those three octets name; nothing where one is not a digit
+// where a digit must be.
+std::optional<NetworkCode> NetworkCodeOfBcd(const QByteArray& octets);
 
 }  // namespace tochkograf

@@ -3,7 +3,9 @@
 #include "files/formats/otb_format.h"
 #include "files/formats/phone_sizes.h"
 #include "files/octets.h"
+#include "files/sms/sms_pdu.h"
 #include "files/sms/sms_submit.h"
+#include "files/status_texts.h"
 
 namespace tochkograf {
 
@@ -58,6 +60,40 @@ QByteArray TextItem(const QString& text) {
   return Octets({latin1 ? kLatin1Text : kUcs2Text}) + BigEndian16(int(octets.size())) + octets;
 }
 
+// The destination port of the message's application ports; -1 for none.
+int DestinationPort(const JoinedMessage& message) {
+  for (const InformationElement& element : message.First().header)
+    if (element.id == kApplicationPorts && element.data.size() == 4)
+      return uchar(element.data[0]) << 8 | uchar(element.data[1]);
+  return -1;
+}
+
+// The parts' data in order, up to the first part missing.
+QByteArray JoinedData(const JoinedMessage& message) {
+  QByteArray data;
+  for (int number = 1; number <= message.count && message.Part(number); ++number)
+    data += message.Part(number)->data;
+  return data;
+}
+
+// The picture of an OTA bitmap, or a note on why there is none.
+std::optional<Picture> Bitmap(const QByteArray& bytes, QStringList& notes) {
+  Picture picture;
+  switch (DecodeOtb(bytes, picture)) {
+    case FormatStatus::Ok:
+      return picture;
+    case FormatStatus::BadSize:
+      notes << QStringLiteral("рисунок Nokia больше %1").arg(SizeText(kMaxWidth, kMaxHeight));
+      break;
+    case FormatStatus::Truncated:
+      notes << QStringLiteral("рисунок Nokia обрывается");
+      break;
+    default:
+      notes << QStringLiteral("рисунок Nokia повреждён");
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 FormatStatus NokiaOperatorLogoPdus(const Picture& picture, const NetworkCode& network,
@@ -81,6 +117,51 @@ FormatStatus NokiaPictureMessagePdus(const Picture& picture, const QString& text
       Octets({kPictureMessageVersion, kOtaBitmap}) + BigEndian16(int(bitmap.size())) + bitmap;
   if (!text.isEmpty()) data += TextItem(text);
   return Pdus(kPictureMessagePort, data, to, reference, pdus);
+}
+
+QList<TakenPicture> NokiaOperatorLogoIn(const JoinedMessage& message, QStringList& notes) {
+  if (DestinationPort(message) != kOperatorLogoPort) return {};
+  const QByteArray data = JoinedData(message);
+  const std::optional<NetworkCode> network = NetworkCodeOfBcd(data);
+  if (!network) {
+    notes << QStringLiteral("в логотипе оператора нет кода сети");
+    return {};
+  }
+  const std::optional<Picture> picture = Bitmap(data.mid(3), notes);
+  if (!picture) return {};
+  return {{Animation::Of(*picture), {}, network}};
+}
+
+QList<TakenPicture> NokiaCallerGroupIn(const JoinedMessage& message, QStringList& notes) {
+  if (DestinationPort(message) != kCallerGroupPort) return {};
+  const std::optional<Picture> picture = Bitmap(JoinedData(message), notes);
+  if (!picture) return {};
+  return {{Animation::Of(*picture)}};
+}
+
+QList<TakenPicture> NokiaPictureMessageIn(const JoinedMessage& message, QStringList& notes) {
+  if (DestinationPort(message) != kPictureMessagePort) return {};
+  const QByteArray data = JoinedData(message);
+  if (data.isEmpty() || uchar(data[0]) != kPictureMessageVersion) {
+    notes << QStringLiteral("картинка-сообщение Nokia неизвестной версии");
+    return {};
+  }
+  std::optional<Picture> picture;
+  bool bitmap = false;
+  QString text;
+  // Each item: its kind, its length in 16 bits, and as many octets.
+  for (qsizetype at = 1; at + 3 <= data.size();) {
+    const int kind = uchar(data[at]), length = uchar(data[at + 1]) << 8 | uchar(data[at + 2]);
+    const QByteArray item = data.mid(at + 3, length);
+    at += 3 + length;
+    if (kind == kOtaBitmap && !bitmap) picture = Bitmap(item, notes);
+    bitmap = bitmap || kind == kOtaBitmap;
+    if (kind == kLatin1Text) text += QString::fromLatin1(item);
+    if (kind == kUcs2Text) text += Ucs2Text(item);
+  }
+  if (!bitmap) notes << QStringLiteral("в картинке-сообщении Nokia нет рисунка");
+  if (!picture) return {};
+  return {{Animation::Of(*picture), text}};
 }
 
 }  // namespace tochkograf

@@ -3,10 +3,12 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "files/format_status.h"
 #include "files/sms/network_code.h"
 #include "files/sms/phone_number.h"
+#include "files/sms/received_message.h"
 #include "picture/picture.h"
 
 namespace tochkograf {
@@ -35,5 +37,15 @@ FormatStatus NokiaCallerGroupPdus(const Picture& picture, const PhoneNumber& to,
 // `reference`) beside the ports in every header.
 FormatStatus NokiaPictureMessagePdus(const Picture& picture, const QString& text,
                                      const PhoneNumber& to, int reference, QList<QByteArray>& pdus);
+
+// The same read from a received message whose 16-bit ports name the
+// application, its parts' data joined up to the first part missing: the
+// picture of any size the editor holds, with its network or its text (the
+// items of a picture message in any order; items of other kinds passed
+// over). Nothing for a message to another port; nothing, and a note in
+// Russian, where the picture cannot be read.
+QList<TakenPicture> NokiaOperatorLogoIn(const JoinedMessage& message, QStringList& notes);
+QList<TakenPicture> NokiaCallerGroupIn(const JoinedMessage& message, QStringList& notes);
+QList<TakenPicture> NokiaPictureMessageIn(const JoinedMessage& message, QStringList& notes);
 
 }  // namespace tochkograf

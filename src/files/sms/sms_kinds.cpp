@@ -40,7 +40,8 @@ const QList<SmsKindRow>& SmsKinds() {
              return EmsPdus({EmsAnimationObject(content.frames, content.reference)}, content.text,
                             content.to, content.reference, pdus);
            },
-       .carried = EmsCarried},
+       .carried = EmsCarried,
+       .decode = EmsPicturesIn},
       {.kind = SmsKind::OperatorLogo,
        .word = QStringLiteral("operator"),
        .caption = QStringLiteral("Логотип оператора Nokia"),
@@ -56,7 +57,8 @@ const QList<SmsKindRow>& SmsKinds() {
            [](const Animation&, const NetworkCode& network) {
              return QStringLiteral("логотип оператора Nokia для сети %1")
                  .arg(NetworkCodeText(network));
-           }},
+           },
+       .decode = NokiaOperatorLogoIn},
       {.kind = SmsKind::CallerGroup,
        .word = QStringLiteral("caller"),
        .caption = QStringLiteral("Картинка группы Nokia"),
@@ -68,7 +70,8 @@ const QList<SmsKindRow>& SmsKinds() {
              return NokiaCallerGroupPdus(content.current, content.to, pdus);
            },
        .carried = [](const Animation&,
-                     const NetworkCode&) { return QStringLiteral("картинка группы Nokia"); }},
+                     const NetworkCode&) { return QStringLiteral("картинка группы Nokia"); },
+       .decode = NokiaCallerGroupIn},
       {.kind = SmsKind::PictureMessage,
        .word = QStringLiteral("picture"),
        .caption = QStringLiteral("Картинка-сообщение Nokia"),
@@ -82,7 +85,8 @@ const QList<SmsKindRow>& SmsKinds() {
                                             content.reference, pdus);
            },
        .carried = [](const Animation&,
-                     const NetworkCode&) { return QStringLiteral("картинка-сообщение Nokia"); }},
+                     const NetworkCode&) { return QStringLiteral("картинка-сообщение Nokia"); },
+       .decode = NokiaPictureMessageIn},
   };
   return rows;
 }

@@ -4,10 +4,12 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include "files/format_status.h"
 #include "files/sms/network_code.h"
 #include "files/sms/phone_number.h"
+#include "files/sms/received_message.h"
 #include "picture/animation.h"
 #include "picture/picture.h"
 
@@ -41,6 +43,9 @@ struct SmsKindRow {
   using Encoder = FormatStatus (*)(const SmsContent& content, QList<QByteArray>& pdus);
   // What its messages carry, as the modem's file says: "картинка группы Nokia".
   using Description = QString (*)(const Animation& frames, const NetworkCode& network);
+  // The pictures of this kind a received message holds, with a note in
+  // Russian on each it holds and cannot give.
+  using Decoder = QList<TakenPicture> (*)(const JoinedMessage& message, QStringList& notes);
 
   SmsKind kind = SmsKind::Ems;
   QString word{};     // for --kind: "caller"
@@ -53,6 +58,7 @@ struct SmsKindRow {
   bool every_frame = false;                    // it carries every frame; the others the one shown
   Encoder encode = nullptr;
   Description carried = nullptr;
+  Decoder decode = nullptr;
 
   // Whether a picture of that size can be sent as this kind: Ok, or the
   // status that names the size it needs.

@@ -131,4 +131,39 @@ FormatStatus SplitUserData(const MessageContent& content, QList<UserData>& messa
   return FormatStatus::Ok;
 }
 
+std::optional<QList<InformationElement>> ReadHeader(const QByteArray& header) {
+  if (header.isEmpty() || uchar(header[0]) + 1 != header.size()) return std::nullopt;
+  QList<InformationElement> elements;
+  for (qsizetype at = 1; at < header.size(); at += elements.last().Size()) {
+    if (at + 2 > header.size() || at + 2 + uchar(header[at + 1]) > header.size())
+      return std::nullopt;
+    elements << InformationElement{uchar(header[at]), header.mid(at + 2, uchar(header[at + 1]))};
+  }
+  return elements;
+}
+
+std::optional<ReceivedUserData> ReadUserData(const QByteArray& octets, int length, bool septets,
+                                             bool with_header) {
+  const qsizetype whole = septets ? (7 * qsizetype(length) + 7) / 8 : length;
+  if (length > (septets ? kMostSeptets : kMostOctets) || octets.size() != whole)
+    return std::nullopt;
+  ReceivedUserData data;
+  qsizetype header = 0;
+  if (with_header) {
+    header = octets.isEmpty() ? 1 : uchar(octets[0]) + 1;
+    std::optional<QList<InformationElement>> elements = ReadHeader(octets.left(header));
+    if (!elements) return std::nullopt;
+    data.header = std::move(*elements);
+  }
+  if (!septets) {
+    data.body = octets.mid(header);
+    return data;
+  }
+  // The text starts at the first septet's boundary after the header.
+  const qsizetype skipped = (8 * header + 6) / 7;
+  if (skipped > length) return std::nullopt;
+  data.body = UnpackSeptets(octets.mid(header), int(7 * skipped - 8 * header), length - skipped);
+  return data;
+}
+
 }  // namespace tochkograf

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <optional>
 
 #include "files/format_status.h"
 #include "files/sms/information_element.h"
@@ -56,5 +57,25 @@ constexpr int kMostConcatenatedMessages = 255;
 // be needed, TooLargeForMessage where an object that travels whole does not
 // fit any message; `messages` then stays as it was.
 FormatStatus SplitUserData(const MessageContent& content, QList<UserData>& messages);
+
+// What the user data of a received message holds: the elements of its
+// header, in order, and after them the text, as septets (one an octet) or
+// as octets.
+struct ReceivedUserData {
+  QList<InformationElement> header;
+  QByteArray body;
+};
+
+// The elements of a user data header, its length octet first; nothing
+// where they do not fill it exactly.
+std::optional<QList<InformationElement>> ReadHeader(const QByteArray& header);
+
+// The user data `octets` of a message whose length (TP-UDL) is `length`,
+// in septets or octets, with a header where it says so (TP-UDHI), laid
+// out as SplitUserData lays it out. Nothing where the octets are more or
+// fewer than the length says, a message holds no more, or the header's
+// elements do not fill it exactly.
+std::optional<ReceivedUserData> ReadUserData(const QByteArray& octets, int length, bool septets,
+                                             bool with_header);
 
 }  // namespace tochkograf
