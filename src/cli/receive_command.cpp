@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "cli/received_source.h"
+#include "devices/received_source.h"
 #include "files/disk/numbered_file.h"
 #include "files/formats/ems_animation.h"
 #include "files/status_texts.h"

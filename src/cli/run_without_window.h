@@ -16,12 +16,11 @@ struct Outcome {
 
 // Every command but Edit: help, version, a misuse, a thumbnail, a
 // conversion, a sending or pictures taken out of received messages. It
-// needs no window system and no font, and but for the sending, which talks
-// to the modem from an event loop, no application object; files it writes
-// appear whole or not at all. The sending tells `say` of each message as
-// the modem takes it ("SMS 1 из 3 отправлено
-"), or `out` where no one
-// listens.
+// needs no window system and no font, and but for a conversation with a
+// modem, which runs from an event loop, no application object; files it
+// writes appear whole or not at all. The sending tells `say` of each
+// message as the modem takes it ("SMS 1 из 3 отправлено\n"), or `out`
+// where no one listens.
 Outcome RunWithoutWindow(const CommandLine& command,
                          const std::function<void(const QString& line)>& say = {});
 

@@ -15,6 +15,7 @@ struct Animation {
   std::vector<AnimationFrame> frames;  // 1..kMaxFrames once filled
 
   int Count() const { return static_cast<int>(frames.size()); }
+  bool operator==(const Animation&) const = default;
   // Frame `index` as a picture of its own.
   Picture Frame(int index) const {
     Picture picture{width, height, {}};

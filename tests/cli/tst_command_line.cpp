@@ -915,25 +915,30 @@ void CommandLineTest::sendsThroughModem() {
   for (int i = 1; i <= sent; ++i)
     said << QStringLiteral("SMS %1 из %2 отправлено\n").arg(i).arg(written.size());
   QCOMPARE(result.out, said.join(QString()));
+}
+
 // Each picture of the messages becomes a new file in the folder, made where
 // it is missing, beside the files there, which stay as they were.
 void CommandLineTest::receivesIntoFolder_data() {
   QTest::addColumn<int>("messages");  // in the source; -1: no source
+  QTest::addColumn<bool>("modem");    // the source a modem holding them, not a file
   QTest::addColumn<QString>("into");
   QTest::addColumn<int>("code");
   QTest::addColumn<QStringList>("files");  // in "got" afterwards
   const QString kept = QStringLiteral("to-79161234567-1.ems");
-  QTest::newRow("beside a file") << 2 << "got" << 0
-                                 << QStringList{kept, "to-79161234567-2.ems",
-                                                "to-79161234567-3.ems"};
-  QTest::newRow("folder made") << 1 << "got/new" << 0 << QStringList{"new", kept};
-  QTest::newRow("no pictures") << 0 << "got" << 1 << QStringList{kept};
-  QTest::newRow("no source") << -1 << "got" << 1 << QStringList{kept};
-  QTest::newRow("folder a file") << 1 << "got/" + kept << 1 << QStringList{kept};
+  const QStringList three{kept, "to-79161234567-2.ems", "to-79161234567-3.ems"};
+  QTest::newRow("beside a file") << 2 << false << "got" << 0 << three;
+  QTest::newRow("folder made") << 1 << false << "got/new" << 0 << QStringList{"new", kept};
+  QTest::newRow("no pictures") << 0 << false << "got" << 1 << QStringList{kept};
+  QTest::newRow("no source") << -1 << false << "got" << 1 << QStringList{kept};
+  QTest::newRow("folder a file") << 1 << false << "got/" + kept << 1 << QStringList{kept};
+  QTest::newRow("from a modem") << 2 << true << "got" << 0 << three;
+  QTest::newRow("modem holding none") << 0 << true << "got" << 1 << QStringList{kept};
 }
 
 void CommandLineTest::receivesIntoFolder() {
   QFETCH(int, messages);
+  QFETCH(bool, modem);
   QFETCH(QString, into);
   QFETCH(int, code);
   QFETCH(QStringList, files);
@@ -950,7 +955,12 @@ void CommandLineTest::receivesIntoFolder() {
     source += commands;
   }
   if (messages >= 0) Store(folder.filePath("in.txt"), source);
-  const Result result = Run(folder.path(), {"--receive", "in.txt", into});
+  // The modem keeps them as messages stored and sent, in its SIM's memory.
+  QList<FakeStored> stored;
+  for (const QByteArray& pdu : PdusOfModemFile(source)) stored.append({3, pdu});
+  FakeModem phone({}, {{QStringLiteral("SM"), stored}});
+  const Result result =
+      Run(folder.path(), {"--receive", modem ? phone.Port() : QStringLiteral("in.txt"), into});
   QCOMPARE(result.code, code);
   QVERIFY(Russian(result.code == 0 ? result.out : result.err));
   QCOMPARE(Names(folder.filePath("got")), files);

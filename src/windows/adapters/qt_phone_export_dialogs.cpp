@@ -3,6 +3,7 @@
 #include "devices/port_list.h"
 #include "files/sms/sms_kinds.h"
 #include "windows/dialogs/network_code_dialog.h"
+#include "windows/dialogs/receive_dialog.h"
 #include "windows/dialogs/sending_window.h"
 #include "windows/dialogs/sms_dialog.h"
 
@@ -40,6 +41,13 @@ void QtPhoneExportDialogs::Send(const ModemPort& port, const QList<QByteArray>& 
   auto* window = new SendingWindow(port, pdus, owner_);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
+}
+
+std::optional<ReceivedPicture> QtPhoneExportDialogs::ChooseReceivedPicture() {
+  ReceiveDialog dialog(PresentPorts(), port_, files_, owner_);
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  port_ = dialog.Port();
+  return chosen ? dialog.Chosen() : std::nullopt;
 }
 
 }  // namespace tochkograf

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,44 +11,10 @@
 #include "files/status_texts.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
+#include "windows/dialogs/modem_port_fields.h"
 #include "windows/dialogs/network_code_fields.h"
 
 namespace tochkograf {
-
-namespace {
-
-// The speeds modems are most often set to; any other may be typed.
-constexpr int kCommonSpeeds[] = {9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
-
-QComboBox* PortList(const ModemChoice& modem, QWidget* parent) {
-  auto* ports = Named(new QComboBox(parent), "port");
-  ports->setEditable(true);
-  ports->setInsertPolicy(QComboBox::NoInsert);
-  // A long description shows in the list, not in the dialog's width.
-  ports->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  ports->setMinimumContentsLength(24);
-  for (const PresentPort& port : modem.ports) ports->addItem(PresentPortText(port), port.location);
-  const int known = ports->findData(modem.port.name);
-  if (known >= 0)
-    ports->setCurrentIndex(known);
-  else
-    ports->setEditText(modem.port.name.isEmpty() && !modem.ports.isEmpty() ? ports->itemText(0)
-                                                                           : modem.port.name);
-  ports->lineEdit()->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
-  return ports;
-}
-
-QComboBox* SpeedList(const ModemChoice& modem, QWidget* parent) {
-  auto* speeds = Named(new QComboBox(parent), "speed");
-  speeds->setEditable(true);
-  speeds->setInsertPolicy(QComboBox::NoInsert);
-  for (const int speed : kCommonSpeeds) speeds->addItem(QString::number(speed));
-  speeds->setValidator(new QIntValidator(0, 99999999, speeds));
-  speeds->setEditText(QString::number(modem.port.speed));
-  return speeds;
-}
-
-}  // namespace
 
 SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsOptions& start,
                      const NetworkCode& network, QWidget* parent,
@@ -85,8 +50,9 @@ SmsDialog::SmsDialog(const Animation& frames, const Picture& current, const SmsO
   connect(text_, &QLineEdit::textChanged, this, &SmsDialog::Check);
   connect(network_, &NetworkCodeFields::Changed, this, &SmsDialog::Check);
   if (modem) {
-    port_ = PortList(*modem, this);
-    speed_ = SpeedList(*modem, this);
+    modem_ = std::make_unique<ModemPortFields>(modem->ports, modem->port, this);
+    port_ = modem_->Port();
+    speed_ = modem_->Speed();
     connect(port_, &QComboBox::editTextChanged, this, &SmsDialog::Check);
     connect(speed_, &QComboBox::editTextChanged, this, &SmsDialog::Check);
   }
@@ -119,13 +85,7 @@ SmsOptions SmsDialog::Options() const {
 
 NetworkCode SmsDialog::Network() const { return network_->Code().value_or(NetworkCode{}); }
 
-ModemPort SmsDialog::Port() const {
-  if (!port_) return {};
-  const QString typed = port_->currentText().trimmed();
-  const int listed = port_->findText(port_->currentText());
-  const QString name = listed >= 0 ? port_->itemData(listed).toString() : typed;
-  return {name, speed_->currentText().toInt()};
-}
+ModemPort SmsDialog::Port() const { return modem_ ? modem_->Chosen() : ModemPort{}; }
 
 void SmsDialog::accept() {
   tried_ = true;

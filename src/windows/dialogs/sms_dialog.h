@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 
 #include "commands/transfer/phone_export.h"
@@ -11,6 +12,7 @@
 #include "files/sms/sms_options.h"
 #include "picture/animation.h"
 #include "picture/picture.h"
+#include "windows/dialogs/modem_port_fields.h"
 
 class QComboBox;
 class QLabel;
@@ -65,8 +67,9 @@ class SmsDialog : public QDialog {
   QLineEdit* text_ = nullptr;
   QComboBox* kind_ = nullptr;
   NetworkCodeFields* network_ = nullptr;
-  QComboBox* port_ = nullptr;   // only for the sending
-  QComboBox* speed_ = nullptr;  // likewise
+  std::unique_ptr<ModemPortFields> modem_;  // only for the sending
+  QComboBox* port_ = nullptr;               // its fields
+  QComboBox* speed_ = nullptr;
   QLabel* messages_ = nullptr;
   QLabel* problem_ = nullptr;
   bool tried_ = false;               // OK has been pressed

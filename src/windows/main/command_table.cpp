@@ -14,6 +14,7 @@
 #include "commands/transfer/export_command.h"
 #include "commands/transfer/image_import.h"
 #include "commands/transfer/phone_export.h"
+#include "commands/transfer/receive_from_phone.h"
 #include "commands/transfer/send_to_phone.h"
 #include "picture/drawing_tools.h"
 #include "picture/frames.h"
@@ -140,6 +141,9 @@ std::vector<Menu> CommandTable() {
                 [](CommandContext& c) {
                   SendToPhone(c.state, c.phone_sending, c.commands.Document().messages);
                 }},
+           {.name = "filereceive",
+            .caption = QStringLiteral("Принять с телефона..."),
+            .run = [](CommandContext& c) { ReceiveFromPhone(c.commands, c.phone_reception); }},
            separator("t8"),
            {.name = "fileexit",
             .caption = QStringLiteral("Выход"),

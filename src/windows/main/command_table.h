@@ -12,6 +12,7 @@ namespace tochkograf {
 class DesktopClipboard;
 class DocumentCommands;
 class PhoneExportDialogs;
+class PhoneReception;
 class PhoneSending;
 class PictureView;
 class SideWindows;
@@ -28,7 +29,8 @@ class CommandWindow {
 
 // What a command runs with: the document, its commands and the view it is
 // drawn in, the side windows, the clipboard, the export's questions for the
-// phones' types, the sending through a modem, and the main window itself.
+// phones' types, the sending through a modem, the receiving, and the main
+// window itself.
 struct CommandContext {
   DocumentCommands& commands;
   DocumentState& state;
@@ -37,6 +39,7 @@ struct CommandContext {
   DesktopClipboard& clipboard;
   PhoneExportDialogs& phone_dialogs;
   PhoneSending& phone_sending;
+  PhoneReception& phone_reception;
   CommandWindow& window;
 };
 

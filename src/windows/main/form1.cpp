@@ -59,10 +59,11 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
-  if (!seams.phone_dialogs || !seams.phone_sending)
-    own_phone_dialogs_ = std::make_unique<QtPhoneExportDialogs>(this);
+  if (!seams.phone_dialogs || !seams.phone_sending || !seams.phone_reception)
+    own_phone_dialogs_ = std::make_unique<QtPhoneExportDialogs>(this, dialogs);
   phone_dialogs_ = seams.phone_dialogs ? seams.phone_dialogs : own_phone_dialogs_.get();
   phone_sending_ = seams.phone_sending ? seams.phone_sending : own_phone_dialogs_.get();
+  phone_reception_ = seams.phone_reception ? seams.phone_reception : own_phone_dialogs_.get();
   if (!seams.clipboard) own_clipboard_ = std::make_unique<QtDesktopClipboard>();
   clipboard_ = seams.clipboard ? seams.clipboard : own_clipboard_.get();
   const QString folder = seams.start_folder.isEmpty() ? QDir::currentPath() : seams.start_folder;
@@ -221,6 +222,7 @@ void Form1::CreateActions() {
                                .clipboard = *clipboard_,
                                .phone_dialogs = *phone_dialogs_,
                                .phone_sending = *phone_sending_,
+                               .phone_reception = *phone_reception_,
                                .window = *this};
         run(context);
         ShowStates();

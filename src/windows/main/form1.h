@@ -9,6 +9,7 @@
 #include "commands/file_dialog_platform.h"
 #include "commands/transfer/desktop_clipboard.h"
 #include "commands/transfer/phone_export.h"
+#include "commands/transfer/receive_from_phone.h"
 #include "commands/transfer/send_to_phone.h"
 #include "commands/user_messages.h"
 #include "picture/document_state.h"
@@ -45,6 +46,7 @@ struct Form1Seams {
   Form3* splash = nullptr;
   PhoneExportDialogs* phone_dialogs = nullptr;  // the export's questions for the phones' types
   PhoneSending* phone_sending = nullptr;        // the sending through a modem
+  PhoneReception* phone_reception = nullptr;    // the pictures taken from a phone's messages
 };
 
 // The main window: it owns the document, makes its commands from one table
@@ -160,6 +162,7 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView, priv
   std::unique_ptr<QtPhoneExportDialogs> own_phone_dialogs_;  // and the sending's
   PhoneExportDialogs* phone_dialogs_;
   PhoneSending* phone_sending_;
+  PhoneReception* phone_reception_;
   std::unique_ptr<DesktopClipboard> own_clipboard_;
   DesktopClipboard* clipboard_;
   std::unique_ptr<DocumentCommands> commands_;

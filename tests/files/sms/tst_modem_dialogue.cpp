@@ -82,8 +82,7 @@ void ModemDialogueTest::keepsTime() {
     if (command.endsWith('\x1a')) return decltype(said){{soon, "\r\n+CMGS: 7\r\n\r\nOK\r\n"}};
     if (command.startsWith("AT+CMGL") && endless) {
       // Longer than Converse() plays: endless, as far as it can tell.
-      for (int i = 0; i < 150000; ++i)
-        said.insert({now + i, "+CMGL: 1,0,,1\r\n0001\r\n"});
+      for (int i = 0; i < 150000; ++i) said.insert({now + i, "+CMGL: 1,0,,1\r\n0001\r\n"});
       return said;
     }
     said.insert({soon, "\r\nOK\r\n"});

@@ -171,6 +171,7 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "fromcarray=Импорт массива C...=",
                                        "fileexport=Экспорт...=",
                                        "filesend=Отправить на телефон...=",
+                                       "filereceive=Принять с телефона...=",
                                        "t8=-=",
                                        "fileexit=Выход="};
   QTest::newRow("edit") << "edit"
