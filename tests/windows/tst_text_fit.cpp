@@ -1,6 +1,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@
 #include "windows/dialogs/form4.h"
 #include "windows/dialogs/frame_duration_dialog.h"
 #include "windows/dialogs/network_code_dialog.h"
+#include "windows/dialogs/receive_dialog.h"
 #include "windows/dialogs/sending_window.h"
 #include "windows/dialogs/sms_dialog.h"
 #include "windows/dialogs/text_dialog.h"
@@ -64,6 +66,7 @@ enum class Window {
   kSmsDialog,
   kSendingDialog,
   kSendingWindow,
+  kReceiveDialog,
   kNetworkCodeDialog,
   kFrameDurationDialog,
   kFileDialog,
@@ -179,6 +182,15 @@ void WithShown(Window which, const QString& words, QWidget& owner,
       window.reset(sending);
       QSignalSpy ended(sending, &SendingWindow::Ended);
       if (!ended.wait(10000)) return;
+      break;
+    }
+    case Window::kReceiveDialog: {  // a port that is not there, named at length
+      static QtFileDialogs files;
+      auto* receiving = new ReceiveDialog({}, {}, files, &owner);
+      window.reset(receiving);
+      receiving->findChild<QComboBox*>("port")->setEditText(QStringLiteral(
+          "/nonexistent/serial/by-id/usb-HUAWEI_Technology_HUAWEI_Mobile-if00-port0"));
+      receiving->Read();
       break;
     }
     case Window::kNetworkCodeDialog:
@@ -412,6 +424,7 @@ void TextFitTest::Windows() {
   QTest::newRow("SMS") << Window::kSmsDialog << QString();
   QTest::newRow("SMS to a modem") << Window::kSendingDialog << QString();
   QTest::newRow("sending") << Window::kSendingWindow << QString();
+  QTest::newRow("receiving") << Window::kReceiveDialog << QString();
   QTest::newRow("network code") << Window::kNetworkCodeDialog << QString();
   QTest::newRow("frame duration") << Window::kFrameDurationDialog << QString();
   QTest::newRow("file dialog") << Window::kFileDialog << QStringLiteral("Массив C для дисплея");

@@ -8,6 +8,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -19,6 +22,7 @@
 #include "images/png_codec.h"
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
+#include "windows/screen_room.h"
 
 namespace tochkograf {
 
@@ -28,9 +32,14 @@ namespace {
 // legible, the largest still fits a row.
 constexpr int kListCell = 2;
 
+// The first frame, with a grey line round it where the paper ends.
 QIcon Preview(const ReceivedPicture& picture) {
   const QImage image = PictureImage(picture.frames.Frame(0));
-  return QIcon(QPixmap::fromImage(image.scaled(image.size() * kListCell)));
+  QPixmap framed(image.size() * kListCell + QSize(2, 2));
+  framed.fill(Qt::gray);
+  QPainter painter(&framed);
+  painter.drawImage(QPoint(1, 1), image.scaled(image.size() * kListCell));
+  return QIcon(framed);
 }
 
 QString Size(const ReceivedPicture& picture) {
@@ -56,6 +65,13 @@ QString What(const ReceivedPicture& picture) {
   return text.trimmed();
 }
 
+// A label whose key moves to `field`, which stands in a row of its own.
+QLabel* Buddied(const QString& text, QWidget* field) {
+  auto* label = new QLabel(text, field->parentWidget());
+  label->setBuddy(field);
+  return label;
+}
+
 }  // namespace
 
 ReceiveDialog::ReceiveDialog(const QList<PresentPort>& ports, const ModemPort& start,
@@ -70,12 +86,12 @@ ReceiveDialog::ReceiveDialog(const QList<PresentPort>& ports, const ModemPort& s
   source->addWidget(modem_.Port(), 1);
   source->addWidget(file);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Источник:"), source);
+  form->addRow(Buddied(QStringLiteral("&Источник:"), modem_.Port()), source);
   auto* speed = new QHBoxLayout;
   speed->addWidget(modem_.Speed());
   speed->addStretch();
   speed->addWidget(read);
-  form->addRow(QStringLiteral("С&корость, бит/с:"), speed);
+  form->addRow(Buddied(QStringLiteral("С&корость, бит/с:"), modem_.Speed()), speed);
 
   list_ = Named(new QTreeWidget(this), "pictures");
   list_->setRootIsDecorated(false);
@@ -105,11 +121,16 @@ ReceiveDialog::ReceiveDialog(const QList<PresentPort>& ports, const ModemPort& s
 
   connect(file, &QPushButton::clicked, this, &ReceiveDialog::ChooseFile);
   connect(read, &QPushButton::clicked, this, &ReceiveDialog::Read);
+  // Queued: the dialog sees the same Enter first, while the field still has
+  // the focus, and lets it be (accept).
+  connect(modem_.Port()->lineEdit(), &QLineEdit::returnPressed, this, &ReceiveDialog::Read,
+          Qt::QueuedConnection);
   connect(list_, &QTreeWidget::currentItemChanged, this,
           [this] { open_->setEnabled(list_->currentItem() != nullptr); });
   connect(list_, &QTreeWidget::itemActivated, this, [this] { accept(); });
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  adjustSize();
   if (parent) CentreOver(this, parent->window());
 }
 
@@ -161,11 +182,13 @@ void ReceiveDialog::ShowReception(const Reception& reception) {
         new QTreeWidgetItem(list_, {QString(), SmsKindOf(picture.kind).caption, Size(picture),
                                     Whose(picture), When(picture.time), What(picture)});
     row->setIcon(0, Preview(picture));
-    largest = largest.expandedTo(QSize(picture.frames.width, picture.frames.height) * kListCell);
+    largest = largest.expandedTo(QSize(picture.frames.width, picture.frames.height) * kListCell +
+                                 QSize(2, 2));
   }
   list_->setIconSize(largest);
-  for (int column = 0; column < list_->columnCount() - 1; ++column)
+  for (int column = 0; column < list_->columnCount(); ++column)
     list_->resizeColumnToContents(column);
+  Widen();
   if (!pictures_.isEmpty()) list_->setCurrentItem(list_->topLevelItem(0));
   list_->setFocus();
   QString said = pictures_.isEmpty() ? QStringLiteral("Рисунков в сообщениях нет.")
@@ -179,7 +202,36 @@ void ReceiveDialog::ShowReception(const Reception& reception) {
   Say(said);
 }
 
-void ReceiveDialog::Say(const QString& line) { notes_->setText(line); }
+void ReceiveDialog::accept() {
+  // Enter in the source's field reads it; only Enter elsewhere opens.
+  if (modem_.Port()->lineEdit()->hasFocus()) return;
+  QDialog::accept();
+}
+
+void ReceiveDialog::Widen() {
+  // Every column whole where the screen has room for it; a long text
+  // scrolls.
+  const int wanted = width() + list_->header()->length() - list_->viewport()->width();
+  Grow({qMin(wanted, ScreenRoom(this).width()), height()});
+}
+
+void ReceiveDialog::Say(const QString& line) {
+  notes_->setText(line);
+  // More lines than before: the window grows to hold them (a wrapped
+  // label's height is not a minimum the layout keeps by itself).
+  layout()->activate();
+  Grow({width(), layout()->totalHeightForWidth(width())});
+}
+
+void ReceiveDialog::Grow(QSize size) {
+  size = size.expandedTo(this->size());
+  if (size == this->size()) return;
+  resize(size);
+  if (isVisible())
+    KeepOnScreen(this);
+  else if (parentWidget())
+    CentreOver(this, parentWidget()->window());
+}
 
 std::optional<ReceivedPicture> ReceiveDialog::Chosen() const {
   const int row = list_->indexOfTopLevelItem(list_->currentItem());

@@ -20,8 +20,8 @@ class FileDialogPlatform;
 // port and speed, or a file or folder of messages chosen with "Файл..."),
 // "Прочитать", then every picture they hold, a row each with its preview
 // at its own size, its kind and size, its sender (or recipient), its time
-// and its text, and the notes below. Enter, a double click or "Открыть"
-// takes the picture chosen.
+// and its text, and the notes below. Enter in the source's field reads it;
+// Enter in the list, a double click or "Открыть" takes the picture chosen.
 class ReceiveDialog : public QDialog {
   Q_OBJECT
 
@@ -38,9 +38,15 @@ class ReceiveDialog : public QDialog {
   // The port and speed as they stand, for the next opening.
   ModemPort Port() const { return modem_.Chosen(); }
 
+ public slots:
+  void accept() override;
+
  private:
   void ChooseFile();
   void ShowReception(const Reception& reception);
+  void Widen();
+  // To at least `size`, kept on the screen.
+  void Grow(QSize size);
   void Say(const QString& line);
 
   ModemPortFields modem_;
