@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
+#include <QWindow>
 
 #include "images/display_look.h"
 #include "picture/frames.h"
@@ -37,6 +37,19 @@ constexpr double kMostDpi = 1200;
 
 double PlausibleDpi(double physical, double logical) {
   return physical >= kFewestDpi && physical <= kMostDpi ? physical : logical;
+}
+
+// Beside its owner where the screen has room, so that the drawing stays in
+// sight; over it, as the dialogs are, elsewhere.
+void PlaceBeside(QWidget* window, const QWidget* owner) {
+  CentreOver(window, owner);
+  const QRect free = owner->screen()->availableGeometry();
+  const QRect beside = owner->frameGeometry();
+  const int width = window->width() + beside.width() - owner->width();
+  if (beside.right() + width <= free.right())
+    window->move(beside.right() + 1, window->y());
+  else if (beside.left() - width >= free.left())
+    window->move(beside.left() - width, window->y());
 }
 
 QString Millimetres(double mm) { return QLocale(QLocale::Russian).toString(mm, 'f', 1); }
@@ -102,7 +115,14 @@ DisplayWindow::DisplayWindow(const DocumentState& document, QWidget* parent)
   connect(&playback_, &Playback::FrameShown, this, &DisplayWindow::Refresh);
   Refresh();
   FitPanel();
-  if (parent) CentreOver(this, parent->window());
+  if (parent) PlaceBeside(this, parent->window());
+}
+
+void DisplayWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (windowHandle())
+    connect(windowHandle(), &QWindow::screenChanged, this, &DisplayWindow::Choose,
+            Qt::UniqueConnection);
 }
 
 void DisplayWindow::Follow() {

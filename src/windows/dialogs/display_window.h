@@ -38,6 +38,10 @@ class DisplayWindow : public QWidget {
   // it reports none that a screen could have.
   static QSizeF PixelsPerMm(const class QScreen* screen);
 
+ protected:
+  // On another screen the real size is another: drawn afresh there.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Refresh();
   void Choose();
