@@ -71,7 +71,15 @@ void DisplayWindowTest::playsTheFrames() {
   QVERIFY(play->isEnabled());
   play->click();
   QTRY_VERIFY(window->Shown() != lit);
+  const QImage blank = window->Shown();
   QTRY_COMPARE(window->Shown(), lit);
+  // Drawn on while they play: the second frame blank too, from now on.
+  Run(form, QStringLiteral("editinvert"));
+  QTRY_COMPARE(window->Shown(), blank);
+  for (int turn = 0; turn < 60; ++turn) {  // longer than both frames
+    QTest::qWait(20);
+    QVERIFY(window->Shown() == blank);
+  }
   play->click();
   Run(form, QStringLiteral("framedelete"));
   QTRY_VERIFY(!play->isEnabled());
