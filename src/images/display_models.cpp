@@ -16,9 +16,10 @@ constexpr QRgb kOledYellow = 0xffffd21e;
 constexpr QSizeF kSmallOledPitch(0.17, 0.17);
 constexpr double kSmallOledFill = 0.154 / 0.17;
 
-// The glass of the Nokia 3310 and 5110, sold on its own as the PCD8544
+// The PCD8544 glass of the Nokia 3310 and 5110, also sold on its own as a
 // module: 84 x 48 pixels over about 30 x 20 mm, a little taller than wide,
-// with narrow gaps; grey-green with dark ink.
+// with narrow gaps; grey-green with dark ink. The sizes are an estimate
+// from the module's outline: no data sheet at hand gives the glass's pitch.
 constexpr QSizeF kNokiaPitch(0.36, 0.42);
 constexpr double kNokiaFill = 0.9;
 constexpr QRgb kNokiaPaper = 0xffa9b9a0;
@@ -35,9 +36,10 @@ const std::vector<DisplayModel>& DisplayModels() {
       // The two-colour module: its top 16 rows are yellow, the rest blue.
       {QStringLiteral("SSD1306 0,96″, жёлто-синий"), QSize(128, 64), kSmallOledPitch,
        kSmallOledFill, kOledGlass, kOledBlue, 16, kOledYellow},
-      // 0.91" strips: 22.38 x 5.58 mm for 128 x 32, the same pitch.
-      {QStringLiteral("SSD1306 0,91″ 128 × 32"), QSize(128, 32), kSmallOledPitch, kSmallOledFill,
-       kOledGlass, kOledWhite},
+      // 0.91" strips: 22.38 x 5.58 mm for 128 x 32, a pitch of 0.175 mm and
+      // a pixel of 0.159 mm.
+      {QStringLiteral("SSD1306 0,91″ 128 × 32"), QSize(128, 32), QSizeF(0.175, 0.175),
+       0.159 / 0.175, kOledGlass, kOledWhite},
       // The 1.3" modules: 29.42 x 14.7 mm for 128 x 64, a pitch of 0.23 mm
       // and a pixel of 0.21 mm.
       {QStringLiteral("SH1106 1,3″, белый"), QSize(128, 64), QSizeF(0.23, 0.23), 0.21 / 0.23,
@@ -55,7 +57,8 @@ const std::vector<DisplayModel>& DisplayModels() {
       {QStringLiteral("Телефон Nokia 3310"), QSize(84, 48), kNokiaPitch, kNokiaFill, 0xffb3c49b,
        kNokiaInk},
       // A phone that shows EMS pictures: 101 x 64 pixels over about
-      // 30 x 24 mm, its pixels taller than wide, on a pale blue-grey.
+      // 30 x 24 mm (an estimate, as the Nokia's), its pixels taller than
+      // wide, on a pale grey.
       {QStringLiteral("Телефон Siemens C45"), QSize(101, 64), QSizeF(0.30, 0.37), 0.88, 0xffc3cdc9,
        0xff20242c},
   };
