@@ -24,6 +24,8 @@ class FakeSideWindows : public SideWindows {
     return size_chosen;
   }
   void ShowHelp() override { calls << QStringLiteral("help"); }
+  void ShowDisplay(const DocumentState&) override { calls << QStringLiteral("display"); }
+  void DocumentChanged() override {}
   std::optional<TextChoice> AskText(const TextChoice& start) override {
     calls << QStringLiteral("text");
     shown_text = start;

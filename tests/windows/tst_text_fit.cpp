@@ -30,6 +30,7 @@
 #include "windows/dialogs/c_array_export_dialog.h"
 #include "windows/dialogs/c_array_import_dialog.h"
 #include "windows/dialogs/conversion_dialog.h"
+#include "windows/dialogs/display_window.h"
 #include "windows/dialogs/form2.h"
 #include "windows/dialogs/form3.h"
 #include "windows/dialogs/form4.h"
@@ -69,6 +70,7 @@ enum class Window {
   kReceiveDialog,
   kNetworkCodeDialog,
   kFrameDurationDialog,
+  kDisplayWindow,
   kFileDialog,
   kSaveQuestion,
   kFailureMessage,
@@ -199,6 +201,16 @@ void WithShown(Window which, const QString& words, QWidget& owner,
     case Window::kFrameDurationDialog:
       window = std::make_unique<FrameDurationDialog>(kLongestFrame, &owner);
       break;
+    case Window::kDisplayWindow: {  // the largest screen, enlarged most
+      static DocumentState document;
+      document.MX = kMaxWidth;
+      document.MY = kMaxHeight;
+      auto* display = new DisplayWindow(document, &owner);
+      window.reset(display);
+      for (auto* choice : display->findChildren<QComboBox*>())
+        choice->setCurrentIndex(choice->count() - 1);
+      break;
+    }
     case Window::kFileDialog: {
       FileDialogRequest request;
       request.owner = &owner;
@@ -427,6 +439,7 @@ void TextFitTest::Windows() {
   QTest::newRow("receiving") << Window::kReceiveDialog << QString();
   QTest::newRow("network code") << Window::kNetworkCodeDialog << QString();
   QTest::newRow("frame duration") << Window::kFrameDurationDialog << QString();
+  QTest::newRow("as on a display") << Window::kDisplayWindow << QString();
   QTest::newRow("file dialog") << Window::kFileDialog << QStringLiteral("Массив C для дисплея");
   // Every question and message box of QtUserMessages has its rows here. A
   // new one gets a value of Window, its case in WithShown and its row here.

@@ -65,6 +65,20 @@ std::optional<int> QtSideWindows::AskFrameDuration(int duration) {
   return dialog.Duration();
 }
 
+// The display window reads the document, which may go with these windows.
+QtSideWindows::~QtSideWindows() { delete display_; }
+
+void QtSideWindows::ShowDisplay(const DocumentState& document) {
+  if (!display_) display_ = new DisplayWindow(document, owner_);
+  display_->show();
+  display_->raise();
+  display_->activateWindow();
+}
+
+void QtSideWindows::DocumentChanged() {
+  if (display_) display_->Follow();
+}
+
 void QtSideWindows::ShowHelp() {
   if (!help_) help_ = new Form4(owner_);
   help_->show();

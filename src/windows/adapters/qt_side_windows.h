@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "windows/adapters/side_windows.h"
+#include "windows/dialogs/display_window.h"
 #include "windows/dialogs/form3.h"
 #include "windows/dialogs/form4.h"
 
@@ -13,13 +14,15 @@ namespace tochkograf {
 // The real about, size, help, conversion and C-array windows of the main
 // window. The about box is the splash the program started with, shown
 // again, or else one made at its first opening and then only hidden; the
-// help window lives until its close box is pressed; the size, conversion
+// help window and the display's live until their close boxes are pressed,
+// or these windows go; the size, conversion
 // and C-array dialogs are made afresh for every opening. All but a splash
 // given here belong to `owner`.
 class QtSideWindows : public SideWindows {
  public:
   explicit QtSideWindows(QWidget* owner, Form3* splash = nullptr)
       : owner_(owner), splash_(splash) {}
+  ~QtSideWindows() override;
   void ShowAbout() override;
   std::optional<QSize> ShowSizeDialog() override;
   void ShowHelp() override;
@@ -30,11 +33,14 @@ class QtSideWindows : public SideWindows {
   bool AskSketchOptions(const Animation& frames, SketchOptions& options) override;
   bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
   std::optional<int> AskFrameDuration(int duration) override;
+  void ShowDisplay(const DocumentState& document) override;
+  void DocumentChanged() override;
 
  private:
   QWidget* owner_;
   QPointer<Form3> splash_;
   QPointer<Form4> help_;
+  QPointer<DisplayWindow> display_;
 };
 
 }  // namespace tochkograf

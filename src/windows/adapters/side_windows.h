@@ -7,6 +7,7 @@
 #include "commands/transfer/c_array_export.h"
 #include "commands/transfer/c_array_import.h"
 #include "commands/transfer/image_import.h"
+#include "picture/document_state.h"
 #include "windows/dialogs/text_choice.h"
 
 namespace tochkograf {
@@ -14,10 +15,11 @@ namespace tochkograf {
 // The windows the main window opens besides message boxes and file dialogs:
 // the about box (the start-up splash again), the picture size dialog, the
 // help window, the image import's conversion dialog, the text tool's
-// dialog, the export's C-array and sketch dialogs, the C-array import's and
-// the frame duration's. The real ones are Form3, Form2, Form4,
-// ConversionDialog, TextDialog, CArrayExportDialog, SketchExportDialog,
-// CArrayImportDialog and FrameDurationDialog; tests put fakes here.
+// dialog, the export's C-array and sketch dialogs, the C-array import's,
+// the frame duration's and the picture as a display shows it. The real
+// ones are Form3, Form2, Form4, ConversionDialog, TextDialog,
+// CArrayExportDialog, SketchExportDialog, CArrayImportDialog,
+// FrameDurationDialog and DisplayWindow; tests put fakes here.
 class SideWindows : public ConversionWindow,
                     public CArrayOptionsWindow,
                     public CArrayImportWindow,
@@ -34,6 +36,11 @@ class SideWindows : public ConversionWindow,
   // The text tool's dialog, modal, showing `start`: the text and font
   // chosen with "OK", or nothing when it was cancelled.
   virtual std::optional<TextChoice> AskText(const TextChoice& start) = 0;
+  // The picture as a display shows it, not modal, following `document`,
+  // which outlives the side windows.
+  virtual void ShowDisplay(const DocumentState& document) = 0;
+  // The document has changed, as the windows that follow it must show.
+  virtual void DocumentChanged() = 0;
 };
 
 }  // namespace tochkograf

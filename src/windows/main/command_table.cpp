@@ -341,6 +341,15 @@ std::vector<Menu> CommandTable() {
             .checked = [](const CommandState& state) { return state.playing; },
             .enabled = [](const CommandState& state) { return FrameCount(state.document) > 1; }},
        }},
+      {"view",
+       QStringLiteral("Вид"),
+       {
+           {.name = "viewdisplay",
+            .caption = QStringLiteral("Как на дисплее..."),
+            .run = [](CommandContext& c) { c.windows.ShowDisplay(c.state); },
+            // Shows the frames as they are while they play in the main window.
+            .enabled = [](const CommandState&) { return true; }},
+       }},
       {"options",
        QStringLiteral("Опции"),
        {

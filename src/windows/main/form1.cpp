@@ -444,9 +444,16 @@ void Form1::SetCaption(const QString& caption) { setWindowTitle(caption); }
 
 double Form1::InnerWidth() const { return pole_->InnerWidth(); }
 double Form1::InnerHeight() const { return pole_->InnerHeight(); }
-void Form1::RepaintCell(int x, int y) { pole_->RepaintCell(x, y); }
-void Form1::RepaintCells(const CellRuns& runs) { pole_->RepaintCells(runs); }
+void Form1::RepaintCell(int x, int y) {
+  pole_->RepaintCell(x, y);
+  windows_->DocumentChanged();
+}
+void Form1::RepaintCells(const CellRuns& runs) {
+  pole_->RepaintCells(runs);
+  windows_->DocumentChanged();
+}
 void Form1::RepaintAll() {
+  windows_->DocumentChanged();
   pole_->update();
   FollowPictureSize();
   PlacePole();

@@ -32,6 +32,13 @@ void Playback::Stop() {
   animation_.frames.clear();
 }
 
+void Playback::Follow(const Animation& animation) {
+  if (!Playing() || animation.frames.empty()) return;
+  animation_ = animation;
+  index_ = std::min(index_, animation_.Count() - 1);
+  animation_.frames[index_].cells.CopyTo(shown_);
+}
+
 void Playback::Show(int index) {
   index_ = index;
   const AnimationFrame& frame = animation_.frames[index];

@@ -24,6 +24,10 @@ class Playback : public QObject {
   // Shows the first frame at once.
   void Start(const Animation& animation);
   void Stop();
+  // The frames have changed while they play: the frame being shown shows
+  // as it is now, for the rest of its time, and the next come from
+  // `animation`. The last frame where there are fewer now.
+  void Follow(const Animation& animation);
   bool Playing() const { return timer_.isActive(); }
   // The cells of the frame being shown, at the picture's size.
   const PixelGrid& Shown() const { return shown_; }

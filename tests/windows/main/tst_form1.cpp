@@ -217,6 +217,8 @@ void Form1Test::menusHoldEveryItem_data() {
                                          "frameduration=Длительность кадра...=",
                                          "frameonion=Калька=",
                                          "frameplay=Воспроизвести=F5"};
+  QTest::newRow("view") << "view"
+                        << "Вид" << QStringList{"viewdisplay=Как на дисплее...="};
   QTest::newRow("options") << "options"
                            << "Опции"
                            << QStringList{"setka=Сетка=Ctrl+G",
@@ -248,9 +250,10 @@ void Form1Test::menusHoldEveryItem() {
       QVERIFY(a->isVisible() && (a->isEnabled() || menu == QLatin1String("frames")));
     }
   }
-  QCOMPARE(form_->menuBar()->actions().size(), 6);
+  QCOMPARE(form_->menuBar()->actions().size(), 7);
   QCOMPARE(form_->menuBar()->actions()[2]->text(), QStringLiteral("Рисование"));
   QCOMPARE(form_->menuBar()->actions()[3]->text(), QStringLiteral("Кадры"));
+  QCOMPARE(form_->menuBar()->actions()[4]->text(), QStringLiteral("Вид"));
 }
 
 void Form1Test::mouseDrawsAndErasesCells() {
