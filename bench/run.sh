@@ -12,6 +12,7 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)
 "$build/bench/bench_files"
 "$build/bench/bench_thumbnail"
 "$build/bench/bench_import"
+"$build/bench/bench_layout_guess"
 (
   . "$here/start_xvfb.sh"
   QT_QPA_PLATFORM=xcb "$build/bench/bench_pen_window"

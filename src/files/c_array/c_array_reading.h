@@ -26,12 +26,22 @@ struct CArrayReading {
 // is guessed from them.
 const QList<QSize>& ArraySizeGuesses();
 
-// What the source says, guesses for the rest: the layout and the set bit
+// Those of ArraySizeGuesses whose bytes in the layout are as many as the
+// array has.
+QList<QSize> FittingSizes(const CArrayScan& scan, ByteLayout layout);
+
+// What the source says, guesses for the rest. The layout and the set bit
 // its comment names (an X bitmap's `..._bits` has its rows' leftmost
-// pixel in the lowest bit), else rows with the leftmost pixel in the top
-// bit and ink; the size it gives, else the first of ArraySizeGuesses its bytes
-// fill exactly in that layout, else as many whole rows (or pages) as its
-// bytes fill at the widest a picture may be.
+// pixel in the lowest bit), else ink and whichever of the four layouts
+// gives the most picture-like picture; the size it gives, else whichever
+// of FittingSizes does, else as many whole rows (or pages) as the bytes
+// fill at the widest a picture may be. A reading that takes every byte at a
+// size of the list with the bits beyond the picture clear goes before one
+// that sets some of those bits, which goes before the size the bytes fill,
+// one that leaves bytes over and one that lacks some. Then, of one layout's
+// sizes, the one whose neighbouring pixels are furthest from chance; of
+// the layouts, the one whose byte grid shows least (PictureLikeness); on a
+// tie the first in the order of ArraySizeGuesses and LayoutNames.
 CArrayReading GuessedReading(const CArrayScan& scan);
 
 // The bytes the reading needs that the array does not have; 0 when it has

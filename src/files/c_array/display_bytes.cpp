@@ -39,14 +39,18 @@ const QList<LayoutName>& LayoutNames() {
   static const QList<LayoutName> names = {
       {ByteLayout::RowsMsbLeft, QStringLiteral("rows-msb"),
        QStringLiteral("Строки, старший бит слева"),
-       QStringLiteral("Adafruit GFX drawBitmap, ST7920")},
+       QStringLiteral("Adafruit GFX drawBitmap, ST7920"),
+       QStringLiteral("Строки, старший бит слева")},
       {ByteLayout::RowsLsbLeft, QStringLiteral("rows-lsb"),
-       QStringLiteral("Строки, младший бит слева"), QStringLiteral("XBM, u8g2 drawXBM")},
+       QStringLiteral("Строки, младший бит слева"), QStringLiteral("XBM, u8g2 drawXBM"),
+       QStringLiteral("Строки, младший бит слева")},
       {ByteLayout::PagesLsbTop, QStringLiteral("pages-lsb"),
        QStringLiteral("Страницы по 8 строк, младший бит сверху"),
-       QStringLiteral("память SSD1306, SH1106, PCD8544")},
+       QStringLiteral("память SSD1306, SH1106, PCD8544"),
+       QStringLiteral("Страницы, младший бит сверху")},
       {ByteLayout::PagesMsbTop, QStringLiteral("pages-msb"),
-       QStringLiteral("Страницы по 8 строк, старший бит сверху"), QString()},
+       QStringLiteral("Страницы по 8 строк, старший бит сверху"), QString(),
+       QStringLiteral("Страницы, старший бит сверху")},
   };
   return names;
 }

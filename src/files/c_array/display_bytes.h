@@ -27,6 +27,7 @@ struct LayoutName {
   QString option;
   QString caption;
   QString users;  // the libraries and displays that take it; may be empty
+  QString brief;  // the caption where there is little room: "Страницы, младший бит сверху"
 };
 const QList<LayoutName>& LayoutNames();
 const LayoutName& NameOf(ByteLayout layout);

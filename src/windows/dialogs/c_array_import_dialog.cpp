@@ -1,6 +1,7 @@
 #include "windows/dialogs/c_array_import_dialog.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "windows/centre_over.h"
 #include "windows/dialogs/dialog_parts.h"
 #include "windows/dialogs/display_bytes_choice.h"
+#include "windows/dialogs/layout_previews.h"
 #include "windows/dialogs/picture_preview.h"
 #include "windows/dialogs/preview_layout.h"
 #include "windows/text_room.h"
@@ -23,6 +25,7 @@ CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReadi
   setWindowTitle(QStringLiteral("Импорт массива C"));
   preview_ = Named(new PicturePreview(grid, this), "previewRoom");
   CreateControls(start);
+  ListFittingSizes();
   RedrawPreview();  // the notes under the preview, before the layout fits them
   LayOut();
   for (QSpinBox* side : {width_, height_})
@@ -31,6 +34,8 @@ CArrayImportDialog::CArrayImportDialog(const CArrayScan& scan, const CArrayReadi
       RedrawPreview();
     });
   connect(bytes_, &DisplayBytesChoice::Changed, this, &CArrayImportDialog::LayoutChanged);
+  connect(layouts_, &LayoutPreviews::Picked, bytes_, &DisplayBytesChoice::SetLayout);
+  connect(fitting_, &QComboBox::activated, this, &CArrayImportDialog::SizePicked);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   layout()->activate();
@@ -46,6 +51,10 @@ void CArrayImportDialog::CreateControls(const CArrayReading& start) {
   height_ = Named(new QSpinBox(this), "height");
   height_->setRange(1, kMaxHeight);
   height_->setValue(start.size.height());
+  fitting_label_ = new QLabel(QStringLiteral("Подходят:"), this);
+  fitting_ = Named(new QComboBox(this), "fittingSizes");
+  fitting_label_->setBuddy(fitting_);
+  layouts_ = Named(new LayoutPreviews(this), "layoutPreviews");
   bytes_ = Named(new DisplayBytesChoice(start.layout, start.set_bit, this), "bytes");
   ok_ = Named(new QPushButton(QStringLiteral("OK"), this), "ok");
   ok_->setDefault(true);
@@ -56,18 +65,31 @@ void CArrayImportDialog::CreateControls(const CArrayReading& start) {
 // right.
 void CArrayImportDialog::LayOut() {
   auto* size_group = new QGroupBox(QStringLiteral("Размер рисунка"), this);
-  auto* size_row = new QHBoxLayout(size_group);
+  auto* size_rows = new QVBoxLayout(size_group);
+  auto* size_row = new QHBoxLayout;
   size_row->addWidget(width_);
   size_row->addWidget(new QLabel(QStringLiteral("x"), size_group));
   size_row->addWidget(height_);
   size_row->addStretch();
+  size_rows->addLayout(size_row);
+  auto* fitting_row = new QHBoxLayout;
+  fitting_row->addWidget(fitting_label_);
+  fitting_row->addWidget(fitting_);
+  fitting_row->addStretch();
+  size_rows->addLayout(fitting_row);
+  // A size the source gives is taken as it is: nothing to list.
+  fitting_label_->setVisible(!scan_.size);
+  fitting_->setVisible(!scan_.size);
+  auto* layouts_group =
+      new QGroupBox(QStringLiteral("Как выглядит рисунок в каждой раскладке"), this);
+  (new QVBoxLayout(layouts_group))->addWidget(layouts_);
   LayOutPreviewDialog(this, {.preview = preview_,
                              .notes = {about_, fill_},
-                             .choices = {size_group, bytes_},
+                             .choices = {size_group, layouts_group, bytes_},
                              .buttons = {ok_, cancel_}});
   QWidget* previous = width_;
-  for (QWidget* next :
-       QList<QWidget*>{height_} + bytes_->Buttons() + QList<QWidget*>{ok_, cancel_}) {
+  for (QWidget* next : QList<QWidget*>{height_, fitting_} + layouts_->Buttons() +
+                           bytes_->Buttons() + QList<QWidget*>{ok_, cancel_}) {
     setTabOrder(previous, next);
     previous = next;
   }
@@ -95,6 +117,26 @@ void CArrayImportDialog::LayoutChanged() {
     width_->setValue(size.width());
     height_->setValue(size.height());
   }
+  ListFittingSizes();
+  RedrawPreview();
+}
+
+void CArrayImportDialog::ListFittingSizes() {
+  fitting_->clear();
+  for (const QSize& size : FittingSizes(scan_, bytes_->Layout()))
+    fitting_->addItem(SizeText(size.width(), size.height()), size);
+  fitting_->setEnabled(fitting_->count() > 0);
+}
+
+void CArrayImportDialog::SizePicked(int index) {
+  const QSize size = fitting_->itemData(index).toSize();
+  if (size.isEmpty()) return;
+  size_chosen_ = true;
+  {
+    const QSignalBlocker quiet_width(width_), quiet_height(height_);
+    width_->setValue(size.width());
+    height_->setValue(size.height());
+  }
   RedrawPreview();
 }
 
@@ -117,7 +159,26 @@ void CArrayImportDialog::RedrawPreview() {
   else
     fill_->setText(QStringLiteral("Байтов ровно столько, сколько нужно рисунку (%1).").arg(needed));
   ok_->setEnabled(missing == 0);
+  fitting_->setCurrentIndex(fitting_->findData(reading.size));
+  RedrawLayouts();
   emit PreviewRedrawn();
+}
+
+// Each layout at the size chosen, or, while the size is still guessed, at
+// the size guessed for it.
+void CArrayImportDialog::RedrawLayouts() {
+  QList<Picture> pictures;
+  for (const LayoutName& name : LayoutNames()) {
+    CArrayReading reading = Reading();
+    reading.layout = name.layout;
+    if (!size_chosen_ && !scan_.size) {
+      CArrayScan scan = scan_;
+      scan.layout = name.layout;
+      reading.size = GuessedReading(scan).size;
+    }
+    pictures << CArrayPicture(scan_, reading);
+  }
+  layouts_->ShowPictures(pictures, bytes_->Layout());
 }
 
 }  // namespace tochkograf

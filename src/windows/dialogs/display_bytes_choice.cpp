@@ -58,6 +58,11 @@ ByteLayout DisplayBytesChoice::Layout() const {
   return LayoutNames().first().layout;
 }
 
+void DisplayBytesChoice::SetLayout(ByteLayout layout) {
+  for (qsizetype i = 0; i < layouts_.size(); ++i)
+    if (LayoutNames()[i].layout == layout) layouts_[i]->setChecked(true);
+}
+
 SetBit DisplayBytesChoice::Meaning() const {
   for (qsizetype i = 0; i < meanings_.size(); ++i)
     if (meanings_[i]->isChecked()) return SetBitNames()[i].meaning;

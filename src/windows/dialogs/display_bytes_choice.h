@@ -17,6 +17,8 @@ class DisplayBytesChoice : public QWidget {
   DisplayBytesChoice(ByteLayout layout, SetBit meaning, QWidget* parent = nullptr);
 
   ByteLayout Layout() const;
+  // Checks the layout's button, which raises Changed where it was not.
+  void SetLayout(ByteLayout layout);
   SetBit Meaning() const;
   // The buttons in their order, for the dialog's tab order.
   QList<QWidget*> Buttons() const;

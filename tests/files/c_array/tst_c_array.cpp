@@ -6,6 +6,7 @@
 
 #include "fakes/animations.h"
 #include "fakes/pictures.h"
+#include "fakes/sample_pictures.h"
 #include "files/c_array/c_array_format.h"
 #include "files/c_array/c_array_reading.h"
 #include "files/c_array/c_array_scan.h"
@@ -106,6 +107,8 @@ class CArrayTest : public QObject {
   void readsLiterals();
   void guessesTheSize_data();
   void guessesTheSize();
+  void guessesTheLayout_data();
+  void guessesTheLayout();
   void badTextChangesNothing_data();
   void badTextChangesNothing();
   void hugeArrayKeepsBoundedMemory();
@@ -436,6 +439,31 @@ void CArrayTest::guessesTheSize() {
   CArrayScan scan;
   QCOMPARE(ScanCArray(text, scan), FormatStatus::Ok);
   QCOMPARE(GuessedReading(scan).size, size);
+}
+
+void CArrayTest::guessesTheLayout_data() {
+  QTest::addColumn<Picture>("picture");
+  QTest::addColumn<int>("layout");
+  for (const QSize size : {QSize(128, 64), QSize(84, 48), QSize(72, 14)})
+    for (const SampleKind kind :
+         {SampleKind::Text, SampleKind::Frames, SampleKind::Circles, SampleKind::DitheredPhoto})
+      for (const LayoutName& name : LayoutNames())
+        QTest::addRow("%s %dx%d %s", qPrintable(KindName(kind)), size.width(), size.height(),
+                      qPrintable(name.option))
+            << SamplePicture(kind, size.width(), size.height()) << int(name.layout);
+}
+
+// The array pasted without the comment that names its layout and size.
+void CArrayTest::guessesTheLayout() {
+  QFETCH(Picture, picture);
+  QFETCH(int, layout);
+  const QByteArray header = EncodeCArray(picture, Options(ByteLayout(layout)));
+  const QByteArray pasted = header.mid(header.indexOf("static const"));
+  QVERIFY(!pasted.contains("--layout") && !pasted.contains("WIDTH"));
+  Picture read;
+  QCOMPARE(DecodeCArray(pasted, read), FormatStatus::Ok);
+  QCOMPARE(QSize(read.width, read.height), QSize(picture.width, picture.height));
+  QVERIFY(read == picture);
 }
 
 // The reason names the first value that kept a list from being the array,

@@ -1,8 +1,10 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
 #include "fakes/animations.h"
@@ -46,6 +48,9 @@ class CArrayDialogsTest : public QObject {
   void exportViewFollowsTheChoices();
   void sketchDialogGivesItsChoices();
   void importRefusesTooFewBytes();
+  void importPicksTheLayoutClicked_data();
+  void importPicksTheLayoutClicked();
+  void importOffersTheSizesThatFit();
 };
 
 void CArrayDialogsTest::exportViewFollowsTheChoices() {
@@ -128,6 +133,60 @@ void CArrayDialogsTest::importRefusesTooFewBytes() {
   Control<QSpinBox>(dialog, "height")->setValue(5);
   QVERIFY(ok->isEnabled());
   QCOMPARE(dialog.Reading(), (CArrayReading{QSize(16, 5), ByteLayout::RowsMsbLeft, SetBit::Ink}));
+}
+
+void CArrayDialogsTest::importPicksTheLayoutClicked_data() {
+  QTest::addColumn<int>("layout");
+  for (const LayoutName& name : LayoutNames())
+    QTest::newRow(qPrintable(name.option)) << int(name.layout);
+}
+
+// The dialog starts in another layout; a click on the small picture of the
+// one the bytes were written in reads them back as they were.
+void CArrayDialogsTest::importPicksTheLayoutClicked() {
+  QFETCH(int, layout);
+  const Picture picture = RandomPicture(24, 16, quint32(layout));
+  CArrayScan scan;
+  scan.bytes = PackDisplayBytes(picture, ByteLayout(layout), SetBit::Ink);
+  scan.count = scan.bytes.size();
+  scan.size = QSize(24, 16);
+  const auto other = ByteLayout((layout + 1) % 4);
+  CArrayImportDialog dialog(scan, {QSize(24, 16), other, SetBit::Ink}, true);
+  dialog.show();
+  const QString option = NameOf(ByteLayout(layout)).option;
+  auto* clicked = Control<QToolButton>(dialog, qPrintable(QStringLiteral("preview-") + option));
+  QVERIFY(!clicked->isChecked());
+  QTest::mouseClick(clicked, Qt::LeftButton);
+  QVERIFY(clicked->isChecked());
+  QVERIFY(
+      !Control<QToolButton>(dialog, qPrintable("preview-" + NameOf(other).option))->isChecked());
+  QVERIFY(Control<QRadioButton>(dialog, qPrintable(option))->isChecked());
+  QCOMPARE(dialog.Reading(), (CArrayReading{QSize(24, 16), ByteLayout(layout), SetBit::Ink}));
+  const DocumentState& shown = dialog.Preview();
+  for (int y = 1; y <= 16; ++y)
+    for (int x = 1; x <= 24; ++x) QCOMPARE(shown.Pixels(x, y), picture.cells(x, y));
+}
+
+// 512 bytes in rows of whole bytes with no size given: each size offered
+// takes them all, and the one picked is read.
+void CArrayDialogsTest::importOffersTheSizesThatFit() {
+  CArrayScan scan;
+  scan.bytes = QByteArray(512, '\x0f');
+  scan.count = 512;
+  CArrayImportDialog dialog(scan, {QSize(128, 32), ByteLayout::RowsMsbLeft, SetBit::Ink}, true);
+  dialog.show();
+  auto* sizes = Control<QComboBox>(dialog, "fittingSizes");
+  QVERIFY(sizes->count() >= 2);
+  QCOMPARE(sizes->currentData().toSize(), QSize(128, 32));
+  for (int i = 0; i < sizes->count(); ++i) {
+    const QSize size = sizes->itemData(i).toSize();
+    QCOMPARE((size.width() + 7) / 8 * size.height(), 512);
+  }
+  const int other = sizes->currentIndex() == 0 ? 1 : 0;
+  sizes->setCurrentIndex(other);
+  emit sizes->activated(other);
+  QCOMPARE(dialog.Reading().size, sizes->itemData(other).toSize());
+  QCOMPARE(QSize(dialog.Preview().MX, dialog.Preview().MY), sizes->itemData(other).toSize());
 }
 
 QTEST_MAIN(CArrayDialogsTest)
