@@ -15,8 +15,11 @@ class NoSideWindows : public SideWindows {
     return false;
   }
   bool AskCArrayOptions(const Animation&, CArrayOptions&) override { return false; }
+  bool AskSketchOptions(const Animation&, SketchOptions&) override { return false; }
   bool ShowCArrayImportDialog(const CArrayScan&, bool, CArrayReading&) override { return false; }
   std::optional<int> AskFrameDuration(int) override { return std::nullopt; }
+  void ShowDisplay(const DocumentState&) override {}
+  void DocumentChanged() override {}
 };
 
 }  // namespace tochkograf::bench
