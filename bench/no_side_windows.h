@@ -19,6 +19,7 @@ class NoSideWindows : public SideWindows {
   bool ShowCArrayImportDialog(const CArrayScan&, bool, CArrayReading&) override { return false; }
   std::optional<int> AskFrameDuration(int) override { return std::nullopt; }
   void ShowDisplay(const DocumentState&) override {}
+  std::optional<int> AskHistoryStep(const EditHistory&) override { return std::nullopt; }
   void DocumentChanged() override {}
 };
 

@@ -10,6 +10,7 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)
 "$build/bench/bench_pole_paint"
 "$build/bench/bench_preview"
 "$build/bench/bench_files"
+"$build/bench/bench_history"
 "$build/bench/bench_thumbnail"
 "$build/bench/bench_import"
 "$build/bench/bench_layout_guess"

@@ -52,6 +52,7 @@ void DocumentCommands::filenew() {
       for (int y = 1; y <= kMaxHeight; ++y) (*grid)(x, y) = kOff;
   KeepOneFrame(state);
   SaveUndo(state);
+  state.History.Start(state);
   RedrawPole(state, document_.view);
 }
 

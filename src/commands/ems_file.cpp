@@ -46,6 +46,7 @@ bool ReadEmsFile(DocumentContext& document, const QString& name) {
   state.Pixels = animation.first.cells;
   TakeFrames(state, animation.durations, animation.further);
   SaveUndo(state);
+  state.History.Start(state);
   RedrawPole(state, document.view);
   return true;
 }

@@ -28,6 +28,7 @@ bool RestoreCopy(DocumentCommands& commands, const RecoveryCopy& copy) {
   state.FileName = copy.file_name.isEmpty() ? kUntitled : copy.file_name;
   state.IZM = kOn;
   SaveUndo(state);
+  state.History.Start(state);
   RedrawPole(state, document.view);
   UpdateCaption(document);
   return true;

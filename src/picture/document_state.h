@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "picture/drawing_tool.h"
+#include "picture/edit_history.h"
 #include "picture/frame.h"
 #include "picture/pixel_grid.h"
 
@@ -38,6 +39,7 @@ struct DocumentState {
   std::vector<AnimationFrame> Frames = std::vector<AnimationFrame>(1);
   std::int32_t CurrentFrame = 0;
   UndoSnapshot Undo;
+  EditHistory History;  // every step since the picture was opened or made
   PixelGrid ClipPixels;
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
   QPoint StrokeCell;  // the cell under the stroke's last position, beyond the picture where it was

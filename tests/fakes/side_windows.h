@@ -11,7 +11,7 @@ namespace tochkograf {
 
 // Side windows that only record which were asked for. The size dialog
 // chooses `size_chosen` when it is set, and is cancelled otherwise, and the
-// text dialog likewise `text_chosen`;
+// text dialog likewise `text_chosen`, the history `step_chosen`;
 // the conversion dialog, both C-array dialogs and the sketch's keep what
 // they were shown and answer through `on_conversion`, `on_c_array_options`,
 // `on_c_array_import` and `on_sketch_options` ("OK" when that returns
@@ -26,6 +26,10 @@ class FakeSideWindows : public SideWindows {
   void ShowHelp() override { calls << QStringLiteral("help"); }
   void ShowDisplay(const DocumentState&) override { calls << QStringLiteral("display"); }
   void DocumentChanged() override {}
+  std::optional<int> AskHistoryStep(const EditHistory&) override {
+    calls << QStringLiteral("history");
+    return step_chosen;
+  }
   std::optional<TextChoice> AskText(const TextChoice& start) override {
     calls << QStringLiteral("text");
     shown_text = start;
@@ -70,6 +74,7 @@ class FakeSideWindows : public SideWindows {
   int shown_duration = 0;
   std::optional<QSize> size_chosen;
   std::optional<TextChoice> text_chosen;  // the text dialog's answer: nothing is "Отмена"
+  std::optional<int> step_chosen;         // the history's answer: nothing is Esc
   TextChoice shown_text;
   std::function<bool(CArrayOptions&)> on_c_array_options;
   Picture shown_picture;

@@ -5,6 +5,7 @@
 #include "windows/dialogs/conversion_dialog.h"
 #include "windows/dialogs/form2.h"
 #include "windows/dialogs/frame_duration_dialog.h"
+#include "windows/dialogs/history_dialog.h"
 #include "windows/dialogs/sketch_export_dialog.h"
 #include "windows/dialogs/text_dialog.h"
 
@@ -35,6 +36,12 @@ std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
   TextDialog dialog(start, owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
+}
+
+std::optional<int> QtSideWindows::AskHistoryStep(const EditHistory& history) {
+  HistoryDialog dialog(history, owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.ChosenStep();
 }
 
 bool QtSideWindows::AskCArrayOptions(const Animation& frames, CArrayOptions& options) {

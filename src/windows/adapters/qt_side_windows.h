@@ -34,6 +34,7 @@ class QtSideWindows : public SideWindows {
   bool ShowCArrayImportDialog(const CArrayScan& scan, bool grid, CArrayReading& reading) override;
   std::optional<int> AskFrameDuration(int duration) override;
   void ShowDisplay(const DocumentState& document) override;
+  std::optional<int> AskHistoryStep(const EditHistory& history) override;
   void DocumentChanged() override;
 
  private:

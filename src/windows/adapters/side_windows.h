@@ -39,6 +39,9 @@ class SideWindows : public ConversionWindow,
   // The picture as a display shows it, not modal, following `document`,
   // which outlives the side windows.
   virtual void ShowDisplay(const DocumentState& document) = 0;
+  // The history of the picture, modal: the step chosen to return to, or
+  // nothing when it was closed.
+  virtual std::optional<int> AskHistoryStep(const EditHistory& history) = 0;
   // The document has changed, as the windows that follow it must show.
   virtual void DocumentChanged() = 0;
 };

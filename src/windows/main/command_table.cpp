@@ -7,6 +7,7 @@
 #include "commands/edit_commands.h"
 #include "commands/frame_commands.h"
 #include "commands/frame_duration.h"
+#include "commands/history_commands.h"
 #include "commands/transfer/bmp_import.h"
 #include "commands/transfer/c_array_import.h"
 #include "commands/transfer/desktop_clipboard.h"
@@ -156,9 +157,19 @@ std::vector<Menu> CommandTable() {
             .caption = QStringLiteral("Отмена"),
             .shortcut = ctrl(Qt::Key_Z),
             .run = [](CommandContext& c) { editundo(c.state, c.view); }},
+           {.name = "edithistory",
+            .caption = QStringLiteral("История правок..."),
+            .shortcut = ctrl(Qt::Key_H),
+            .run =
+                [](CommandContext& c) {
+                  if (c.state.History.Count() == 0) return;
+                  if (const std::optional<int> step = c.windows.AskHistoryStep(c.state.History))
+                    ReturnToStep(c.state, c.view, *step);
+                }},
            separator("t7"),
            {.name = "editcut",
             .caption = QStringLiteral("Вырезать"),
+            .step = QStringLiteral("Вырезание"),
             .shortcut = ctrl(Qt::Key_X),
             .run = [](CommandContext& c) { editcut(c.state, c.view); },
             .picture = editcut_xpm,
@@ -171,6 +182,7 @@ std::vector<Menu> CommandTable() {
             .button = ButtonPlace{144, 0, 29}},
            {.name = "editpaste",
             .caption = QStringLiteral("Вставить"),
+            .step = QStringLiteral("Вставка"),
             .shortcut = ctrl(Qt::Key_V),
             .run = [](CommandContext& c) { editpaste(c.state, c.view); },
             .picture = editpaste_xpm,
@@ -182,6 +194,7 @@ std::vector<Menu> CommandTable() {
             .run = [](CommandContext& c) { CopyAsImage(c.state, c.clipboard); }},
            {.name = "editpasteimage",
             .caption = QStringLiteral("Вставить изображение"),
+            .step = QStringLiteral("Вставка изображения"),
             .shortcut = ctrl_shift(Qt::Key_V),
             .run = [](CommandContext& c) { PasteImage(c.commands, c.windows, c.clipboard); }},
            {.name = "editcopyc",

@@ -62,6 +62,9 @@ struct ButtonPlace {
 struct Command {
   const char* name = nullptr;  // the action's object name, as the menu item's: "filenew"
   QString caption{};
+  // The name of the step the command makes in the picture's history, where
+  // its caption is not that name; empty: the caption, without its dots.
+  QString step{};
   QKeySequence shortcut{};
   // What the command does, whether from its item, its button or its keys.
   void (*run)(CommandContext&) = nullptr;

@@ -44,6 +44,31 @@ namespace tochkograf {
 
 namespace {
 
+const QString kImportStep = QStringLiteral("Импорт");
+
+// The step a stroke or shape of `tool` makes, as the history names it.
+QString ToolStepName(DrawingTool tool) {
+  switch (tool) {
+    case DrawingTool::kPen:
+      return QStringLiteral("Карандаш");
+    case DrawingTool::kLine:
+      return QStringLiteral("Линия");
+    case DrawingTool::kRectangle:
+      return QStringLiteral("Прямоугольник");
+    case DrawingTool::kFilledRectangle:
+      return QStringLiteral("Закрашенный прямоугольник");
+    case DrawingTool::kEllipse:
+      return QStringLiteral("Эллипс");
+    case DrawingTool::kFilledEllipse:
+      return QStringLiteral("Закрашенный эллипс");
+    case DrawingTool::kFill:
+      return QStringLiteral("Заливка");
+    case DrawingTool::kText:
+      break;
+  }
+  return QStringLiteral("Текст");
+}
+
 constexpr QSize kInitialInnerSize(306, 362);
 constexpr QRect kLabel1Place(0, 32, 121, 17);
 constexpr QRect kLabel2Place(128, 32, 73, 17);
@@ -213,7 +238,11 @@ void Form1::CreateActions() {
       action->setObjectName(QLatin1String(command.name));
       action->setShortcut(command.shortcut);
       menu->addAction(action);
-      connect(action, &QAction::triggered, this, [this, run = command.run] {
+      // The step a command makes is named by its item, without the dots
+      // of one that opens a window first.
+      QString step = command.step.isEmpty() ? command.caption : command.step;
+      if (step.endsWith(QLatin1String("..."))) step.chop(3);
+      connect(action, &QAction::triggered, this, [this, run = command.run, step] {
         BeforeCommand();
         CommandContext context{.commands = *commands_,
                                .state = state_,
@@ -225,6 +254,7 @@ void Form1::CreateActions() {
                                .phone_reception = *phone_reception_,
                                .window = *this};
         run(context);
+        state_.History.Record(state_, step);
         ShowStates();
       });
       if (command.checked) action->setCheckable(true);
@@ -304,6 +334,7 @@ void Form1::Pole_MouseUp(std::uint8_t button) {
     return;
   }
   tools_.MouseUp(state_, *this, button);
+  state_.History.Record(state_, ToolStepName(state_.Tool));
   if (const std::optional<TextClick> click = tools_.TakeTextClick())
     QMetaObject::invokeMethod(
         this, [this, click = *click] { AskText(click); }, Qt::QueuedConnection);
@@ -314,6 +345,7 @@ void Form1::AskText(const TextClick& click) {
   if (!choice) return;
   last_text_ = *choice;
   PlaceText(state_, *this, click, choice->text, BuiltInFont(choice->font));
+  state_.History.Record(state_, QStringLiteral("Текст «%1»").arg(choice->text));
 }
 
 void Form1::PlaceCentred() {
@@ -328,6 +360,7 @@ void Form1::Load() {
   state_.MX = 32;
   state_.MY = 32;
   SaveUndo(state_);
+  state_.History.Start(state_);
   fitted_size_ = QSize(state_.MX, state_.MY);
   state_.GridOn = kOn;
   UpdateCaption(commands_->Document());
@@ -343,7 +376,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::OpenFile(const QString& path) { OpenNamedFile(*commands_, *windows_, *windows_, path); }
+// A file opened starts a new history; an image imported is a step of it.
+void Form1::OpenFile(const QString& path) {
+  OpenNamedFile(*commands_, *windows_, *windows_, path);
+  state_.History.Record(state_, kImportStep);
+}
 
 namespace {
 
@@ -371,6 +408,7 @@ void Form1::dropEvent(QDropEvent* event) {
       [this, path] {
         activateWindow();
         DropFile(*commands_, *windows_, *windows_, path);
+        state_.History.Record(state_, kImportStep);
       },
       Qt::QueuedConnection);
 }
