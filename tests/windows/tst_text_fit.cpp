@@ -35,6 +35,7 @@
 #include "windows/dialogs/form3.h"
 #include "windows/dialogs/form4.h"
 #include "windows/dialogs/frame_duration_dialog.h"
+#include "windows/dialogs/history_dialog.h"
 #include "windows/dialogs/network_code_dialog.h"
 #include "windows/dialogs/receive_dialog.h"
 #include "windows/dialogs/sending_window.h"
@@ -70,6 +71,7 @@ enum class Window {
   kReceiveDialog,
   kNetworkCodeDialog,
   kFrameDurationDialog,
+  kHistoryDialog,
   kDisplayWindow,
   kFileDialog,
   kSaveQuestion,
@@ -201,6 +203,16 @@ void WithShown(Window which, const QString& words, QWidget& owner,
     case Window::kFrameDurationDialog:
       window = std::make_unique<FrameDurationDialog>(kLongestFrame, &owner);
       break;
+    case Window::kHistoryDialog: {  // the largest picture, a long name last
+      static DocumentState document;
+      document.MX = kMaxWidth;
+      document.MY = kMaxHeight;
+      document.History.Start(document);
+      document.Pixels(1, 1) = kOn;
+      document.History.Record(document, QStringLiteral("Текст «ДОБРОЕ УТРО»"));
+      window = std::make_unique<HistoryDialog>(document.History, &owner);
+      break;
+    }
     case Window::kDisplayWindow: {  // the largest screen, enlarged most
       static DocumentState document;
       document.MX = kMaxWidth;
@@ -439,6 +451,7 @@ void TextFitTest::Windows() {
   QTest::newRow("receiving") << Window::kReceiveDialog << QString();
   QTest::newRow("network code") << Window::kNetworkCodeDialog << QString();
   QTest::newRow("frame duration") << Window::kFrameDurationDialog << QString();
+  QTest::newRow("history") << Window::kHistoryDialog << QString();
   QTest::newRow("as on a display") << Window::kDisplayWindow << QString();
   QTest::newRow("file dialog") << Window::kFileDialog << QStringLiteral("Массив C для дисплея");
   // Every question and message box of QtUserMessages has its rows here. A

@@ -177,6 +177,7 @@ void Form1Test::menusHoldEveryItem_data() {
   QTest::newRow("edit") << "edit"
                         << "Редактирование"
                         << QStringList{"editundo=Отмена=Ctrl+Z",
+                                       "edithistory=История правок...=Ctrl+H",
                                        "t7=-=",
                                        "editcut=Вырезать=Ctrl+X",
                                        "editcopy=Копировать=Ctrl+C",
