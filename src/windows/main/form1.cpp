@@ -287,7 +287,12 @@ void Form1::ConnectPole() {
     if (!mouse_stopped_play_ && !Playing()) tools_.MouseMove(state_, *this, X, Y, shift);
   });
   connect(pole_, &Pole::MouseUp, this, &Form1::Pole_MouseUp);
-  connect(pole_, &Pole::Resized, this, [this] { tools_.Resized(state_, *this); });
+  // A resize ends a stroke as its button's release would: a step of its own.
+  connect(pole_, &Pole::Resized, this, [this] {
+    const bool stroking = Stroking();
+    tools_.Resized(state_, *this);
+    if (stroking) state_.History.Record(state_, ToolStepName(state_.Tool));
+  });
   connect(pole_, &Pole::KeyPress, this, &Form1::DigitKeyPress);
 }
 
