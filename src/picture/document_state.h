@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -41,6 +42,9 @@ struct DocumentState {
   UndoSnapshot Undo;
   EditHistory History;  // every step since the picture was opened or made
   PixelGrid ClipPixels;
+  // Where the clipboard's piece was copied from, its cells at their places
+  // in ClipPixels; empty while the clipboard holds a whole picture.
+  QRect ClipPiece;
   std::uint8_t DrawButton = 0;  // button of the stroke in progress: 0, 1, 2 or 4
   QPoint StrokeCell;  // the cell under the stroke's last position, beyond the picture where it was
   Flag GridOn = kOff;

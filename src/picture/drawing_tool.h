@@ -5,7 +5,8 @@
 namespace tochkograf {
 
 // What a press of a mouse button on the drawing area does: the pen, a
-// shape dragged out from the press, a fill or a line of text.
+// shape dragged out from the press, a fill, a line of text or a rectangle
+// of cells marked and moved.
 enum class DrawingTool : std::uint8_t {
   kPen,
   kLine,
@@ -15,6 +16,7 @@ enum class DrawingTool : std::uint8_t {
   kFilledEllipse,
   kFill,
   kText,
+  kSelect,
 };
 
 }  // namespace tochkograf

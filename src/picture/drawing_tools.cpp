@@ -107,6 +107,9 @@ void DrawingTools::MouseDown(DocumentState& state, PictureView& view, std::uint8
     case DrawingTool::kFill:
       if (const auto value = ValueOf(button)) Fill(state, view, cell, *value);
       break;
+    case DrawingTool::kSelect:
+      if (button == kLeftButton) SelectDown(state, view, cell);
+      break;
     case DrawingTool::kText:
       text_press_.reset();
       if (ValueOf(button) && Inside(state, cell))
@@ -120,6 +123,7 @@ void DrawingTools::MouseDown(DocumentState& state, PictureView& view, std::uint8
 void DrawingTools::MouseMove(DocumentState& state, PictureView& view, double X, double Y,
                              bool shift) {
   if (state.Tool == DrawingTool::kPen) PoleMouseMove(state, view, X, Y);
+  if (Selecting()) SelectMove(state, view, CellUnder(state, view, X, Y));
   if (!Dragging()) return;
   end_ = CellUnder(state, view, X, Y);
   shift_ = shift;
@@ -129,6 +133,12 @@ void DrawingTools::MouseMove(DocumentState& state, PictureView& view, double X, 
 void DrawingTools::MouseUp(DocumentState& state, PictureView& view, std::uint8_t button) {
   if (state.Tool == DrawingTool::kPen) PoleMouseUp(state);
   if (Dragging() && button == drag_button_) EndShape(state, view, true);
+  if (Selecting() && button == kLeftButton) {
+    // A click that marked a single cell marks nothing.
+    if (select_ == SelectDrag::kMarking && !grab_left_) selection_.Clear();
+    select_ = SelectDrag::kNone;
+    view.RepaintAll();
+  }
   // A click is whole once its button has come up.
   if (text_press_ && text_press_->first == button) text_click_ = text_press_->second;
   text_press_.reset();
@@ -144,6 +154,7 @@ void DrawingTools::Cancel(DocumentState& state, PictureView& view) {
   state.DrawButton = kNoButton;
   text_press_.reset();
   text_click_.reset();
+  select_ = SelectDrag::kNone;
   if (Dragging()) EndShape(state, view, false);
 }
 
@@ -194,6 +205,33 @@ void DrawingTools::EndShape(DocumentState& state, PictureView& view, bool draw) 
     state.Undo = before_;
     view.RepaintCells(ShownOtherwise(covered, state.Pixels, preview_.value));
   }
+}
+
+void DrawingTools::SelectDown(DocumentState& state, PictureView& view, QPoint cell) {
+  grab_ = cell;
+  grab_left_ = false;
+  if (selection_.Rect().contains(cell)) {
+    selection_.Lift(state);
+    select_ = SelectDrag::kMoving;
+    return;
+  }
+  if (selection_.PutDown(state)) state.IZM = kOn;
+  selection_.Mark(state, cell, cell);
+  select_ = SelectDrag::kMarking;
+  view.RepaintAll();
+}
+
+void DrawingTools::SelectMove(DocumentState& state, PictureView& view, QPoint cell) {
+  if (select_ == SelectDrag::kMarking) {
+    grab_left_ = grab_left_ || cell != grab_;
+    selection_.Mark(state, grab_, cell);
+  } else {
+    if (cell == grab_) return;
+    const QPoint was = selection_.Rect().topLeft();
+    selection_.MoveBy(state, cell - grab_);
+    grab_ += selection_.Rect().topLeft() - was;
+  }
+  view.RepaintAll();
 }
 
 QStringList PlaceText(DocumentState& state, PictureView& view, const TextClick& click,

@@ -10,6 +10,7 @@
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
 #include "picture/pixel_font.h"
+#include "picture/selection.h"
 #include "picture/shapes.h"
 
 namespace tochkograf {
@@ -31,7 +32,10 @@ struct TextClick {
 // fill happens where the button goes down; a click of the text tool is
 // left for the window to ask for the text (TakeTextClick). Positions are
 // in the drawing area's own units, as pen.h takes them; `shift` is whether
-// Shift is held.
+// Shift is held. The selection tool's left button marks a rectangle of
+// cells from its press to its release, or, pressed inside the marked
+// cells, lifts them and moves them with the mouse; a press outside puts a
+// floating piece down and a click there marks nothing.
 class DrawingTools {
  public:
   void MouseDown(DocumentState& state, PictureView& view, std::uint8_t button, double X, double Y,
@@ -45,6 +49,11 @@ class DrawingTools {
   void Resized(DocumentState& state, PictureView& view);
 
   bool Dragging() const { return drag_button_ != 0; }
+  // The selection tool's button is down.
+  bool Selecting() const { return select_ != SelectDrag::kNone; }
+  // The marked cells; they stay while the selection tool is in use.
+  Selection& Marked() { return selection_; }
+  const Selection& Marked() const { return selection_; }
   // The shape being dragged, over the picture.
   const ShapePreview& Preview() const { return preview_; }
   // A click of the text tool since the last call, if there was one.
@@ -55,6 +64,8 @@ class DrawingTools {
                   bool shift);
   void ShowShape(DocumentState& state, PictureView& view);
   void EndShape(DocumentState& state, PictureView& view, bool draw);
+  void SelectDown(DocumentState& state, PictureView& view, QPoint cell);
+  void SelectMove(DocumentState& state, PictureView& view, QPoint cell);
 
   std::uint8_t drag_button_ = 0;
   Shape shape_ = Shape::kLine;
@@ -64,6 +75,10 @@ class DrawingTools {
   ShapePreview preview_;
   std::optional<std::pair<std::uint8_t, TextClick>> text_press_;  // its button is still down
   std::optional<TextClick> text_click_;
+  Selection selection_;
+  enum class SelectDrag : std::uint8_t { kNone, kMarking, kMoving } select_ = SelectDrag::kNone;
+  QPoint grab_;             // where the marking started, or the cell the piece is held by
+  bool grab_left_ = false;  // the mouse has left the cell it was pressed on
 };
 
 // Writes `text` in `font` with the top-left of its first letter at the

@@ -52,6 +52,7 @@ bool ExchangeWithUndo(DocumentState& state) {
 
 bool CutToClipboard(DocumentState& state) {
   const bool changed = !SameBlock(state.Pixels, PixelGrid());
+  state.ClipPiece = QRect();
   ForEachBlockCell([&](int x, int y) {
     state.ClipPixels(x, y) = state.Pixels(x, y);
     state.Pixels(x, y) = kOff;
@@ -59,7 +60,10 @@ bool CutToClipboard(DocumentState& state) {
   return changed;
 }
 
-void CopyToClipboard(DocumentState& state) { CopyBlock(state.Pixels, state.ClipPixels); }
+void CopyToClipboard(DocumentState& state) {
+  CopyBlock(state.Pixels, state.ClipPixels);
+  state.ClipPiece = QRect();
+}
 
 bool PasteFromClipboard(DocumentState& state) {
   const bool changed = !SameBlock(state.Pixels, state.ClipPixels);

@@ -8,6 +8,7 @@
 #include "commands/frame_commands.h"
 #include "commands/frame_duration.h"
 #include "commands/history_commands.h"
+#include "commands/selection_commands.h"
 #include "commands/transfer/bmp_import.h"
 #include "commands/transfer/c_array_import.h"
 #include "commands/transfer/desktop_clipboard.h"
@@ -36,6 +37,7 @@
 #include "windows/icons/toolline.xpm"
 #include "windows/icons/toolpen.xpm"
 #include "windows/icons/toolrect.xpm"
+#include "windows/icons/toolselect.xpm"
 #include "windows/icons/tooltext.xpm"
 
 namespace tochkograf {
@@ -66,10 +68,37 @@ bool HasFrameAfter(const CommandState& state) {
 // The place of the tools' button `index`, after the size button and a gap.
 ButtonPlace ToolButton(int index) { return ButtonPlace{256 + 32 * index, 0, 29}; }
 
-// The items of "Рисование", one for each tool.
+// The items of "Рисование", one for each tool; another tool than the
+// selection drops the marked cells.
 template <DrawingTool tool>
 void ChooseTool(CommandContext& c) {
   c.state.Tool = tool;
+  if (tool != DrawingTool::kSelect && c.selection.Active()) {
+    c.selection.Clear();
+    c.view.RepaintAll();
+  }
+}
+
+// The edits that work on the marked cells where there are any.
+template <PieceEdit edit>
+void EditMarked(CommandContext& c) {
+  selectionedit(c.state, c.view, c.selection, edit);
+}
+
+void SelectAll(CommandContext& c) {
+  c.state.Tool = DrawingTool::kSelect;
+  c.selection.Mark(c.state, QPoint(1, 1), QPoint(c.state.MX, c.state.MY));
+  c.view.RepaintAll();
+}
+
+// An image that fits floats; any other comes in as it always did.
+void PasteImageFloating(CommandContext& c) {
+  if (!FloatClipboardImage(c.state, c.selection, c.clipboard)) {
+    PasteImage(c.commands, c.windows, c.clipboard);
+    return;
+  }
+  c.state.Tool = DrawingTool::kSelect;
+  c.view.RepaintAll();
 }
 
 // The grid and the tracing paper are switched on and off, and shown at once.
@@ -171,61 +200,91 @@ std::vector<Menu> CommandTable() {
             .caption = QStringLiteral("Вырезать"),
             .step = QStringLiteral("Вырезание"),
             .shortcut = ctrl(Qt::Key_X),
-            .run = [](CommandContext& c) { editcut(c.state, c.view); },
+            .run = [](CommandContext& c) { selectioncut(c.state, c.view, c.selection); },
             .picture = editcut_xpm,
             .button = ButtonPlace{112, 0, 29}},
            {.name = "editcopy",
             .caption = QStringLiteral("Копировать"),
             .shortcut = ctrl(Qt::Key_C),
-            .run = [](CommandContext& c) { editcopy(c.state); },
+            .run = [](CommandContext& c) { selectioncopy(c.state, c.selection); },
             .picture = editcopy_xpm,
-            .button = ButtonPlace{144, 0, 29}},
+            .button = ButtonPlace{144, 0, 29},
+            .floats = true},
            {.name = "editpaste",
             .caption = QStringLiteral("Вставить"),
             .step = QStringLiteral("Вставка"),
             .shortcut = ctrl(Qt::Key_V),
-            .run = [](CommandContext& c) { editpaste(c.state, c.view); },
+            .run =
+                [](CommandContext& c) {
+                  selectionpaste(c.state, c.view, c.selection);
+                  if (c.selection.Floating()) c.state.Tool = DrawingTool::kSelect;
+                },
             .picture = editpaste_xpm,
             .button = ButtonPlace{176, 0, 29}},
            separator("tdesktop"),
            {.name = "editcopyimage",
             .caption = QStringLiteral("Копировать как изображение"),
             .shortcut = ctrl_shift(Qt::Key_C),
-            .run = [](CommandContext& c) { CopyAsImage(c.state, c.clipboard); }},
+            .run =
+                [](CommandContext& c) {
+                  if (c.selection.Active())
+                    selectioncopyimage(c.state, c.selection, c.clipboard);
+                  else
+                    CopyAsImage(c.state, c.clipboard);
+                },
+            .floats = true},
            {.name = "editpasteimage",
             .caption = QStringLiteral("Вставить изображение"),
             .step = QStringLiteral("Вставка изображения"),
             .shortcut = ctrl_shift(Qt::Key_V),
-            .run = [](CommandContext& c) { PasteImage(c.commands, c.windows, c.clipboard); }},
+            .run = PasteImageFloating},
            {.name = "editcopyc",
             .caption = QStringLiteral("Копировать как код C"),
             .run = [](CommandContext& c) { CopyAsCCode(c.commands, c.clipboard); }},
            separator("t4"),
            {.name = "sup",
             .caption = QStringLiteral("Скролл вверх (8)"),
-            .run = [](CommandContext& c) { sup(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kUp>,
+            .floats = true},
            {.name = "sdown",
             .caption = QStringLiteral("Скролл вниз (2)"),
-            .run = [](CommandContext& c) { sdown(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kDown>,
+            .floats = true},
            {.name = "sleft",
             .caption = QStringLiteral("Скролл влево (4)"),
-            .run = [](CommandContext& c) { sleft(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kLeft>,
+            .floats = true},
            {.name = "sright",
             .caption = QStringLiteral("Скролл вправо (6)"),
-            .run = [](CommandContext& c) { sright(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kRight>,
+            .floats = true},
            separator("tflips"),
            {.name = "editfliph",
             .caption = QStringLiteral("Отразить слева направо"),
-            .run = [](CommandContext& c) { editfliph(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kFlipLeftRight>,
+            .floats = true},
            {.name = "editflipv",
             .caption = QStringLiteral("Отразить сверху вниз"),
-            .run = [](CommandContext& c) { editflipv(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kFlipTopBottom>,
+            .floats = true},
            {.name = "editrotate",
             .caption = QStringLiteral("Повернуть на 180°"),
-            .run = [](CommandContext& c) { editrotate(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kHalfTurn>,
+            .floats = true},
            {.name = "editinvert",
             .caption = QStringLiteral("Инвертировать"),
-            .run = [](CommandContext& c) { editinvert(c.state, c.view); }},
+            .run = EditMarked<PieceEdit::kInvert>,
+            .floats = true},
+           separator("tselection"),
+           {.name = "editselectall",
+            .caption = QStringLiteral("Выделить всё"),
+            .shortcut = ctrl(Qt::Key_A),
+            .run = SelectAll},
+           {.name = "editdelete",
+            .caption = QStringLiteral("Очистить выделенное"),
+            .step = QStringLiteral("Очистка"),
+            .shortcut = QKeySequence(Qt::Key_Delete),
+            .run = EditMarked<PieceEdit::kClear>},
        }},
       {"draw",
        QStringLiteral("Рисование"),
@@ -302,6 +361,16 @@ std::vector<Menu> CommandTable() {
             .checked = ToolInUse<DrawingTool::kText>,
             .group = "tools",
             .tooltip = QStringLiteral("Текст (T)")},
+           {.name = "drawselect",
+            .caption = QStringLiteral("Выделение"),
+            .shortcut = QKeySequence(Qt::Key_S),
+            .run = ChooseTool<DrawingTool::kSelect>,
+            .picture = toolselect_xpm,
+            .button = ToolButton(8),
+            .checked = ToolInUse<DrawingTool::kSelect>,
+            .group = "tools",
+            .tooltip = QStringLiteral("Выделение (S)"),
+            .floats = true},
        }},
       {"frames",
        QStringLiteral("Кадры"),
@@ -318,6 +387,10 @@ std::vector<Menu> CommandTable() {
             .caption = QStringLiteral("Удалить кадр"),
             .run = [](CommandContext& c) { framedelete(c.state, c.view); },
             .enabled = HasOtherFrames},
+           {.name = "framepaste",
+            .caption = QStringLiteral("Вставить как новый кадр"),
+            .run = [](CommandContext& c) { framepaste(c.state, c.view); },
+            .enabled = MayAddFrame},
            separator("tframemove"),
            {.name = "frameleft",
             .caption = QStringLiteral("Кадр влево"),

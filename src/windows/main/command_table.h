@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "picture/document_state.h"
+#include "picture/selection.h"
 
 namespace tochkograf {
 
@@ -29,8 +30,8 @@ class CommandWindow {
 
 // What a command runs with: the document, its commands and the view it is
 // drawn in, the side windows, the clipboard, the export's questions for the
-// phones' types, the sending through a modem, the receiving, and the main
-// window itself.
+// phones' types, the sending through a modem, the receiving, the main
+// window itself and the cells marked in it.
 struct CommandContext {
   DocumentCommands& commands;
   DocumentState& state;
@@ -41,6 +42,7 @@ struct CommandContext {
   PhoneSending& phone_sending;
   PhoneReception& phone_reception;
   CommandWindow& window;
+  Selection& selection;
 };
 
 // What a command's check mark and availability are read from: the document,
@@ -84,6 +86,9 @@ struct Command {
   // The toolbar button's tooltip, for a button whose picture alone does
   // not say what it does.
   QString tooltip{};
+  // The command works on floating cells as they float; before any other,
+  // they are put down.
+  bool floats = false;
 };
 
 struct Menu {

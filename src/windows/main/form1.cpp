@@ -45,6 +45,8 @@ namespace tochkograf {
 namespace {
 
 const QString kImportStep = QStringLiteral("Импорт");
+// Floating cells put down, moved or pasted.
+const QString kMoveStep = QStringLiteral("Перемещение");
 
 // The step a stroke or shape of `tool` makes, as the history names it.
 QString ToolStepName(DrawingTool tool) {
@@ -63,6 +65,8 @@ QString ToolStepName(DrawingTool tool) {
       return QStringLiteral("Закрашенный эллипс");
     case DrawingTool::kFill:
       return QStringLiteral("Заливка");
+    case DrawingTool::kSelect:
+      return kMoveStep;
     case DrawingTool::kText:
       break;
   }
@@ -151,6 +155,7 @@ void Form1::CreateControls() {
   room_->setGeometry(0, band_height_, 305, 305);
   pole_ = new Pole(state_, area_);
   pole_->SetPreview(&tools_.Preview());
+  pole_->SetSelection(&tools_.Marked());
   pole_->setGeometry(room_->geometry());
   // Never smaller than the buttons, the labels and the smallest drawing area.
   area_->setMinimumSize(SmallestInnerSize() + (pole_->size() - pole_->contentsRect().size()) +
@@ -242,21 +247,25 @@ void Form1::CreateActions() {
       // of one that opens a window first.
       QString step = command.step.isEmpty() ? command.caption : command.step;
       if (step.endsWith(QLatin1String("..."))) step.chop(3);
-      connect(action, &QAction::triggered, this, [this, run = command.run, step] {
-        BeforeCommand();
-        CommandContext context{.commands = *commands_,
-                               .state = state_,
-                               .view = *this,
-                               .windows = *windows_,
-                               .clipboard = *clipboard_,
-                               .phone_dialogs = *phone_dialogs_,
-                               .phone_sending = *phone_sending_,
-                               .phone_reception = *phone_reception_,
-                               .window = *this};
-        run(context);
-        state_.History.Record(state_, step);
-        ShowStates();
-      });
+      connect(action, &QAction::triggered, this,
+              [this, run = command.run, step, floats = command.floats] {
+                BeforeCommand();
+                if (!floats) PutDownFloating();
+                CommandContext context{.commands = *commands_,
+                                       .state = state_,
+                                       .view = *this,
+                                       .windows = *windows_,
+                                       .clipboard = *clipboard_,
+                                       .phone_dialogs = *phone_dialogs_,
+                                       .phone_sending = *phone_sending_,
+                                       .phone_reception = *phone_reception_,
+                                       .window = *this,
+                                       .selection = tools_.Marked()};
+                run(context);
+                tools_.Marked().Clip(state_);
+                state_.History.Record(state_, step);
+                ShowStates();
+              });
       if (command.checked) action->setCheckable(true);
       ruled_actions_.push_back({action, command.checked, command.enabled});
       if (command.group) {
@@ -280,6 +289,39 @@ void Form1::ShowStates() {
 }
 
 void Form1::BeforeCommand() { tools_.Cancel(state_, *this); }
+
+void Form1::PutDownFloating() {
+  if (!tools_.Marked().Floating()) return;
+  if (tools_.Marked().PutDown(state_)) state_.IZM = kOn;
+  state_.History.Record(state_, kMoveStep);
+  RedrawPole(state_, *this);
+}
+
+bool Form1::SelectionKey(int key) {
+  Selection& marked = tools_.Marked();
+  if (tools_.Selecting() || !marked.Active()) return false;
+  if (key == Qt::Key_Escape) {
+    if (marked.Floating())
+      marked.PutBack();
+    else
+      marked.Clear();
+  } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (!marked.Floating()) return false;
+    PutDownFloating();
+  } else if (marked.Floating()) {
+    const std::map<int, QPoint> steps = {{Qt::Key_Left, QPoint(-1, 0)},
+                                         {Qt::Key_Right, QPoint(1, 0)},
+                                         {Qt::Key_Up, QPoint(0, -1)},
+                                         {Qt::Key_Down, QPoint(0, 1)}};
+    const auto step = steps.find(key);
+    if (step == steps.end()) return false;
+    marked.MoveBy(state_, step->second);
+  } else {
+    return false;
+  }
+  pole_->update();
+  return true;
+}
 
 void Form1::ConnectPole() {
   connect(pole_, &Pole::MouseDown, this, &Form1::Pole_MouseDown);
@@ -383,6 +425,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 // A file opened starts a new history; an image imported is a step of it.
 void Form1::OpenFile(const QString& path) {
+  PutDownFloating();
   OpenNamedFile(*commands_, *windows_, *windows_, path);
   state_.History.Record(state_, kImportStep);
 }
@@ -412,6 +455,7 @@ void Form1::dropEvent(QDropEvent* event) {
       this,
       [this, path] {
         activateWindow();
+        PutDownFloating();
         DropFile(*commands_, *windows_, *windows_, path);
         state_.History.Record(state_, kImportStep);
       },
@@ -444,6 +488,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     tools_.Cancel(state_, *this);
     return;
   }
+  if (SelectionKey(event->key())) return;
   if (event->key() == Qt::Key_Shift) tools_.ShiftChanged(state_, *this, true);
   const QKeySequence latin = LatinShortcutFor(*event);
   if (!latin.isEmpty()) {

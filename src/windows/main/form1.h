@@ -75,6 +75,8 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView, priv
   UserMessages& Messages() { return *messages_; }
   // A stroke or a shape is being drawn: its button is still down.
   bool Stroking() const { return state_.DrawButton != 0 || tools_.Dragging(); }
+  // The cells marked with the selection tool.
+  const Selection& Marked() const { return tools_.Marked(); }
 
  signals:
   // The window has agreed to close: the program ends.
@@ -128,6 +130,12 @@ class Form1 : public QMainWindow, private PictureView, private CaptionView, priv
   void ShowStates();
   // What comes before every command: a shape being dragged is cancelled.
   void BeforeCommand();
+  // Puts floating cells down as a step of their own, where there are any.
+  void PutDownFloating();
+  // Esc drops the marked cells (floating ones go back where they were),
+  // Enter puts floating ones down, the arrows move them a cell; whether
+  // the key was one of these.
+  bool SelectionKey(int key);
   // The mouse on the drawing area, for the tool in use.
   void Pole_MouseDown(std::uint8_t button, double X, double Y, bool shift);
   void Pole_MouseUp(std::uint8_t button);

@@ -96,13 +96,28 @@ void Pole::paintEvent(QPaintEvent* event) {
   painter.translate(inner.topLeft());
   const double ratio = devicePixelRatioF();
   if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
-  const ShownCells cells =
-      played_ ? ShownCells(*played_, state_.GridOn != kOff) : ShownCells::Of(state_, preview_);
+  const ShownCells cells = played_ ? ShownCells(*played_, state_.GridOn != kOff)
+                                   : ShownCells::Of(state_, preview_, selection_);
   const CellGeometry& geometry = DeviceGeometry(inner, ratio);
   for (const QRect& rect : event->region()) {
     const QRect exposed = (rect & inner).translated(-inner.topLeft());
     if (!exposed.isEmpty()) painter_.Paint(painter, cells, geometry, Covering(exposed, ratio));
   }
+  if (!played_) PaintOutline(painter, geometry);
+}
+
+void Pole::PaintOutline(QPainter& painter, const CellGeometry& g) const {
+  if (!selection_ || !selection_->Active()) return;
+  const QRect cells = selection_->Rect() & QRect(1, 1, g.Columns(), g.Rows());
+  if (cells.isEmpty()) return;
+  // A stroked rectangle reaches one pixel past its right and bottom.
+  const QRect outline(QPoint(g.EdgeX(cells.left() - 1), g.EdgeY(cells.top() - 1)),
+                      QPoint(g.EdgeX(cells.right()) - 2, g.EdgeY(cells.bottom()) - 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::white, 0));
+  painter.drawRect(outline);
+  painter.setPen(QPen(Qt::black, 0, Qt::DashLine));
+  painter.drawRect(outline);
 }
 
 void Pole::ShowPlayed(const PixelGrid* cells) {

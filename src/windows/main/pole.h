@@ -7,6 +7,7 @@
 #include "picture/cell_geometry.h"
 #include "picture/cell_mask.h"
 #include "picture/document_state.h"
+#include "picture/selection.h"
 #include "windows/main/pole_painter.h"
 
 namespace tochkograf {
@@ -23,6 +24,9 @@ class Pole : public QFrame {
   Pole(const DocumentState& state, QWidget* parent);
   // The shape shown over the picture from now on, or none.
   void SetPreview(const ShapePreview* preview) { preview_ = preview; }
+  // The marked cells, outlined, and their floating piece, shown over the
+  // picture from now on.
+  void SetSelection(const Selection* selection) { selection_ = selection; }
   // While a frame is played, the cells shown instead of the document's,
   // with no shape or onion skin over them; null: the document again.
   // Repaints the whole area.
@@ -59,9 +63,13 @@ class Pole : public QFrame {
   // Kept while the size of the area and of the picture stay the same.
   const CellGeometry& DeviceGeometry(const QRect& inner, double ratio) const;
   QPointF InnerPosition(const QMouseEvent* event) const;
+  // A dashed line round the marked cells, black over white so that it shows
+  // on ink and on paper alike.
+  void PaintOutline(QPainter& painter, const CellGeometry& geometry) const;
 
   const DocumentState& state_;
   const ShapePreview* preview_ = nullptr;
+  const Selection* selection_ = nullptr;
   const PixelGrid* played_ = nullptr;
   PolePainter painter_;
   mutable std::optional<CellGeometry> geometry_;

@@ -6,6 +6,7 @@
 #include "picture/cell_mask.h"
 #include "picture/document_state.h"
 #include "picture/frame.h"
+#include "picture/selection.h"
 
 namespace tochkograf {
 
@@ -24,21 +25,24 @@ inline const QColor kOnionColour{kOnionRgb};
 // What the drawing area shows in each cell, and whether it outlines them.
 // A cell shows the picture's ink or paper, unless a shape being dragged
 // covers it: then it shows the shape's colour, as the shape will be drawn.
-// With the onion skin on, a paper cell where the frame before the current
-// one has ink shows that ink faintly; the first frame has none before it.
+// Cells floating above the picture, lifted or pasted, show their own
+// colour, and paper where they were lifted from. With the onion skin on, a paper cell where the
+// frame before the current one has ink shows that ink faintly; the first frame has none before it.
 // Whatever else comes to be shown over the picture is one more layer here
 // that changes a cell's colour; the painter asks only for the colours of a
 // row of cells.
 class ShownCells {
  public:
   ShownCells(const PixelGrid& pixels, bool grid, const ShapePreview* preview = nullptr,
-             const PackedBlock* under = nullptr)
-      : pixels_(pixels), grid_(grid), preview_(preview), under_(under) {}
-  static ShownCells Of(const DocumentState& state, const ShapePreview* preview = nullptr) {
+             const PackedBlock* under = nullptr, const Selection* floating = nullptr)
+      : pixels_(pixels), grid_(grid), preview_(preview), under_(under), floating_(floating) {}
+  static ShownCells Of(const DocumentState& state, const ShapePreview* preview = nullptr,
+                       const Selection* selection = nullptr) {
     // The frames other than the current one keep their own cells.
     const bool onion = state.OnionOn != kOff && state.CurrentFrame > 0;
     return ShownCells(state.Pixels, state.GridOn != kOff, preview,
-                      onion ? &state.Frames[state.CurrentFrame - 1].cells : nullptr);
+                      onion ? &state.Frames[state.CurrentFrame - 1].cells : nullptr,
+                      selection && selection->Floating() ? selection : nullptr);
   }
 
   bool Grid() const { return grid_; }
@@ -49,6 +53,10 @@ class ShownCells {
     if (under_)
       for (int x = first; x <= last; ++x)
         if (!pixels_(x, y) && under_->At(x, y)) colours[x] = kOnionRgb;
+    if (floating_)
+      for (int x = first; x <= last; ++x)
+        if (const std::optional<bool> ink = floating_->FloatingAt(x, y))
+          colours[x] = *ink ? kInkRgb : kPaperRgb;
     if (!preview_) return;
     const QRgb shape = preview_->value ? kInkRgb : kPaperRgb;
     for (int x = first; x <= last; ++x)
@@ -60,6 +68,7 @@ class ShownCells {
   bool grid_;
   const ShapePreview* preview_;
   const PackedBlock* under_;
+  const Selection* floating_;
 };
 
 }  // namespace tochkograf
