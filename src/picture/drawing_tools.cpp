@@ -215,7 +215,7 @@ void DrawingTools::SelectDown(DocumentState& state, PictureView& view, QPoint ce
     select_ = SelectDrag::kMoving;
     return;
   }
-  if (selection_.PutDown(state)) state.IZM = kOn;
+  selection_.PutDown(state);
   selection_.Mark(state, cell, cell);
   select_ = SelectDrag::kMarking;
   view.RepaintAll();

@@ -119,6 +119,7 @@ bool Selection::PutDown(DocumentState& state) {
   if (SameBlock(after, state.Pixels)) return false;
   SaveUndo(state);
   state.Pixels = after;
+  state.IZM = kOn;
   return true;
 }
 

@@ -57,8 +57,8 @@ class Selection {
   // the picture altogether takes it as far as it can go.
   void MoveBy(const DocumentState& state, QPoint by);
   // Puts the floating piece down, opaque: paper where it was lifted from,
-  // then its cells over the picture. Takes the undo snapshot first where the
-  // picture changes; says whether it did. The piece's cells stay marked.
+  // then its cells over the picture. Takes the undo snapshot first and marks
+  // the picture changed where it changes; says whether it did. The piece's cells stay marked.
   bool PutDown(DocumentState& state);
   // Drops the floating piece: the mark goes back to where it was lifted
   // from (a pasted piece leaves no mark). The picture is as it was.

@@ -292,7 +292,7 @@ void Form1::BeforeCommand() { tools_.Cancel(state_, *this); }
 
 void Form1::PutDownFloating() {
   if (!tools_.Marked().Floating()) return;
-  if (tools_.Marked().PutDown(state_)) state_.IZM = kOn;
+  tools_.Marked().PutDown(state_);
   state_.History.Record(state_, kMoveStep);
   RedrawPole(state_, *this);
 }
