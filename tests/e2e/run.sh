@@ -446,6 +446,33 @@ draw_shapes_undo_save() {
   expect_exit_status 0
 }
 
+# Marked cells copied, pasted where they were, dragged away and put down
+# with Enter: the original stays, the copy covers what was under it. A
+# move taken back with Esc changes nothing; a move put down and undone
+# leaves the picture as it was before it; the file holds the rest.
+select_paste_drag_undo() {
+  start_past_splash key
+  ink_clear
+  click_cell 1 2 2 && ink_on 2 2
+  click_cell 1 3 2 && ink_on 3 2
+  click_cell 1 2 3 && ink_on 2 3
+  click_cell 1 11 6
+  xdo key s
+  drag_cells 1 2 2 3 3
+  xdo key ctrl+c ctrl+v
+  drag_cells 1 2 2 10 5
+  xdo key Return
+  ink_on 10 5 && ink_on 11 5 && ink_on 10 6
+  drag_cells 1 10 5 20 20
+  xdo key Escape
+  drag_cells 1 10 5 15 9
+  xdo key Return ctrl+z ctrl+s
+  answer_file_dialog "Сохранить файл" "$app_dir/moved"
+  expect_file "$app_dir/moved.ems"
+  menu_file_exit
+  expect_exit_status 0
+}
+
 # A copy of the first frame, drawn on, plays (the drawing area shows the
 # first frame in its turn) until Esc, which shows the current frame as it
 # was; the file holds both frames. Opened again, each frame drawn on and
@@ -566,7 +593,8 @@ start_xvfb "$work/display"
 scenarios=(splash_times_out draw_save_new open_shift_save open_named_on_command_line
   arguments_are_the_programs exit_cancel_then_no exit_yes_saves
   russian_layout_alone russian_beside_latin alt_shows_the_menu_bar_has_the_keys
-  import_convert_export draw_shapes_undo_save desktop_clipboard frames_play_save_open
+  import_convert_export draw_shapes_undo_save select_paste_drag_undo desktop_clipboard
+  frames_play_save_open
   killed_work_comes_back)
 # E2E_ONLY="name ..." runs only those scenarios.
 [[ -n ${E2E_ONLY:-} ]] && read -ra scenarios <<<"$E2E_ONLY"

@@ -9,7 +9,7 @@
 readonly SCREEN_W=1280 SCREEN_H=1024
 readonly WAIT_SECONDS=15    # for windows, focus, files: generous for a busy machine
 readonly POLE_FRAME=2       # sunken panel around the drawing area
-readonly POLE_START=516     # the drawing area at start, frame included: 32 cells of 16 px
+readonly POLE_START=548     # the drawing area at start, frame included: 32 cells of 17 px
 readonly GRID_GREY=c0c0c0   # the grid's colour
 
 # Set by run.sh.

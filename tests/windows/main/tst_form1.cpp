@@ -195,19 +195,24 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "editfliph=Отразить слева направо=",
                                        "editflipv=Отразить сверху вниз=",
                                        "editrotate=Повернуть на 180°=",
-                                       "editinvert=Инвертировать="};
+                                       "editinvert=Инвертировать=",
+                                       "tselection=-=",
+                                       "editselectall=Выделить всё=Ctrl+A",
+                                       "editdelete=Очистить выделенное=Del"};
   QTest::newRow("draw")
       << "draw"
       << "Рисование"
       << QStringList{"drawpen=Карандаш=P",       "drawline=Линия=L",
                      "drawrect=Прямоугольник=R", "drawbox=Закрашенный прямоугольник=Shift+R",
                      "drawellipse=Эллипс=E",     "drawdisc=Закрашенный эллипс=Shift+E",
-                     "drawfill=Заливка=F",       "drawtext=Текст...=T"};
+                     "drawfill=Заливка=F",       "drawtext=Текст...=T",
+                     "drawselect=Выделение=S"};
   QTest::newRow("frames") << "frames"
                           << "Кадры"
                           << QStringList{"framenew=Новый кадр=",
                                          "frameblank=Пустой кадр=",
                                          "framedelete=Удалить кадр=",
+                                         "framepaste=Вставить как новый кадр=",
                                          "tframemove=-=",
                                          "frameleft=Кадр влево=",
                                          "frameright=Кадр вправо=",
