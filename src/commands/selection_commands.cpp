@@ -1,6 +1,7 @@
 #include "commands/selection_commands.h"
 
 #include "commands/edit_commands.h"
+#include "commands/transfer/desktop_clipboard_commands.h"
 #include "commands/undoable_edit.h"
 #include "images/image_reading.h"
 #include "images/png_codec.h"
@@ -79,17 +80,24 @@ void selectioncopyimage(const DocumentState& state, const Selection& selection,
   clipboard.PutImage(PictureImage(selection.Piece(state)));
 }
 
-bool FloatClipboardImage(const DocumentState& state, Selection& selection,
+void selectionpasteimage(DocumentContext& document, ConversionWindow& window, Selection& selection,
                          DesktopClipboard& clipboard) {
   const QImage image = clipboard.Image();
-  if (image.isNull()) return false;
+  if (image.isNull()) {
+    document.messages.ShowFailure(kNoImageOnClipboard);
+    return;
+  }
+  DocumentState& state = document.state;
   const ImportedImage imported = ImportedImageOf(image);
-  if (!imported.picture || imported.picture->width > state.MX ||
-      imported.picture->height > state.MY)
-    return false;
-  selection.Float(state, imported.picture->cells,
-                  QRect(1, 1, imported.picture->width, imported.picture->height));
-  return true;
+  std::optional<Picture> piece = imported.picture;
+  if (!piece || piece->width > state.MX || piece->height > state.MY) {
+    ImageConversion conversion(imported);
+    ConversionSettings settings = DefaultSettings(conversion, QSize(state.MX, state.MY));
+    if (!window.ShowConversionDialog(imported, state.GridOn != kOff, settings)) return;
+    piece = ImportedFrames::Still(imported).Converted(settings).Frame(0);
+  }
+  selection.Float(state, piece->cells, QRect(1, 1, piece->width, piece->height));
+  RedrawPole(state, document.view);
 }
 
 void framepaste(DocumentState& state, PictureView& view) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "commands/document_context.h"
 #include "commands/transfer/desktop_clipboard.h"
+#include "commands/transfer/image_import.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
 #include "picture/selection.h"
@@ -24,9 +26,12 @@ void selectionpaste(DocumentState& state, PictureView& view, Selection& selectio
 // "Копировать как изображение" of the marked cells: an image of their size.
 void selectioncopyimage(const DocumentState& state, const Selection& selection,
                         DesktopClipboard& clipboard);
-// An image of the desktop's clipboard that has at most two colours and fits
-// the picture floats at its top-left corner; says whether it did.
-bool FloatClipboardImage(const DocumentState& state, Selection& selection,
+// "Вставить изображение": the desktop clipboard's image floats at the
+// picture's top-left corner, marked, as it is where it has at most two
+// colours and fits the picture, otherwise as the conversion dialog makes it
+// (clipped to the picture); the dialog's Cancel changes nothing. With no
+// image there it says so.
+void selectionpasteimage(DocumentContext& document, ConversionWindow& window, Selection& selection,
                          DesktopClipboard& clipboard);
 
 // "Вставить как новый кадр": a new frame after the current one holding the

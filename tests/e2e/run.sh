@@ -349,8 +349,9 @@ clipboard_png() {
 
 # With the Russian layout alone, Ctrl+Shift+C puts the picture on the
 # desktop's clipboard as an image another program reads (xclip, then
-# netpbm); an image put there by xclip comes in at Ctrl+Shift+V after the
-# unsaved-changes question, as it is, being of two colours and small.
+# netpbm); an image put there by xclip, of two colours and smaller than
+# the picture, floats at its top-left corner at Ctrl+Shift+V, as it is,
+# and Enter puts it down over what was there.
 desktop_clipboard() {
   use_layout ru
   start_past_splash key
@@ -371,11 +372,9 @@ desktop_clipboard() {
   pnmtopng "$app_dir/put.pgm" >"$app_dir/put.png" 2>/dev/null || fail "pnmtopng failed"
   xclip -selection clipboard -t image/png -i "$app_dir/put.png" || fail "xclip could not put it"
   focus_main
-  xdo key "ctrl+shift+$(key_code V)"
-  wait_question "Вставить изображение"
-  xdo key Tab Return  # "Нет": the picture may go
-  wait_for "square cells of the pasted picture" fitted_main_window
-  focus_main
+  xdo key "ctrl+shift+$(key_code V)" Return
+  pic_w=32 pic_h=32
+  ink_on 32 1
   xdo key "ctrl+$(key_code S)"
   use_layout us
   answer_file_dialog "Сохранить файл" "$app_dir/pasted"

@@ -91,14 +91,10 @@ void SelectAll(CommandContext& c) {
   c.view.RepaintAll();
 }
 
-// An image that fits floats; any other comes in as it always did.
+// The image floats, for the selection tool to move and put down.
 void PasteImageFloating(CommandContext& c) {
-  if (!FloatClipboardImage(c.state, c.selection, c.clipboard)) {
-    PasteImage(c.commands, c.windows, c.clipboard);
-    return;
-  }
-  c.state.Tool = DrawingTool::kSelect;
-  c.view.RepaintAll();
+  selectionpasteimage(c.commands.Document(), c.windows, c.selection, c.clipboard);
+  if (c.selection.Floating()) c.state.Tool = DrawingTool::kSelect;
 }
 
 // The grid and the tracing paper are switched on and off, and shown at once.
