@@ -60,7 +60,10 @@ PixelGrid Cut(const PixelGrid& from, QRect rect) {
 
 void Selection::Mark(const DocumentState& state, QPoint from, QPoint to) {
   floating_ = false;
-  const QRect spanned = QRect(from, to).normalized();
+  // QRect's own normalized() leaves out the far row and column of a
+  // rectangle given backwards.
+  const QRect spanned(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                      QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
   rect_ = spanned & PictureRect(state);
 }
 

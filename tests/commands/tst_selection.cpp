@@ -78,6 +78,9 @@ void SelectionTest::selection_data() {
   QTest::newRow("put down opaque, paper left behind") << p << "11-22 11-41 E"
                                                       << "...##.|...#..|......|....##"
                                                       << "" << true;
+  QTest::newRow("marked from the far corner") << p << "22-11 11-41 E"
+                                              << "...##.|...#..|......|....##"
+                                              << "" << true;
   QTest::newRow("Esc puts it back") << p << "11-22 11-41 X" << p << p << false;
   QTest::newRow("one step of undo") << p << "11-22 11-41 E z" << p << "" << true;
   QTest::newRow("arrows after a click inside") << p << "11-22 11-11 > > v E"

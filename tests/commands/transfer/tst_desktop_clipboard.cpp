@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "commands/selection_commands.h"
 #include "commands/transfer/desktop_clipboard_commands.h"
 #include "fakes/document_harness.h"
 #include "fakes/scripted_file_dialogs.h"
@@ -49,6 +50,9 @@ class DesktopClipboardTest : public QObject {
   void copiesCodeWithTheLastOptions();
   void pastesThroughTheImageImport_data();
   void pastesThroughTheImageImport();
+  void copiesTheMarkedCells();
+  void floatsThePastedImage_data();
+  void floatsThePastedImage();
 };
 
 void DesktopClipboardTest::copiesBlackInkOnWhite() {
@@ -119,6 +123,57 @@ void DesktopClipboardTest::pastesThroughTheImageImport() {
   for (int y = 1; y <= 12; ++y)
     for (int x = 1; x <= 30; ++x)
       QCOMPARE(c.h.state.Pixels(x, y) != kOff, image.pixel(x - 1, y - 1) == qRgb(0, 0, 0));
+}
+
+void DesktopClipboardTest::copiesTheMarkedCells() {
+  Clipboard c;
+  Selection marked;
+  marked.Mark(c.h.state, QPoint(6, 4), QPoint(2, 3));
+  selectioncopyimage(c.h.state, marked, c.clipboard);
+  QCOMPARE(c.clipboard.image.size(), QSize(5, 2));
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 5; ++x)
+      QCOMPARE(c.clipboard.image.pixel(x, y) == qRgb(0, 0, 0),
+               c.h.state.Pixels(x + 2, y + 3) != kOff);
+}
+
+void DesktopClipboardTest::floatsThePastedImage_data() {
+  QTest::addColumn<QImage>("image");
+  QTest::addColumn<bool>("floats");     // as it is
+  QTest::addColumn<bool>("converted");  // through the dialog
+  QImage two(8, 5, QImage::Format_RGB32);
+  two.fill(Qt::white);
+  two.setPixel(0, 0, qRgb(0, 0, 0));
+  two.setPixel(7, 2, qRgb(0, 0, 0));
+  QImage grey = two;
+  grey.setPixel(3, 3, qRgb(128, 128, 128));
+  QTest::newRow("two colours that fit") << two << true << false;
+  QTest::newRow("greys") << grey << false << true;
+  QTest::newRow("wider than the picture") << two.scaled(22, 5) << false << true;
+  QTest::newRow("no image") << QImage() << false << false;
+}
+
+// Nothing is lost, so nothing is asked; the picture's cells stay as they
+// were until the piece is put down.
+void DesktopClipboardTest::floatsThePastedImage() {
+  QFETCH(QImage, image);
+  QFETCH(bool, floats);
+  QFETCH(bool, converted);
+  Clipboard c;
+  c.clipboard.image = image;
+  const DocumentState before = c.h.state;
+  Selection marked;
+  selectionpasteimage(c.h.context, c.conversion, marked, c.clipboard);
+  QVERIFY(c.h.messages.questions.isEmpty());
+  QCOMPARE(c.h.messages.failures.size(), image.isNull() ? 1 : 0);
+  QCOMPARE(c.conversion.shown, converted ? QList<QSize>{image.size()} : QList<QSize>{});
+  QVERIFY(SameDocument(c.h.state, before));
+  QCOMPARE(marked.Floating(), floats);
+  if (!floats) return;
+  QCOMPARE(marked.Rect(), QRect(QPoint(1, 1), image.size()));
+  for (int y = 1; y <= 5; ++y)
+    for (int x = 1; x <= 8; ++x)
+      QCOMPARE(*marked.FloatingAt(x, y), image.pixel(x - 1, y - 1) == qRgb(0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(DesktopClipboardTest)
