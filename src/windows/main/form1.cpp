@@ -464,6 +464,8 @@ void Form1::dropEvent(QDropEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
   if (Playing()) StopPlaying();
+  // Floating cells are part of the picture the question is about.
+  PutDownFloating();
   if (!commands_->MayClose()) {
     event->ignore();
     return;
