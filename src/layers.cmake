@@ -15,6 +15,7 @@ set(files_folders
   sms       # SMS messages: the GSM alphabet, numbers, user data, SMS-SUBMIT, EMS elements, smart messages, modem commands, the conversation with a modem; received PDUs read and joined, their pictures taken out, the files that hold them
   c_array   # C arrays for displays: layouts, writing, scanning, reading, identifiers
   disk      # file access: reading heads, the safe save, numbered new files, system names, the size signal, the recovery files
+  fonts     # fonts: BDF and PCF read, TrueType and OpenType drawn, the installed ones listed, fonts written for displays
 )
 
 set(images_uses picture files)
