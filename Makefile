@@ -8,14 +8,14 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-serialport-dev libpng-dev libgif-dev
 # (and to switch the keyboard's layout and read the screen); the check of the
 # installed tree, the desktop's validators and MIME tools; the readers the
 # exported XBM and the manual page are checked with (netpbm, man); the bitmap
-# fonts' reader checked with (PIL, on xfonts-base's fonts, and pcf2bdf); the phone
+# fonts' reader is checked with (PIL, on xfonts-base's fonts; pcf2bdf, bdftopcf); the phone
 # tool that reads the SMS messages and the Nokia logo files (gammu); the
 # layout check of the sources (clang-format); the Arduino Uno's compiler,
 # core and Wire library that build the exported sketch, and the simulator
 # with its SSD1306 display that runs it (gcc-avr ... libsimavrparts1).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
                 shared-mime-info netpbm man-db gammu python3-gammu clang-format xclip \
-                python3-pil xfonts-base pcf2bdf \
+                python3-pil xfonts-base pcf2bdf xfonts-utils \
                 gcc-avr avr-libc arduino-core-avr simavr libsimavr-dev libsimavrparts1
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

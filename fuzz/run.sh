@@ -6,7 +6,7 @@ set -u
 build=$1 seconds=$2
 cd "$(dirname "$0")/.."
 status=0
-for reader in ${FUZZ_TARGETS:-ems bmp otb phone image c_array gif modem sms}; do
+for reader in ${FUZZ_TARGETS:-ems bmp otb phone image c_array gif modem sms fonts}; do
   work="$build/corpus-$reader"
   mkdir -p "$work" "fuzz/regressions/$reader"
   log="$build/fuzz-$reader.log"
