@@ -12,8 +12,11 @@ namespace tochkograf {
 
 namespace {
 
-// More glyphs than any font the user can mean for a display.
+// More glyphs than any font the user can mean for a display, and more
+// bytes of them than a display's font ever takes: a whole font drawn large
+// stops there.
 constexpr int kMostGlyphs = 65536;
+constexpr qsizetype kMostGlyphBytes = 16 << 20;
 
 const QString kNotAFont = QStringLiteral("это не файл шрифта или он повреждён");
 
@@ -118,9 +121,14 @@ FontLoading DrawWithFreeType(const QByteArray& bytes, int face_index, int pixel_
   font.ascent = SetSize(face, pixel_size, &font.descent);
   QList<char32_t> wanted = codes.isEmpty() ? EveryCode(face) : codes;
   wanted << U'H' << U'Н';
-  for (const char32_t code : wanted)
-    if (std::optional<FontGlyph> glyph = Draw(face, code, font.ascent, font.descent))
+  qsizetype bytes_drawn = 0;
+  for (const char32_t code : wanted) {
+    if (std::optional<FontGlyph> glyph = Draw(face, code, font.ascent, font.descent)) {
+      bytes_drawn += glyph->rows.size();
       font.glyphs.push_back(std::move(*glyph));
+    }
+    if (bytes_drawn > kMostGlyphBytes) break;
+  }
   font.Sort();
   return {std::move(font), {}};
 }
