@@ -32,7 +32,7 @@ FontLoading ReadBitmapFont(const QByteArray& bytes) {
   if (!unwrapped) return FontRefused(error);
   if (IsPcf(*unwrapped)) return ReadPcf(*unwrapped);
   if (IsBdf(*unwrapped)) return ReadBdf(*unwrapped);
-  return FontRefused(QStringLiteral("В сжатом файле нет шрифта BDF или PCF."));
+  return FontRefused(QStringLiteral("в сжатом файле нет шрифта BDF или PCF"));
 }
 
 }  // namespace tochkograf

@@ -7,7 +7,7 @@
 namespace tochkograf {
 
 // A BDF or PCF font, gzipped or not, told by its first bytes. Bytes of
-// neither kind give no font and no message, so another reader may try.
+// neither kind give no font and no reason, so another reader may try.
 FontLoading ReadBitmapFont(const QByteArray& bytes);
 
 }  // namespace tochkograf

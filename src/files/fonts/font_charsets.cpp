@@ -56,10 +56,11 @@ std::optional<FontCharset> FontCharset::Named(QString registry, QString encoding
   if (upper == u"ISO8859" && variant == u"5") return FontCharset(Kind::kIso8859_5);
   if ((upper == u"MICROSOFT" || upper == u"WINDOWS") && variant.endsWith(u"1251"))
     return FontCharset(Kind::kCp1251);
+  if (upper == u"ISO8859") return FontCharset(Kind::kAsciiHalf);
   if (error)
     *error = QStringLiteral(
-                 "Кодировка шрифта %1 не поддерживается: подходят Unicode, ISO8859-1, KOI8-R, "
-                 "ISO8859-5 и CP1251.")
+                 "кодировка шрифта %1 не поддерживается (подходят Unicode, ISO8859, KOI8-R "
+                 "и CP1251)")
                  .arg(encoding.isEmpty() ? registry : registry + u'-' + encoding);
   return std::nullopt;
 }
@@ -69,6 +70,7 @@ std::optional<char32_t> FontCharset::Character(quint32 code) const {
     return code <= 0x10FFFF ? std::optional<char32_t>(code) : std::nullopt;
   if (code > 0xFF) return std::nullopt;
   if (code < 0x80) return code;
+  if (kind_ == Kind::kAsciiHalf) return std::nullopt;
   char32_t character = code;
   if (kind_ == Kind::kKoi8R) character = kKoi8RUpper[code - 0x80];
   if (kind_ == Kind::kIso8859_5) character = Iso8859_5(code);

@@ -4,11 +4,9 @@
 
 namespace tochkograf {
 
-QString DamagedFont(const QString& why) {
-  return QStringLiteral("Файл шрифта повреждён: %1.").arg(why);
-}
+QString DamagedFont(const QString& why) { return QStringLiteral("шрифт повреждён — %1").arg(why); }
 
-FontLoading FontRefused(const QString& message) { return {std::nullopt, message}; }
+FontLoading FontRefused(const QString& reason) { return {std::nullopt, reason}; }
 
 FontLoading FontRead(BitmapFont font) {
   if (std::abs(font.ascent) > kMaxFontMetric || std::abs(font.descent) > kMaxFontMetric)

@@ -15,15 +15,15 @@ inline constexpr int kMaxFontMetric = 4096;
 // The rows of all glyphs together, in bytes.
 inline constexpr qint64 kMaxGlyphRowBytes = 32 * 1024 * 1024;
 
-// The message for a font file that can't be read, from why (a clause
-// without a capital or a full stop).
+// Why a font file can't be read, as the reason after its name, from what
+// is wrong (each a clause without a capital or a full stop).
 QString DamagedFont(const QString& why);
 
-// A font with no message, or no font with that message.
-FontLoading FontRefused(const QString& message);
+// No font, and that reason.
+FontLoading FontRefused(const QString& reason);
 
 // The font read, its glyphs in order, once its line is a possible one and
-// it has a glyph; else no font and the message.
+// it has a glyph; else no font and the reason.
 FontLoading FontRead(BitmapFont font);
 
 // The rows of a glyph that many pixels wide, the bits past its width clear.

@@ -1,6 +1,7 @@
 #include "files/fonts/font_loading.h"
 
 #include "files/disk/file_access.h"
+#include "files/fonts/bitmap_font_reading.h"
 #include "files/fonts/freetype_font.h"
 #include "files/status_texts.h"
 
@@ -25,9 +26,12 @@ std::optional<QByteArray> FontBytes(const QString& path, QString* error) {
   return std::nullopt;
 }
 
-// The font the bytes hold, whatever its kind.
+// The font the bytes hold, whatever its kind: BDF and PCF (gzipped or not)
+// are read here, the rest by FreeType.
 FontLoading FontOfBytes(const QByteArray& bytes, const FontChoice& choice,
                         const QList<char32_t>& codes) {
+  FontLoading bitmap = ReadBitmapFont(bytes);
+  if (bitmap.font || !bitmap.error.isEmpty()) return bitmap;
   return DrawWithFreeType(bytes, choice.face, choice.pixel_size, codes);
 }
 

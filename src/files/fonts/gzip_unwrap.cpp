@@ -13,7 +13,7 @@ std::optional<QByteArray> UnwrapGzip(const QByteArray& bytes, QString* error, qi
   };
   z_stream stream{};
   if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-    return fail(QStringLiteral("Не удалось распаковать файл шрифта."));
+    return fail(QStringLiteral("сжатый файл не распаковать"));
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
   stream.avail_in = static_cast<uInt>(bytes.size());
   QByteArray out;
@@ -32,10 +32,9 @@ std::optional<QByteArray> UnwrapGzip(const QByteArray& bytes, QString* error, qi
   }
   inflateEnd(&stream);
   if (status == Z_MEM_ERROR)
-    return fail(QStringLiteral("Файл шрифта распаковывается в больше чем %1 МБ: это не шрифт.")
+    return fail(QStringLiteral("сжатый файл распаковывается больше чем в %1 МБ, это не шрифт")
                     .arg(limit / (1024 * 1024)));
-  if (status != Z_STREAM_END)
-    return fail(QStringLiteral("Файл шрифта повреждён: сжатые данные обрываются или испорчены."));
+  if (status != Z_STREAM_END) return fail(QStringLiteral("сжатый файл обрывается или повреждён"));
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "files/fonts/bitmap_font_reading.h"
+#include "files/fonts/font_loading.h"
 
 using namespace tochkograf;
 
@@ -94,6 +95,10 @@ void BitmapFontReadingTest::readsAsPilDoes_data() {
                                      << "7x13-ISO8859-5"
                                      << "latin-1"
                                      << "iso8859-5";
+  QTest::newRow("10x20 in ISO8859-2, its ASCII") << "pcf"
+                                                 << "10x20-ISO8859-2"
+                                                 << "latin-1"
+                                                 << "ascii";
   QTest::newRow("6x13 as BDF") << "bdf"
                                << "6x13"
                                << "latin-1"
@@ -113,7 +118,9 @@ void BitmapFontReadingTest::readsAsPilDoes() {
                QStringLiteral("/usr/lib/python3/dist-packages/PIL/PcfFontFile.py")});
   QTemporaryDir folder;
   const QString path = kind == "pcf" ? kMisc + font + ".pcf.gz" : AsBdf(font, folder);
-  const FontLoading ours = ReadBitmapFont(FileBytes(path));
+  FontChoice choice;
+  choice.file = path;
+  const FontLoading ours = LoadFont(choice, {});
   QVERIFY2(ours.font, qPrintable(ours.error));
   const QList<QByteArray> pil =
       Output(QStringLiteral("/usr/bin/python3"), {PIL_GLYPHS, kind, path, pick, means}).split('\n');
