@@ -193,6 +193,7 @@ void BitmapFontReadingTest::readsBdfByHand() {
   QCOMPARE(read.font->descent, 2);
   QCOMPARE(read.font->glyphs.size(), std::size_t(1));
   QCOMPARE(Line(read.font->glyphs[0]), QStringLiteral("1040 7 1,-2 2,-2 3,-2 1,-1 3,-1 2,0"));
+  QCOMPARE(read.font->glyphs[0].rows, QByteArray("\xe0\xa0\x40"));
 }
 
 void BitmapFontReadingTest::refusesDamage_data() {
