@@ -112,7 +112,8 @@ bool BdfReader::ReadHeader() {
     return Fail(DamagedFont(QStringLiteral("это не шрифт BDF")));
   while (NextLine()) {
     const QByteArray& key = line_.keyword;
-    if (key == "CHARS") return true;
+    // The glyphs follow CHARS; a file without it starts them all the same.
+    if (key == "CHARS" || key == "STARTCHAR" || key == "ENDFONT") return true;
     if (key == "FONT") font_.name = QString::fromUtf8(line_.rest);
     if (key == "FONTBOUNDINGBOX" && !(font_box_ = BoxOfLine(kMaxFontMetric)))
       return Fail(DamagedFont(QStringLiteral("FONTBOUNDINGBOX невозможен")));
@@ -185,9 +186,9 @@ FontLoading BdfReader::Read() {
                                 QString::fromUtf8(properties_.value("CHARSET_ENCODING")),
                                 font_.name, &error);
   if (!charset_) return FontRefused(error);
-  while (NextLine() && line_.keyword != "ENDFONT") {
+  for (bool more = line_.keyword != "ENDFONT"; more;
+       more = NextLine() && line_.keyword != "ENDFONT")
     if (line_.keyword == "STARTCHAR" && !ReadGlyph()) return FontRefused(why_);
-  }
   if (!why_.isEmpty()) return FontRefused(why_);
   bool has_ascent = false, has_descent = false;
   font_.ascent = properties_.value("FONT_ASCENT").toInt(&has_ascent);

@@ -179,11 +179,11 @@ void BitmapFontReadingTest::readsEveryLayout() {
   QCOMPARE(std::any_of(a_glyphs.begin(), a_glyphs.end(), wide_glyph), wide);
 }
 
-// A font with no line's height of its own, a glyph without a code, rows
-// with bits past the glyph's width and a row's digits cut short.
+// A font with no line's height of its own and no CHARS, a glyph without a
+// code, rows with bits past the glyph's width and a row's digits cut short.
 void BitmapFontReadingTest::readsBdfByHand() {
   const QByteArray bdf =
-      "STARTFONT 2.1\nFONT test\nSIZE 8 75 75\nFONTBOUNDINGBOX 6 9 0 -2\nCHARS 2\n"
+      "STARTFONT 2.1\nFONT test\nSIZE 8 75 75\nFONTBOUNDINGBOX 6 9 0 -2\n"
       "STARTCHAR none\nENCODING -1\nDWIDTH 6 0\nBBX 2 2 0 0\nBITMAP\nC0\nC0\nENDCHAR\n"
       "STARTCHAR A\nENCODING 1040\nDWIDTH 7 0\nBBX 3 3 1 -1\nBITMAP\nFF\nA\n40\nENDCHAR\n"
       "ENDFONT\n";
