@@ -1,0 +1,14 @@
+#include "files/fonts/font_choice.h"
+
+namespace tochkograf {
+
+FontChoice BuiltInChoice(FontSize size) {
+  static const QString kNames[] = {QStringLiteral("Мелкий"), QStringLiteral("Обычный"),
+                                   QStringLiteral("Крупный")};
+  FontChoice choice;
+  choice.built_in = size;
+  choice.caption = kNames[static_cast<int>(size)];
+  return choice;
+}
+
+}  // namespace tochkograf
