@@ -95,11 +95,14 @@ QList<HelpItem> OptionsHelp() {
   return items;
 }
 
-// The commands of the option table: "--receive ИСТОЧНИК ПАПКА".
+// The commands of the option table: "--receive ИСТОЧНИК ПАПКА", or the
+// call a command's term spells with its options.
 QStringList TableCommands() {
   QStringList calls;
   for (const OptionRow* command : OptionsOf(OptionGroup::Command))
-    calls << QStringLiteral("--%1 %2").arg(command->name, command->operands.join(u' '));
+    calls << (command->term.isEmpty()
+                  ? QStringLiteral("--%1 %2").arg(command->name, command->operands.join(u' '))
+                  : command->term);
   return calls;
 }
 

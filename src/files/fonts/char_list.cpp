@@ -34,8 +34,9 @@ std::optional<char32_t> ReadCode(const QString& written, QString* error) {
   bool number = false;
   const qulonglong code = digits ? text.toULongLong(&number, hex ? 16 : 10) : 0;
   if (!number) {
-    *error = QStringLiteral("%1 — не код символа: нужно десятичное число или U+ и "
-                            "шестнадцатеричное (32, U+0410)")
+    *error = QStringLiteral(
+                 "%1 — не код символа: нужно десятичное число или U+ и "
+                 "шестнадцатеричное (32, U+0410)")
                  .arg(Quoted(written.trimmed()));
     return std::nullopt;
   }
@@ -46,15 +47,19 @@ QString CodeText(char32_t code) {
   return QStringLiteral("U+%1").arg(qulonglong(code), 4, 16, QLatin1Char('0')).toUpper();
 }
 
-// Why the codes from..to can't be characters, or nothing.
+bool IsSurrogate(char32_t code) { return code >= kFirstSurrogate && code <= kLastSurrogate; }
+
+// Why the codes from..to can't be characters, or nothing. The halves of
+// surrogate pairs within a range are passed over; a range can't start or
+// end at one.
 QString RangeRefusal(const QString& item, char32_t from, char32_t to) {
   if (from > to)
     return QStringLiteral("в диапазоне %1 первый код больше последнего").arg(Quoted(item));
   if (to > kLastCode)
     return QStringLiteral("в %1 код больше последнего символа Юникода, %2")
         .arg(Quoted(item), CodeText(kLastCode));
-  if (from <= kLastSurrogate && to >= kFirstSurrogate)
-    return QStringLiteral("в %1 есть коды %2–%3: это половинки суррогатных пар, а не символы")
+  if (IsSurrogate(from) || IsSurrogate(to))
+    return QStringLiteral("в %1 код из %2–%3: это половинки суррогатных пар, а не символы")
         .arg(Quoted(item), CodeText(kFirstSurrogate), CodeText(kLastSurrogate));
   return {};
 }
@@ -93,7 +98,7 @@ std::optional<QList<char32_t>> ParseCharList(const QString& text, QString* error
       return std::nullopt;
     }
     for (char32_t code = *from; code <= *to; ++code)
-      if (!seen.contains(code)) {
+      if (!IsSurrogate(code) && !seen.contains(code)) {
         seen.insert(code);
         codes << code;
       }

@@ -52,8 +52,7 @@ QByteArray GlyphComment(int byte, char32_t code) {
   if (code != char32_t(byte)) comment += ' ' + CodeText(code).toLatin1();
   // A comment must not close early nor hold a character some compilers
   // read as something else.
-  if (QChar::isPrint(code) && !QChar::isSpace(code) && code != '*' && code != '/' &&
-      code != '\\')
+  if (QChar::isPrint(code) && !QChar::isSpace(code) && code != '*' && code != '/' && code != '\\')
     comment += " '" + QString::fromUcs4(&code, 1).toUtf8() + '\'';
   return comment + " */";
 }
@@ -79,7 +78,8 @@ QByteArray CommentSafe(const QString& text) {
 
 QByteArray Heading(const BitmapFont& font, const QString& name, int first, int last,
                    int line_height) {
-  const QByteArray caption = font.name.isEmpty() ? QByteArray() : " «" + CommentSafe(font.name) + "»";
+  const QByteArray caption =
+      font.name.isEmpty() ? QByteArray() : " «" + CommentSafe(font.name) + "»";
   return "/* Tochkograf: шрифт" + caption + " для библиотеки Adafruit GFX, символов: " +
          QByteArray::number(qint64(font.glyphs.size())) + ", коды " + Hex(first) + ".." +
          Hex(last) + ", высота строки " + QByteArray::number(line_height) +
@@ -130,8 +130,9 @@ QString GfxFontText(const BitmapFont& font, const QString& name, QByteArray& tex
     glyphs += GlyphLine(bitmaps.size(), found->second, GlyphComment(byte, found->second.code));
     bitmaps += PackedBits(found->second);
     if (bitmaps.size() > kMostBitmapBytes)
-      return QStringLiteral("Точки шрифта заняли бы больше %1 байтов, а шрифт GFX больше не "
-                            "вмещает.")
+      return QStringLiteral(
+                 "Точки шрифта заняли бы больше %1 байтов, а шрифт GFX больше не "
+                 "вмещает.")
           .arg(kMostBitmapBytes);
   }
   // C takes no empty array.
@@ -142,8 +143,8 @@ QString GfxFontText(const BitmapFont& font, const QString& name, QByteArray& tex
          FrameLines({bitmaps}) + "};\n\n/* {bitmapOffset, width, height, xAdvance, xOffset, " +
          "yOffset} */\nconst GFXglyph " + id + "Glyphs[] PROGMEM = {\n" + glyphs +
          "};\n\nconst GFXfont " + id + " PROGMEM = {(uint8_t *)" + id + "Bitmaps, (GFXglyph *)" +
-         id + "Glyphs, " + Hex(first) + ", " + Hex(last) + ", " +
-         QByteArray::number(line_height) + "};\n";
+         id + "Glyphs, " + Hex(first) + ", " + Hex(last) + ", " + QByteArray::number(line_height) +
+         "};\n";
   return {};
 }
 

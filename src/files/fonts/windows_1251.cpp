@@ -22,7 +22,8 @@ constexpr char32_t kCapitalA = 0x0410, kSmallYa = 0x044F;
 
 std::optional<unsigned char> Windows1251Byte(char32_t code) {
   if (code < 0x80) return static_cast<unsigned char>(code);
-  if (code >= kCapitalA && code <= kSmallYa) return static_cast<unsigned char>(0xC0 + code - kCapitalA);
+  if (code >= kCapitalA && code <= kSmallYa)
+    return static_cast<unsigned char>(0xC0 + code - kCapitalA);
   for (int i = 0; i < 64; ++i)
     if (kUpperHalf[i] != 0 && kUpperHalf[i] == code) return static_cast<unsigned char>(0x80 + i);
   return std::nullopt;
