@@ -48,7 +48,7 @@ QString MissingNote(const BitmapFont& font, const QList<char32_t>& codes, const 
   if (missing == 0) return {};
   if (missing > kMissingNamed) named << QStringLiteral("… (всего %1)").arg(missing);
   return QStringLiteral("tochkograf: в шрифте %1 нет символов %2; записаны остальные.\n")
-      .arg(Quoted(name), named.join(QStringLiteral(", ")));
+      .arg(Quoted(ShownName(name)), named.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ Outcome ExportFontFile(const CommandLine& command) {
   } else if (command.font_pixels > 0 && command.font_pixels != choice->pixel_size) {
     return Failed(QStringLiteral("%1 — растровый шрифт высотой %2 точек, другого размера (--size "
                                  "%3) у него нет")
-                      .arg(Quoted(command.in))
+                      .arg(Quoted(ShownName(command.in)))
                       .arg(choice->pixel_size)
                       .arg(command.font_pixels));
   }
