@@ -80,7 +80,7 @@ QByteArray Heading(const BitmapFont& font, const QString& name, int first, int l
                    int line_height) {
   const QByteArray caption =
       font.name.isEmpty() ? QByteArray() : " «" + CommentSafe(font.name) + "»";
-  return "/* Tochkograf: шрифт" + caption + " для библиотеки Adafruit GFX, символов: " +
+  return "/* Tochkograf: шрифт" + caption + " для библиотеки Adafruit GFX,\n * символов: " +
          QByteArray::number(qint64(font.glyphs.size())) + ", коды " + Hex(first) + ".." +
          Hex(last) + ", высота строки " + QByteArray::number(line_height) +
          " точек.\n"
