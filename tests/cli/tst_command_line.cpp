@@ -991,7 +991,6 @@ void CommandLineTest::exportsFonts_data() {
   const auto row = [](const char* name, QStringList arguments, int code, const QString& mentions) {
     QTest::newRow(name) << QStringList{"--font-export"} + arguments << code << mentions;
   };
-  row("bitmap to BDF", {fixed, "out.bdf"}, 0, {});
   row("bitmap to GFX, Russian", {fixed, "out.h", "--chars", "U+0410-U+044F"}, 0, {});
   row("bitmap at its size", {fixed, "out.H", "--size", "13"}, 0, {});
   row("scalable file at a size", {dejavu, "out.h", "--size", "12"}, 0, {});
@@ -1000,18 +999,14 @@ void CommandLineTest::exportsFonts_data() {
   row("no output", {fixed}, 2, "--font-export");
   row("other type", {fixed, "out.txt"}, 2, "out.txt");
   row("size too small", {dejavu, "out.h", "--size", "3"}, 2, "«3»");
-  row("size of a picture", {dejavu, "out.h", "--size", "12x12"}, 2, "12x12");
   row("option of --convert", {fixed, "out.h", "--threshold", "9"}, 2, "--threshold");
   row("with --convert", {fixed, "out.h", "--convert"}, 2, "--convert");
   QTest::newRow("--chars alone") << QStringList{"--chars", "1-9", "a.ems"} << 2 << "--font-export";
   row("list not read", {fixed, "out.h", "--chars", "70-60"}, 1, "70-60");
-  row("no such file", {"nosuch.pcf", "out.h"}, 1, "nosuch.pcf");
   row("no such family", {"Нет Такого", "out.h"}, 1, "Нет Такого");
   row("not a font", {"keep.bdf", "out.h"}, 1, "keep.bdf");
   row("none of the characters", {fixed, "keep.bdf", "--chars", "U+1F600"}, 1, "");
   row("bitmap at another size", {fixed, "out.h", "--size", "16"}, 1, "16");
-  row("no Windows-1251 byte", {fixed, "out.h", "--chars", "233"}, 1, "U+00E9");
-  row("no such folder", {fixed, "nowhere/out.bdf"}, 1, "out.bdf");
 }
 
 // Written, or refused with one line (and the usage where the arguments are

@@ -30,7 +30,7 @@ QByteArray Box(const QRect& box) {
          Number(-(box.top() + box.height()));
 }
 
-QByteArray GlyphText(const FontGlyph& glyph, int pixel_size) {
+QByteArray GlyphText(const FontGlyph& glyph, qint64 pixel_size) {
   const FontGlyph trimmed = Trimmed(glyph);
   const QByteArray hex = QByteArray::number(qulonglong(glyph.code), 16).toUpper();
   const QByteArray name = glyph.code > 0xFFFF ? "u" + hex : "uni" + hex.rightJustified(4, '0');
@@ -49,7 +49,7 @@ QByteArray Quoted(const QString& text) { return '"' + text.toLatin1() + '"'; }
 }  // namespace
 
 QByteArray BdfFontText(const BitmapFont& font, const QString& fallback) {
-  const int pixel_size = std::max(1, font.ascent + font.descent);
+  const qint64 pixel_size = std::max<qint64>(1, qint64(font.ascent) + font.descent);
   QRect bounds;
   qint64 advances = 0;
   bool same_advance = true;

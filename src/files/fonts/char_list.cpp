@@ -16,13 +16,13 @@ constexpr char32_t kFirstSurrogate = 0xD800, kLastSurrogate = 0xDFFF;
 // nothing before it is refused.
 constexpr qint64 kMostCodes = 65536;
 
-// A code as the list writes it, "1025" or "U+0401"; none where it is
-// neither or larger than any character.
 bool IsDigit(QChar c, bool hex) {
   const char16_t u = c.unicode();
   return (u >= '0' && u <= '9') || (hex && ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')));
 }
 
+// A code as the list writes it, "1025" or "U+0401", one past the last
+// character where it is larger; none where it is neither.
 std::optional<char32_t> ReadCode(const QString& written, QString* error) {
   QString text = written.trimmed();
   const bool hex = text.startsWith(QStringLiteral("U+"), Qt::CaseInsensitive);

@@ -25,7 +25,7 @@ QString CharacterText(char32_t code) {
   return text;
 }
 
-bool Fits(int value, int least, int most) { return value >= least && value <= most; }
+bool Fits(qint64 value, qint64 least, qint64 most) { return value >= least && value <= most; }
 
 bool FitsGlyph(const FontGlyph& glyph) {
   return Fits(glyph.width, 0, kLargestUnsigned) && Fits(glyph.height, 0, kLargestUnsigned) &&
@@ -77,7 +77,7 @@ QByteArray CommentSafe(const QString& text) {
 }
 
 QByteArray Heading(const BitmapFont& font, const QString& name, int first, int last,
-                   int line_height) {
+                   qint64 line_height) {
   const QByteArray caption =
       font.name.isEmpty() ? QByteArray() : " «" + CommentSafe(font.name) + "»";
   return "/* Tochkograf: шрифт" + caption + " для библиотеки Adafruit GFX,\n * символов: " +
@@ -114,7 +114,7 @@ QString GfxFontText(const BitmapFont& font, const QString& name, QByteArray& tex
           .arg(kSmallestOffset)
           .arg(kLargestOffset);
   }
-  const int line_height = font.ascent + font.descent;
+  const qint64 line_height = qint64(font.ascent) + font.descent;
   if (!Fits(line_height, 0, kLargestUnsigned))
     return QStringLiteral("Строка шрифта в %1 точек выше, чем берёт шрифт GFX: до %2.")
         .arg(line_height)

@@ -62,24 +62,18 @@ void FontExportTest::charList_data() {
   QTest::addColumn<QList<char32_t>>("codes");  // empty: refused
   QTest::newRow("ASCII") << "32-126" << Range(32, 126);
   QTest::newRow("Russian") << "U+0410-U+044F" << Range(0x410, 0x44F);
-  QTest::newRow("one code") << "1025" << QList<char32_t>{0x401};
-  QTest::newRow("spaces, repeats, case")
-      << " 67 - 69 , u+0041,68,  1025 " << QList<char32_t>{67, 68, 69, 65, 1025};
-  QTest::newRow("hex to decimal") << "U+41-67" << Range(65, 67);
+  QTest::newRow("spaces, repeats, case, hex to decimal")
+      << " 67 - 69 , u+0041,68,  1025, U+41-66 " << QList<char32_t>{67, 68, 69, 65, 1025, 66};
   QTest::newRow("last character") << "1114111" << QList<char32_t>{0x10FFFF};
   QTest::newRow("most codes, surrogates passed over")
       << "0-65535" << Range(0, 0xD7FF) + Range(0xE000, 0xFFFF);
   QTest::newRow("range over surrogates") << "U+D7FF-U+E000" << QList<char32_t>{0xD7FF, 0xE000};
   QTest::newRow("empty") << "" << QList<char32_t>{};
-  QTest::newRow("spaces") << "   " << QList<char32_t>{};
   QTest::newRow("empty item") << "65,,66" << QList<char32_t>{};
-  QTest::newRow("trailing comma") << "65," << QList<char32_t>{};
   QTest::newRow("reversed") << "70-60" << QList<char32_t>{};
   QTest::newRow("word") << "abc" << QList<char32_t>{};
   QTest::newRow("hex without U+") << "0x41" << QList<char32_t>{};
-  QTest::newRow("bare U+") << "U+" << QList<char32_t>{};
   QTest::newRow("signed") << "+65" << QList<char32_t>{};
-  QTest::newRow("open range") << "65-" << QList<char32_t>{};
   QTest::newRow("three ends") << "1-2-3" << QList<char32_t>{};
   QTest::newRow("past Unicode") << "U+110000" << QList<char32_t>{};
   QTest::newRow("huge number") << "99999999999999999999" << QList<char32_t>{};
@@ -87,7 +81,6 @@ void FontExportTest::charList_data() {
   QTest::newRow("range to a surrogate") << "55000-U+D800" << QList<char32_t>{};
   QTest::newRow("too many") << "0-65536" << QList<char32_t>{};
   QTest::newRow("too many, repeated") << "0-40000, 0-40000" << QList<char32_t>{};
-  QTest::newRow("everything") << "0-1114111" << QList<char32_t>{};
 }
 
 void FontExportTest::charList() {
@@ -112,7 +105,6 @@ void FontExportTest::refusalsKeepTheFile_data() {
   QTest::newRow("no Windows-1251 byte") << "f.h" << QList<char32_t>{'A', 0xE9} << false;
   QTest::newRow("Latin-1 in BDF") << "f.bdf" << QList<char32_t>{'A', 0xE9} << true;
   QTest::newRow("too wide for GFX") << "f.h" << QList<char32_t>{'A', 0x416} << false;
-  QTest::newRow("wide in BDF") << "f.bdf" << QList<char32_t>{0x416} << true;
   QTest::newRow("no folder") << "none/f.bdf" << a << false;
 }
 
