@@ -22,11 +22,24 @@ Outcome Failed(QString line) {
   return {1, {}, QStringLiteral("tochkograf: %1.\n").arg(line)};
 }
 
+// The same installed bitmap face at `pixels`, where there is one.
+std::optional<FontChoice> SizeOf(const FontChoice& face, int pixels) {
+  const QString caption = face.caption.section(QStringLiteral(", "), 0, 0);
+  for (const FontChoice& installed : InstalledFonts())
+    if (!installed.scalable && installed.pixel_size == pixels &&
+        installed.caption.section(QStringLiteral(", "), 0, 0) == caption)
+      return installed;
+  return std::nullopt;
+}
+
 // The font FONT names: its file, or an installed family where no file has
-// that name.
-std::optional<FontChoice> NamedFont(const QString& name, QString* error) {
+// that name, a bitmap one at `pixels` where it has that size.
+std::optional<FontChoice> NamedFont(const QString& name, int pixels, QString* error) {
   if (QFileInfo::exists(name) || name.contains(u'/')) return ChoiceOfFile(name, error);
-  if (std::optional<FontChoice> installed = InstalledFontNamed(name)) return installed;
+  if (std::optional<FontChoice> installed = InstalledFontNamed(name)) {
+    if (installed->scalable || pixels == 0 || installed->pixel_size == pixels) return installed;
+    return SizeOf(*installed, pixels).value_or(*installed);
+  }
   *error = QStringLiteral("%1: нет ни такого файла, ни установленного шрифта этого семейства")
                .arg(Quoted(name));
   return std::nullopt;
@@ -70,7 +83,7 @@ Outcome ExportFontFile(const CommandLine& command) {
   QString error;
   const std::optional<QList<char32_t>> codes = ParseCharList(list, &error);
   if (!codes) return Failed(QStringLiteral("список символов %1: %2").arg(Quoted(list), error));
-  std::optional<FontChoice> choice = NamedFont(command.in, &error);
+  std::optional<FontChoice> choice = NamedFont(command.in, command.font_pixels, &error);
   if (!choice) return Failed(error);
   if (choice->scalable) {
     choice->pixel_size = command.font_pixels > 0 ? command.font_pixels : kDefaultFontPixels;
