@@ -7,6 +7,9 @@ PCF, FONT_ASCENT + FONT_DESCENT of a BDF.
 
     pil_font_glyphs.py pcf FONT.pcf[.gz]   PIL's PcfFontFile, at Windows-1251
     pil_font_glyphs.py bdf FONT.bdf        PIL's BdfFontFile, at Unicode codes
+
+or, with "cp1251", the Unicode codes of Windows-1251's upper half as Python's
+codec has them, comma-separated.
 """
 import gzip
 import io
@@ -65,5 +68,10 @@ def bdf(path):
     del font
 
 
+def cp1251():
+    upper = bytes(range(128, 256)).decode("cp1251", "ignore")
+    print(",".join(str(ord(c)) for c in upper))
+
+
 if __name__ == "__main__":
-    {"pcf": pcf, "bdf": bdf}[sys.argv[1]](sys.argv[2])
+    {"pcf": pcf, "bdf": bdf, "cp1251": cp1251}[sys.argv[1]](*sys.argv[2:])
