@@ -7,16 +7,18 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-serialport-dev libpng-dev libgif-dev
 # The end-to-end run needs an X server of its own and a way to type and click
 # (and to switch the keyboard's layout and read the screen); the check of the
 # installed tree, the desktop's validators and MIME tools; the readers the
-# exported XBM and the manual page are checked with (netpbm, man); the bitmap
-# fonts' reader is checked with (PIL, on xfonts-base's fonts; pcf2bdf, bdftopcf); the phone
+# exported XBM and the manual page are checked with (netpbm, man); the phone
 # tool that reads the SMS messages and the Nokia logo files (gammu); the
 # layout check of the sources (clang-format); the Arduino Uno's compiler,
 # core and Wire library that build the exported sketch, and the simulator
-# with its SSD1306 display that runs it (gcc-avr ... libsimavrparts1).
+# with its SSD1306 display that runs it (gcc-avr ... libsimavrparts1); the
+# X11 bitmap fonts and PIL's readers of them, which the exported fonts and
+# the fonts' own reader are checked against (xfonts-base, python3-pil), and
+# X11's tools that turn a PCF font into BDF and back (pcf2bdf, xfonts-utils).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
                 shared-mime-info netpbm man-db gammu python3-gammu clang-format xclip \
-                python3-pil xfonts-base pcf2bdf xfonts-utils \
-                gcc-avr avr-libc arduino-core-avr simavr libsimavr-dev libsimavrparts1
+                gcc-avr avr-libc arduino-core-avr simavr libsimavr-dev libsimavrparts1 \
+                xfonts-base python3-pil pcf2bdf xfonts-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # WERROR=ON turns every compiler warning into an error, as CI builds.
