@@ -33,7 +33,7 @@ bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,
 }
 
 std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
-  TextDialog dialog(start, owner_);
+  TextDialog dialog(start, files_, owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }

@@ -11,17 +11,20 @@ class QWidget;
 
 namespace tochkograf {
 
+class FileDialogPlatform;
+
 // The real about, size, help, conversion and C-array windows of the main
 // window. The about box is the splash the program started with, shown
 // again, or else one made at its first opening and then only hidden; the
 // help window and the display's live until their close boxes are pressed,
 // or these windows go; the size, conversion
 // and C-array dialogs are made afresh for every opening. All but a splash
-// given here belong to `owner`.
+// given here belong to `owner`. The text dialog asks for font files
+// through `files`.
 class QtSideWindows : public SideWindows {
  public:
-  explicit QtSideWindows(QWidget* owner, Form3* splash = nullptr)
-      : owner_(owner), splash_(splash) {}
+  QtSideWindows(QWidget* owner, FileDialogPlatform& files, Form3* splash = nullptr)
+      : owner_(owner), files_(files), splash_(splash) {}
   ~QtSideWindows() override;
   void ShowAbout() override;
   std::optional<QSize> ShowSizeDialog() override;
@@ -39,6 +42,7 @@ class QtSideWindows : public SideWindows {
 
  private:
   QWidget* owner_;
+  FileDialogPlatform& files_;
   QPointer<Form3> splash_;
   QPointer<Form4> help_;
   QPointer<DisplayWindow> display_;

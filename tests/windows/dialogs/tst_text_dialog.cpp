@@ -1,10 +1,11 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 #include "fakes/pictures.h"
+#include "fakes/scripted_file_dialogs.h"
 #include "fakes/side_windows.h"
 #include "windows/dialogs/text_dialog.h"
 #include "windows/main/form1.h"
@@ -21,7 +22,8 @@ class TextDialogTest : public QObject {
 };
 
 void TextDialogTest::enterTakesTheTextAndEscLeavesIt() {
-  TextDialog dialog(TextChoice{QStringLiteral("Да"), FontSize::kNormal});
+  ScriptedFileDialogs files;
+  TextDialog dialog(TextChoice{QStringLiteral("Да")}, files);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
   auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("Text"));
@@ -30,13 +32,14 @@ void TextDialogTest::enterTakesTheTextAndEscLeavesIt() {
   QVERIFY(!ok->isEnabled());
   text->setText(QStringLiteral("Цена 5₽ 中"));
   QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Missing"))->text().contains(u'中'));
-  dialog.findChild<QRadioButton*>(QStringLiteral("Font2"))->click();
+  auto* fonts = dialog.findChild<QComboBox*>(QStringLiteral("Font"));
+  fonts->setCurrentIndex(fonts->findText(QStringLiteral("Крупный")));
   QTest::keyClick(text, Qt::Key_Return);
   QCOMPARE(dialog.result(), int(QDialog::Accepted));
   QCOMPARE(dialog.Choice().text, QStringLiteral("Цена 5₽ 中"));
-  QCOMPARE(dialog.Choice().font, FontSize::kLarge);
+  QCOMPARE(dialog.Choice().font, BuiltInChoice(FontSize::kLarge));
 
-  TextDialog again(dialog.Choice());
+  TextDialog again(dialog.Choice(), files);
   again.show();
   QTest::keyClick(again.findChild<QLineEdit*>(QStringLiteral("Text")), Qt::Key_Escape);
   QCOMPARE(again.result(), int(QDialog::Rejected));
@@ -57,7 +60,7 @@ void TextDialogTest::clickPlacesTheChosenText() {
   QTest::mouseClick(pole, Qt::LeftButton, {}, cell_5_9);
   QTRY_COMPARE(windows.calls.size(), 1);
   QCOMPARE(CountOn(form.State().Pixels), 0);  // cancelled
-  windows.text_chosen = TextChoice{QStringLiteral("I"), FontSize::kSmall};
+  windows.text_chosen = TextChoice{QStringLiteral("I"), BuiltInChoice(FontSize::kSmall)};
   QTest::mouseClick(pole, Qt::LeftButton, {}, cell_5_9);
   QTRY_COMPARE(windows.calls.size(), 2);
   QCOMPARE(windows.shown_text.text, QString());
