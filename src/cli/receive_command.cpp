@@ -46,7 +46,7 @@ QString Line(const QString& file, const ReceivedPicture& picture) {
 
 Outcome ReceiveIntoFolder(const CommandLine& command) {
   Reception reception;
-  if (const QString reason = ReceiveFromSource(command.in, reception); !reason.isEmpty())
+  if (const QString reason = ReceiveFromSource({command.in}, reception); !reason.isEmpty())
     return {
         1, {}, Problem(QStringLiteral("не удалось прочитать «%1»: %2").arg(command.in, reason))};
   Outcome outcome;

@@ -11,11 +11,16 @@ namespace tochkograf {
 
 namespace {
 
-// A port is what exists and is neither a plain file nor a folder: the
-// system's devices (/dev/ttyUSB0, a pseudo-terminal) and links to them.
+// A port is what is there and is neither a plain file nor a folder: the
+// system's devices (/dev/ttyUSB0, a pseudo-terminal) and links to them,
+// also named without their folder ("ttyUSB0").
 bool IsPort(const QString& source) {
-  const QFileInfo info(source);
-  return info.exists() && !info.isFile() && !info.isDir();
+  for (const QFileInfo& info : {QFileInfo(source), QFileInfo(PortLocation(source))})
+    if (info.isFile() || info.isDir())
+      return false;
+    else if (info.exists())
+      return true;
+  return false;
 }
 
 // "память SM, № 3": where a stored message is, as a note names it.
@@ -27,11 +32,12 @@ QString StoredOrigin(const StoredMessage& message) {
 
 }  // namespace
 
-QString ReceiveFromSource(const QString& source, Reception& reception) {
-  if (IsPort(source)) return ReceiveFromModem({source}, reception);
+QString ReceiveFromSource(const ModemPort& source, Reception& reception) {
+  if (IsPort(source.name)) return ReceiveFromModem(source, reception);
   QList<ReceivedMessage> messages;
   QStringList notes;
-  if (const FileStatus status = ReadMessageFile(source, messages, notes); status != FileStatus::Ok)
+  if (const FileStatus status = ReadMessageFile(source.name, messages, notes);
+      status != FileStatus::Ok)
     return ReadFailureReason(status);
   reception = PicturesInMessages(messages, std::move(notes));
   return {};

@@ -10,10 +10,10 @@ namespace tochkograf {
 // The pictures in the messages a source holds, for --receive and for the
 // window that takes pictures from a phone. This is where sources are told
 // apart: a file or a folder of messages (message_file.h), or a serial
-// port, which is read as a modem's at its usual speed. Nothing when done;
-// otherwise why the source cannot be read, as the end of a sentence that
-// names it.
-QString ReceiveFromSource(const QString& source, Reception& reception);
+// port ("/dev/ttyUSB0" or "ttyUSB0"), which is read as a modem's at the
+// source's speed. Nothing when done; otherwise why the source cannot be
+// read, as the end of a sentence that names it.
+QString ReceiveFromSource(const ModemPort& source, Reception& reception);
 
 // The same of every message stored on the modem at `port`, from each of its
 // memories; nothing on it is deleted or marked. A conversation that breaks

@@ -119,8 +119,9 @@ FontLoading DrawWithFreeType(const QByteArray& bytes, int face_index, int pixel_
   BitmapFont font;
   font.name = QString::fromUtf8(face->family_name);
   font.ascent = SetSize(face, pixel_size, &font.descent);
-  QList<char32_t> wanted = codes.isEmpty() ? EveryCode(face) : codes;
-  wanted << U'H' << U'Н';
+  // H and Н place the text, so they come first.
+  const QList<char32_t> wanted =
+      QList<char32_t>{U'H', U'Н'} + (codes.isEmpty() ? EveryCode(face) : codes);
   qsizetype bytes_drawn = 0;
   for (const char32_t code : wanted) {
     if (std::optional<FontGlyph> glyph = Draw(face, code, font.ascent, font.descent)) {

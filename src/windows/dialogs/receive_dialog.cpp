@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -159,11 +158,8 @@ void ReceiveDialog::Read() {
   Say(QStringLiteral("Чтение «%1»...").arg(port.name));
   setEnabled(false);
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  // A file or folder of messages is read as one; anything else is a port.
-  const QFileInfo info(port.name);
   Reception reception;
-  const QString reason = info.isFile() || info.isDir() ? ReceiveFromSource(port.name, reception)
-                                                       : ReceiveFromModem(port, reception);
+  const QString reason = ReceiveFromSource(port, reception);
   QGuiApplication::restoreOverrideCursor();
   setEnabled(true);
   if (!reason.isEmpty()) {
