@@ -3,7 +3,7 @@
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := g++ cmake make qt6-base-dev qt6-serialport-dev libpng-dev libgif-dev qt6-translations-l10n fonts-dejavu-core libfreetype-dev libfontconfig-dev
+PACKAGES := g++ cmake make qt6-base-dev qt6-serialport-dev libpng-dev libgif-dev qt6-translations-l10n fonts-dejavu-core libfreetype-dev libfontconfig-dev xfonts-base
 # The end-to-end run needs an X server of its own and a way to type and click
 # (and to switch the keyboard's layout and read the screen); the check of the
 # installed tree, the desktop's validators and MIME tools; the readers the

@@ -18,7 +18,6 @@ namespace tochkograf {
 namespace {
 
 constexpr int kFromFile = -1;      // the data of "Из файла..."
-constexpr int kFirstSize = 12;     // a scalable font's size until one is chosen
 constexpr int kShortestList = 24;  // characters the list shows of a caption at least
 constexpr int kListedAtOnce = 20;  // items the open list shows before it scrolls
 
@@ -33,6 +32,13 @@ const QList<FontChoice>& Installed() {
 QString& FontFolder() {
   static QString folder;
   return folder;
+}
+
+// The size a scalable font was last drawn at in any dialog, which the
+// next one starts from: 12 pixels until one is chosen.
+int& LastSize() {
+  static int size = 12;
+  return size;
 }
 
 // The same font, whatever size a scalable one was last drawn at.
@@ -69,7 +75,7 @@ FontPicker::FontPicker(const FontChoice& start, FileDialogPlatform& files, QWidg
   size_label_ = new QLabel(QStringLiteral("Размер (точек):"), this);
   size_ = Named(new QSpinBox(this), "FontSize");
   size_->setRange(kSmallestFontPixels, kLargestFontPixels);
-  size_->setValue(start.scalable && start.pixel_size > 0 ? start.pixel_size : kFirstSize);
+  size_->setValue(start.scalable && start.pixel_size > 0 ? start.pixel_size : LastSize());
   size_label_->setBuddy(size_);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -78,7 +84,10 @@ FontPicker::FontPicker(const FontChoice& start, FileDialogPlatform& files, QWidg
   layout->addWidget(size_);
   ShowChosen(chosen_);
   connect(list_, &QComboBox::currentIndexChanged, this, &FontPicker::Chosen);
-  connect(size_, &QSpinBox::valueChanged, this, &FontPicker::Changed);
+  connect(size_, &QSpinBox::valueChanged, this, [this](int size) {
+    LastSize() = size;
+    emit Changed();
+  });
 }
 
 FontChoice FontPicker::Choice() const {

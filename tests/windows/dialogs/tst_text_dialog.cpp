@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -125,18 +124,15 @@ void TextDialogTest::fontFileIsAddedToTheList() {
   QComboBox* list = FontList(dialog);
   auto* size = dialog.findChild<QSpinBox*>(QStringLiteral("FontSize"));
   const int items = list->count();
-  QString message;
-  OnNextModal([&message](QWidget* box) {
-    message = static_cast<QMessageBox*>(box)->text();
-    box->close();
-  });
+  MessageCatcher messages;
   list->setCurrentIndex(items - 1);  // "Из файла..."
   QCOMPARE(files.shown.size(), 1);
   QCOMPARE(list->count(), items + (font ? 1 : 0));
   QCOMPARE(dialog.Choice().font.file, font ? file : QString());
   QCOMPARE(dialog.Choice().font.scalable, scalable);
   QCOMPARE(size->isEnabled(), scalable);
-  QCOMPARE(message.contains(QFileInfo(file).fileName()), !font);
+  QCOMPARE(messages.texts.size(), font ? 0 : 1);
+  if (!font) QVERIFY(messages.texts.first().contains(QFileInfo(file).fileName()));
   QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("OK"))->isEnabled());
   if (scalable) {
     size->setValue(20);
