@@ -146,7 +146,7 @@ void WithShown(Window which, const QString& words, QWidget& owner,
       window = std::make_unique<Form3>(nullptr, 3'600'000);
       break;
     case Window::kHelp: {
-      QtSideWindows windows(&owner, Files());
+      QtSideWindows windows(&owner);
       windows.ShowHelp();
       window.reset(owner.findChild<Form4*>());
       break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <memory>
 
 #include "windows/adapters/side_windows.h"
 #include "windows/dialogs/display_window.h"
@@ -20,11 +21,11 @@ class FileDialogPlatform;
 // or these windows go; the size, conversion
 // and C-array dialogs are made afresh for every opening. All but a splash
 // given here belong to `owner`. The text dialog asks for font files
-// through `files`.
+// through `files`, or the system's file dialogs where none is given.
 class QtSideWindows : public SideWindows {
  public:
-  QtSideWindows(QWidget* owner, FileDialogPlatform& files, Form3* splash = nullptr)
-      : owner_(owner), files_(files), splash_(splash) {}
+  explicit QtSideWindows(QWidget* owner, Form3* splash = nullptr,
+                         FileDialogPlatform* files = nullptr);
   ~QtSideWindows() override;
   void ShowAbout() override;
   std::optional<QSize> ShowSizeDialog() override;
@@ -42,6 +43,7 @@ class QtSideWindows : public SideWindows {
 
  private:
   QWidget* owner_;
+  std::unique_ptr<FileDialogPlatform> own_files_;
   FileDialogPlatform& files_;
   QPointer<Form3> splash_;
   QPointer<Form4> help_;

@@ -88,7 +88,7 @@ Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   messages_ = seams.messages ? seams.messages : own_messages_.get();
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
-  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this, dialogs, seams.splash);
+  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this, seams.splash, &dialogs);
   windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.phone_dialogs || !seams.phone_sending || !seams.phone_reception)
     own_phone_dialogs_ = std::make_unique<QtPhoneExportDialogs>(this, dialogs);
