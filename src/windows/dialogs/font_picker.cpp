@@ -61,9 +61,9 @@ FontPicker::FontPicker(const FontChoice& start, FileDialogPlatform& files, QWidg
   // system's hundreds of fonts would fill; it scrolls instead.
   list_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   list_->setMaxVisibleItems(kListedAtOnce);
-  for (FontSize size : kFontSizes) Place(BuiltInChoice(size));
+  for (FontSize size : kFontSizes) Append(BuiltInChoice(size));
   list_->insertSeparator(list_->count());
-  for (const FontChoice& font : Installed()) Place(font);
+  for (const FontChoice& font : Installed()) Append(font);
   list_->insertSeparator(list_->count());
   list_->addItem(QStringLiteral("Из файла..."), kFromFile);
   chosen_ = Place(start);
@@ -112,8 +112,11 @@ int FontPicker::Place(const FontChoice& choice) {
     const int at = list_->itemData(i).toInt(&is_choice);
     if (is_choice && at >= 0 && SameFont(choices_[at], choice)) return i;
   }
-  const int before = list_->findData(kFromFile);
-  const int index = before < 0 ? list_->count() : before - 1;  // above the separator
+  return Append(choice, list_->findData(kFromFile) - 1);  // above the separator
+}
+
+int FontPicker::Append(const FontChoice& choice, int index) {
+  if (index < 0) index = list_->count();
   choices_.append(choice);
   list_->insertItem(index, choice.caption, int(choices_.size() - 1));
   list_->setItemData(index, choice.file, Qt::ToolTipRole);

@@ -42,6 +42,8 @@ class FontPicker : public QWidget {
  private:
   // The list's item for `choice`, added before "Из файла..." where none is.
   int Place(const FontChoice& choice);
+  // A new item at `index`, or last.
+  int Append(const FontChoice& choice, int index = -1);
   void Chosen(int index);
   void AskFile();
   void ShowChosen(int index);
