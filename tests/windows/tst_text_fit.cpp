@@ -33,6 +33,7 @@
 #include "windows/dialogs/c_array_import_dialog.h"
 #include "windows/dialogs/conversion_dialog.h"
 #include "windows/dialogs/display_window.h"
+#include "windows/dialogs/font_export_dialog.h"
 #include "windows/dialogs/form2.h"
 #include "windows/dialogs/form3.h"
 #include "windows/dialogs/form4.h"
@@ -66,6 +67,7 @@ enum class Window {
   kTextDialog,
   kTyped,
   kScalableText,
+  kFontExport,
   kCArrayImportDialog,
   kCArrayExportDialog,
   kSmsDialog,
@@ -170,6 +172,12 @@ void WithShown(Window which, const QString& words, QWidget& owner,
     case Window::kScalableText:  // the size asked beside the list
       window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет"), ScalableFont()},
                                             Files(), &owner);
+      break;
+    case Window::kFontExport:  // many characters the font lacks named
+      window = std::make_unique<FontExportDialog>(
+          FontExportChoice{ScalableFont(),
+                           QStringLiteral("32-126, 1025, 1040-1103, 1105, 19968-20100")},
+          Files(), &owner);
       break;
     case Window::kCArrayImportDialog:
       window = std::make_unique<CArrayImportDialog>(
@@ -464,6 +472,7 @@ void TextFitTest::Windows() {
   QTest::newRow("text dialog") << Window::kTextDialog << QString();
   QTest::newRow("text dialog, text typed") << Window::kTyped << QString();
   QTest::newRow("text dialog, scalable font") << Window::kScalableText << QString();
+  QTest::newRow("font export") << Window::kFontExport << QString();
   QTest::newRow("C array import") << Window::kCArrayImportDialog << QString();
   QTest::newRow("C array export") << Window::kCArrayExportDialog << QString();
   QTest::newRow("SMS") << Window::kSmsDialog << QString();

@@ -45,6 +45,14 @@ std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
   return dialog.Choice();
 }
 
+// The font and characters are kept whether they were saved or not: a long
+// list typed is not lost to a cancelled dialog.
+void QtSideWindows::ShowFontExport() {
+  FontExportDialog dialog(font_export_, files_, owner_);
+  dialog.exec();
+  font_export_ = dialog.Choice();
+}
+
 std::optional<int> QtSideWindows::AskHistoryStep(const EditHistory& history) {
   HistoryDialog dialog(history, owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
