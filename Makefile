@@ -11,10 +11,13 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-serialport-dev libpng-dev libgif-dev
 # tool that reads the SMS messages and the Nokia logo files (gammu); the
 # layout check of the sources (clang-format); the Arduino Uno's compiler,
 # core and Wire library that build the exported sketch, and the simulator
-# with its SSD1306 display that runs it (gcc-avr ... libsimavrparts1).
+# with its SSD1306 display that runs it (gcc-avr ... libsimavrparts1); an
+# X11 bitmap font and PIL's readers of it, which the exported fonts are
+# checked against (xfonts-base, python3-pil).
 E2E_PACKAGES := xvfb xdotool x11-utils x11-xkb-utils x11-apps desktop-file-utils appstream \
                 shared-mime-info netpbm man-db gammu python3-gammu clang-format xclip \
-                gcc-avr avr-libc arduino-core-avr simavr libsimavr-dev libsimavrparts1
+                gcc-avr avr-libc arduino-core-avr simavr libsimavr-dev libsimavrparts1 \
+                xfonts-base python3-pil
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # WERROR=ON turns every compiler warning into an error, as CI builds.

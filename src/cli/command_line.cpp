@@ -6,6 +6,7 @@
 #include "cli/option_scope.h"
 #include "cli/option_table.h"
 #include "files/disk/system_name.h"
+#include "files/fonts/font_export.h"
 #include "files/sms/sms_kinds.h"
 #include "files/status_texts.h"
 #include "images/thumbnail.h"
@@ -116,6 +117,22 @@ CommandLine TableCommand(const OptionRow& row, const QStringList& operands) {
   return command;
 }
 
+// --font-export FONT OUT, with the options that act on it.
+CommandLine FontExportCommand(const OptionRow& row, const QCommandLineParser& parser,
+                              const QStringList& operands) {
+  CommandLine command = TableCommand(row, operands);
+  if (command.action == Action::Misuse) return command;
+  for (const OptionRow& option : OptionTable())
+    if (option.group != OptionGroup::Command && !option.font_export && parser.isSet(option.name))
+      return Misuse(QStringLiteral("--%1 не действует с --font-export").arg(option.name));
+  if (!IsFontExportPath(command.out))
+    return Misuse(
+        QStringLiteral("ВЫХОД --font-export — файл .h (шрифт Adafruit GFX) или .bdf, а не %1")
+            .arg(Quoted(command.out)));
+  const QString problem = ReadConvertOptions(parser, command);
+  return problem.isEmpty() ? command : Misuse(problem);
+}
+
 CommandLine EditCommand(const QStringList& operands) {
   if (operands.size() > 1)
     return Misuse(QStringLiteral("редактор открывает один файл, лишний аргумент %1")
@@ -150,6 +167,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (commands.size() > 1)
     return Misuse(
         QStringLiteral("%1 нельзя указывать вместе").arg(commands.join(QStringLiteral(" и "))));
+  for (const OptionRow& row : OptionTable())
+    if (row.font_export && row.group == OptionGroup::Command && parser.isSet(row.name))
+      return FontExportCommand(row, parser, operands);
   if (const QString given = OptionsWithoutTheirCommand(parser, parser.isSet(options.convert),
                                                        parser.isSet(options.send));
       !given.isEmpty())

@@ -95,11 +95,14 @@ QList<HelpItem> OptionsHelp() {
   return items;
 }
 
-// The commands of the option table: "--receive ИСТОЧНИК ПАПКА".
+// The commands of the option table: "--receive ИСТОЧНИК ПАПКА", or the
+// call a command's term spells with its options.
 QStringList TableCommands() {
   QStringList calls;
   for (const OptionRow* command : OptionsOf(OptionGroup::Command))
-    calls << QStringLiteral("--%1 %2").arg(command->name, command->operands.join(u' '));
+    calls << (command->term.isEmpty()
+                  ? QStringLiteral("--%1 %2").arg(command->name, command->operands.join(u' '))
+                  : command->term);
   return calls;
 }
 
@@ -166,8 +169,9 @@ HelpText CommandLineHelpText() {
            .arg(FormatList())},
       {QStringLiteral("КОДЫ ВЫХОДА"),
        QStringLiteral("Коды выхода: 0 успех, 1 ошибка чтения или записи файла или отправки "
-                      "сообщений (а для --receive и источник без рисунков), 2 неверные "
-                      "аргументы.")}};
+                      "сообщений (а для --receive и источник без рисунков, для --font-export — "
+                      "список символов, который не прочитать, и шрифт, где нет ни одного из "
+                      "них), 2 неверные аргументы.")}};
   return help;
 }
 

@@ -55,6 +55,7 @@ QString OptionsWithoutTheirCommand(const QCommandLineParser& parser, bool conver
     QStringList commands;
     if (group.convert) commands << QStringLiteral("--convert");
     if (group.send) commands << QStringLiteral("--send");
+    if (group.font_export) commands << QStringLiteral("--font-export");
     if (given)
       return QStringLiteral("%1 %2 только с %3")
           .arg(Enumerated(names),

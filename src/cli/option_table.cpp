@@ -1,8 +1,10 @@
 #include "cli/option_table.h"
 
 #include "cli/command_line.h"
+#include "cli/font_export_command.h"
 #include "cli/phone_options.h"
 #include "files/c_array/display_bytes.h"
+#include "files/fonts/font_loading.h"
 #include "files/status_texts.h"
 
 namespace tochkograf {
@@ -100,12 +102,21 @@ QList<OptionRow> Rows() {
       {.name = QStringLiteral("size"),
        .group = OptionGroup::Conversion,
        .value = QStringLiteral("ШxВ"),
-       .read = [](const QString& value, qsizetype,
-                  CommandLine& command) { return ReadSize(value, command.options.size); },
+       .read =
+           [](const QString& value, qsizetype, CommandLine& command) {
+             if (command.action == Action::FontExport)
+               return ReadFontPixels(value, command.font_pixels);
+             return ReadSize(value, command.options.size);
+           },
        .help = QStringLiteral("размер рисунка (по умолчанию наибольший, что вписывается в %1 с "
                               "сохранением пропорций), например размер дисплея: %2; для массива "
-                              "C на входе — размер рисунка в массиве")
-                   .arg(SizeText(kMaxWidth, kMaxHeight), DisplaySizesText())},
+                              "C на входе — размер рисунка в массиве; с --font-export — высота "
+                              "строки масштабируемого шрифта в точках, %3..%4 (по умолчанию %5)")
+                   .arg(SizeText(kMaxWidth, kMaxHeight), DisplaySizesText())
+                   .arg(kSmallestFontPixels)
+                   .arg(kLargestFontPixels)
+                   .arg(kDefaultFontPixels),
+       .font_export = true},
       {.name = QStringLiteral("threshold"),
        .group = OptionGroup::Conversion,
        .value = QStringLiteral("N"),
@@ -304,6 +315,39 @@ QList<OptionRow> Rows() {
            "выводится строка: файл, вид, размер, кадры, отправитель, время, текст. "
            "Повреждённые сообщения и недостающие части пропускаются с замечанием"),
        .operands = {QStringLiteral("ИСТОЧНИК"), QStringLiteral("ПАПКА")}},
+      {.name = QStringLiteral("chars"),
+       .group = OptionGroup::FontExport,
+       .value = QStringLiteral("СПИСОК"),
+       .read =
+           [](const QString& value, qsizetype, CommandLine& command) {
+             command.chars = value;
+             return QString();
+           },
+       .help = QStringLiteral("какие символы записать: коды и диапазоны кодов через запятую, "
+                              "десятичные или U+XXXX, например «32-126, U+0410-U+044F, 1025» "
+                              "(по умолчанию %1)")
+                   .arg(kDefaultFontChars),
+       .font_export = true},
+      {.name = QStringLiteral("font-export"),
+       .group = OptionGroup::Command,
+       .read =
+           [](const QString&, qsizetype, CommandLine& command) {
+             command.action = Action::FontExport;
+             return QString();
+           },
+       .term = QStringLiteral("--font-export ШРИФТ ВЫХОД [--size\u00a0ПИКСЕЛИ] "
+                              "[--chars\u00a0СПИСОК]"),
+       .help = QStringLiteral(
+           "записать шрифт для дисплея, без окна: ШРИФТ — файл шрифта (BDF, PCF, в том числе "
+           "сжатый .pcf.gz, TTF или OTF) или имя семейства установленного шрифта («DejaVu "
+           "Sans»); ВЫХОД .h — шрифт библиотеки Adafruit GFX (GFXfont, символы после 0x7E на "
+           "кодах Windows-1251, строки печатаются в этой кодировке), ВЫХОД .bdf — шрифт BDF с "
+           "кодами Юникода. Масштабируемый шрифт рисуется без сглаживания с высотой строки "
+           "--size; у растрового свой размер, и --size, если указан, должен с ним совпадать. "
+           "Символы, которых в шрифте нет, пропускаются с замечанием; если нет ни одного, "
+           "файл не записывается"),
+       .operands = {QStringLiteral("ШРИФТ"), QStringLiteral("ВЫХОД")},
+       .font_export = true},
   };
 }
 
@@ -348,6 +392,11 @@ const QList<OptionGroupRow>& OptionGroups() {
                                "name_durations) и скетч Arduino (.ino); любой другой тип "
                                "получает первый кадр."),
        .send = false},
+      {.group = OptionGroup::FontExport,
+       .before = QStringLiteral("С --font-export (о нём ниже) действуют --size и этот параметр:"),
+       .convert = false,
+       .send = false,
+       .font_export = true},
   };
   return groups;
 }

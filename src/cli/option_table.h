@@ -19,15 +19,17 @@ enum class OptionGroup {
   Sketch,        // the display an Arduino sketch is written for
   Frames,        // how the frames of an animation are written
   Modem,         // the modem the messages are sent through
+  FontExport,    // what --font-export writes of a font
   Command,       // not an option of --convert but a command of its own, among none of the groups
 };
 
 struct OptionGroupRow {
   OptionGroup group;
-  QString before{};     // the help's paragraph before its options; may be empty
-  QString after{};      // and the one after them
-  bool convert = true;  // its options act with --convert
-  bool send = true;     // and with --send
+  QString before{};          // the help's paragraph before its options; may be empty
+  QString after{};           // and the one after them
+  bool convert = true;       // its options act with --convert
+  bool send = true;          // and with --send
+  bool font_export = false;  // and with --font-export
 };
 
 // One option of --convert or --send, or a command. Everything that parses,
@@ -46,11 +48,14 @@ struct OptionRow {
   Reader read = nullptr;
   OptionScope scope{};
   bool needed = false;  // the usage shows it unbracketed: what it acts on needs it
-  QString term{};       // the help's term where it is not "--name value"
+  QString term{};       // the help's term where it is not "--name value" (a command's: its call)
   QString help{};       // what it does, as the help says it
   // A command's operands, as the usage names them ("ИСТОЧНИК", "ПАПКА");
   // its reader then says which command the arguments make.
   QStringList operands{};
+  // It acts with --font-export too, its reader told so by the command's
+  // action.
+  bool font_export = false;
 };
 
 // Every option, in the order they are read and a refusal is looked for:

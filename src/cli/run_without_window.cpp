@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "cli/font_export_command.h"
 #include "cli/image_input.h"
 #include "cli/receive_command.h"
 #include "cli/silenced_stderr.h"
@@ -171,6 +172,8 @@ Outcome RunWithoutWindow(const CommandLine& command,
     case Action::Receive:
       PrepareFileCommand();
       return ReceiveIntoFolder(command);
+    case Action::FontExport:
+      return ExportFontFile(command);
     case Action::Misuse:
     case Action::Edit:
       break;

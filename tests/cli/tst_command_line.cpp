@@ -169,6 +169,8 @@ class CommandLineTest : public QObject {
   void sendsThroughModem();
   void receivesIntoFolder_data();
   void receivesIntoFolder();
+  void exportsFonts_data();
+  void exportsFonts();
 };
 
 void CommandLineTest::parsing_data() {
@@ -978,6 +980,58 @@ void CommandLineTest::receivesIntoFolder() {
     for (int k = 1; k < sent[i].Count(); ++k)
       QVERIFY(back.further[k - 1] == sent[i].frames[k].cells);
   }
+}
+
+void CommandLineTest::exportsFonts_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("code");
+  QTest::addColumn<QString>("mentions");  // in standard error; empty: nothing there
+  const QString fixed = QStringLiteral("/usr/share/fonts/X11/misc/6x13.pcf.gz");
+  const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+  const auto row = [](const char* name, QStringList arguments, int code, const QString& mentions) {
+    QTest::newRow(name) << QStringList{"--font-export"} + arguments << code << mentions;
+  };
+  row("bitmap to GFX, Russian", {fixed, "out.h", "--chars", "U+0410-U+044F"}, 0, {});
+  row("bitmap at its size", {fixed, "out.H", "--size", "13"}, 0, {});
+  row("scalable file at a size", {dejavu, "out.h", "--size", "12"}, 0, {});
+  row("installed family", {"dejavu sans", "out.bdf"}, 0, {});
+  row("some characters missing", {fixed, "out.bdf", "--chars", "65, U+1F600"}, 0, "U+1F600");
+  row("no output", {fixed}, 2, "--font-export");
+  row("other type", {fixed, "out.txt"}, 2, "out.txt");
+  row("size too small", {dejavu, "out.h", "--size", "3"}, 2, "«3»");
+  row("option of --convert", {fixed, "out.h", "--threshold", "9"}, 2, "--threshold");
+  row("with --convert", {fixed, "out.h", "--convert"}, 2, "--convert");
+  QTest::newRow("--chars alone") << QStringList{"--chars", "1-9", "a.ems"} << 2 << "--font-export";
+  row("list not read", {fixed, "out.h", "--chars", "70-60"}, 1, "70-60");
+  row("no such family", {"Нет Такого", "out.h"}, 1, "Нет Такого");
+  row("not a font", {"keep.bdf", "out.h"}, 1, "keep.bdf");
+  row("none of the characters", {fixed, "keep.bdf", "--chars", "U+1F600"}, 1, "");
+  row("bitmap at another size", {fixed, "out.h", "--size", "16"}, 1, "16");
+}
+
+// Written, or refused with one line (and the usage where the arguments are
+// wrong), with no file made and the one there kept.
+void CommandLineTest::exportsFonts() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, code);
+  QFETCH(QString, mentions);
+  if (!QFile::exists(QStringLiteral("/usr/share/fonts/X11/misc/6x13.pcf.gz")) ||
+      !QFile::exists(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")))
+    QSKIP("xfonts-base or fonts-dejavu-core is not installed");
+  QTemporaryDir folder;
+  Store(folder.filePath("keep.bdf"), "an older file in the way");
+  const QStringList before = Names(folder.path());
+  const Result result = Run(folder.path(), arguments);
+  QCOMPARE(result.code, code);
+  QCOMPARE(result.out, QString());
+  QVERIFY2(result.err.contains(mentions) && (code == 2 || result.err.count(u'\n') <= 1) &&
+               (code == 0 ? result.err.isEmpty() == mentions.isEmpty() : Russian(result.err)),
+           qPrintable(result.err));
+  QCOMPARE(Contents(folder.filePath("keep.bdf")), QByteArray("an older file in the way"));
+  if (code == 0)
+    QVERIFY(QFileInfo(folder.filePath(arguments[2])).size() > 0);
+  else
+    QCOMPARE(Names(folder.path()), before);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -33,6 +33,16 @@ QByteArray ByteLines(const QByteArray& bytes) {
 
 }  // namespace
 
+// Arduino's cores for other chips give PROGMEM themselves; a compiler for
+// anything else has never heard of it.
+const char kProgmemLines[] =
+    "#if defined(__AVR__)\n"
+    "#include <avr/pgmspace.h>\n"
+    "#endif\n"
+    "#ifndef PROGMEM\n"
+    "#define PROGMEM\n"
+    "#endif\n";
+
 QList<QByteArray> FrameBytes(const Animation& animation, ByteLayout layout, SetBit meaning,
                              Compression compression) {
   QList<QByteArray> frames;

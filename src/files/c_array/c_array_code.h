@@ -9,7 +9,11 @@
 namespace tochkograf {
 
 // The pieces of C that both the header of a C array and the Arduino sketch
-// are made of.
+// are made of (and a display's font, its PROGMEM).
+
+// The lines that give PROGMEM: <avr/pgmspace.h>'s on AVR, empty elsewhere,
+// so that what is declared with it compiles as C99 and C++ on any machine.
+extern const char kProgmemLines[];
 
 // What an array's frames are packed with.
 enum class Compression { None, Rle };

@@ -37,15 +37,6 @@ QString FirstLine(const Animation& animation, int bytes) {
       .arg(qint64(bytes) * animation.Count());
 }
 
-// Arduino's cores for other chips give PROGMEM themselves; a compiler for
-// anything else has never heard of it.
-constexpr char kProgmem[] =
-    "#if defined(__AVR__)\n"
-    "#include <avr/pgmspace.h>\n"
-    "#endif\n"
-    "#ifndef PROGMEM\n"
-    "#define PROGMEM\n"
-    "#endif\n";
 // And the unpacking reads through these.
 constexpr char kProgmemReading[] =
     "#ifndef pgm_read_byte\n"
@@ -96,7 +87,7 @@ QByteArray EncodeCArrayAnimation(const Animation& animation, const CArrayOptions
   QByteArray text = (FirstLine(animation, bytes) + OptionLines(options, total)).toUtf8();
   if (use == CArrayUse::File) text += "#pragma once\n\n";
   text += "#include <stdint.h>\n";
-  if (options.progmem) text += kProgmem;
+  if (options.progmem) text += kProgmemLines;
   if (options.progmem && packed) text += kProgmemReading;
   text +=
       '\n' + Define(macro, "_WIDTH", animation.width) + Define(macro, "_HEIGHT", animation.height);
