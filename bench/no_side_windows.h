@@ -11,6 +11,7 @@ class NoSideWindows : public SideWindows {
   std::optional<QSize> ShowSizeDialog() override { return std::nullopt; }
   void ShowHelp() override {}
   std::optional<TextChoice> AskText(const TextChoice&) override { return std::nullopt; }
+  void ShowFontExport() override {}
   bool ShowConversionDialog(const ImportedImage&, bool, ConversionSettings&) override {
     return false;
   }

@@ -235,7 +235,7 @@ void DrawingTools::SelectMove(DocumentState& state, PictureView& view, QPoint ce
 }
 
 QStringList PlaceText(DocumentState& state, PictureView& view, const TextClick& click,
-                      const QString& text, const PixelFont& font) {
+                      const QString& text, const BitmapFont& font) {
   const PixelText written = TextRuns(text, font, click.cell);
   SaveUndo(state);
   Draw(state, view, written.runs, click.value);

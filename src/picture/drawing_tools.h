@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "picture/bitmap_font.h"
 #include "picture/cell_mask.h"
 #include "picture/document_state.h"
 #include "picture/picture_view.h"
@@ -86,7 +87,7 @@ class DrawingTools {
 // undo snapshot first and marks the picture changed. Returns the characters
 // the font lacks.
 QStringList PlaceText(DocumentState& state, PictureView& view, const TextClick& click,
-                      const QString& text, const PixelFont& font);
+                      const QString& text, const BitmapFont& font);
 
 // The cell under a position of the drawing area, 1-based, beyond the
 // picture where the position is (kept within a few thousand cells of it).

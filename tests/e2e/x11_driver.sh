@@ -316,8 +316,8 @@ menu_file() {
 }
 
 menu_file_exit() { menu_file 1; }      # "Выход"
-menu_file_export() { menu_file 4; }    # "Экспорт..."
-menu_file_import() { menu_file 6; }    # "Импорт изображения..."
+menu_file_export() { menu_file 5; }    # "Экспорт..."
+menu_file_import() { menu_file 7; }    # "Импорт изображения..."
 
 # answer_file_dialog TITLE PATH: types the full path into the name box.
 answer_file_dialog() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
@@ -32,5 +33,26 @@ inline void OnNextModal(std::function<void(QWidget*)> act) {
   });
   poll->start();
 }
+
+// Closes every message box that comes up while it lives, keeping the text
+// of each: for a call that may or may not say something, where a box
+// left open would wait for ever and OnNextModal would outlive the case.
+class MessageCatcher {
+ public:
+  MessageCatcher() {
+    poll_.setInterval(0);
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts.append(box->text());
+        box->done(QMessageBox::Ok);
+      }
+    });
+    poll_.start();
+  }
+  QStringList texts;
+
+ private:
+  QTimer poll_;
+};
 
 }  // namespace tochkograf

@@ -30,6 +30,7 @@ class FakeSideWindows : public SideWindows {
     calls << QStringLiteral("history");
     return step_chosen;
   }
+  void ShowFontExport() override { calls << QStringLiteral("font export"); }
   std::optional<TextChoice> AskText(const TextChoice& start) override {
     calls << QStringLiteral("text");
     shown_text = start;

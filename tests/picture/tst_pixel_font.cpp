@@ -100,8 +100,8 @@ void PixelFontTest::wordIsPlacedWhereClicked() {
   tools.MouseUp(state, view, kRightButton);
   const std::optional<TextClick> click = tools.TakeTextClick();
   QVERIFY(click && click->cell == QPoint(10, 20) && click->value == kOff);
-  const QStringList missing =
-      PlaceText(state, view, *click, QStringLiteral("ТОЧКОГРАФ"), BuiltInFont(FontSize::kNormal));
+  const QStringList missing = PlaceText(state, view, *click, QStringLiteral("ТОЧКОГРАФ"),
+                                        AsBitmapFont(BuiltInFont(FontSize::kNormal)));
   QVERIFY(missing.isEmpty());
   QCOMPARE(PaperBounds(state.Pixels), QRect(QPoint(10, 20), QPoint(32, 26)));  // 7 high
   QCOMPARE(state.IZM, kOn);

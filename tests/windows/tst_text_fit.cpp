@@ -24,6 +24,8 @@
 #include "fakes/animations.h"
 #include "fakes/modal.h"
 #include "fakes/side_windows.h"
+#include "files/fonts/font_loading.h"
+#include "files/fonts/installed_fonts.h"
 #include "windows/adapters/qt_file_dialogs.h"
 #include "windows/adapters/qt_side_windows.h"
 #include "windows/adapters/qt_user_messages.h"
@@ -31,6 +33,7 @@
 #include "windows/dialogs/c_array_import_dialog.h"
 #include "windows/dialogs/conversion_dialog.h"
 #include "windows/dialogs/display_window.h"
+#include "windows/dialogs/font_export_dialog.h"
 #include "windows/dialogs/form2.h"
 #include "windows/dialogs/form3.h"
 #include "windows/dialogs/form4.h"
@@ -63,6 +66,8 @@ enum class Window {
   kConversionDialog,
   kTextDialog,
   kTyped,
+  kScalableText,
+  kFontExport,
   kCArrayImportDialog,
   kCArrayExportDialog,
   kSmsDialog,
@@ -101,6 +106,19 @@ const CArrayScan kLongArray{QByteArray(kMostArrayBytes, '\x55'),
 // A file's name of as many Russian letters as a name may have bytes, and
 // no space to break its line at.
 QString LongName() { return QString(127, u'ф') + QStringLiteral(".ems"); }
+
+QtFileDialogs& Files() {
+  static QtFileDialogs files;
+  return files;
+}
+
+// A scalable font, where one is installed, at the largest size it is drawn at.
+FontChoice ScalableFont() {
+  std::optional<FontChoice> font = InstalledFontNamed(QStringLiteral("DejaVu Sans"));
+  if (!font || !font->scalable) return BuiltInChoice(FontSize::kLarge);
+  font->pixel_size = kLargestFontPixels;
+  return *font;
+}
 
 // Each window as it is shown, its texts at their widest, handed to `check`
 // while it is on the screen; a window that belongs to the main window has
@@ -143,12 +161,23 @@ void WithShown(Window which, const QString& words, QWidget& owner,
       break;
     }
     case Window::kTextDialog:
-      window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет, 中")}, &owner);
+      window =
+          std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет, 中")}, Files(), &owner);
       break;
     case Window::kTyped:  // the text dialog's warning comes once it is shown
-      window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет")}, &owner);
+      window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет")}, Files(), &owner);
       window->show();
       window->findChild<QLineEdit*>()->setText(QStringLiteral("Привет, 中 文 字"));
+      break;
+    case Window::kScalableText:  // the size asked beside the list
+      window = std::make_unique<TextDialog>(TextChoice{QStringLiteral("Привет"), ScalableFont()},
+                                            Files(), &owner);
+      break;
+    case Window::kFontExport:  // many characters the font lacks named
+      window = std::make_unique<FontExportDialog>(
+          FontExportChoice{ScalableFont(),
+                           QStringLiteral("32-126, 1025, 1040-1103, 1105, 19968-20100")},
+          Files(), &owner);
       break;
     case Window::kCArrayImportDialog:
       window = std::make_unique<CArrayImportDialog>(
@@ -189,8 +218,7 @@ void WithShown(Window which, const QString& words, QWidget& owner,
       break;
     }
     case Window::kReceiveDialog: {  // a port that is not there, named at length
-      static QtFileDialogs files;
-      auto* receiving = new ReceiveDialog({}, {}, files, &owner);
+      auto* receiving = new ReceiveDialog({}, {}, Files(), &owner);
       window.reset(receiving);
       receiving->findChild<QComboBox*>("port")->setEditText(QStringLiteral(
           "/nonexistent/serial/by-id/usb-HUAWEI_Technology_HUAWEI_Mobile-if00-port0"));
@@ -443,6 +471,8 @@ void TextFitTest::Windows() {
   QTest::newRow("conversion dialog") << Window::kConversionDialog << QString();
   QTest::newRow("text dialog") << Window::kTextDialog << QString();
   QTest::newRow("text dialog, text typed") << Window::kTyped << QString();
+  QTest::newRow("text dialog, scalable font") << Window::kScalableText << QString();
+  QTest::newRow("font export") << Window::kFontExport << QString();
   QTest::newRow("C array import") << Window::kCArrayImportDialog << QString();
   QTest::newRow("C array export") << Window::kCArrayExportDialog << QString();
   QTest::newRow("SMS") << Window::kSmsDialog << QString();

@@ -1,5 +1,6 @@
 #include "windows/adapters/qt_side_windows.h"
 
+#include "windows/adapters/qt_file_dialogs.h"
 #include "windows/dialogs/c_array_export_dialog.h"
 #include "windows/dialogs/c_array_import_dialog.h"
 #include "windows/dialogs/conversion_dialog.h"
@@ -10,6 +11,12 @@
 #include "windows/dialogs/text_dialog.h"
 
 namespace tochkograf {
+
+QtSideWindows::QtSideWindows(QWidget* owner, Form3* splash, FileDialogPlatform* files)
+    : owner_(owner),
+      own_files_(files ? nullptr : std::make_unique<QtFileDialogs>()),
+      files_(files ? *files : *own_files_),
+      splash_(splash) {}
 
 // The splash and the about box are one window, whose timer runs from its
 // making: an about box opened before the splash's last tick goes with it.
@@ -33,9 +40,17 @@ bool QtSideWindows::ShowConversionDialog(const ImportedImage& image, bool grid,
 }
 
 std::optional<TextChoice> QtSideWindows::AskText(const TextChoice& start) {
-  TextDialog dialog(start, owner_);
+  TextDialog dialog(start, files_, owner_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
+}
+
+// The font and characters are kept whether they were saved or not: a long
+// list typed is not lost to a cancelled dialog.
+void QtSideWindows::ShowFontExport() {
+  FontExportDialog dialog(font_export_, files_, owner_);
+  dialog.exec();
+  font_export_ = dialog.Choice();
 }
 
 std::optional<int> QtSideWindows::AskHistoryStep(const EditHistory& history) {

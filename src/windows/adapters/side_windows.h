@@ -16,10 +16,11 @@ namespace tochkograf {
 // the about box (the start-up splash again), the picture size dialog, the
 // help window, the image import's conversion dialog, the text tool's
 // dialog, the export's C-array and sketch dialogs, the C-array import's,
-// the frame duration's and the picture as a display shows it. The real
-// ones are Form3, Form2, Form4, ConversionDialog, TextDialog,
-// CArrayExportDialog, SketchExportDialog, CArrayImportDialog,
-// FrameDurationDialog and DisplayWindow; tests put fakes here.
+// the frame duration's, the font export and the picture as a display
+// shows it. The real ones are Form3, Form2, Form4, ConversionDialog,
+// TextDialog, CArrayExportDialog, SketchExportDialog, CArrayImportDialog,
+// FrameDurationDialog, FontExportDialog and DisplayWindow; tests put fakes
+// here.
 class SideWindows : public ConversionWindow,
                     public CArrayOptionsWindow,
                     public CArrayImportWindow,
@@ -36,6 +37,9 @@ class SideWindows : public ConversionWindow,
   // The text tool's dialog, modal, showing `start`: the text and font
   // chosen with "OK", or nothing when it was cancelled.
   virtual std::optional<TextChoice> AskText(const TextChoice& start) = 0;
+  // "Экспорт шрифта", modal: it writes the font it is told to itself,
+  // and starts where it was left the last time.
+  virtual void ShowFontExport() = 0;
   // The picture as a display shows it, not modal, following `document`,
   // which outlives the side windows.
   virtual void ShowDisplay(const DocumentState& document) = 0;

@@ -2,14 +2,14 @@
 
 #include <QString>
 
-#include "picture/pixel_font.h"
+#include "files/fonts/font_choice.h"
 
 namespace tochkograf {
 
 // A line of text and the font to write it in, as the text dialog takes them.
 struct TextChoice {
   QString text;
-  FontSize font = FontSize::kNormal;
+  FontChoice font = BuiltInChoice(FontSize::kNormal);
 };
 
 }  // namespace tochkograf

@@ -6,19 +6,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <climits>
 
 #include "windows/centre_over.h"
+#include "windows/dialogs/font_picker.h"
 #include "windows/main/shown_cells.h"
 
 namespace tochkograf {
 
 namespace {
-
-const QString kFontNames[] = {QStringLiteral("Мелкий"), QStringLiteral("Обычный"),
-                              QStringLiteral("Крупный")};
 
 // The text drawn as the editor draws it, ink on paper, each cell as many
 // screen pixels square as fit the room (at most six), from the left; what
@@ -62,23 +59,16 @@ class TextPreview : public QWidget {
 
 }  // namespace
 
-TextDialog::TextDialog(const TextChoice& start, QWidget* parent) : QDialog(parent) {
+TextDialog::TextDialog(const TextChoice& start, FileDialogPlatform& files, QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("TextDialog"));
   setWindowTitle(QStringLiteral("Текст"));
   text_ = new QLineEdit(start.text, this);
   text_->setObjectName(QStringLiteral("Text"));
   text_->selectAll();
 
-  auto* fonts = new QHBoxLayout;
-  for (FontSize size : kFontSizes) {
-    const int i = static_cast<int>(size);
-    fonts_[i] = new QRadioButton(kFontNames[i], this);
-    fonts_[i]->setObjectName(QStringLiteral("Font%1").arg(i));
-    fonts_[i]->setChecked(size == start.font);
-    fonts->addWidget(fonts_[i]);
-    connect(fonts_[i], &QRadioButton::toggled, this, &TextDialog::Changed);
-  }
-  fonts->addStretch();
+  font_ = new FontPicker(start.font, files, this);
+  connect(font_, &FontPicker::Changed, this, &TextDialog::Changed);
 
   preview_ = new TextPreview(this);
   missing_ = new QLabel(this);
@@ -99,7 +89,7 @@ TextDialog::TextDialog(const TextChoice& start, QWidget* parent) : QDialog(paren
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Текст:"), text_);
-  form->addRow(QStringLiteral("Шрифт:"), fonts);
+  form->addRow(QStringLiteral("Шрифт:"), font_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(preview_, 1);
@@ -111,21 +101,21 @@ TextDialog::TextDialog(const TextChoice& start, QWidget* parent) : QDialog(paren
   if (parent) CentreOver(this, parent->window());
 }
 
-TextChoice TextDialog::Choice() const {
-  TextChoice choice{text_->text(), FontSize::kNormal};
-  for (FontSize size : kFontSizes)
-    if (fonts_[static_cast<int>(size)]->isChecked()) choice.font = size;
-  return choice;
-}
+TextChoice TextDialog::Choice() const { return TextChoice{text_->text(), font_->Choice()}; }
 
 void TextDialog::Changed() {
   const TextChoice choice = Choice();
-  const PixelText text = TextRuns(choice.text, BuiltInFont(choice.font), QPoint(0, 0));
+  const FontLoading font = font_->Load(CodesOf(choice.text));
+  const PixelText text = font.font ? TextRuns(choice.text, *font.font, QPoint(0, 0)) : PixelText{};
   static_cast<TextPreview*>(preview_)->Show(text);
-  missing_->setText(text.missing.isEmpty()
-                        ? QString()
-                        : QStringLiteral("Этих знаков в шрифте нет, они будут пустыми рамками: %1")
-                              .arg(text.missing.join(QLatin1Char(' '))));
+  if (!font.font)
+    missing_->setText(font.error);
+  else
+    missing_->setText(
+        text.missing.isEmpty()
+            ? QString()
+            : QStringLiteral("Этих знаков в шрифте нет, они будут пустыми рамками: %1")
+                  .arg(text.missing.join(QLatin1Char(' '))));
   // The warning's own room below the preview: two lines at least, so that
   // the dialog does not jump as it comes and goes, and all its lines at the
   // narrowest it can be, the preview's width. A wrapped label's height is
@@ -133,7 +123,7 @@ void TextDialog::Changed() {
   // room it had would otherwise be laid over the preview.
   const int lines = 2 * missing_->fontMetrics().lineSpacing();
   missing_->setMinimumHeight(std::max(lines, missing_->heightForWidth(preview_->minimumWidth())));
-  ok_->setEnabled(!choice.text.isEmpty());
+  ok_->setEnabled(!choice.text.isEmpty() && font.font);
 }
 
 }  // namespace tochkograf

@@ -2,27 +2,29 @@
 
 #include <QDialog>
 #include <QString>
-#include <array>
 
-#include "picture/pixel_font.h"
 #include "windows/dialogs/text_choice.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tochkograf {
 
-// "Текст": a line of text, one of the built-in fonts and a preview of the
-// text as it will be drawn, with the characters the font lacks named.
-// "OK" (or Enter) takes it, while there is any text; "Отмена" (or Esc)
-// leaves it. The document is not touched here.
+class FileDialogPlatform;
+class FontPicker;
+
+// "Текст": a line of text, its font (a built-in one, an installed one or
+// one from a file, see FontPicker) and a preview of the text as it will be
+// drawn, with the characters the font lacks named, or why the font can't
+// be read. "OK" (or Enter) takes it, while there is any text in a font
+// that reads; "Отмена" (or Esc) leaves it. The document is not touched
+// here.
 class TextDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TextDialog(const TextChoice& start, QWidget* parent = nullptr);
+  TextDialog(const TextChoice& start, FileDialogPlatform& files, QWidget* parent = nullptr);
 
   TextChoice Choice() const;
 
@@ -30,7 +32,7 @@ class TextDialog : public QDialog {
   void Changed();
 
   QLineEdit* text_ = nullptr;
-  std::array<QRadioButton*, 3> fonts_{};
+  FontPicker* font_ = nullptr;
   QWidget* preview_ = nullptr;
   QLabel* missing_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -161,6 +161,9 @@ std::vector<Menu> CommandTable() {
            {.name = "fileexport",
             .caption = QStringLiteral("Экспорт..."),
             .run = [](CommandContext& c) { fileexport(c.commands, c.windows, &c.phone_dialogs); }},
+           {.name = "fontexport",
+            .caption = QStringLiteral("Экспорт шрифта..."),
+            .run = [](CommandContext& c) { c.windows.ShowFontExport(); }},
            {.name = "filesend",
             .caption = QStringLiteral("Отправить на телефон..."),
             .run =

@@ -21,6 +21,7 @@
 #include "commands/ems_file.h"
 #include "commands/open_named_file.h"
 #include "commands/transfer/image_import.h"
+#include "files/fonts/font_loading.h"
 #include "picture/frames.h"
 #include "picture/undo_clipboard.h"
 #include "picture/view.h"
@@ -29,6 +30,7 @@
 #include "windows/adapters/qt_phone_export_dialogs.h"
 #include "windows/adapters/qt_side_windows.h"
 #include "windows/adapters/qt_user_messages.h"
+#include "windows/dialogs/font_picker.h"
 #include "windows/main/action_button.h"
 #include "windows/main/caption_menu.h"
 #include "windows/main/keyboard_menu_bar.h"
@@ -84,10 +86,10 @@ constexpr int kSmallestCell = 3;
 Form1::Form1(Form1Seams seams, QWidget* parent) : QMainWindow(parent) {
   if (!seams.messages) own_messages_ = std::make_unique<QtUserMessages>(this);
   messages_ = seams.messages ? seams.messages : own_messages_.get();
-  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this, seams.splash);
-  windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.file_dialogs) own_file_dialogs_ = std::make_unique<QtFileDialogs>();
   FileDialogPlatform& dialogs = seams.file_dialogs ? *seams.file_dialogs : *own_file_dialogs_;
+  if (!seams.windows) own_windows_ = std::make_unique<QtSideWindows>(this, seams.splash, &dialogs);
+  windows_ = seams.windows ? seams.windows : own_windows_.get();
   if (!seams.phone_dialogs || !seams.phone_sending || !seams.phone_reception)
     own_phone_dialogs_ = std::make_unique<QtPhoneExportDialogs>(this, dialogs);
   phone_dialogs_ = seams.phone_dialogs ? seams.phone_dialogs : own_phone_dialogs_.get();
@@ -391,7 +393,12 @@ void Form1::AskText(const TextClick& click) {
   const std::optional<TextChoice> choice = windows_->AskText(last_text_);
   if (!choice) return;
   last_text_ = *choice;
-  PlaceText(state_, *this, click, choice->text, BuiltInFont(choice->font));
+  const FontLoading font = LoadFont(choice->font, CodesOf(choice->text));
+  if (!font.font) {
+    messages_->ShowFailure(font.error);
+    return;
+  }
+  PlaceText(state_, *this, click, choice->text, *font.font);
   state_.History.Record(state_, QStringLiteral("Текст «%1»").arg(choice->text));
 }
 

@@ -170,6 +170,7 @@ void Form1Test::menusHoldEveryItem_data() {
                                        "fromimage=Импорт изображения...=",
                                        "fromcarray=Импорт массива C...=",
                                        "fileexport=Экспорт...=",
+                                       "fontexport=Экспорт шрифта...=",
                                        "filesend=Отправить на телефон...=",
                                        "filereceive=Принять с телефона...=",
                                        "t8=-=",
