@@ -1,5 +1,7 @@
 #include "files/fonts/font_loading.h"
 
+#include <QFileInfo>
+
 #include "files/disk/file_access.h"
 #include "files/fonts/bitmap_font_reading.h"
 #include "files/fonts/freetype_font.h"
@@ -35,6 +37,22 @@ FontLoading FontOfBytes(const QByteArray& bytes, const FontChoice& choice,
   return DrawWithFreeType(bytes, choice.face, choice.pixel_size, codes);
 }
 
+// A bitmap font's caption from its X11 name ("-Misc-Fixed-Bold-R-Normal--13-..."):
+// its family, with the weight and width where they are not the usual, and
+// its size; the name as it is when it is no such name.
+QString BitmapCaption(const BitmapFont& font, const QString& path) {
+  const QStringList fields = font.name.split(u'-');
+  QString caption = font.name.trimmed();
+  if (fields.size() >= 15 && fields[0].isEmpty()) {
+    QStringList words{fields[2]};
+    if (fields[3].compare(QLatin1String("medium"), Qt::CaseInsensitive) != 0) words << fields[3];
+    if (fields[5].compare(QLatin1String("normal"), Qt::CaseInsensitive) != 0) words << fields[5];
+    caption = words.join(u' ').trimmed();
+  }
+  if (caption.isEmpty()) caption = QFileInfo(path).fileName();
+  return QStringLiteral("%1, %2 пикс.").arg(caption).arg(font.ascent + font.descent);
+}
+
 }  // namespace
 
 FontLoading LoadFont(const FontChoice& choice, const QList<char32_t>& codes) {
@@ -50,8 +68,17 @@ FontLoading LoadFont(const FontChoice& choice, const QList<char32_t>& codes) {
 std::optional<FontChoice> ChoiceOfFile(const QString& path, QString* error) {
   const std::optional<QByteArray> bytes = FontBytes(path, error);
   if (!bytes) return std::nullopt;
-  QString reason;
-  std::optional<FontChoice> choice = FreeTypeChoice(*bytes, path, &reason);
+  const FontLoading bitmap = ReadBitmapFont(*bytes);
+  QString reason = bitmap.error;
+  std::optional<FontChoice> choice;
+  if (bitmap.font) {
+    choice = FontChoice{};
+    choice->file = path;
+    choice->pixel_size = bitmap.font->ascent + bitmap.font->descent;
+    choice->caption = BitmapCaption(*bitmap.font, path);
+  } else if (reason.isEmpty()) {
+    choice = FreeTypeChoice(*bytes, path, &reason);
+  }
   if (!choice && error) *error = FileReasonLine(path, reason);
   return choice;
 }

@@ -27,6 +27,8 @@ class ScalableFontsTest : public QObject {
   void glyphsFitTheSizeAndHaveInk_data();
   void glyphsFitTheSizeAndHaveInk();
   void whatIsNotAFontIsRefused();
+  void fileBecomesAChoice_data();
+  void fileBecomesAChoice();
 };
 
 void ScalableFontsTest::glyphsFitTheSizeAndHaveInk_data() {
@@ -82,6 +84,55 @@ void ScalableFontsTest::whatIsNotAFontIsRefused() {
     const FontLoading loading = LoadFont(choice, {U'A'});
     QVERIFY(!loading.font && loading.error.contains(QFileInfo(name).fileName()));
   }
+}
+
+void ScalableFontsTest::fileBecomesAChoice_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QByteArray>("bytes");  // written to `file` in a folder of the test's
+  QTest::addColumn<QString>("caption");   // none: refused
+  QTest::addColumn<bool>("scalable");
+  const QString misc = QStringLiteral("/usr/share/fonts/X11/misc/");
+  QTest::newRow("gzipped PCF") << misc + "6x13.pcf.gz" << QByteArray()
+                               << "Fixed SemiCondensed, 13 пикс." << false;
+  QTest::newRow("bold PCF") << misc + "7x13B.pcf.gz" << QByteArray() << "Fixed Bold, 13 пикс."
+                            << false;
+  QTest::newRow("JIS PCF") << misc + "7x14-JISX0201.1976-0.pcf.gz" << QByteArray() << QString()
+                           << false;
+  QTest::newRow("TrueType") << "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf"
+                            << QByteArray() << "DejaVu Sans Mono Bold" << true;
+  QTest::newRow("BDF without CHARS")
+      << "tiny.bdf"
+      << QByteArray(
+             "STARTFONT 2.1\nFONT tiny\nSIZE 3 75 75\nFONTBOUNDINGBOX 2 3 0 0\n"
+             "STARTCHAR A\nENCODING 65\nDWIDTH 3 0\nBBX 2 3 0 0\nBITMAP\n40\nC0\n40\n"
+             "ENDCHAR\nENDFONT\n")
+      << "tiny, 3 пикс." << false;
+}
+
+// A font file is offered under its family's name, a bitmap one at its
+// size; one the editor can't draw is refused when it is chosen.
+void ScalableFontsTest::fileBecomesAChoice() {
+  QFETCH(QString, file);
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, caption);
+  QFETCH(bool, scalable);
+  QTemporaryDir dir;
+  if (!bytes.isEmpty()) {
+    file = dir.filePath(file);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+  }
+  if (!QFile::exists(file)) QSKIP("the font is not installed");
+  QString error;
+  const std::optional<FontChoice> choice = ChoiceOfFile(file, &error);
+  QCOMPARE(choice.has_value(), !caption.isEmpty());
+  if (!choice) {
+    QVERIFY2(error.contains(QFileInfo(file).fileName()), qPrintable(error));
+    return;
+  }
+  QCOMPARE(choice->caption, caption);
+  QCOMPARE(choice->scalable, scalable);
+  QVERIFY(LoadFont(*choice, {U'A'}).font->Find(U'A'));
 }
 
 QTEST_GUILESS_MAIN(ScalableFontsTest)
