@@ -2,6 +2,10 @@
 
 namespace tochkograf {
 
+QString SizedCaption(const QString& name, int pixels) {
+  return QStringLiteral("%1, %2 пикс.").arg(name).arg(pixels);
+}
+
 FontChoice BuiltInChoice(FontSize size) {
   static const QString kNames[] = {QStringLiteral("Мелкий"), QStringLiteral("Обычный"),
                                    QStringLiteral("Крупный")};

@@ -21,6 +21,9 @@ struct FontChoice {
   bool operator==(const FontChoice&) const = default;
 };
 
+// A bitmap font's caption: its name and its line's height, "Fixed, 13 пикс.".
+QString SizedCaption(const QString& name, int pixels);
+
 // The built-in font of that size, with its Russian name as caption.
 FontChoice BuiltInChoice(FontSize size);
 

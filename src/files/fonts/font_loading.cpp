@@ -50,7 +50,7 @@ QString BitmapCaption(const BitmapFont& font, const QString& path) {
     caption = words.join(u' ').trimmed();
   }
   if (caption.isEmpty()) caption = QFileInfo(path).fileName();
-  return QStringLiteral("%1, %2 пикс.").arg(caption).arg(font.ascent + font.descent);
+  return SizedCaption(caption, font.ascent + font.descent);
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ std::optional<FontChoice> FreeTypeChoice(const QByteArray& bytes, const QString&
     caption += QLatin1Char(' ') + QString::fromUtf8(face->style_name);
   if (!choice.scalable && face->num_fixed_sizes > 0) {
     choice.pixel_size = face->available_sizes[0].height;
-    caption += QStringLiteral(", %1 пикс.").arg(choice.pixel_size);
+    caption = SizedCaption(caption.trimmed(), choice.pixel_size);
   }
   choice.caption = caption.trimmed().isEmpty() ? QFileInfo(path).fileName() : caption.trimmed();
   return choice;

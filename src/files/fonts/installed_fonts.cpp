@@ -41,7 +41,7 @@ std::optional<Listed> ListedFace(FcPattern* pattern) {
     caption += QLatin1Char(' ') + listed.style;
   if (!scalable) {
     listed.choice.pixel_size = int(pixels + 0.5);
-    caption += QStringLiteral(", %1 пикс.").arg(listed.choice.pixel_size);
+    caption = SizedCaption(caption, listed.choice.pixel_size);
   }
   listed.choice.caption = caption;
   return listed;
