@@ -45,13 +45,6 @@ std::optional<FontChoice> NamedFont(const QString& name, int pixels, QString* er
   return std::nullopt;
 }
 
-QString CharacterText(char32_t code) {
-  QString text = QStringLiteral("U+%1").arg(qulonglong(code), 4, 16, QLatin1Char('0')).toUpper();
-  if (QChar::isPrint(code) && !QChar::isSpace(code))
-    text += QStringLiteral(" «%1»").arg(QString::fromUcs4(&code, 1));
-  return text;
-}
-
 // The note on the characters of `codes` the font lacks, or nothing.
 QString MissingNote(const BitmapFont& font, const QList<char32_t>& codes, const QString& name) {
   QStringList named;

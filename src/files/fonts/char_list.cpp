@@ -43,10 +43,6 @@ std::optional<char32_t> ReadCode(const QString& written, QString* error) {
   return char32_t(std::min<qulonglong>(code, kLastCode + 1));
 }
 
-QString CodeText(char32_t code) {
-  return QStringLiteral("U+%1").arg(qulonglong(code), 4, 16, QLatin1Char('0')).toUpper();
-}
-
 bool IsSurrogate(char32_t code) { return code >= kFirstSurrogate && code <= kLastSurrogate; }
 
 // Why the codes from..to can't be characters, or nothing. The halves of
@@ -105,6 +101,17 @@ std::optional<QList<char32_t>> ParseCharList(const QString& text, QString* error
   }
   reason.clear();
   return codes;
+}
+
+QString CodeText(char32_t code) {
+  return QStringLiteral("U+%1").arg(qulonglong(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString CharacterText(char32_t code) {
+  QString text = CodeText(code);
+  if (QChar::isPrint(code) && !QChar::isSpace(code))
+    text += QStringLiteral(" «%1»").arg(QString::fromUcs4(&code, 1));
+  return text;
 }
 
 }  // namespace tochkograf

@@ -12,4 +12,11 @@ namespace tochkograf {
 // can't be read.
 std::optional<QList<char32_t>> ParseCharList(const QString& text, QString* error);
 
+// A code as messages write it, "U+00E9".
+QString CodeText(char32_t code);
+
+// A character as messages name it: its code, and itself where it shows,
+// "U+00E9 «é»".
+QString CharacterText(char32_t code);
+
 }  // namespace tochkograf

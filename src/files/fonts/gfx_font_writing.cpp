@@ -3,6 +3,7 @@
 #include <map>
 
 #include "files/c_array/c_array_code.h"
+#include "files/fonts/char_list.h"
 #include "files/fonts/windows_1251.h"
 
 namespace tochkograf {
@@ -12,18 +13,6 @@ namespace {
 // What GFXglyph's and GFXfont's fields hold.
 constexpr int kLargestUnsigned = 255, kSmallestOffset = -128, kLargestOffset = 127;
 constexpr qint64 kMostBitmapBytes = 65535;
-
-QString CodeText(char32_t code) {
-  return QStringLiteral("U+%1").arg(qulonglong(code), 4, 16, QLatin1Char('0')).toUpper();
-}
-
-// "U+00E9 «é»", for the messages.
-QString CharacterText(char32_t code) {
-  QString text = CodeText(code);
-  if (QChar::isPrint(code) && !QChar::isSpace(code))
-    text += QStringLiteral(" «%1»").arg(QString::fromUcs4(&code, 1));
-  return text;
-}
 
 bool Fits(qint64 value, qint64 least, qint64 most) { return value >= least && value <= most; }
 

@@ -29,7 +29,7 @@ constexpr int kMostNamed = 40;    // missing characters named at most
 // A character as the notes name it: itself where it shows, else its code.
 QString CharName(char32_t code) {
   if (code > 0x20 && QChar::isPrint(code)) return QString::fromUcs4(&code, 1);
-  return QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+  return CodeText(code);
 }
 
 // The name the save dialog offers: the font's caption in Latin letters and

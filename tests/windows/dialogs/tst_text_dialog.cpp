@@ -27,6 +27,18 @@ QComboBox* FontList(QWidget& dialog) {
   return dialog.findChild<QComboBox*>(QStringLiteral("Font"));
 }
 
+// The main window's drawing area with the text tool chosen, and where on
+// it the cell (5, 9) of its 32 x 32 picture is.
+Pole* TextToolOn(Form1& form, QPoint& cell_5_9) {
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) return nullptr;
+  form.findChild<QAction*>(QStringLiteral("drawtext"))->trigger();
+  auto* pole = form.findChild<Pole*>(QStringLiteral("Pole"));
+  const QRect inner = pole->contentsRect();
+  cell_5_9 = inner.topLeft() + QPoint(inner.width() * 9 / 64, inner.height() * 17 / 64);
+  return pole;
+}
+
 }  // namespace
 
 class TextDialogTest : public QObject {
@@ -72,13 +84,9 @@ void TextDialogTest::enterTakesTheTextAndEscLeavesIt() {
 void TextDialogTest::clickPlacesTheChosenText() {
   FakeSideWindows windows;
   Form1 form(Form1Seams{.windows = &windows});
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  form.findChild<QAction*>(QStringLiteral("drawtext"))->trigger();
-  auto* pole = form.findChild<Pole*>(QStringLiteral("Pole"));
-  const QRect inner = pole->contentsRect();
-  const QPoint cell_5_9 =
-      inner.topLeft() + QPoint(inner.width() * 9 / 64, inner.height() * 17 / 64);
+  QPoint cell_5_9;
+  Pole* pole = TextToolOn(form, cell_5_9);
+  QVERIFY(pole);
   QTest::mouseClick(pole, Qt::LeftButton, {}, cell_5_9);
   QTRY_COMPARE(windows.calls.size(), 1);
   QCOMPARE(CountOn(form.State().Pixels), 0);  // cancelled
@@ -193,13 +201,10 @@ void TextDialogTest::pcfTextIsPlacedAtTheClickedCell() {
   FakeSideWindows windows;
   windows.text_chosen = TextChoice{text, *font};
   Form1 form(Form1Seams{.windows = &windows});
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  form.findChild<QAction*>(QStringLiteral("drawtext"))->trigger();
-  auto* pole = form.findChild<Pole*>(QStringLiteral("Pole"));
-  const QRect inner = pole->contentsRect();
-  QTest::mouseClick(pole, Qt::LeftButton, {},
-                    inner.topLeft() + QPoint(inner.width() * 9 / 64, inner.height() * 17 / 64));
+  QPoint cell_5_9;
+  Pole* pole = TextToolOn(form, cell_5_9);
+  QVERIFY(pole);
+  QTest::mouseClick(pole, Qt::LeftButton, {}, cell_5_9);
   QTRY_COMPARE(windows.calls.size(), 1);
   const DocumentState& state = form.State();
   QTRY_VERIFY(CountOn(state.Pixels) > 0);
